@@ -1,0 +1,50 @@
+#include "payloads.h"
+
+const CImageGeometry ImageGeometryTable[kImageGeometryCount] = {
+    {304, 304}, {280, 280}, {256, 280}, {256, 256}, {196, 196}, {160, 208}, {248, 280},
+    {280, 240}, {240, 312}, {248, 296}, {256, 292}, {256, 296}, {200, 264},
+};
+
+int FindImageGeometry(int lengthField) {
+    for (int i = 0; i < kImageGeometryCount; ++i)
+        if (ImageGeometryTable[i].width * ImageGeometryTable[i].height == 8 * lengthField)
+            return i;
+    return -1;
+}
+
+CRecordEntry DecodeRecordEntry(const uint8_t* b) {
+    CRecordEntry record;
+    record.recordNumber = b[0] * 16384u + b[1] * 64u + (b[2] >> 2);
+    record.userNumber = (b[2] & 3u) * 256u + b[3];
+    record.eventType = b[7] & 0x0F;
+    record.empty = true;
+    for (int i = 0; i < kRecordEntrySize; ++i)
+        record.empty = record.empty && b[i] == 0xFF;
+    return record;
+}
+
+CUserEntry DecodeUserEntry(const uint8_t* b) {
+    return CUserEntry{b[0] * 256u + b[1], b[2]};
+}
+
+QString RecordEventText(const CRecordEntry& record) {
+    const QString id = QString::number(record.userNumber);
+    switch (record.eventType) {
+    case 1:
+        return QStringLiteral("比对成功 ID号为：") + id;
+    case 2:
+        return QStringLiteral("管理员验证成功 ID号为：") + id;
+    case 3:
+        return QStringLiteral("添加成功 ID号为：") + id;
+    case 4:
+        return QStringLiteral("删除单用户成功 ID号为：") + id;
+    case 5:
+        return QStringLiteral("删除所有用户成功 权限为：") + id;
+    case 6:
+        return QStringLiteral("删除所有一般用户成功");
+    case 7:
+        return QStringLiteral("删除所有管理者成功");
+    default:
+        return QString();
+    }
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Layouts of the replies that carry data: event records, user entries and the sensor image sizes.
+#include <QString>
+#include <cstdint>
+
+constexpr int kPayloadOffset = 9;
+constexpr int kListOffset = 11; // first entry of a user or record list
+constexpr int kRecordEntrySize = 8;
+constexpr int kUserEntrySize = 3;
+
+struct CRecordEntry {
+    uint32_t recordNumber = 0; // 22 bits
+    uint32_t userNumber = 0;   // 10 bits
+    int eventType = 0;         // b7 AND 0x0F
+    bool empty = false;        // all eight bytes 0xFF
+};
+CRecordEntry DecodeRecordEntry(const uint8_t* b);
+
+struct CUserEntry {
+    uint32_t userNumber = 0;
+    uint32_t privilege = 0;
+};
+CUserEntry DecodeUserEntry(const uint8_t* b);
+
+// The text of a record's event; empty for a type outside 1..7.
+QString RecordEventText(const CRecordEntry& record);
+
+struct CImageGeometry {
+    int width;
+    int height;
+};
+constexpr int kImageGeometryCount = 13;
+extern const CImageGeometry ImageGeometryTable[kImageGeometryCount];
+constexpr int kSmallImageLength = 6400; // an 80 x 80 image, one byte per pixel
+
+// First entry with W x H = 8 x L, or -1.
+int FindImageGeometry(int lengthField);

@@ -1,0 +1,244 @@
+#include "reply_texts.h"
+
+#include "packets.h"
+#include "payloads.h"
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+
+// The received bytes; an offset at or past the count reads as absent.
+struct CReply {
+    const uint8_t* bytes;
+    int count;
+    bool Has(int offset) const { return offset < count; }
+    uint8_t At(int offset) const { return Has(offset) ? bytes[offset] : 0; }
+    unsigned Value16(int offset) const { return At(offset) * 256u + At(offset + 1); }
+    unsigned V() const { return Value16(2); }
+    int Rc() const { return Has(4) ? bytes[4] : -1; }
+};
+
+QString Num(unsigned value) { return QString::number(value); }
+QString Hex(unsigned value) { return QString::number(value, 16); }
+
+// Enrolment steps. A successful first or second capture has no text of its own: the next step
+// is written at once and its reply brings the text, so the field is left empty meanwhile.
+QString EnrolStepText(int command, int rc) {
+    if (rc == 0x00)
+        return command == 0x03 ? QStringLiteral("用户录入成功") : QString();
+    if (rc == 0x08)
+        return QStringLiteral("采集指纹超时");
+    if (rc == 0x06 && command != 0x02)
+        return QStringLiteral("此用户已存在");
+    if (rc == 0x07 && command == 0x01)
+        return QStringLiteral("此指纹已存在");
+    return QStringLiteral("用户录入失败");
+}
+
+QString UserPrivilegeText(int rc) {
+    switch (rc) {
+    case 0x01:
+        return QStringLiteral("此用户为一般使用者");
+    case 0x02:
+        return QStringLiteral("此用户为限制管理者");
+    case 0x03:
+        return QStringLiteral("此用户为系统管理者");
+    case 0x05:
+        return QStringLiteral("此用户不存在");
+    default:
+        return QStringLiteral("此用户为未定义权限者");
+    }
+}
+
+QString UserListText(const CReply& r) {
+    const unsigned n = r.Value16(kPayloadOffset);
+    QString text = QStringLiteral("共取得") + Num(n) + QStringLiteral("个用户") + kCrLf;
+    for (unsigned k = 1; k <= n; ++k) {
+        const int at = kListOffset + static_cast<int>(k - 1) * kUserEntrySize;
+        if (!r.Has(at + kUserEntrySize - 1))
+            break; // entries that did not arrive are not shown
+        const CUserEntry user = DecodeUserEntry(r.bytes + at);
+        text += Num(k) + QStringLiteral(":用户号 = ") + Num(user.userNumber) +
+                QStringLiteral(" 权限 = ") + Num(user.privilege) + kCrLf;
+    }
+    return text;
+}
+
+QString RecordListText(const CReply& r) {
+    const unsigned n = r.Value16(kPayloadOffset);
+    QString text = QStringLiteral("记录数为：") + Num(n) + kCrLf;
+    for (unsigned k = 0; k < n; ++k) {
+        const int at = kListOffset + static_cast<int>(k) * kRecordEntrySize;
+        if (!r.Has(at + kRecordEntrySize - 1))
+            break;
+        const CRecordEntry record = DecodeRecordEntry(r.bytes + at);
+        text += QStringLiteral("记录") + Num(k) + QStringLiteral("：记录号为：") +
+                Num(record.recordNumber) + kCrLf + QStringLiteral("  ") + RecordEventText(record) +
+                kCrLf;
+    }
+    return text;
+}
+
+QString OneRecordText(const CReply& r) {
+    if (!r.Has(kPayloadOffset + kRecordEntrySize - 1))
+        return QStringLiteral("操作失败"); // the record did not arrive
+    const CRecordEntry record = DecodeRecordEntry(r.bytes + kPayloadOffset);
+    if (record.empty)
+        return QStringLiteral("此为空记录");
+    QString text = QStringLiteral("记录号为：") + Num(record.recordNumber) + kCrLf;
+    return text + RecordEventText(record);
+}
+
+QString VersionText(const CReply& r) {
+    const int end = r.count - 3; // last byte of the version text; check and tail follow
+    QString text = QStringLiteral("版本号:") + kCrLf;
+    if (end >= kPayloadOffset)
+        text += QString::fromLatin1(reinterpret_cast<const char*>(r.bytes + kPayloadOffset),
+                                    end - kPayloadOffset + 1);
+    return text;
+}
+
+QString OrFailure(bool ok, const QString& text) {
+    return ok ? text : QStringLiteral("操作失败");
+}
+
+QString ComparisonText(int rc, bool downloaded) {
+    if (rc == 0x00)
+        return QStringLiteral("指纹比对成功");
+    if (rc == 0x05)
+        return QStringLiteral("无此用户");
+    if (rc == 0x08 && !downloaded)
+        return QStringLiteral("指纹采集超时");
+    return QStringLiteral("指纹比对失败");
+}
+
+QString SearchText(const CReply& r, bool downloaded) {
+    const int rc = r.Rc();
+    if (rc == 0x05)
+        return QStringLiteral("无匹配指纹");
+    if (rc == 0x08 && !downloaded)
+        return QStringLiteral("指纹采集超时");
+    return Num(r.V()) + QStringLiteral("号用户比对成功");
+}
+
+QString UploadText(const CReply& r, int alternativeRc, const QString& alternativeText) {
+    if (r.count == kFeatureReplySize)
+        return QStringLiteral("特征值上传成功");
+    if (r.Rc() == alternativeRc)
+        return alternativeText;
+    return QStringLiteral("特征值上传失败");
+}
+
+QString StoreText(int rc) {
+    switch (rc) {
+    case 0x00:
+        return QStringLiteral("操作成功");
+    case 0x04:
+        return QStringLiteral("数据库已满，无法再增加用户");
+    case 0x06:
+        return QStringLiteral("此用户已存在");
+    default:
+        return QStringLiteral("操作失败");
+    }
+}
+
+QString BatchRefusalText(int rc, uint32_t user) {
+    if (rc == 0x04)
+        return QStringLiteral("数据库已满，无法再增加用户!");
+    if (rc == 0x06)
+        return QStringLiteral("用户") + Num(user) + QStringLiteral("已存在!");
+    return QStringLiteral("操作失败!");
+}
+
+QString StatusText(const CReply& r, CReplyOutcome& out, const CReplyOptions& options) {
+    const int rc = r.Rc();
+    const bool ok = rc == 0x00;
+    const unsigned byte3 = r.At(3);
+    switch (out.command) {
+    case 0x01:
+    case 0x02:
+        return EnrolStepText(out.command, rc);
+    case 0x03:
+        out.incrementUser = ok && options.idIncAfterEnrol;
+        return EnrolStepText(out.command, rc);
+    case 0x04:
+    case 0x05:
+        return OrFailure(ok, QStringLiteral("操作成功"));
+    case 0x06:
+        return OrFailure(r.count == kFeatureReplySize, QStringLiteral("操作成功"));
+    case 0x09:
+        if (rc == 0xFF)
+            return QStringLiteral("用户容量为：") + Num(r.V());
+        return OrFailure(ok, QStringLiteral("用户总数为：") + Num(r.V()));
+    case 0x0A:
+        return UserPrivilegeText(rc);
+    case 0x0B:
+        return ComparisonText(rc, false);
+    case 0x0C:
+        return SearchText(r, false);
+    case 0x0F:
+        return OrFailure(ok, QStringLiteral("校正成功"));
+    case 0x22:
+        return OrFailure(ok, QStringLiteral("前次此寄存器值为：0x") + Hex(byte3));
+    case 0x23:
+        return UploadText(r, 0x08, QStringLiteral("指纹采集超时"));
+    case 0x24:
+        out.decodeImage = rc == 0x00 || rc == 0x20;
+        if (out.decodeImage)
+            return QStringLiteral("指纹采集成功");
+        return rc == 0x08 ? QStringLiteral("指纹采集超时") : QStringLiteral("指纹采集失败");
+    case 0x25:
+        return ok ? QStringLiteral("串口通信成功") : QStringLiteral("串口通信失败");
+    case 0x26:
+        return OrFailure(ok, VersionText(r));
+    case 0x28:
+        return OrFailure(ok, QStringLiteral("前次比对等级为：") + Hex(byte3));
+    case 0x2B:
+        return OrFailure(ok, ok ? UserListText(r) : QString());
+    case 0x2C:
+        return OrFailure(ok, QStringLiteral("模块进入休眠状态，不再响应任何命令"));
+    case 0x2D:
+        return OrFailure(ok, QStringLiteral("前次设置值为：") + Hex(byte3));
+    case 0x2F:
+        return OrFailure(ok, QStringLiteral("操作成功 亮度值为：") + Num(byte3));
+    case 0x31:
+        return UploadText(r, 0x05, QStringLiteral("无此用户"));
+    case 0x38:
+        return OrFailure(ok, ok ? OneRecordText(r) : QString());
+    case 0x39:
+        return OrFailure(ok, ok ? RecordListText(r) : QString());
+    case 0x3B:
+        return OrFailure(ok, QStringLiteral("清空记录成功"));
+    case 0x41:
+        out.incrementUser = ok && options.idIncAfterStore && !options.batchRunning;
+        if (!ok && options.batchActive && options.batchRunning) {
+            out.batchMessage = BatchRefusalText(rc, options.batchUser);
+            out.endBatch = true;
+        }
+        return StoreText(rc);
+    case 0x42:
+        return ComparisonText(rc, true);
+    case 0x43:
+        return SearchText(r, true);
+    case 0x44:
+    case 0x46:
+        return ok ? QStringLiteral("指纹比对成功") : QStringLiteral("指纹比对失败");
+    default:
+        return QStringLiteral("操作失败");
+    }
+}
+} // namespace
+
+CReplyOutcome InterpretReplyBytes(const uint8_t* bytes, int count, const CReplyOptions& options) {
+    const CReply reply{bytes, count < 0 ? 0 : count};
+    CReplyOutcome out;
+    out.command = reply.Has(1) ? bytes[1] : -1;
+    out.resultCode = reply.Rc();
+    out.enableSave = out.command == 0x06 || out.command == 0x23 || out.command == 0x29 ||
+                     out.command == 0x31;
+    // Without its result code a reply cannot be read as anything but a failure.
+    if (out.resultCode < 0)
+        out.status = QStringLiteral("操作失败");
+    else
+        out.status = StatusText(reply, out, options).toUpper();
+    return out;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The test console's reading of a finished reply: the status text, and which follow-ups the panel
+// must run (image, user-number increment, save button, batch message). Pure: it reads only the
+// bytes it is given and never past their count.
+#include <QString>
+#include <cstdint>
+
+struct CReplyOptions {
+    bool idIncAfterEnrol = false; // 1082 "ID号自增1"
+    bool idIncAfterStore = false; // 1086 "ID号自动加1"
+    bool batchActive = false;     // the batch flag is set
+    bool batchRunning = false;    // batch position below the batch count
+    uint32_t batchUser = 0;       // user number of the current batch item
+};
+
+struct CReplyOutcome {
+    int command = -1;    // byte 1, or -1 when it did not arrive
+    int resultCode = -1; // byte 4, or -1 when it did not arrive
+    QString status;      // as the status field shows it (upper case)
+    bool decodeImage = false;
+    bool incrementUser = false;
+    bool enableSave = false;
+    QString batchMessage; // message box of a refused batch store; empty for none
+    bool endBatch = false;
+};
+
+CReplyOutcome InterpretReplyBytes(const uint8_t* bytes, int count, const CReplyOptions& options);

@@ -1,0 +1,78 @@
+#include "mscomm.h"
+
+#include "port_map.h"
+
+#include <QMetaObject>
+
+CMSComm::CMSComm(QObject* parent) : CMSComm(CreateSerialBackend(), parent) {}
+
+CMSComm::CMSComm(std::unique_ptr<CSerialBackend> backend, QObject* parent)
+    : QObject(parent), m_pBackend(std::move(backend)) {
+    connect(m_pBackend.get(), &CSerialBackend::BytesArrived, this, &CMSComm::OnBytesArrived);
+    connect(m_pBackend.get(), &CSerialBackend::DeviceLost, this, &CMSComm::OnDeviceLost);
+}
+
+CMSComm::~CMSComm() = default;
+
+void CMSComm::SetCommPort(short port) { m_nCommPort = port; }
+
+QString CMSComm::DeviceName() const { return DeviceForPort(m_nCommPort); }
+
+void CMSComm::SetSettings(const QString& settings) {
+    CLineSettings line;
+    if (!ParseLineSettings(settings, &line))
+        return;
+    m_strSettings = settings;
+    m_pBackend->Apply(line);
+}
+
+void CMSComm::SetPortOpen(bool open) {
+    if (!open) {
+        m_pBackend->Close();
+        return;
+    }
+    if (m_pBackend->IsOpen())
+        return;
+    CLineSettings line;
+    ParseLineSettings(m_strSettings, &line);
+    QString error;
+    if (!m_pBackend->Open(DeviceName(), line, &error))
+        throw CCommPortError(error.toStdString());
+}
+
+bool CMSComm::PortOpen() const { return m_pBackend->IsOpen(); }
+
+void CMSComm::SetRThreshold(int threshold) { m_nRThreshold = threshold; }
+
+QByteArray CMSComm::Input() {
+    const qint64 waiting = m_pBackend->BytesAvailable();
+    const qint64 wanted = m_nInputLen > 0 ? std::min<qint64>(waiting, m_nInputLen) : waiting;
+    if (wanted <= 0)
+        return QByteArray();
+    return m_pBackend->Read(wanted);
+}
+
+bool CMSComm::Output(const QByteArray& bytes) {
+    if (!m_pBackend->IsOpen())
+        return false;
+    return m_pBackend->Write(bytes);
+}
+
+int CMSComm::InBufferCount() const { return static_cast<int>(m_pBackend->BytesAvailable()); }
+
+void CMSComm::OnBytesArrived() {
+    if (m_nRThreshold <= 0 || m_bCommPending)
+        return;
+    if (m_pBackend->BytesAvailable() < m_nRThreshold)
+        return;
+    m_bCommPending = true;
+    QMetaObject::invokeMethod(this, &CMSComm::DeliverComm, Qt::QueuedConnection);
+}
+
+void CMSComm::DeliverComm() {
+    m_bCommPending = false;
+    m_nCommEvent = kCommEventReceive;
+    emit OnComm();
+}
+
+void CMSComm::OnDeviceLost() { emit PortLost(); }

@@ -1,0 +1,65 @@
+#include "port_operations.h"
+
+#include "mscomm.h"
+#include "rate_table.h"
+#include "shared_settings.h"
+
+#include "protocol/buffers.h"
+#include "widgets/prompts.h"
+
+#include <cstring>
+
+void ApplyBaudRate(CMSComm& comm, int baudIndex) { comm.SetSettings(RateSettings(baudIndex)); }
+
+int ReadReply(CMSComm& comm, uint8_t* dest) {
+    const QByteArray bytes = comm.Input();
+    if (!bytes.isEmpty())
+        std::memcpy(dest, bytes.constData(), static_cast<size_t>(bytes.size()));
+    return static_cast<int>(bytes.size());
+}
+
+bool WriteBytes(CMSComm& comm, const uint8_t* bytes, int count, int pieceSize) {
+    const int piece = pieceSize > 0 ? pieceSize : count;
+    bool allWritten = true;
+    for (int at = 0; at < count; at += piece) {
+        const int n = std::min(piece, count - at);
+        allWritten = comm.Output(QByteArray(reinterpret_cast<const char*>(bytes + at), n)) &&
+                     allWritten;
+    }
+    return allWritten;
+}
+
+bool CollectReplyStep(CMSComm& comm, int limit) {
+    comm.SetRThreshold(1);
+    const QByteArray bytes = comm.Input();
+    AppendToRxBuffer(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                     static_cast<int>(bytes.size()));
+    return bytes.isEmpty() || g_nRxCount >= limit;
+}
+
+bool OnReceiveEvent(CMSComm& comm, int holdThreshold) {
+    const short event = comm.CommEvent();
+    if (g_nBaudIndex == 0)
+        g_nBaudIndex = 1;
+    if (event != kCommEventReceive)
+        return false;
+    comm.SetRThreshold(holdThreshold);
+    return true;
+}
+
+const char* CommPortErrorText() { return "Comm port error!"; }
+
+bool PortHandOver(CMSComm* const* panelComms, int panelCount, CMSComm& chosen, QWidget* parent) {
+    try {
+        for (int i = 0; i < panelCount; ++i)
+            if (panelComms[i]->PortOpen())
+                panelComms[i]->SetPortOpen(false);
+        chosen.SetCommPort(static_cast<short>(g_nCommPort));
+        chosen.SetPortOpen(true);
+        ApplyBaudRate(chosen, g_nBaudIndex);
+    } catch (const CCommPortError&) {
+        ShowMessage(parent, QString::fromLatin1(CommPortErrorText()));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The per-panel port operations and the receive cycle that every panel follows.
+#include <cstdint>
+
+class CMSComm;
+class QWidget;
+
+// Settings with the rate table's string for the index ("19200,n,8,1" outside 1..5).
+void ApplyBaudRate(CMSComm& comm, int baudIndex);
+
+// One Input read copied to dest (room for at least InputLen bytes); returns the count.
+int ReadReply(CMSComm& comm, uint8_t* dest);
+
+// Writes count bytes in pieces of at most pieceSize (one piece when pieceSize is 0).
+// A count of 0 writes nothing. False when any piece could not reach the port.
+bool WriteBytes(CMSComm& comm, const uint8_t* bytes, int count, int pieceSize = 0);
+
+// The collection step of a settings or test panel tick: RThreshold back to 1, one read appended
+// at g_nRxCount (never past g_RxBuffer). True when the reply is complete: nothing new arrived,
+// or the count reached the limit.
+bool CollectReplyStep(CMSComm& comm, int limit);
+
+// The receive event of a settings or test panel: the zero rule of the rate index, then for a
+// receive event the hold threshold. True when the panel must (re)start its timer 1.
+bool OnReceiveEvent(CMSComm& comm, int holdThreshold);
+
+// Closes every open port of the panels (in the order given), opens the chosen one on
+// g_nCommPort and applies g_nBaudIndex. On failure shows "Comm port error!" and returns false.
+bool PortHandOver(CMSComm* const* panelComms, int panelCount, CMSComm& chosen, QWidget* parent);
+
+// The text shown whenever a port cannot be opened or has gone away.
+const char* CommPortErrorText();

@@ -1,0 +1,10 @@
+#pragma once
+// The rates the PC and the module talk at, indexed from 1.
+#include <QString>
+
+constexpr int kRateCount = 5;
+
+// "19200,n,8,1" for index 2; any index outside 1..5 gives "19200,n,8,1".
+QString RateSettings(int index);
+// "19,200" for list position 1 (index 2).
+QString RateListText(int position);

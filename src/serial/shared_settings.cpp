@@ -1,0 +1,9 @@
+#include "shared_settings.h"
+
+int32_t g_nCommPort = 1;
+int32_t g_nBaudIndex = 2;
+
+void ResetSerialSettings() {
+    g_nCommPort = 1;
+    g_nBaudIndex = 2;
+}

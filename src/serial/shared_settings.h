@@ -1,0 +1,9 @@
+#pragma once
+// The port number and rate index every panel opens its port with. Only the settings panel
+// changes them (and the receive cycle's zero rule); nothing is saved between runs.
+#include <cstdint>
+
+extern int32_t g_nCommPort;  // 1..8, COM1 at start
+extern int32_t g_nBaudIndex; // rate index, 2 (19,200) at start
+
+void ResetSerialSettings();

@@ -1,0 +1,53 @@
+#include "prompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+class CDialogPrompts : public CPrompts {
+public:
+    void Message(QWidget* parent, const QString& text, const QString& caption) override {
+        QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+    bool Question(QWidget* parent, const QString& text, const QString& caption) override {
+        QMessageBox box(QMessageBox::Question, caption, text,
+                        QMessageBox::Ok | QMessageBox::Cancel, parent);
+        return box.exec() == QMessageBox::Ok;
+    }
+    QString OpenFileName(QWidget* parent, const CFileDialogSpec& spec) override {
+        return Run(parent, spec, QFileDialog::AcceptOpen);
+    }
+    QString SaveFileName(QWidget* parent, const CFileDialogSpec& spec) override {
+        return Run(parent, spec, QFileDialog::AcceptSave);
+    }
+
+private:
+    static QString Run(QWidget* parent, const CFileDialogSpec& spec, QFileDialog::AcceptMode mode) {
+        QFileDialog dialog(parent);
+        dialog.setAcceptMode(mode);
+        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                           : QFileDialog::AnyFile);
+        dialog.setNameFilter(spec.filter);
+        dialog.setDefaultSuffix(spec.defaultSuffix);
+        dialog.setOption(QFileDialog::ReadOnly, false);
+        if (!spec.initialName.isEmpty())
+            dialog.selectFile(spec.initialName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().constFirst();
+    }
+};
+
+CDialogPrompts g_DialogPrompts;
+CPrompts* g_pPrompts = nullptr;
+} // namespace
+
+const QString& ApplicationTitle() {
+    static const QString title = QStringLiteral("Morvane");
+    return title;
+}
+
+CPrompts& Prompts() { return g_pPrompts ? *g_pPrompts : g_DialogPrompts; }
+
+void SetPrompts(CPrompts* prompts) { g_pPrompts = prompts; }

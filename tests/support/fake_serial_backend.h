@@ -1,0 +1,52 @@
+#pragma once
+// An in-memory serial device for unit tests: the test pushes the module's bytes in and reads what
+// the host wrote. Devices can be marked missing, and a device can be "unplugged".
+#include "serial/serial_backend.h"
+
+#include <QSet>
+
+class CFakeSerialBackend : public CSerialBackend {
+    Q_OBJECT
+public:
+    explicit CFakeSerialBackend(QObject* parent = nullptr);
+    ~CFakeSerialBackend() override;
+
+    bool Open(const QString& device, const CLineSettings& settings, QString* error) override;
+    void Close() override;
+    bool IsOpen() const override { return m_bOpen; }
+    bool Apply(const CLineSettings& settings) override;
+    bool Write(const QByteArray& bytes) override;
+    QByteArray Read(qint64 maxBytes) override;
+    qint64 BytesAvailable() const override { return m_waiting.size(); }
+
+    // Bytes from the module; announced to the control at once.
+    void PushModuleBytes(const QByteArray& bytes);
+    // Everything the host wrote since the last take, and the writes one by one.
+    QByteArray TakeHostBytes();
+    QList<QByteArray> TakeHostWrites();
+    // The device goes away while open.
+    void Unplug();
+
+    QString m_strDevice;
+    CLineSettings m_settings;
+    int m_nOpenCount = 0;
+    int m_nCloseCount = 0;
+    bool m_bFailWrites = false;
+
+    // Every CMSComm created after this gets a fresh fake backend.
+    static void Install();
+    static void Uninstall();
+    // Devices that fail to open.
+    static QSet<QString>& MissingDevices();
+    // All fake backends alive, in creation order.
+    static QList<CFakeSerialBackend*>& Instances();
+
+private:
+    bool m_bOpen = false;
+    QByteArray m_waiting;
+    QList<QByteArray> m_writes;
+};
+
+// The fake behind a control created while the fake factory is installed.
+class CMSComm;
+CFakeSerialBackend* FakeOf(CMSComm& comm);

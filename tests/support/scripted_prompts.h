@@ -1,0 +1,36 @@
+#pragma once
+// Prompts for tests: records every text shown and answers as the test told it to.
+#include "widgets/prompts.h"
+
+#include <QList>
+#include <QStringList>
+
+class CScriptedPrompts : public CPrompts {
+public:
+    CScriptedPrompts() { SetPrompts(this); }
+    ~CScriptedPrompts() override { SetPrompts(nullptr); }
+
+    void Message(QWidget*, const QString& text, const QString& caption) override {
+        m_messages.append(text);
+        m_messageCaptions.append(caption);
+    }
+    bool Question(QWidget*, const QString& text, const QString& caption) override {
+        m_questions.append(text);
+        m_questionCaptions.append(caption);
+        return m_answers.isEmpty() ? m_bDefaultAnswer : m_answers.takeFirst();
+    }
+    QString OpenFileName(QWidget*, const CFileDialogSpec& spec) override {
+        m_dialogs.append(spec);
+        return m_files.isEmpty() ? QString() : m_files.takeFirst();
+    }
+    QString SaveFileName(QWidget*, const CFileDialogSpec& spec) override {
+        m_dialogs.append(spec);
+        return m_files.isEmpty() ? QString() : m_files.takeFirst();
+    }
+
+    QStringList m_messages, m_messageCaptions, m_questions, m_questionCaptions;
+    QList<bool> m_answers;      // next answers to questions, in order
+    bool m_bDefaultAnswer = true;
+    QStringList m_files;        // next file dialog results; empty text = cancel
+    QList<CFileDialogSpec> m_dialogs;
+};
