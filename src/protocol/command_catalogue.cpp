@@ -4,16 +4,25 @@
 
 namespace {
 using B = ByteSource;
-constexpr unsigned kP1 = kFieldParam1, kP2 = kFieldParam2, kP3 = kFieldParam3,
-                   kP12 = kFieldParam12, kPath = kFieldFeaturePath, kBrowse = kFieldBrowse;
+constexpr unsigned kP1 = kFieldParam1, kP2 = kFieldParam2, kP3 = kFieldParam3, kP12 = kFieldParam12,
+                   kPath = kFieldFeaturePath, kBrowse = kFieldBrowse;
 constexpr B kNoPayload[3] = {B::Zero, B::Zero, B::Zero};
 
-#define PLAIN(id, text, cmd, a, b, c, opt, f, vis)                                               \
-    COperation { id, text, CommandRule::Fixed, cmd, a, b, c, 0, 0, false, {B::Zero, B::Zero, B::Zero}, opt, f, vis }
-#define FEATURE(id, text, cmd, x, y, z, opt, f)                                                  \
-    COperation { id, text, CommandRule::Fixed, cmd, B::Fixed, B::Fixed, B::Zero, 0x00, 0xC4, true, {x, y, z}, opt, f, true }
-#define UNCHANGED(id, text)                                                                      \
-    COperation { id, text, CommandRule::NoChange, 0, B::Zero, B::Zero, B::Zero, 0, 0, false, {B::Zero, B::Zero, B::Zero}, RowOption::None, 0, false }
+#define PLAIN(id, text, cmd, a, b, c, opt, f, vis)                                                 \
+    COperation {                                                                                   \
+        id, text, CommandRule::Fixed, cmd, a, b, c, 0, 0, false, {B::Zero, B::Zero, B::Zero}, opt, \
+            f, vis                                                                                 \
+    }
+#define FEATURE(id, text, cmd, x, y, z, opt, f)                                                    \
+    COperation {                                                                                   \
+        id, text, CommandRule::Fixed, cmd, B::Fixed, B::Fixed, B::Zero, 0x00, 0xC4, true,          \
+            {x, y, z}, opt, f, true                                                                \
+    }
+#define UNCHANGED(id, text)                                                                        \
+    COperation {                                                                                   \
+        id, text, CommandRule::NoChange, 0, B::Zero, B::Zero, B::Zero, 0, 0, false,                \
+            {B::Zero, B::Zero, B::Zero}, RowOption::None, 0, false                                 \
+    }
 
 // clang-format off
 const COperation kOperations[kOperationCount] = {
@@ -71,7 +80,9 @@ uint8_t ByteFrom(ByteSource source, uint8_t fixed, const CBuildInputs& in) {
 }
 } // namespace
 
-const COperation& OperationAt(int index) { return kOperations[index]; }
+const COperation& OperationAt(int index) {
+    return kOperations[index];
+}
 
 int OperationIndexOfRadio(int radioId) {
     for (int i = 0; i < kOperationCount; ++i)

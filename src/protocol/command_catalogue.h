@@ -18,9 +18,9 @@ enum class ByteSource : uint8_t { Zero, Param1, Param2, Param3, Fixed };
 
 // How the command byte of a row is chosen.
 enum class CommandRule : uint8_t {
-    Fixed,     // always the row's command
-    Enrol,     // 0x01 on the first step, else the byte the enrolment sequence left
-    NoChange,  // the previous packet stays; only head, reserved, check and tail are renewed
+    Fixed,    // always the row's command
+    Enrol,    // 0x01 on the first step, else the byte the enrolment sequence left
+    NoChange, // the previous packet stays; only head, reserved, check and tail are renewed
 };
 
 // The option that changes a row's bytes.

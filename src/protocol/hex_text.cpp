@@ -17,7 +17,8 @@ uint16_t ParseHexText(const QString& text, int keepChars) {
     const int kept = std::min<int>({static_cast<int>(text.size()), 9, keepChars});
     uint32_t value = 0;
     for (int i = 0; i < kept; ++i)
-        value = (value * 16u + static_cast<uint32_t>(HexDigitValue(text.at(i).unicode()))) & 0xFFFFu;
+        value =
+            (value * 16u + static_cast<uint32_t>(HexDigitValue(text.at(i).unicode()))) & 0xFFFFu;
     return static_cast<uint16_t>(value);
 }
 
@@ -44,4 +45,6 @@ QString FormatCommandBytes(const uint8_t* bytes, int n) {
     return text;
 }
 
-QString HexNoLeadingZeros(unsigned value) { return QString::number(value, 16); }
+QString HexNoLeadingZeros(unsigned value) {
+    return QString::number(value, 16);
+}

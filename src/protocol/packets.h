@@ -22,4 +22,6 @@ void FillCommandPacket(uint8_t command, uint8_t p1, uint8_t p2, uint8_t p3);
 void FrameDataPacket(int length);
 
 // The length on the line of a transmission whose p1, p2 give the payload size n: n + 11.
-constexpr int TransmissionLength(uint8_t p1, uint8_t p2) { return p1 * 256 + p2 + 11; }
+constexpr int TransmissionLength(uint8_t p1, uint8_t p2) {
+    return p1 * 256 + p2 + 11;
+}

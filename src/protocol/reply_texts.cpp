@@ -17,8 +17,12 @@ struct CReply {
     int Rc() const { return Has(4) ? bytes[4] : -1; }
 };
 
-QString Num(unsigned value) { return QString::number(value); }
-QString Hex(unsigned value) { return QString::number(value, 16); }
+QString Num(unsigned value) {
+    return QString::number(value);
+}
+QString Hex(unsigned value) {
+    return QString::number(value, 16);
+}
 
 // Enrolment steps. A successful first or second capture has no text of its own: the next step
 // is written at once and its reply brings the text, so the field is left empty meanwhile.
@@ -233,8 +237,8 @@ CReplyOutcome InterpretReplyBytes(const uint8_t* bytes, int count, const CReplyO
     CReplyOutcome out;
     out.command = reply.Has(1) ? bytes[1] : -1;
     out.resultCode = reply.Rc();
-    out.enableSave = out.command == 0x06 || out.command == 0x23 || out.command == 0x29 ||
-                     out.command == 0x31;
+    out.enableSave =
+        out.command == 0x06 || out.command == 0x23 || out.command == 0x29 || out.command == 0x31;
     // Without its result code a reply cannot be read as anything but a failure.
     if (out.resultCode < 0)
         out.status = QStringLiteral("操作失败");

@@ -14,9 +14,13 @@ CMSComm::CMSComm(std::unique_ptr<CSerialBackend> backend, QObject* parent)
 
 CMSComm::~CMSComm() = default;
 
-void CMSComm::SetCommPort(short port) { m_nCommPort = port; }
+void CMSComm::SetCommPort(short port) {
+    m_nCommPort = port;
+}
 
-QString CMSComm::DeviceName() const { return DeviceForPort(m_nCommPort); }
+QString CMSComm::DeviceName() const {
+    return DeviceForPort(m_nCommPort);
+}
 
 void CMSComm::SetSettings(const QString& settings) {
     CLineSettings line;
@@ -40,9 +44,13 @@ void CMSComm::SetPortOpen(bool open) {
         throw CCommPortError(error.toStdString());
 }
 
-bool CMSComm::PortOpen() const { return m_pBackend->IsOpen(); }
+bool CMSComm::PortOpen() const {
+    return m_pBackend->IsOpen();
+}
 
-void CMSComm::SetRThreshold(int threshold) { m_nRThreshold = threshold; }
+void CMSComm::SetRThreshold(int threshold) {
+    m_nRThreshold = threshold;
+}
 
 QByteArray CMSComm::Input() {
     const qint64 waiting = m_pBackend->BytesAvailable();
@@ -58,7 +66,9 @@ bool CMSComm::Output(const QByteArray& bytes) {
     return m_pBackend->Write(bytes);
 }
 
-int CMSComm::InBufferCount() const { return static_cast<int>(m_pBackend->BytesAvailable()); }
+int CMSComm::InBufferCount() const {
+    return static_cast<int>(m_pBackend->BytesAvailable());
+}
 
 void CMSComm::OnBytesArrived() {
     if (m_nRThreshold <= 0 || m_bCommPending)
@@ -75,4 +85,6 @@ void CMSComm::DeliverComm() {
     emit OnComm();
 }
 
-void CMSComm::OnDeviceLost() { emit PortLost(); }
+void CMSComm::OnDeviceLost() {
+    emit PortLost();
+}

@@ -2,7 +2,9 @@
 
 #include <QtGlobal>
 
-QString PortListText(int position) { return QStringLiteral("COM") + QString::number(position + 1); }
+QString PortListText(int position) {
+    return QStringLiteral("COM") + QString::number(position + 1);
+}
 
 QString DeviceForPort(int port) {
 #ifdef Q_OS_WIN

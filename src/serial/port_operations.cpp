@@ -9,7 +9,9 @@
 
 #include <cstring>
 
-void ApplyBaudRate(CMSComm& comm, int baudIndex) { comm.SetSettings(RateSettings(baudIndex)); }
+void ApplyBaudRate(CMSComm& comm, int baudIndex) {
+    comm.SetSettings(RateSettings(baudIndex));
+}
 
 int ReadReply(CMSComm& comm, uint8_t* dest) {
     const QByteArray bytes = comm.Input();
@@ -23,8 +25,8 @@ bool WriteBytes(CMSComm& comm, const uint8_t* bytes, int count, int pieceSize) {
     bool allWritten = true;
     for (int at = 0; at < count; at += piece) {
         const int n = std::min(piece, count - at);
-        allWritten = comm.Output(QByteArray(reinterpret_cast<const char*>(bytes + at), n)) &&
-                     allWritten;
+        allWritten =
+            comm.Output(QByteArray(reinterpret_cast<const char*>(bytes + at), n)) && allWritten;
     }
     return allWritten;
 }
@@ -47,7 +49,9 @@ bool OnReceiveEvent(CMSComm& comm, int holdThreshold) {
     return true;
 }
 
-const char* CommPortErrorText() { return "Comm port error!"; }
+const char* CommPortErrorText() {
+    return "Comm port error!";
+}
 
 bool PortHandOver(CMSComm* const* panelComms, int panelCount, CMSComm& chosen, QWidget* parent) {
     try {

@@ -51,7 +51,9 @@ void CQtSerialBackend::Close() {
     m_port.clearError();
 }
 
-bool CQtSerialBackend::IsOpen() const { return m_port.isOpen(); }
+bool CQtSerialBackend::IsOpen() const {
+    return m_port.isOpen();
+}
 
 bool CQtSerialBackend::Apply(const CLineSettings& settings) {
     if (!m_port.isOpen())
@@ -59,7 +61,8 @@ bool CQtSerialBackend::Apply(const CLineSettings& settings) {
     return m_port.setBaudRate(settings.baudRate) &&
            m_port.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits)) &&
            m_port.setParity(ToParity(settings.parity)) &&
-           m_port.setStopBits(settings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
+           m_port.setStopBits(settings.stopBits == 2 ? QSerialPort::TwoStop
+                                                     : QSerialPort::OneStop) &&
            m_port.setFlowControl(QSerialPort::NoFlowControl);
 }
 

@@ -29,7 +29,9 @@ bool ParseLineSettings(const QString& text, CLineSettings* out) {
     return true;
 }
 
-void SetSerialBackendFactory(SerialBackendFactory factory) { Factory() = std::move(factory); }
+void SetSerialBackendFactory(SerialBackendFactory factory) {
+    Factory() = std::move(factory);
+}
 
 std::unique_ptr<CSerialBackend> CreateSerialBackend() {
     if (Factory())

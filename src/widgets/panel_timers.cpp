@@ -27,7 +27,9 @@ bool CPanelTimers::IsRunning(int id) const {
     return it != m_timers.end() && it->second.timer.isActive();
 }
 
-int CPanelTimers::Period(int id) const { return IsRunning(id) ? m_timers.at(id).periodMs : 0; }
+int CPanelTimers::Period(int id) const {
+    return IsRunning(id) ? m_timers.at(id).periodMs : 0;
+}
 
 bool CPanelTimers::AnyRunning() const {
     for (const auto& entry : m_timers)

@@ -11,8 +11,8 @@ public:
         box.exec();
     }
     bool Question(QWidget* parent, const QString& text, const QString& caption) override {
-        QMessageBox box(QMessageBox::Question, caption, text,
-                        QMessageBox::Ok | QMessageBox::Cancel, parent);
+        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
+                        parent);
         return box.exec() == QMessageBox::Ok;
     }
     QString OpenFileName(QWidget* parent, const CFileDialogSpec& spec) override {
@@ -48,6 +48,10 @@ const QString& ApplicationTitle() {
     return title;
 }
 
-CPrompts& Prompts() { return g_pPrompts ? *g_pPrompts : g_DialogPrompts; }
+CPrompts& Prompts() {
+    return g_pPrompts ? *g_pPrompts : g_DialogPrompts;
+}
 
-void SetPrompts(CPrompts* prompts) { g_pPrompts = prompts; }
+void SetPrompts(CPrompts* prompts) {
+    g_pPrompts = prompts;
+}

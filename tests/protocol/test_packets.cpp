@@ -4,7 +4,9 @@
 #include <QTest>
 
 namespace {
-QByteArray Tx(int n) { return QByteArray(reinterpret_cast<const char*>(g_TxBuffer), n); }
+QByteArray Tx(int n) {
+    return QByteArray(reinterpret_cast<const char*>(g_TxBuffer), n);
+}
 } // namespace
 
 class TestPackets : public QObject {
@@ -18,15 +20,24 @@ private slots:
         QTest::addColumn<int>("p2");
         QTest::addColumn<int>("p3");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("user count") << 0x09 << 0 << 0 << 0 << QByteArray::fromHex("F5090000000009F5");
-        QTest::newRow("capacity") << 0x09 << 0 << 0 << 0xFF << QByteArray::fromHex("F5090000FF00F6F5");
-        QTest::newRow("compare level 5") << 0x28 << 0 << 0 << 5 << QByteArray::fromHex("F528000005002DF5");
-        QTest::newRow("store header") << 0x41 << 0x00 << 0xC4 << 0 << QByteArray::fromHex("F54100C4000085F5");
-        QTest::newRow("two fingers") << 0x46 << 0x01 << 0x85 << 0 << QByteArray::fromHex("F546018500 00C2F5");
-        QTest::newRow("high-res capture") << 0x24 << 0 << 0 << 0x20 << QByteArray::fromHex("F5240000200004F5");
-        QTest::newRow("all ones") << 0xFF << 0xFF << 0xFF << 0xFF << QByteArray::fromHex("F5FFFFFFFF0000F5");
-        QTest::newRow("handshake") << 0xFF << 0 << 0 << 0 << QByteArray::fromHex("F5FF00000000FFF5");
-        QTest::newRow("rate 38400") << 0x21 << 0 << 0 << 3 << QByteArray::fromHex("F5210000030022F5");
+        QTest::newRow("user count")
+            << 0x09 << 0 << 0 << 0 << QByteArray::fromHex("F5090000000009F5");
+        QTest::newRow("capacity") << 0x09 << 0 << 0 << 0xFF
+                                  << QByteArray::fromHex("F5090000FF00F6F5");
+        QTest::newRow("compare level 5")
+            << 0x28 << 0 << 0 << 5 << QByteArray::fromHex("F528000005002DF5");
+        QTest::newRow("store header")
+            << 0x41 << 0x00 << 0xC4 << 0 << QByteArray::fromHex("F54100C4000085F5");
+        QTest::newRow("two fingers")
+            << 0x46 << 0x01 << 0x85 << 0 << QByteArray::fromHex("F546018500 00C2F5");
+        QTest::newRow("high-res capture")
+            << 0x24 << 0 << 0 << 0x20 << QByteArray::fromHex("F5240000200004F5");
+        QTest::newRow("all ones") << 0xFF << 0xFF << 0xFF << 0xFF
+                                  << QByteArray::fromHex("F5FFFFFFFF0000F5");
+        QTest::newRow("handshake")
+            << 0xFF << 0 << 0 << 0 << QByteArray::fromHex("F5FF00000000FFF5");
+        QTest::newRow("rate 38400")
+            << 0x21 << 0 << 0 << 3 << QByteArray::fromHex("F5210000030022F5");
     }
     void commandPacket() {
         QFETCH(int, command);
@@ -78,7 +89,8 @@ private slots:
         QByteArray chunk(kRxReadChunk, '\x5A');
         int stored = 0;
         for (int i = 0; i < 20; ++i)
-            stored += AppendToRxBuffer(reinterpret_cast<const uint8_t*>(chunk.constData()), chunk.size());
+            stored +=
+                AppendToRxBuffer(reinterpret_cast<const uint8_t*>(chunk.constData()), chunk.size());
         QCOMPARE(stored, kRxBufferSize);
         QCOMPARE(g_nRxCount, kRxBufferSize);
         QCOMPARE(AppendToRxBuffer(reinterpret_cast<const uint8_t*>(chunk.constData()), 1), 0);

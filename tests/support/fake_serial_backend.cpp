@@ -6,7 +6,9 @@ CFakeSerialBackend::CFakeSerialBackend(QObject* parent) : CSerialBackend(parent)
     Instances().append(this);
 }
 
-CFakeSerialBackend::~CFakeSerialBackend() { Instances().removeAll(this); }
+CFakeSerialBackend::~CFakeSerialBackend() {
+    Instances().removeAll(this);
+}
 
 bool CFakeSerialBackend::Open(const QString& device, const CLineSettings& settings,
                               QString* error) {
@@ -80,7 +82,9 @@ void CFakeSerialBackend::Install() {
     SetSerialBackendFactory([] { return std::make_unique<CFakeSerialBackend>(); });
 }
 
-void CFakeSerialBackend::Uninstall() { SetSerialBackendFactory({}); }
+void CFakeSerialBackend::Uninstall() {
+    SetSerialBackendFactory({});
+}
 
 QSet<QString>& CFakeSerialBackend::MissingDevices() {
     static QSet<QString> devices;

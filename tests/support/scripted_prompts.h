@@ -29,8 +29,8 @@ public:
     }
 
     QStringList m_messages, m_messageCaptions, m_questions, m_questionCaptions;
-    QList<bool> m_answers;      // next answers to questions, in order
+    QList<bool> m_answers; // next answers to questions, in order
     bool m_bDefaultAnswer = true;
-    QStringList m_files;        // next file dialog results; empty text = cancel
+    QStringList m_files; // next file dialog results; empty text = cancel
     QList<CFileDialogSpec> m_dialogs;
 };
