@@ -1,0 +1,3 @@
+morvane_add_test(test_mscomm SOURCES test_mscomm.cpp LIBS morvane_test_support)
+morvane_add_test(test_port_operations SOURCES test_port_operations.cpp LIBS morvane_test_support)
+morvane_add_test(test_serial_pty SOURCES test_serial_pty.cpp LIBS morvane_test_support)

@@ -1,0 +1,177 @@
+#include "protocol/buffers.h"
+#include "serial/mscomm.h"
+#include "serial/port_map.h"
+#include "serial/port_operations.h"
+#include "serial/rate_table.h"
+#include "serial/shared_settings.h"
+#include "support/fake_serial_backend.h"
+#include "support/scripted_prompts.h"
+
+#include <QTest>
+
+class TestPortOperations : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { CFakeSerialBackend::Install(); }
+    void cleanupTestCase() { CFakeSerialBackend::Uninstall(); }
+    void init() {
+        ResetProtocolBuffers();
+        ResetSerialSettings();
+        CFakeSerialBackend::MissingDevices().clear();
+    }
+
+    void rateTable_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("settings");
+        QTest::newRow("0 falls back") << 0 << "19200,n,8,1";
+        QTest::newRow("1") << 1 << "9600,n,8,1";
+        QTest::newRow("2") << 2 << "19200,n,8,1";
+        QTest::newRow("3") << 3 << "38400,n,8,1";
+        QTest::newRow("4") << 4 << "57600,n,8,1";
+        QTest::newRow("5") << 5 << "115200,n,8,1";
+        QTest::newRow("6 falls back") << 6 << "19200,n,8,1";
+        QTest::newRow("negative falls back") << -1 << "19200,n,8,1";
+    }
+    void rateTable() {
+        QFETCH(int, index);
+        QFETCH(QString, settings);
+        QCOMPARE(RateSettings(index), settings);
+        CMSComm comm;
+        ApplyBaudRate(comm, index);
+        QCOMPARE(comm.Settings(), settings);
+    }
+
+    void rateListTexts() {
+        const QStringList expected{"9,600", "19,200", "38,400", "57,600", "115,200"};
+        for (int i = 0; i < kRateCount; ++i)
+            QCOMPARE(RateListText(i), expected[i]);
+    }
+
+    void writePieces_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("piece");
+        QTest::addColumn<QList<int>>("sizes");
+        QTest::newRow("nothing") << 0 << 512 << QList<int>{};
+        QTest::newRow("one piece of 512") << 512 << 512 << QList<int>{512};
+        QTest::newRow("513 in two") << 513 << 512 << QList<int>{512, 1};
+        QTest::newRow("block of 4100")
+            << 4100 << 512 << QList<int>{512, 512, 512, 512, 512, 512, 512, 512, 4};
+        QTest::newRow("command as one") << 8 << 512 << QList<int>{8};
+        QTest::newRow("whole write") << 400 << 0 << QList<int>{400};
+    }
+    void writePieces() {
+        QFETCH(int, count);
+        QFETCH(int, piece);
+        QFETCH(QList<int>, sizes);
+        CMSComm comm;
+        comm.SetPortOpen(true);
+        QByteArray data(count, '\0');
+        for (int i = 0; i < count; ++i)
+            data[i] = char(i * 31);
+        QVERIFY(WriteBytes(comm, reinterpret_cast<const uint8_t*>(data.constData()), count, piece));
+        const QList<QByteArray> writes = FakeOf(comm)->TakeHostWrites();
+        QList<int> got;
+        QByteArray joined;
+        for (const QByteArray& w : writes) {
+            got.append(int(w.size()));
+            joined.append(w);
+        }
+        QCOMPARE(got, sizes);
+        QCOMPARE(joined, data);
+    }
+
+    void writeOnAClosedPortFails() {
+        CMSComm comm;
+        const uint8_t bytes[8] = {};
+        QVERIFY(!WriteBytes(comm, bytes, 8));
+    }
+
+    void collectionEndsOnAQuietTick() {
+        CMSComm comm;
+        comm.SetInputLen(9000);
+        comm.SetPortOpen(true);
+        FakeOf(comm)->PushModuleBytes(QByteArray::fromHex("F5090005"));
+        QVERIFY(!CollectReplyStep(comm, kRxCollectLimit));
+        FakeOf(comm)->PushModuleBytes(QByteArray::fromHex("00000CF5"));
+        QVERIFY(!CollectReplyStep(comm, kRxCollectLimit));
+        QVERIFY(CollectReplyStep(comm, kRxCollectLimit));
+        QCOMPARE(g_nRxCount, 8);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(g_RxBuffer), 8),
+                 QByteArray::fromHex("F509000500000CF5"));
+        QCOMPARE(comm.RThreshold(), 1);
+    }
+
+    void collectionReadsNineThousandPerTick() {
+        CMSComm comm;
+        comm.SetInputLen(9000);
+        comm.SetPortOpen(true);
+        FakeOf(comm)->PushModuleBytes(QByteArray(20000, 'a'));
+        QVERIFY(!CollectReplyStep(comm, kRxCollectLimit));
+        QCOMPARE(g_nRxCount, 9000);
+        QVERIFY(!CollectReplyStep(comm, kRxCollectLimit));
+        QVERIFY(!CollectReplyStep(comm, kRxCollectLimit));
+        QCOMPARE(g_nRxCount, 20000);
+        QVERIFY(CollectReplyStep(comm, kRxCollectLimit));
+    }
+
+    void collectionStopsAtTheLimitWithTheCrossingRead() {
+        CMSComm comm;
+        comm.SetInputLen(9000);
+        comm.SetPortOpen(true);
+        FakeOf(comm)->PushModuleBytes(QByteArray(120000, 'b'));
+        int ticks = 0;
+        while (!CollectReplyStep(comm, kRxCollectLimit))
+            ++ticks;
+        QCOMPARE(ticks, 10);         // 10 reads of 9000 stay below 92,416
+        QCOMPARE(g_nRxCount, 99000); // the 11th read crosses it
+        QVERIFY(g_nRxCount <= kRxBufferSize);
+    }
+
+    void receiveEvent() {
+        CMSComm comm;
+        comm.SetRThreshold(1);
+        g_nBaudIndex = 0;
+        QVERIFY(!OnReceiveEvent(comm, 9000)); // no event has happened yet
+        QCOMPARE(g_nBaudIndex, 1);            // the zero rule still applies
+        comm.SetPortOpen(true);
+        FakeOf(comm)->PushModuleBytes("x");
+        QTRY_COMPARE(comm.CommEvent(), kCommEventReceive);
+        QVERIFY(OnReceiveEvent(comm, 9000));
+        QCOMPARE(comm.RThreshold(), 9000);
+    }
+
+    void handOverClosesOthersAndOpensTheChosen() {
+        CScriptedPrompts prompts;
+        CMSComm settings, test, download;
+        CMSComm* all[3] = {&settings, &test, &download};
+        g_nCommPort = 4;
+        g_nBaudIndex = 5;
+        QVERIFY(PortHandOver(all, 3, test, nullptr));
+        QVERIFY(test.PortOpen());
+        QCOMPARE(FakeOf(test)->m_strDevice, DeviceForPort(4));
+        QCOMPARE(FakeOf(test)->m_settings.baudRate, 115200);
+        QVERIFY(PortHandOver(all, 3, download, nullptr));
+        QVERIFY(!test.PortOpen());
+        QVERIFY(download.PortOpen());
+        QVERIFY(PortHandOver(all, 3, download, nullptr)); // the shown panel reopens
+        QCOMPARE(FakeOf(download)->m_nOpenCount, 2);
+        QCOMPARE(FakeOf(download)->m_nCloseCount, 1);
+        QVERIFY(prompts.m_messages.isEmpty());
+    }
+
+    void handOverToAMissingPortSaysSoOnce() {
+        CScriptedPrompts prompts;
+        CMSComm settings, test, download;
+        CMSComm* all[3] = {&settings, &test, &download};
+        QVERIFY(PortHandOver(all, 3, settings, nullptr));
+        CFakeSerialBackend::MissingDevices().insert(DeviceForPort(1));
+        QVERIFY(!PortHandOver(all, 3, test, nullptr));
+        QCOMPARE(prompts.m_messages, QStringList{"Comm port error!"});
+        QCOMPARE(prompts.m_messageCaptions, QStringList{"Morvane"});
+        QVERIFY(!settings.PortOpen());
+        QVERIFY(!test.PortOpen());
+    }
+};
+
+QTEST_MAIN(TestPortOperations)
+#include "test_port_operations.moc"

@@ -1,0 +1,71 @@
+// The real QSerialPort backend against a pseudo-terminal: bytes written arrive on the other end,
+// bytes from the other end raise a receive event, and a hang-up is noticed without a write.
+#include "serial/mscomm.h"
+#include "serial/port_operations.h"
+#include "support/pty_pair.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestSerialPty : public QObject {
+    Q_OBJECT
+private slots:
+    void writesReachTheModule() {
+        CPtyPair pty;
+        QVERIFY(pty.IsValid());
+        qputenv("MORVANE_COM1", pty.SlavePath().toLocal8Bit());
+        CMSComm comm;
+        comm.SetCommPort(1);
+        ApplyBaudRate(comm, 5);
+        comm.SetPortOpen(true);
+        const uint8_t packet[8] = {0xF5, 0x09, 0x00, 0x00, 0x00, 0x00, 0x09, 0xF5};
+        QVERIFY(WriteBytes(comm, packet, 8));
+        // The port writes from the event loop; keep it running while the module end reads.
+        QByteArray got;
+        QTRY_VERIFY_WITH_TIMEOUT((got += pty.ReadHost(8 - int(got.size()), 10), got.size() >= 8),
+                                 3000);
+        QCOMPARE(got.toHex(' '), QByteArray("f5 09 00 00 00 00 09 f5"));
+        qunsetenv("MORVANE_COM1");
+    }
+
+    void moduleBytesRaiseAReceiveEvent() {
+        CPtyPair pty;
+        qputenv("MORVANE_COM1", pty.SlavePath().toLocal8Bit());
+        CMSComm comm;
+        comm.SetRThreshold(1);
+        comm.SetInputLen(9000);
+        comm.SetPortOpen(true);
+        QSignalSpy spy(&comm, &CMSComm::OnComm);
+        QVERIFY(pty.WriteModule(QByteArray::fromHex("F509000500000CF5")));
+        QTRY_VERIFY_WITH_TIMEOUT(spy.count() >= 1, 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(comm.InBufferCount(), 8, 2000);
+        QCOMPARE(comm.Input(), QByteArray::fromHex("F509000500000CF5"));
+        qunsetenv("MORVANE_COM1");
+    }
+
+    void hangUpIsNoticedWithoutAWrite() {
+        auto pty = std::make_unique<CPtyPair>();
+        qputenv("MORVANE_COM1", pty->SlavePath().toLocal8Bit());
+        CMSComm comm;
+        comm.SetRThreshold(1);
+        comm.SetPortOpen(true);
+        QSignalSpy lost(&comm, &CMSComm::PortLost);
+        pty.reset(); // the module end goes away
+        QTRY_COMPARE_WITH_TIMEOUT(lost.count(), 1, 3000);
+        QVERIFY(!comm.PortOpen());
+        QVERIFY(!comm.Output("x"));
+        qunsetenv("MORVANE_COM1");
+    }
+
+    void missingDeviceThrows() {
+        qputenv("MORVANE_COM1", "/dev/morvane-no-such-device");
+        CMSComm comm;
+        QVERIFY_THROWS_EXCEPTION(CCommPortError, comm.SetPortOpen(true));
+        QVERIFY(!comm.PortOpen());
+        qunsetenv("MORVANE_COM1");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSerialPty)
+#include "test_serial_pty.moc"
