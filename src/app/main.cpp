@@ -1,0 +1,11 @@
+#include "morvane_app.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    CMorvaneApp app;
+    if (!app.InitInstance())
+        return 1;
+    return application.exec();
+}

@@ -1,0 +1,144 @@
+#include "main_frame.h"
+
+#include "about_dialog.h"
+#include "current_panel.h"
+#include "lock_key_indicators.h"
+#include "morvane_doc.h"
+#include "morvane_view.h"
+#include "toolbar_images.h"
+
+#include "widgets/prompts.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSaveFile>
+#include <QStatusBar>
+#include <QToolBar>
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), m_pDoc(new CMorvaneDoc(this)) {
+    setWindowTitle(QStringLiteral("Morvane"));
+    m_recentFiles.Load();
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    CreateAccelerators();
+    m_pView = new CMorvaneView(this);
+    setCentralWidget(m_pView);
+    connect(m_pView, &CMorvaneView::PanelChanged, this, &CMainFrame::UpdateCommandStates);
+    UpdateCommandStates();
+}
+
+void CMainFrame::CreateActions() {
+    m_pCommSettings = new QAction(QStringLiteral("通信设置"), this);
+    m_pCommSettings->setStatusTip(QStringLiteral("串口选择和波特率设置"));
+    m_pModuleTest = new QAction(QStringLiteral("模块测试"), this);
+    m_pModuleTest->setStatusTip(QStringLiteral("脱机模块功能测试"));
+    m_pProgramDownload = new QAction(QStringLiteral("程序下载工具"), this);
+    m_pProgramDownload->setStatusTip(QStringLiteral("脱机模块程序更新"));
+    for (QAction* action : {m_pCommSettings, m_pModuleTest, m_pProgramDownload})
+        action->setCheckable(true);
+    m_pAbout = new QAction(QStringLiteral("关于 Morvane..."), this);
+
+    // The view carries out the switch; the check marks follow g_nCurrentPanel afterwards, so
+    // a click never leaves a command checked that is not on show.
+    connect(m_pCommSettings, &QAction::triggered, this, [this] { m_pView->OnCommSettings(); });
+    connect(m_pModuleTest, &QAction::triggered, this, [this] { m_pView->OnModuleTest(); });
+    connect(m_pProgramDownload, &QAction::triggered, this,
+            [this] { m_pView->OnProgramDownload(); });
+    connect(m_pAbout, &QAction::triggered, this, &CMainFrame::OnAppAbout);
+}
+
+void CMainFrame::CreateMenus() {
+    QMenu* operation = menuBar()->addMenu(QStringLiteral("操作"));
+    operation->addAction(m_pCommSettings);
+    operation->addAction(m_pModuleTest);
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("工具"));
+    tools->addAction(m_pProgramDownload);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
+    help->addAction(m_pAbout);
+}
+
+void CMainFrame::CreateToolBar() {
+    QToolBar* bar = addToolBar(QStringLiteral("工具栏"));
+    bar->setObjectName(QStringLiteral("toolbar128"));
+    bar->setMovable(true);
+    bar->setAllowedAreas(Qt::AllToolBarAreas);
+    bar->setIconSize(kToolbarButtonSize);
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const struct {
+        QAction* action;
+        const char* text;
+    } buttons[] = {
+        {m_pCommSettings, "设置"}, {m_pModuleTest, "测试"}, {m_pProgramDownload, "程序下载"}};
+    for (const auto& button : buttons) {
+        button.action->setIcon(ToolbarImage(QString::fromUtf8(button.text)));
+        button.action->setToolTip(QString::fromUtf8(button.text));
+        bar->addAction(button.action);
+    }
+}
+
+void CMainFrame::CreateStatusBar() {
+    m_pReady = new QLabel(QStringLiteral("就绪"), statusBar());
+    statusBar()->addWidget(m_pReady, 1); // hidden while a command prompt is shown
+    m_pLockKeys = new CLockKeyIndicators(statusBar());
+}
+
+void CMainFrame::CreateAccelerators() {
+    const struct {
+        QKeySequence keys;
+        void (CMainFrame::*handler)();
+    } accelerators[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), &CMainFrame::OnFileNew},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), &CMainFrame::OnFileOpen},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), &CMainFrame::OnFileSave},
+    };
+    for (const auto& accelerator : accelerators) {
+        auto* action = new QAction(this);
+        action->setShortcut(accelerator.keys);
+        connect(action, &QAction::triggered, this, accelerator.handler);
+        addAction(action);
+    }
+}
+
+void CMainFrame::UpdateCommandStates() {
+    m_pCommSettings->setChecked(g_nCurrentPanel == kPanelSettings);
+    m_pModuleTest->setChecked(g_nCurrentPanel == kPanelTest);
+    m_pProgramDownload->setChecked(g_nCurrentPanel == kPanelDownload);
+}
+
+void CMainFrame::OnAppAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+// The document holds no data: new resets it and gives the view its initial update again,
+// open reads nothing, save writes an empty document.
+void CMainFrame::OnFileNew() {
+    m_pDoc->OnNewDocument();
+    m_pView->OnInitialUpdate();
+}
+
+void CMainFrame::OnFileOpen() {
+    const QString path = Prompts().OpenFileName(
+        this, CFileDialogSpec{QStringLiteral("所有文件 (*)"), QString(), QString()});
+    if (path.isEmpty())
+        return;
+    m_pDoc->SetPath(path);
+    m_recentFiles.Add(path);
+}
+
+void CMainFrame::OnFileSave() {
+    QString path = m_pDoc->Path();
+    if (path.isEmpty())
+        path = Prompts().SaveFileName(
+            this, CFileDialogSpec{QStringLiteral("所有文件 (*)"), QString(), m_pDoc->Title()});
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.commit()) {
+        m_pDoc->SetPath(path);
+        m_recentFiles.Add(path);
+    }
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The main window: menu "操作" / "工具" / "帮助", the flat toolbar with "设置", "测试" and
+// "程序下载", the status bar with its four panes, and the view with the three panels.
+#include "recent_files.h"
+
+#include <QMainWindow>
+
+class CMorvaneView;
+class CMorvaneDoc;
+class CLockKeyIndicators;
+class QAction;
+class QLabel;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(QWidget* parent = nullptr);
+
+    CMorvaneView& View() { return *m_pView; }
+    CMorvaneDoc& Doc() { return *m_pDoc; }
+    CLockKeyIndicators& LockKeys() { return *m_pLockKeys; }
+    QAction* CommSettingsAction() const { return m_pCommSettings; }
+    QAction* ModuleTestAction() const { return m_pModuleTest; }
+    QAction* ProgramDownloadAction() const { return m_pProgramDownload; }
+    QAction* AboutAction() const { return m_pAbout; }
+    QLabel* ReadyPane() const { return m_pReady; }
+    const CRecentFileList& RecentFiles() const { return m_recentFiles; }
+
+    // Checks each of the three panel commands exactly when its panel is on show.
+    void UpdateCommandStates();
+    void OnAppAbout();
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateAccelerators();
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+
+    CMorvaneDoc* m_pDoc;
+    CMorvaneView* m_pView;
+    CLockKeyIndicators* m_pLockKeys = nullptr;
+    QLabel* m_pReady = nullptr;
+    QAction* m_pCommSettings = nullptr;
+    QAction* m_pModuleTest = nullptr;
+    QAction* m_pProgramDownload = nullptr;
+    QAction* m_pAbout = nullptr;
+    CRecentFileList m_recentFiles;
+};

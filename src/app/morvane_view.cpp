@@ -1,0 +1,87 @@
+#include "morvane_view.h"
+
+#include "current_panel.h"
+
+#include "console/module_test_panel.h"
+#include "download/download_panel.h"
+#include "serial/comm_setup_panel.h"
+#include "serial/port_operations.h"
+#include "widgets/dialog_units.h"
+
+CMorvaneView::CMorvaneView(QWidget* parent) : QScrollArea(parent), m_pForm(new QWidget) {
+    setObjectName(QStringLiteral("view"));
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    // The view scrolls over its own empty form of 320 x 200 units; the panels keep their own
+    // size and place at the form's top-left corner.
+    m_pForm->setFont(QFont(QStringLiteral("SimSun"), 9));
+    m_pForm->setMinimumSize(CDialogUnits(m_pForm->font()).Size(320, 200));
+    setWidget(m_pForm);
+
+    m_pSettings = new CCommSetupDlg(m_pForm);
+    m_pTest = new CModuleTestDlg(m_pForm);
+    m_pDownload = new CDownloadDlg(m_pForm);
+    for (QWidget* panel : {static_cast<QWidget*>(m_pSettings), static_cast<QWidget*>(m_pTest),
+                           static_cast<QWidget*>(m_pDownload)})
+        panel->move(0, 0);
+}
+
+QWidget* CMorvaneView::PanelWidget(int panel) const {
+    switch (panel) {
+    case kPanelSettings:
+        return m_pSettings;
+    case kPanelTest:
+        return m_pTest;
+    case kPanelDownload:
+        return m_pDownload;
+    default:
+        return nullptr;
+    }
+}
+
+CMSComm& CMorvaneView::CommOf(int panel) const {
+    switch (panel) {
+    case kPanelSettings:
+        return m_pSettings->Comm();
+    case kPanelDownload:
+        return m_pDownload->Comm();
+    default:
+        return m_pTest->Comm();
+    }
+}
+
+void CMorvaneView::OnInitialUpdate() {
+    m_pSettings->hide();
+    m_pTest->show();
+    m_pDownload->hide();
+    OnModuleTest();
+}
+
+void CMorvaneView::OnCommSettings() {
+    SwitchTo(kPanelSettings);
+}
+
+void CMorvaneView::OnModuleTest() {
+    SwitchTo(kPanelTest);
+}
+
+void CMorvaneView::OnProgramDownload() {
+    SwitchTo(kPanelDownload);
+}
+
+void CMorvaneView::SwitchTo(int panel) {
+    // A download in flight ends here, before its port is closed under it.
+    if (panel != kPanelDownload)
+        m_pDownload->EndDownloadOnLeave();
+    for (int other : {kPanelSettings, kPanelTest, kPanelDownload})
+        if (other != panel)
+            PanelWidget(other)->hide();
+    PanelWidget(panel)->show();
+
+    CMSComm* comms[3] = {&CommOf(kPanelSettings), &CommOf(kPanelTest), &CommOf(kPanelDownload)};
+    PortHandOver(comms, 3, CommOf(panel), window());
+    if (panel == kPanelTest)
+        m_pTest->BuildCommand();
+    g_nCurrentPanel = panel;
+    emit PanelChanged(panel);
+}

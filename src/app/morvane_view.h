@@ -1,0 +1,40 @@
+#pragma once
+// The view: hosts the communication settings, module test and program download panels at its
+// top-left corner, shows exactly one of them, and hands the serial port over on each switch.
+#include <QScrollArea>
+
+class CCommSetupDlg;
+class CModuleTestDlg;
+class CDownloadDlg;
+class CMSComm;
+
+class CMorvaneView : public QScrollArea {
+    Q_OBJECT
+public:
+    explicit CMorvaneView(QWidget* parent = nullptr);
+
+    // Hides the settings and download panels, shows the test panel and runs OnModuleTest,
+    // which opens its port (so a missing port is reported before the window is visible).
+    void OnInitialUpdate();
+
+    void OnCommSettings();
+    void OnModuleTest();
+    void OnProgramDownload();
+
+    CCommSetupDlg& SettingsPanel() { return *m_pSettings; }
+    CModuleTestDlg& TestPanel() { return *m_pTest; }
+    CDownloadDlg& DownloadPanel() { return *m_pDownload; }
+    QWidget* PanelWidget(int panel) const;
+
+signals:
+    void PanelChanged(int panel);
+
+private:
+    void SwitchTo(int panel);
+    CMSComm& CommOf(int panel) const;
+
+    QWidget* m_pForm;
+    CCommSetupDlg* m_pSettings;
+    CModuleTestDlg* m_pTest;
+    CDownloadDlg* m_pDownload;
+};

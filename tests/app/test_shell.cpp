@@ -1,0 +1,167 @@
+#include "app/current_panel.h"
+#include "app/lock_key_indicators.h"
+#include "app/main_frame.h"
+#include "app/morvane_app.h"
+#include "app/morvane_view.h"
+#include "console/module_test_panel.h"
+#include "download/download_panel.h"
+#include "protocol/buffers.h"
+#include "serial/comm_setup_panel.h"
+#include "serial/mscomm.h"
+#include "serial/port_map.h"
+#include "serial/shared_settings.h"
+#include "support/fake_serial_backend.h"
+#include "support/scripted_prompts.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <QToolBar>
+
+class TestShell : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        CFakeSerialBackend::Install();
+        QStandardPaths::setTestModeEnabled(true);
+    }
+    void cleanupTestCase() { CFakeSerialBackend::Uninstall(); }
+    void init() {
+        ResetProtocolBuffers();
+        ResetSerialSettings();
+        ResetCurrentPanel();
+        CFakeSerialBackend::MissingDevices().clear();
+    }
+
+    void startUpShowsTheTestPanelWithItsPortOpen() {
+        CScriptedPrompts prompts;
+        CMorvaneApp app;
+        QVERIFY(app.InitInstance());
+        CMainFrame& frame = *app.MainFrame();
+        CMorvaneView& view = frame.View();
+        QVERIFY(view.TestPanel().isVisible());
+        QVERIFY(!view.SettingsPanel().isVisible());
+        QVERIFY(!view.DownloadPanel().isVisible());
+        QVERIFY(frame.ModuleTestAction()->isChecked());
+        QVERIFY(!frame.CommSettingsAction()->isChecked());
+        QVERIFY(!frame.ProgramDownloadAction()->isChecked());
+        QCOMPARE(frame.windowTitle(), QString("Morvane(New Frame)"));
+        QVERIFY(frame.windowState() & Qt::WindowMaximized);
+        QCOMPARE(g_nCurrentPanel, int(kPanelTest));
+        QVERIFY(view.TestPanel().Comm().PortOpen());
+        QCOMPARE(FakeOf(view.TestPanel().Comm())->m_strDevice, DeviceForPort(1));
+        QCOMPARE(FakeOf(view.TestPanel().Comm())->m_settings.baudRate, 19200);
+        QVERIFY(prompts.m_messages.isEmpty());
+        QCOMPARE(frame.ReadyPane()->text(), QString("就绪"));
+        QCOMPARE(QCoreApplication::organizationName(),
+                 QString("Local AppWizard-Generated Applications"));
+    }
+
+    void missingPortAtStartUpIsReportedOnceBeforeTheWindowShows() {
+        CScriptedPrompts prompts;
+        CFakeSerialBackend::MissingDevices().insert(DeviceForPort(1));
+        CMorvaneApp app;
+        QVERIFY(app.InitInstance());
+        QCOMPARE(prompts.m_messages, QStringList{"Comm port error!"});
+        QVERIFY(app.MainFrame()->View().TestPanel().isVisible());
+        QVERIFY(app.MainFrame()->ModuleTestAction()->isChecked());
+        QVERIFY(!app.MainFrame()->View().TestPanel().Comm().PortOpen());
+    }
+
+    void switchingHandsThePortOver_data() {
+        QTest::addColumn<int>("panel");
+        QTest::newRow("settings") << int(kPanelSettings);
+        QTest::newRow("download") << int(kPanelDownload);
+        QTest::newRow("test again") << int(kPanelTest);
+    }
+    void switchingHandsThePortOver() {
+        QFETCH(int, panel);
+        CScriptedPrompts prompts;
+        g_nCommPort = 3;
+        g_nBaudIndex = 4;
+        CMainFrame frame;
+        CMorvaneView& view = frame.View();
+        view.OnInitialUpdate();
+        CMSComm* comms[] = {nullptr, &view.SettingsPanel().Comm(), &view.TestPanel().Comm(),
+                            &view.DownloadPanel().Comm()};
+        QAction* actions[] = {nullptr, frame.CommSettingsAction(), frame.ModuleTestAction(),
+                              frame.ProgramDownloadAction()};
+        actions[panel]->trigger();
+        for (int p = kPanelSettings; p <= kPanelDownload; ++p) {
+            QCOMPARE(comms[p]->PortOpen(), p == panel);
+            QCOMPARE(view.PanelWidget(p)->isVisibleTo(&frame), p == panel);
+            QCOMPARE(actions[p]->isChecked(), p == panel);
+        }
+        QCOMPARE(FakeOf(*comms[panel])->m_strDevice, DeviceForPort(3));
+        QCOMPARE(FakeOf(*comms[panel])->m_settings.baudRate, 57600);
+        QCOMPARE(g_nCurrentPanel, panel);
+        QVERIFY(prompts.m_messages.isEmpty());
+    }
+
+    void choosingTheShownTestPanelReopensItsPortAndRebuilds() {
+        CScriptedPrompts prompts;
+        CMainFrame frame;
+        CMorvaneView& view = frame.View();
+        view.OnInitialUpdate();
+        CFakeSerialBackend* fake = FakeOf(view.TestPanel().Comm());
+        QCOMPARE(fake->m_nOpenCount, 1);
+        g_TxBuffer[1] = 0x77; // a stale packet the rebuild must replace
+        frame.ModuleTestAction()->trigger();
+        QCOMPARE(fake->m_nOpenCount, 2);
+        QCOMPARE(fake->m_nCloseCount, 1);
+        QCOMPARE(int(g_TxBuffer[1]), 0x09);
+        QVERIFY(frame.ModuleTestAction()->isChecked());
+    }
+
+    void aMissingPortOnASwitchStillShowsAndChecksThePanel() {
+        CScriptedPrompts prompts;
+        CMainFrame frame;
+        frame.View().OnInitialUpdate();
+        g_nCommPort = 2;
+        CFakeSerialBackend::MissingDevices().insert(DeviceForPort(2));
+        frame.ProgramDownloadAction()->trigger();
+        QCOMPARE(prompts.m_messages, QStringList{"Comm port error!"});
+        QVERIFY(frame.View().DownloadPanel().isVisibleTo(&frame));
+        QVERIFY(frame.ProgramDownloadAction()->isChecked());
+        QVERIFY(!frame.ModuleTestAction()->isChecked());
+        QCOMPARE(g_nCurrentPanel, int(kPanelDownload));
+        QVERIFY(!frame.View().TestPanel().Comm().PortOpen());
+    }
+
+    void menusAndToolbarCarryTheCommands() {
+        CScriptedPrompts prompts;
+        CMainFrame frame;
+        QStringList menus;
+        for (QAction* menu : frame.menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus, (QStringList{"操作", "工具", "帮助"}));
+        QCOMPARE(frame.CommSettingsAction()->statusTip(), QString("串口选择和波特率设置"));
+        QCOMPARE(frame.ModuleTestAction()->statusTip(), QString("脱机模块功能测试"));
+        QCOMPARE(frame.ProgramDownloadAction()->statusTip(), QString("脱机模块程序更新"));
+        QCOMPARE(frame.AboutAction()->text(), QString("关于 Morvane..."));
+        auto* bar = frame.findChild<QToolBar*>("toolbar128");
+        QVERIFY(bar);
+        QCOMPARE(bar->actions().size(), 3);
+        QCOMPARE(bar->actions()[0]->toolTip(), QString("设置"));
+        QCOMPARE(bar->actions()[2]->toolTip(), QString("程序下载"));
+    }
+
+    void lockKeyPanesFollowTheLockKeys() {
+        CScriptedPrompts prompts;
+        CMainFrame frame;
+        CLockKeyIndicators& keys = frame.LockKeys();
+        QVERIFY(!keys.IsLit(Qt::Key_CapsLock));
+        keys.Toggle(Qt::Key_CapsLock);
+        QVERIFY(keys.IsLit(Qt::Key_CapsLock));
+        QVERIFY(!keys.IsLit(Qt::Key_NumLock));
+        keys.Toggle(Qt::Key_CapsLock);
+        QVERIFY(!keys.IsLit(Qt::Key_CapsLock));
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "test_shell.moc"
