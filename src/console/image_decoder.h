@@ -1,0 +1,28 @@
+#pragma once
+// Decoding of an image reply (command 0x24) into the process-wide grey-scale canvas. Plain code:
+// no widgets, no buffers of its own beyond the canvas.
+#include <cstdint>
+
+constexpr int kCanvasSide = 304;
+constexpr int kCanvasSize = kCanvasSide * kCanvasSide;
+constexpr int kHalfCanvasSide = kCanvasSide / 2; // 152: rows of a half-resolution image
+constexpr int kSmallCanvasSide = 240;            // rows of the 80 x 80 image
+constexpr int kSmallImageSide = 80;
+
+// One byte per pixel, 0 black to 255 white, rows of the current display width one after another.
+extern uint8_t g_ImageCanvas[kCanvasSize];
+
+// Back to the state at program start (all black); tests call it between cases.
+void ResetImageCanvas();
+
+// The square in which the canvas is shown: its width and height are also its row length.
+struct CImageDisplay {
+    int width;
+    int height;
+};
+
+// Decodes the image reply in `reply`, of which `count` bytes were received, into `canvas`
+// (kCanvasSize bytes), and returns the display size. The header fields (bytes 2 to 4) are read by
+// position like every other reply field, so `reply` must hold at least 5 bytes. Pixel bytes at
+// positions from `count` on did not arrive: they are shown black and never read.
+CImageDisplay DecodeImageReply(const uint8_t* reply, int count, uint8_t* canvas);
