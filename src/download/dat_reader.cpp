@@ -1,0 +1,82 @@
+#include "dat_reader.h"
+
+#include "program_image.h"
+
+#include <QFile>
+#include <cstring>
+#include <vector>
+
+namespace {
+int DigitValue(unsigned char c) {
+    if (c >= 'A' && c <= 'Z')
+        return c - 55;
+    if (c >= 'a' && c <= 'z')
+        return c - 87;
+    return c - 48;
+}
+
+constexpr qint64 kRecordBytes = qint64(kDatRecordCount) * kDatRecordSize;
+constexpr qint64 kHeaderPiece = 16384;
+static_assert(kHeaderPiece <= kRecordBytes, "a header piece fits in the record buffer");
+
+// Reads up to count bytes, going on after short reads; returns how many arrived.
+qint64 ReadFully(QIODevice& device, char* dest, qint64 count) {
+    qint64 total = 0;
+    while (total < count) {
+        const qint64 n = device.read(dest + total, count - total);
+        if (n <= 0)
+            break;
+        total += n;
+    }
+    return total;
+}
+
+// Reads the header in pieces into the record buffer until a piece holds the first line feed;
+// the bytes after it are the start of the records and move to the front of the buffer.
+// False when the device ends first.
+bool SkipHeaderLine(QIODevice& device, char* records, qint64* recordBytesRead) {
+    for (;;) {
+        const qint64 n = device.read(records, kHeaderPiece);
+        if (n <= 0)
+            return false;
+        const char* lineFeed = static_cast<const char*>(std::memchr(records, '\n', size_t(n)));
+        if (lineFeed) {
+            const qint64 rest = records + n - (lineFeed + 1);
+            std::memmove(records, lineFeed + 1, size_t(rest));
+            *recordBytesRead = rest;
+            return true;
+        }
+    }
+}
+} // namespace
+
+uint16_t HexToWord(const char* fourChars) {
+    uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) {
+        const int digit = DigitValue(static_cast<unsigned char>(fourChars[i]));
+        value = (value * 16 + static_cast<uint32_t>(digit)) & 0xFFFF;
+    }
+    return static_cast<uint16_t>(value);
+}
+
+EDatReadResult ReadDatRecords(QIODevice& device, uint8_t* halfBytes) {
+    std::vector<char> records(static_cast<size_t>(kRecordBytes));
+    qint64 got = 0;
+    if (!SkipHeaderLine(device, records.data(), &got))
+        return EDatReadResult::ReadFailed;
+    got += ReadFully(device, records.data() + got, kRecordBytes - got);
+    // Record k is complete when its prefix and its six-byte read both arrived.
+    const int complete = static_cast<int>(got / kDatRecordSize);
+    for (int k = 0; k < complete; ++k) {
+        const char* digits = records.data() + k * kDatRecordSize + kDatRecordPrefix;
+        SetHalfValue(halfBytes, k, HexToWord(digits));
+    }
+    return complete == kDatRecordCount ? EDatReadResult::Loaded : EDatReadResult::ReadFailed;
+}
+
+EDatReadResult ReadDatFile(const QString& path, uint8_t* halfBytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return EDatReadResult::OpenFailed;
+    return ReadDatRecords(file, halfBytes);
+}
