@@ -1,0 +1,85 @@
+// The file handlers of the download panel: the two .dat loaders and the .bin writer.
+#include "download_panel.h"
+
+#include "bin_writer.h"
+#include "download_texts.h"
+#include "half_loader.h"
+
+#include "widgets/cool_button.h"
+#include "widgets/prompts.h"
+
+#include <QLineEdit>
+
+using namespace DownloadTexts;
+
+namespace {
+QString LoadFailureText(EHalfLoadResult result, const QString& path) {
+    switch (result) {
+    case EHalfLoadResult::OpenFailed:
+        return kCannotOpen + path;
+    case EHalfLoadResult::ReadFailed:
+        return kReadFailed;
+    case EHalfLoadResult::InvalidFile:
+        return kInvalidFile + path;
+    case EHalfLoadResult::Loaded:
+        break;
+    }
+    return QString();
+}
+} // namespace
+
+void CDownloadDlg::OnBrowse28000() {
+    if (IsDownloadUnderWay())
+        return;
+    // Even a cancelled dialog leaves 开始下载 disabled until a load enables it again.
+    m_pStartDownload->setEnabled(false);
+    LoadHalf(EProgramHalf::Half28000);
+}
+
+void CDownloadDlg::OnBrowse38000() {
+    if (IsDownloadUnderWay())
+        return;
+    LoadHalf(EProgramHalf::Half38000);
+}
+
+void CDownloadDlg::LoadHalf(EProgramHalf half) {
+    const QString path = Prompts().OpenFileName(this, CFileDialogSpec{kDatFilter, kDatSuffix, {}});
+    if (path.isEmpty())
+        return;
+    const EHalfLoadResult result = LoadProgramHalf(half, path);
+    if (result != EHalfLoadResult::Loaded) {
+        ShowMessage(this, LoadFailureText(result, path));
+        ClearHalf(half);
+        return;
+    }
+    PathOf(half) = path;
+    EditOf(half)->setText(path);
+    if (BothHalvesLoaded()) {
+        m_pStartDownload->setEnabled(true);
+        m_pGenerateBin->setEnabled(true);
+    }
+}
+
+// After a failed load the half counts as not loaded, whatever its bytes hold now.
+void CDownloadDlg::ClearHalf(EProgramHalf half) {
+    PathOf(half).clear();
+    EditOf(half)->setText(QString());
+    m_pStartDownload->setEnabled(false);
+    m_pGenerateBin->setEnabled(false);
+}
+
+void CDownloadDlg::OnGenerateBin() {
+    const QString path = Prompts().SaveFileName(this, CFileDialogSpec{kBinFilter, kBinSuffix, {}});
+    if (path.isEmpty())
+        return;
+    switch (WriteBinFile(path)) {
+    case EBinWriteResult::CreateFailed:
+        ShowMessage(this, kBinOpenFailed);
+        break;
+    case EBinWriteResult::WriteFailed:
+        ShowMessage(this, kBinWriteFailed);
+        break;
+    case EBinWriteResult::Written:
+        break;
+    }
+}

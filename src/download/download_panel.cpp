@@ -1,0 +1,168 @@
+#include "download_panel.h"
+
+#include "download_frames.h"
+#include "download_texts.h"
+
+#include "serial/port_operations.h"
+#include "serial/shared_settings.h"
+#include "widgets/cool_button.h"
+#include "widgets/dialog_units.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+using namespace DownloadTexts;
+
+namespace {
+// Template 138 is 281 x 238 dialog units.
+constexpr int kPanelWidthDu = 281;
+constexpr int kPanelHeightDu = 238;
+
+CCoolButton* MakeButton(const QString& caption, int id, QWidget* parent) {
+    auto* button = new CCoolButton(caption, parent);
+    button->setObjectName(QStringLiteral("ctl%1").arg(id));
+    button->setAccessibleName(caption);
+    return button;
+}
+
+QLineEdit* MakePathEdit(int id, const QString& label, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QStringLiteral("ctl%1").arg(id));
+    edit->setAccessibleName(label);
+    edit->setReadOnly(true);
+    return edit;
+}
+
+QLabel* MakeLabel(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+} // namespace
+
+CDownloadDlg::CDownloadDlg(QWidget* parent)
+    : QWidget(parent), m_Comm(this), m_Timers(this, [this](int id) { OnTimer(id); }) {
+    setObjectName(QStringLiteral("CDownloadDlg"));
+    setAccessibleName(kPanelName);
+    CreateControls();
+    LayOutControls();
+    ConnectControls();
+    InitialiseComm();
+}
+
+CDownloadDlg::~CDownloadDlg() = default;
+
+void CDownloadDlg::CreateControls() {
+    m_pEdit28000 = MakePathEdit(1025, kLabel28000, this);
+    m_pBrowse28000 = MakeButton(kBrowse, 1024, this);
+    m_pEdit38000 = MakePathEdit(1028, kLabel38000, this);
+    m_pBrowse38000 = MakeButton(kBrowse, 1029, this);
+    m_pStartDownload = MakeButton(kStartDownload, 1026, this);
+    m_pCancel = MakeButton(kCancel, 1027, this);
+    m_pGenerateBin = MakeButton(kGenerateBin, 1045, this);
+    m_pGenerateBin->setEnabled(false);
+    m_pClose = MakeButton(kClose, 2, this);
+    m_pClose->setVisible(false);
+    m_pProgress = new QProgressBar(this);
+    m_pProgress->setObjectName(QStringLiteral("ctl1023"));
+    m_pProgress->setAccessibleName(kProgressLabel);
+    m_pProgress->setTextVisible(false);
+    m_Comm.setObjectName(QStringLiteral("ctl1013"));
+}
+
+void CDownloadDlg::LayOutControls() {
+    const CDialogUnits units(font());
+    auto* files = new QGroupBox(kFileGroup, this);
+    auto* fileGrid = new QGridLayout(files);
+    fileGrid->addWidget(MakeLabel(kLabel28000, m_pEdit28000, files), 0, 0);
+    fileGrid->addWidget(m_pEdit28000, 0, 1);
+    fileGrid->addWidget(m_pBrowse28000, 0, 2);
+    fileGrid->addWidget(MakeLabel(kLabel38000, m_pEdit38000, files), 1, 0);
+    fileGrid->addWidget(m_pEdit38000, 1, 1);
+    fileGrid->addWidget(m_pBrowse38000, 1, 2);
+    fileGrid->setVerticalSpacing(units.Y(8));
+
+    auto* progressRow = new QHBoxLayout;
+    progressRow->addWidget(MakeLabel(kProgressLabel, m_pProgress, this));
+    progressRow->addWidget(m_pProgress, 1);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    for (CCoolButton* button : {m_pStartDownload, m_pCancel, m_pGenerateBin, m_pClose}) {
+        button->setMinimumSize(units.Size(60, 16));
+        buttonRow->addWidget(button);
+        buttonRow->addStretch(1);
+    }
+    for (CCoolButton* button : {m_pBrowse28000, m_pBrowse38000})
+        button->setMinimumSize(units.Size(40, 14));
+
+    auto* panel = new QVBoxLayout(this);
+    panel->addWidget(files);
+    panel->addSpacing(units.Y(10));
+    panel->addLayout(progressRow);
+    panel->addSpacing(units.Y(16));
+    panel->addLayout(buttonRow);
+    panel->addStretch(1);
+    setFixedSize(units.Size(kPanelWidthDu, kPanelHeightDu));
+}
+
+void CDownloadDlg::ConnectControls() {
+    connect(m_pBrowse28000, &QPushButton::clicked, this, &CDownloadDlg::OnBrowse28000);
+    connect(m_pBrowse38000, &QPushButton::clicked, this, &CDownloadDlg::OnBrowse38000);
+    connect(m_pStartDownload, &QPushButton::clicked, this, &CDownloadDlg::OnStartDownload);
+    connect(m_pCancel, &QPushButton::clicked, this, &CDownloadDlg::OnCancelDownload);
+    connect(m_pGenerateBin, &QPushButton::clicked, this, &CDownloadDlg::OnGenerateBin);
+    connect(&m_Comm, &CMSComm::OnComm, this, &CDownloadDlg::OnComm);
+    connect(&m_Comm, &CMSComm::PortLost, this, &CDownloadDlg::OnPortLost);
+}
+
+// The port stays closed: the shell opens it when the panel is shown.
+void CDownloadDlg::InitialiseComm() {
+    m_Comm.SetCommPort(static_cast<short>(g_nCommPort));
+    m_Comm.SetInputMode(1);
+    ResetDownload();
+}
+
+void CDownloadDlg::ResetDownload() {
+    m_nAckCount = 0;
+    m_bDownloading = false;
+    m_bStartRequested = false;
+    m_Comm.SetRThreshold(1);
+    m_Comm.SetInputLen(kReplyReadLimit);
+    ApplyBaudRate(m_Comm, g_nBaudIndex);
+    m_pProgress->setRange(0, kBlockCount);
+    m_pProgress->setValue(0);
+    // Firmware is never sent half empty: both program files must be loaded.
+    m_pStartDownload->setEnabled(BothHalvesLoaded());
+    m_pEdit28000->setText(m_str28000Path);
+    m_pEdit38000->setText(m_str38000Path);
+    RefreshBrowseButtons();
+}
+
+bool CDownloadDlg::IsDownloadUnderWay() const {
+    return m_bDownloading || m_bStartRequested || m_Timers.IsRunning(kSendTimer);
+}
+
+QString& CDownloadDlg::PathOf(EProgramHalf half) {
+    return half == EProgramHalf::Half28000 ? m_str28000Path : m_str38000Path;
+}
+
+QLineEdit* CDownloadDlg::EditOf(EProgramHalf half) const {
+    return half == EProgramHalf::Half28000 ? m_pEdit28000 : m_pEdit38000;
+}
+
+bool CDownloadDlg::BothHalvesLoaded() const {
+    return !m_str28000Path.isEmpty() && !m_str38000Path.isEmpty();
+}
+
+// Loading a file while its image is being sent would mix two programs in the module's flash.
+void CDownloadDlg::RefreshBrowseButtons() {
+    const bool idle = !IsDownloadUnderWay();
+    m_pBrowse28000->setEnabled(idle);
+    m_pBrowse38000->setEnabled(idle);
+}
