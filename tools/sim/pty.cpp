@@ -1,0 +1,102 @@
+#include "pty.h"
+
+#include <QByteArray>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace sim {
+
+namespace {
+QString SystemError(const char* what) {
+    return QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                        QString::fromLocal8Bit(strerror(errno)));
+}
+
+bool MakeRaw(int fd) {
+    termios tio{};
+    if (tcgetattr(fd, &tio) != 0)
+        return false;
+    cfmakeraw(&tio);
+    tio.c_cflag |= CLOCAL | CREAD;
+    tio.c_cc[VMIN] = 1;
+    tio.c_cc[VTIME] = 0;
+    return tcsetattr(fd, TCSANOW, &tio) == 0;
+}
+
+QByteArray LinkTarget(const QByteArray& path) {
+    char target[4096];
+    const ssize_t n = readlink(path.constData(), target, sizeof target - 1);
+    return n < 0 ? QByteArray() : QByteArray(target, int(n));
+}
+} // namespace
+
+CPseudoTerminal::~CPseudoTerminal() {
+    Close();
+}
+
+bool CPseudoTerminal::Open(QString& error) {
+    m_nMaster = posix_openpt(O_RDWR | O_NOCTTY);
+    if (m_nMaster < 0) {
+        error = SystemError("posix_openpt");
+        return false;
+    }
+    if (grantpt(m_nMaster) != 0 || unlockpt(m_nMaster) != 0) {
+        error = SystemError("grantpt/unlockpt");
+        Close();
+        return false;
+    }
+    const char* name = ptsname(m_nMaster);
+    m_strDevice = QString::fromLocal8Bit(name ? name : "");
+    m_nSlave = name ? open(name, O_RDWR | O_NOCTTY | O_NONBLOCK) : -1;
+    if (m_nSlave < 0 || !MakeRaw(m_nSlave)) {
+        error = SystemError("opening the pseudo-terminal");
+        Close();
+        return false;
+    }
+    const int flags = fcntl(m_nMaster, F_GETFL);
+    if (flags < 0 || fcntl(m_nMaster, F_SETFL, flags | O_NONBLOCK) != 0) {
+        error = SystemError("fcntl");
+        Close();
+        return false;
+    }
+    return true;
+}
+
+bool CPseudoTerminal::Link(const QString& path, QString& error) {
+    const QByteArray local = path.toLocal8Bit();
+    struct stat info {};
+    if (lstat(local.constData(), &info) == 0) {
+        if (!S_ISLNK(info.st_mode)) {
+            error = QStringLiteral("%1 exists and is not a symbolic link").arg(path);
+            return false;
+        }
+        unlink(local.constData());
+    }
+    if (symlink(m_strDevice.toLocal8Bit().constData(), local.constData()) != 0) {
+        error = SystemError("symlink");
+        return false;
+    }
+    m_strLink = path;
+    return true;
+}
+
+void CPseudoTerminal::Close() {
+    if (!m_strLink.isEmpty()) {
+        const QByteArray local = m_strLink.toLocal8Bit();
+        if (LinkTarget(local) == m_strDevice.toLocal8Bit())
+            unlink(local.constData());
+        m_strLink.clear();
+    }
+    if (m_nSlave >= 0)
+        close(m_nSlave);
+    if (m_nMaster >= 0)
+        close(m_nMaster);
+    m_nSlave = m_nMaster = -1;
+}
+
+} // namespace sim

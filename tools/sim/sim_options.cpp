@@ -1,0 +1,229 @@
+#include "sim_options.h"
+
+#include "fingerprint_image.h"
+
+#include <functional>
+
+namespace sim {
+
+namespace {
+using Setter = std::function<bool(CSimOptions&, const QString&)>;
+
+struct COptionSpec {
+    const char* name;
+    const char* valueName; // nullptr: a switch without value
+    const char* help;
+    Setter set;
+};
+
+bool ParseHexByte(QString text, uint8_t& value) {
+    text = text.trimmed();
+    if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        text = text.mid(2);
+    bool ok = false;
+    const uint number = text.toUInt(&ok, 16);
+    if (!ok || text.isEmpty() || text.size() > 2 || number > 0xFF)
+        return false;
+    value = uint8_t(number);
+    return true;
+}
+
+bool ParseCount(const QString& text, int low, int high, int& value) {
+    bool ok = false;
+    const int number = text.trimmed().toInt(&ok, 10);
+    if (!ok || number < low || number > high)
+        return false;
+    value = number;
+    return true;
+}
+
+bool SetForcedResult(CSimOptions& options, const QString& text) {
+    const QStringList parts = text.split(QLatin1Char('='));
+    uint8_t command = 0;
+    uint8_t result = 0;
+    if (parts.size() != 2 || !ParseHexByte(parts[0], command) || !ParseHexByte(parts[1], result))
+        return false;
+    options.faults.forcedResults[command] = result;
+    return true;
+}
+
+bool SetMuted(CSimOptions& options, const QString& text) {
+    uint8_t command = 0;
+    if (!ParseHexByte(text, command))
+        return false;
+    options.faults.muted.insert(command);
+    return true;
+}
+
+bool SetPath(QString& target, const QString& text) {
+    target = text;
+    return !text.isEmpty();
+}
+
+bool SetSeed(CSimOptions& options, const QString& text) {
+    bool ok = false;
+    const qulonglong seed = text.trimmed().toULongLong(&ok, 0);
+    if (ok)
+        options.module.seed = seed;
+    return ok;
+}
+
+const std::vector<COptionSpec>& OptionSpecs() {
+    static const std::vector<COptionSpec> specs = {
+        {"link", "PATH", "Also make PATH a symbolic link to the device (replaces an old link).",
+         [](CSimOptions& o, const QString& v) { return SetPath(o.linkPath, v); }},
+        {"log", "PATH",
+         "Write every frame received and sent to PATH, one line each: seconds since start, RX or "
+         "TX, the kind when it is not a plain frame (garbage, bad, truncated, block, noise) and "
+         "the bytes in hexadecimal. Lines marked NOTE say how a frame was handled.",
+         [](CSimOptions& o, const QString& v) { return SetPath(o.logPath, v); }},
+        {"image", "WxH",
+         "Sensor size: one of 304x304 280x280 256x280 256x256 196x196 160x208 248x280 280x240 "
+         "240x312 248x296 256x292 256x296 200x264, or 80x80 (always 6400 bytes, one per pixel). "
+         "Default 256x280.",
+         [](CSimOptions& o, const QString& v) { return ParseImageSize(v, o.module.imageSize); }},
+        {"users", "N",
+         "Start with users 1..N (privilege 1) holding deterministic feature values; the finger "
+         "of user N lies on the sensor. Default 0.",
+         [](CSimOptions& o, const QString& v) {
+             return ParseCount(v, 0, 0xFFFF, o.module.prefilledUsers);
+         }},
+        {"capacity", "N", "Size of the user database, 1 to 65535. Default 1000.",
+         [](CSimOptions& o, const QString& v) {
+             return ParseCount(v, 1, 0xFFFF, o.module.capacity);
+         }},
+        {"version-text", "TEXT", "Version text answered to 0x26. Default MORVANE-SIM FP V2.0.",
+         [](CSimOptions& o, const QString& v) {
+             o.module.versionText = v;
+             return !v.isEmpty() && v.size() < 256;
+         }},
+        {"seed", "S",
+         "Seed of the feature values, images and noise (decimal or 0x hex). Default 1.", SetSeed},
+        {"rc", "CMD=VALUE",
+         "Answer command CMD with the bare 8-byte reply carrying result code VALUE (both hex), "
+         "without carrying the command out. May be repeated.",
+         SetForcedResult},
+        {"mute", "CMD", "Ignore command CMD (hex): no answer, no effect. May be repeated.",
+         SetMuted},
+        {"split-ms", "N", "Send each reply in two pieces with a pause of N ms between them.",
+         [](CSimOptions& o, const QString& v) { return ParseCount(v, 0, 60000, o.splitMs); }},
+        {"noise", "N", "Send N bytes of noise (never 0xF5) before each download acknowledgement.",
+         [](CSimOptions& o, const QString& v) {
+             return ParseCount(v, 0, 4096, o.faults.noiseBytes);
+         }},
+        {"nak-every", "K",
+         "Refuse every K-th download block that arrives (p3 = 02), whatever its check.",
+         [](CSimOptions& o, const QString& v) {
+             return ParseCount(v, 1, 1000000, o.faults.nakEvery);
+         }},
+        {"flash-out", "PATH",
+         "After the last block of a download, write the received 131,072-byte program image "
+         "to PATH (blocks never kept read as FF).",
+         [](CSimOptions& o, const QString& v) { return SetPath(o.flashOutPath, v); }},
+        {"help", nullptr, "Show this text and exit.",
+         [](CSimOptions& o, const QString&) {
+             o.help = true;
+             return true;
+         }},
+    };
+    return specs;
+}
+
+const COptionSpec* FindSpec(const QString& name) {
+    for (const COptionSpec& spec : OptionSpecs())
+        if (name == QLatin1String(spec.name))
+            return &spec;
+    return nullptr;
+}
+
+QString Wrapped(const QString& text, int indent, int width) {
+    QString out;
+    int column = indent;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (column > indent && column + 1 + word.size() > width) {
+            out += QLatin1Char('\n') + QString(indent, QLatin1Char(' '));
+            column = indent;
+        } else if (column > indent) {
+            out += QLatin1Char(' ');
+            ++column;
+        }
+        out += word;
+        column += int(word.size());
+    }
+    return out;
+}
+} // namespace
+
+bool ParseSimOptions(const QStringList& arguments, CSimOptions& options, QString& error) {
+    for (int i = 0; i < arguments.size(); ++i) {
+        QString argument = arguments[i];
+        if (argument == QLatin1String("-h"))
+            argument = QStringLiteral("--help");
+        if (!argument.startsWith(QLatin1String("--"))) {
+            error = QStringLiteral("unexpected argument '%1'").arg(argument);
+            return false;
+        }
+        QString name = argument.mid(2);
+        QString value;
+        bool hasValue = false;
+        const int equals = int(name.indexOf(QLatin1Char('=')));
+        if (equals >= 0) {
+            value = name.mid(equals + 1);
+            name = name.left(equals);
+            hasValue = true;
+        }
+        const COptionSpec* spec = FindSpec(name);
+        if (!spec) {
+            error = QStringLiteral("unknown option --%1").arg(name);
+            return false;
+        }
+        if (spec->valueName && !hasValue) {
+            if (i + 1 >= arguments.size()) {
+                error = QStringLiteral("--%1 needs %2").arg(name, QLatin1String(spec->valueName));
+                return false;
+            }
+            value = arguments[++i];
+        }
+        if (!spec->set(options, value)) {
+            error = QStringLiteral("invalid value '%1' for --%2").arg(value, name);
+            return false;
+        }
+    }
+    if (options.module.prefilledUsers > options.module.capacity) {
+        error = QStringLiteral("--users %1 is more than the capacity %2")
+                    .arg(options.module.prefilledUsers)
+                    .arg(options.module.capacity);
+        return false;
+    }
+    return true;
+}
+
+QString SimHelpText() {
+    QString text = QStringLiteral(
+        "Usage: morvane-sim [options]\n"
+        "\n"
+        "Plays a stand-alone fingerprint module on a pseudo-terminal. The first line of standard\n"
+        "output is the device path; point the host's serial port at it (for example\n"
+        "MORVANE_COM1=<path>). Serves until ended with SIGTERM or SIGINT (Ctrl+C).\n"
+        "\n"
+        "The module keeps users with privilege and feature value, enrols in steps 01, 02, 03 or\n"
+        "06, compares (0B 0C 42 43 44 46), uploads (23 31 06), captures images (24), stores (41),\n"
+        "answers 04 05 09 0A 0F 21 22 25 26 28 2B 2C 2F 38 39 3B, sleeps after 2C until\n"
+        "restarted, and takes a program download (handshake FF, 32 blocks). Bytes that fit no\n"
+        "frame are skipped; a data packet or block that stops short for 500 ms is answered as a\n"
+        "bad one.\n"
+        "\n"
+        "Options:\n");
+    for (const COptionSpec& spec : OptionSpecs()) {
+        QString head = QStringLiteral("  --") + QLatin1String(spec.name);
+        if (spec.valueName)
+            head += QLatin1Char(' ') + QLatin1String(spec.valueName);
+        if (spec.name == QLatin1String("help"))
+            head += QStringLiteral(", -h");
+        text += head + QLatin1Char('\n') + QStringLiteral("      ") +
+                Wrapped(QLatin1String(spec.help), 6, 92) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+} // namespace sim

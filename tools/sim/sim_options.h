@@ -1,0 +1,27 @@
+#pragma once
+// The command line of morvane-sim.
+#include "module_state.h"
+#include "sim_module.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace sim {
+
+struct CSimOptions {
+    QString linkPath;     // --link: a symbolic link to the device
+    QString logPath;      // --log: every frame received and sent
+    QString flashOutPath; // --flash-out: the received program image
+    int splitMs = -1;     // --split-ms: each reply in two pieces with this pause (-1: whole)
+    CModuleSettings module;
+    CSimFaults faults;
+    bool help = false;
+};
+
+// Parses the arguments after the program name. On failure error says why.
+bool ParseSimOptions(const QStringList& arguments, CSimOptions& options, QString& error);
+
+// The text of --help: every option with what it does.
+QString SimHelpText();
+
+} // namespace sim
