@@ -1,0 +1,24 @@
+#pragma once
+// Feature files (.fea): exactly one 193-byte feature value, no header or trailer. Loading fills
+// the feature bytes of a transmission; saving writes the feature value of the last reply.
+// Both return the empty text on success, otherwise the message to show the user.
+#include "widgets/prompts.h"
+
+#include <QString>
+#include <cstdint>
+
+// The open and save dialogs: filter "feature files (*.fea)", default suffix "fea", initial name
+// "feature". The save dialog asks before an existing file is overwritten.
+CFileDialogSpec FeatureFileDialogSpec();
+
+// The second file of a two-finger download: the first path with ".fea" appended.
+QString SecondFeaturePath(const QString& path);
+
+// Reads the first 193 bytes of `path` into txBuffer[12..204] and, for two fingers, those of
+// SecondFeaturePath(path) into txBuffer[205..397]. Bytes beyond the first 193 are ignored; a
+// shorter file is refused.
+QString LoadFeatureFiles(const QString& path, bool twoFingers, uint8_t* txBuffer);
+
+// Writes the 193 bytes of `feature` as the whole file `path`. The file is replaced only once all
+// of it is written, so a failed save leaves an existing file as it was and no partial file.
+QString SaveFeatureValue(const QString& path, const uint8_t* feature);
