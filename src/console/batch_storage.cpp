@@ -1,0 +1,129 @@
+#include "batch_storage.h"
+
+#include "protocol/packets.h"
+
+#include <QDir>
+#include <QFile>
+#include <cstring>
+#include <utility>
+
+bool g_bBatchActive = false;
+int g_nBatchPos = 0;
+int g_nBatchCount = 0;
+uint32_t g_BatchKeys[kBatchCapacity];
+uint8_t g_BatchFeatures[kBatchCapacity][kBatchSlotSize];
+
+namespace {
+const QString kSuffix = QStringLiteral(".fea");
+constexpr int kSlotBits = 16;
+constexpr uint32_t kSlotMask = 0xFFFF;
+
+uint32_t BatchKey(int user, int slot) {
+    return (static_cast<uint32_t>(user) << kSlotBits) | static_cast<uint32_t>(slot);
+}
+
+// Reads the feature value of one file into its slot; "" or the message.
+QString LoadSlot(const QString& path, int slot) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("文件打开失败!");
+    if (file.read(reinterpret_cast<char*>(g_BatchFeatures[slot]), kFeatureSize) != kFeatureSize)
+        return QStringLiteral("文件读取失败!");
+    return QString();
+}
+
+// One matching file at the next free slot; "" or the message that stops the scan.
+QString LoadBatchFile(const QDir& dir, const QString& name) {
+    const int user = BatchUserNumber(name);
+    if (user < 0)
+        return QStringLiteral("文件名") + name + QStringLiteral("无效!");
+    const QString failure = LoadSlot(dir.filePath(name), g_nBatchCount);
+    if (!failure.isEmpty())
+        return failure;
+    g_BatchKeys[g_nBatchCount] = BatchKey(user, g_nBatchCount);
+    ++g_nBatchCount;
+    return QString();
+}
+
+bool IsLoadedPosition(int pos) {
+    return pos >= 0 && pos < g_nBatchCount && pos < kBatchCapacity;
+}
+} // namespace
+
+void ResetBatchState() {
+    g_bBatchActive = false;
+    g_nBatchPos = 0;
+    g_nBatchCount = 0;
+    std::memset(g_BatchKeys, 0, sizeof g_BatchKeys);
+    std::memset(g_BatchFeatures, 0, sizeof g_BatchFeatures);
+}
+
+void SortBatchKeys(uint32_t* keys, int n) {
+    if (n <= 1)
+        return; // a negative count must not turn into a huge 16-bit one
+    const int count = static_cast<uint16_t>(n);
+    for (int m = count - 1; m >= 1; --m)
+        for (int i = 0; i < m; ++i)
+            if (keys[i] > keys[i + 1])
+                std::swap(keys[i], keys[i + 1]);
+}
+
+int BatchUserNumber(const QString& fileName) {
+    if (!fileName.endsWith(kSuffix, Qt::CaseInsensitive))
+        return -1;
+    const int digits = fileName.size() - kSuffix.size();
+    int user = 0;
+    for (int i = 0; i < digits; ++i) {
+        const QChar c = fileName.at(i);
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        user = user * 10 + (c.unicode() - '0');
+        if (user > kMaxBatchUser)
+            return -1;
+    }
+    return user;
+}
+
+QStringList BatchFileNames(const QString& folder) {
+    // Name filters match without regard to letter case; ".fea" alone is a hidden file here.
+    return QDir(folder).entryList(QStringList{QStringLiteral("*.fea")}, QDir::Files | QDir::Hidden,
+                                  QDir::Unsorted);
+}
+
+QString ScanBatchFolder(const QString& folder) {
+    g_nBatchCount = 0;
+    g_nBatchPos = 0;
+    const QStringList names = BatchFileNames(folder);
+    if (names.isEmpty())
+        return QStringLiteral("无特征值文件!");
+    const QDir dir(folder);
+    for (const QString& name : names) {
+        if (g_nBatchCount == kBatchCapacity)
+            continue;
+        const QString failure = LoadBatchFile(dir, name);
+        if (!failure.isEmpty()) {
+            g_nBatchCount = 0;
+            return failure;
+        }
+    }
+    SortBatchKeys(g_BatchKeys, g_nBatchCount);
+    return QString();
+}
+
+void FillBatchItem(uint8_t* txBuffer) {
+    if (!IsLoadedPosition(g_nBatchPos))
+        return;
+    const uint32_t key = g_BatchKeys[g_nBatchPos];
+    const uint32_t user = key >> kSlotBits;
+    const uint32_t slot = key & kSlotMask;
+    if (slot >= static_cast<uint32_t>(kBatchCapacity))
+        return;
+    txBuffer[kFeatureOffset - 3] = static_cast<uint8_t>(user >> 8);
+    txBuffer[kFeatureOffset - 2] = static_cast<uint8_t>(user & 0xFF);
+    txBuffer[kFeatureOffset - 1] = kBatchPrivilege;
+    std::memcpy(txBuffer + kFeatureOffset, g_BatchFeatures[slot], kFeatureSize);
+}
+
+uint32_t BatchItemUser(int pos) {
+    return IsLoadedPosition(pos) ? g_BatchKeys[pos] >> kSlotBits : 0;
+}

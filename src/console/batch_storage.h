@@ -1,0 +1,51 @@
+#pragma once
+// Batch storage: every feature file of a folder whose name is a user number ("25.fea" is user 25)
+// is loaded, the items are sorted by user number, and the panel stores them one after another
+// with privilege 1. This file holds the process-wide batch state, the scan and the item fill.
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+constexpr int kBatchCapacity = 1000; // files per batch; further matches are passed over
+constexpr int kBatchSlotSize = 256;  // the first 193 bytes hold the feature value
+constexpr int kMaxBatchUser = 16382;
+constexpr uint8_t kBatchPrivilege = 1;
+
+// While set, sending a command sends the current batch item instead of the panel's parameters.
+extern bool g_bBatchActive;
+// 0-based index, in sorted order, of the item sent last.
+extern int g_nBatchPos;
+// Number of feature files loaded by the last scan.
+extern int g_nBatchCount;
+// key = user number x 65536 + slot index; sorted, they order the items by user number and, for
+// equal numbers, by the order in which the files were found.
+extern uint32_t g_BatchKeys[kBatchCapacity];
+// Slot i holds the feature value of the i-th file found.
+extern uint8_t g_BatchFeatures[kBatchCapacity][kBatchSlotSize];
+
+// Back to the state at program start (all zero, not active); tests call it between cases.
+void ResetBatchState();
+
+// Exchange sort of the first n keys (n taken as a 16-bit count), ascending, compared unsigned.
+void SortBatchKeys(uint32_t* keys, int n);
+
+// The user number a batch file name carries: the decimal digits before its ".fea" (any letter
+// case), 0 for the name ".fea". -1 for a name with anything else before ".fea", a number above
+// 16382 or no ".fea" ending.
+int BatchUserNumber(const QString& fileName);
+
+// The names (without folder) of the files in `folder` that end in ".fea", in any letter case,
+// in the order the directory gives them; this order is the slot order of a scan.
+QStringList BatchFileNames(const QString& folder);
+
+// Loads the batch from `folder`. After a clean scan it returns "" with g_nBatchCount set, the
+// keys sorted and g_nBatchPos at 0 (the first item). Otherwise it returns the message to show
+// and leaves g_nBatchPos and g_nBatchCount at 0, so that no later reply sends anything by itself.
+QString ScanBatchFolder(const QString& folder);
+
+// Payload bytes 9..204 of the item at g_nBatchPos: user number (high, low), privilege 1 and the
+// feature value of its slot. Nothing is written when g_nBatchPos is outside the loaded items.
+void FillBatchItem(uint8_t* txBuffer);
+
+// The user number of the item at sorted position pos (0 outside the loaded items).
+uint32_t BatchItemUser(int pos);
