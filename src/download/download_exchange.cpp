@@ -69,8 +69,14 @@ void CDownloadDlg::ActOnReply(const CReplyFrame& frame) {
         OnUnexpectedAcknowledgement();
 }
 
+// The questions are modal and the port may be lost while one is open; that loss has been
+// reported already, so an OK then leads nowhere.
+bool CDownloadDlg::AskToGoOn(const QString& question) {
+    return AskOkCancel(this, question) && m_Comm.PortOpen();
+}
+
 void CDownloadDlg::OnStartAccepted() {
-    if (AskOkCancel(this, kAskOverwrite))
+    if (AskToGoOn(kAskOverwrite))
         m_Timers.Start(kSendTimer, kHandshakeDelayMs);
     else
         ResetDownload();
@@ -95,7 +101,7 @@ void CDownloadDlg::OnBlockReply(const CReplyFrame& frame) {
 // An acknowledgement without a handshake: the module reports a faulty program and is waiting
 // for blocks already.
 void CDownloadDlg::OnUnexpectedAcknowledgement() {
-    if (!AskOkCancel(this, kAskFaultyProgram)) {
+    if (!AskToGoOn(kAskFaultyProgram)) {
         ResetDownload();
         return;
     }

@@ -76,6 +76,7 @@ private:
     void OnReplyTimer();
     void OnSendTimer();
     void ActOnReply(const CReplyFrame& frame);
+    bool AskToGoOn(const QString& question);
     void OnStartAccepted();
     void OnBlockReply(const CReplyFrame& frame);
     void OnUnexpectedAcknowledgement();

@@ -70,6 +70,19 @@ QByteArray Joined(const QList<QByteArray>& writes) {
 }
 
 const QList<int> kBlockPieces{512, 512, 512, 512, 512, 512, 512, 512, 4};
+
+// The module's cable is pulled while the question is open; the user then answers OK.
+class CUnplugWhileAsking : public CScriptedPrompts {
+public:
+    explicit CUnplugWhileAsking(CFakeSerialBackend& fake) : m_fake(fake) {}
+    bool Question(QWidget* parent, const QString& text, const QString& caption) override {
+        m_fake.Unplug();
+        return CScriptedPrompts::Question(parent, text, caption);
+    }
+
+private:
+    CFakeSerialBackend& m_fake;
+};
 } // namespace
 
 class TestDownloadExchange : public QObject {
@@ -370,6 +383,30 @@ private slots:
         RunThroughBlock(1);
         Fix().Fake().Unplug();
         QCOMPARE(Prompts().m_messages, QStringList{kInterrupted});
+        ExpectIdle();
+        QVERIFY(Fix().Fake().TakeHostWrites().isEmpty());
+    }
+
+    void portLostDuringAQuestion_data() {
+        QTest::addColumn<bool>("requested");
+        QTest::newRow("overwrite question") << true;
+        QTest::newRow("faulty-program question") << false;
+    }
+    void portLostDuringAQuestion() {
+        QFETCH(bool, requested);
+        if (requested)
+            Panel().OnStartDownload();
+        Fix().Fake().TakeHostWrites();
+        Fix().Fake().PushModuleBytes(requested ? kStartReply : Ack(0));
+        QCoreApplication::sendPostedEvents(&Panel().Comm(), QEvent::MetaCall);
+        {
+            CUnplugWhileAsking prompts(Fix().Fake());
+            Panel().OnTimer(CDownloadDlg::kReplyTimer);
+            QCOMPARE(prompts.m_questions.size(), 1);
+            QCOMPARE(prompts.m_messages,
+                     QStringList{requested ? kInterrupted : QStringLiteral("Comm port error!")});
+        }
+        SetPrompts(&Prompts());
         ExpectIdle();
         QVERIFY(Fix().Fake().TakeHostWrites().isEmpty());
     }
