@@ -213,6 +213,13 @@ QString SimHelpText() {
         "frame are skipped; a data packet or block that stops short for 500 ms is answered as a\n"
         "bad one.\n"
         "\n"
+        "A finger lies on the sensor: the last pre-filled user's at start, and a new finger at\n"
+        "each first enrolment capture (01). Comparisons succeed exactly when feature values are\n"
+        "equal: the finger's or the downloaded ones against stored users, or downloaded ones\n"
+        "against the finger. Images (24) show the finger. Download blocks are acknowledged\n"
+        "F5 FF 00 k p3 00 chk F5: p3 00 kept, 01 bad check, 02 refused by --nak-every,\n"
+        "03 truncated, 04 no such block; block 31 kept ends the download.\n"
+        "\n"
         "Options:\n");
     for (const COptionSpec& spec : OptionSpecs()) {
         QString head = QStringLiteral("  --") + QLatin1String(spec.name);
