@@ -9,7 +9,7 @@ namespace sim {
 namespace {
 using Setter = std::function<bool(CSimOptions&, const QString&)>;
 
-struct COptionSpec {
+struct COptionEntry {
     const char* name;
     const char* valueName; // nullptr: a switch without value
     const char* help;
@@ -68,8 +68,8 @@ bool SetSeed(CSimOptions& options, const QString& text) {
     return ok;
 }
 
-const std::vector<COptionSpec>& OptionSpecs() {
-    static const std::vector<COptionSpec> specs = {
+const std::vector<COptionEntry>& OptionEntries() {
+    static const std::vector<COptionEntry> entries = {
         {"link", "PATH", "Also make PATH a symbolic link to the device (replaces an old link).",
          [](CSimOptions& o, const QString& v) { return SetPath(o.linkPath, v); }},
         {"log", "PATH",
@@ -126,13 +126,13 @@ const std::vector<COptionSpec>& OptionSpecs() {
              return true;
          }},
     };
-    return specs;
+    return entries;
 }
 
-const COptionSpec* FindSpec(const QString& name) {
-    for (const COptionSpec& spec : OptionSpecs())
-        if (name == QLatin1String(spec.name))
-            return &spec;
+const COptionEntry* FindEntry(const QString& name) {
+    for (const COptionEntry& entry : OptionEntries())
+        if (name == QLatin1String(entry.name))
+            return &entry;
     return nullptr;
 }
 
@@ -172,19 +172,19 @@ bool ParseSimOptions(const QStringList& arguments, CSimOptions& options, QString
             name = name.left(equals);
             hasValue = true;
         }
-        const COptionSpec* spec = FindSpec(name);
-        if (!spec) {
+        const COptionEntry* entry = FindEntry(name);
+        if (!entry) {
             error = QStringLiteral("unknown option --%1").arg(name);
             return false;
         }
-        if (spec->valueName && !hasValue) {
+        if (entry->valueName && !hasValue) {
             if (i + 1 >= arguments.size()) {
-                error = QStringLiteral("--%1 needs %2").arg(name, QLatin1String(spec->valueName));
+                error = QStringLiteral("--%1 needs %2").arg(name, QLatin1String(entry->valueName));
                 return false;
             }
             value = arguments[++i];
         }
-        if (!spec->set(options, value)) {
+        if (!entry->set(options, value)) {
             error = QStringLiteral("invalid value '%1' for --%2").arg(value, name);
             return false;
         }
@@ -221,14 +221,14 @@ QString SimHelpText() {
         "03 truncated, 04 no such block; block 31 kept ends the download.\n"
         "\n"
         "Options:\n");
-    for (const COptionSpec& spec : OptionSpecs()) {
-        QString head = QStringLiteral("  --") + QLatin1String(spec.name);
-        if (spec.valueName)
-            head += QLatin1Char(' ') + QLatin1String(spec.valueName);
-        if (spec.name == QLatin1String("help"))
+    for (const COptionEntry& entry : OptionEntries()) {
+        QString head = QStringLiteral("  --") + QLatin1String(entry.name);
+        if (entry.valueName)
+            head += QLatin1Char(' ') + QLatin1String(entry.valueName);
+        if (entry.name == QLatin1String("help"))
             head += QStringLiteral(", -h");
         text += head + QLatin1Char('\n') + QStringLiteral("      ") +
-                Wrapped(QLatin1String(spec.help), 6, 92) + QLatin1Char('\n');
+                Wrapped(QLatin1String(entry.help), 6, 92) + QLatin1Char('\n');
     }
     return text;
 }
