@@ -1,3 +1,5 @@
+#include "file_size_limit.h"
+
 #include "download/bin_writer.h"
 #include "download/program_image.h"
 
@@ -7,8 +9,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 Q_DECLARE_METATYPE(EBinWriteResult)
 
@@ -26,28 +26,6 @@ QByteArray ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// Files of this process may not grow past the limit while it is in force.
-class CFileSizeLimit {
-public:
-    explicit CFileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        m_bActive = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~CFileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    bool IsActive() const { return m_bActive; }
-
-private:
-    rlimit m_saved{};
-    void (*m_previousHandler)(int) = nullptr;
-    bool m_bActive = false;
-};
 } // namespace
 
 class TestBinWriter : public QObject {

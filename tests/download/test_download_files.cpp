@@ -1,3 +1,4 @@
+#include "file_size_limit.h"
 #include "panel_fixture.h"
 
 #include "download/program_image.h"
@@ -10,11 +11,9 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTest>
-#include <csignal>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,28 +77,6 @@ public:
 private:
     QString m_strPath;
     bool m_bImmutable = false;
-};
-
-// Files of this process may not grow past the limit while it is in force.
-class CFileSizeLimit {
-public:
-    explicit CFileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        m_bActive = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~CFileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    bool IsActive() const { return m_bActive; }
-
-private:
-    rlimit m_saved{};
-    void (*m_previousHandler)(int) = nullptr;
-    bool m_bActive = false;
 };
 } // namespace
 
