@@ -1,0 +1,328 @@
+#include "comm_setup_panel.h"
+
+#include "serial/port_map.h"
+#include "serial/port_operations.h"
+#include "serial/rate_table.h"
+#include "serial/shared_settings.h"
+
+#include "protocol/buffers.h"
+#include "protocol/packets.h"
+#include "widgets/cool_button.h"
+#include "widgets/dialog_units.h"
+#include "widgets/prompts.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QSignalBlocker>
+
+namespace {
+const QString kPanelName = QStringLiteral("通信设置");
+const QString kPortLabel = QStringLiteral("通信串口选择");
+const QString kPcRateLabel = QStringLiteral("当前通信波特率选择");
+const QString kModuleRateLabel = QStringLiteral("脱机模块波特率设置");
+const QString kChangeCaption = QStringLiteral("更改");
+const QString kSendCaption = QStringLiteral("发送命令");
+const QString kCloseCaption = QStringLiteral("关闭");
+const QString kPortErrorText = QStringLiteral("串口错误!");
+const QString kCommFailedText = QStringLiteral("通信失败!");
+
+constexpr int kReplyTimer = 1;
+constexpr int kReplyTimerPeriodMs = 100;
+constexpr int kHoldThreshold = 9000;
+constexpr int kInputLen = 9000;
+constexpr int kCollectLimit = 12288;
+
+constexpr uint8_t kRateCommand = 0x21;
+constexpr int kRateReplySize = 8;
+constexpr int kReplyCommandOffset = 1;
+constexpr int kReplyResultOffset = 4;
+
+// Template 131, in dialog units; drop-down heights include the dropped list.
+struct CDlgRect {
+    int x, y, width, height;
+};
+constexpr CDlgRect kPanelRect{0, 0, 262, 220};
+constexpr CDlgRect kHiddenGroupRect{30, 26, 216, 115};
+constexpr CDlgRect kPortLabelRect{57, 40, 50, 9};
+constexpr CDlgRect kPortListRect{136, 38, 46, 78};
+constexpr CDlgRect kRatesGroupRect{39, 53, 195, 75};
+constexpr CDlgRect kPcRateGroupRect{46, 62, 180, 36};
+constexpr CDlgRect kPcRateLabelRect{57, 78, 77, 10};
+constexpr CDlgRect kPcRateListRect{138, 76, 46, 61};
+constexpr CDlgRect kChangeBoxRect{193, 77, 25, 12};
+constexpr CDlgRect kModuleRateLabelRect{57, 109, 78, 9};
+constexpr CDlgRect kModuleRateListRect{138, 106, 44, 58};
+constexpr CDlgRect kSendButtonRect{186, 104, 42, 16};
+constexpr CDlgRect kCloseButtonRect{49, 181, 166, 22};
+
+QString ControlName(int id) {
+    return QStringLiteral("ctl%1").arg(id);
+}
+
+void Place(QWidget* widget, const CDialogUnits& units, const CDlgRect& rect) {
+    widget->setGeometry(units.Rect(rect.x, rect.y, rect.width, rect.height));
+}
+
+// A drop-down keeps its own closed height; the template's height is that of the dropped list.
+void PlaceDropDown(QComboBox* list, const CDialogUnits& units, const CDlgRect& rect) {
+    list->setGeometry(units.X(rect.x), units.Y(rect.y), units.X(rect.width),
+                      list->sizeHint().height());
+}
+
+QComboBox* MakeList(QComboBox* list, int id, const QString& label, bool withEditField) {
+    list->setObjectName(ControlName(id));
+    list->setAccessibleName(label);
+    list->setEditable(withEditField);
+    // Positions carry the meaning, so typed text never becomes an entry.
+    list->setInsertPolicy(QComboBox::NoInsert);
+    return list;
+}
+
+QLabel* MakeLabel(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAccessibleName(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
+CCoolButton* MakeButton(const QString& caption, int id, QWidget* parent) {
+    auto* button = new CCoolButton(caption, parent);
+    button->setObjectName(ControlName(id));
+    button->setAccessibleName(caption);
+    return button;
+}
+
+// The selected entry, or -1. Text typed over the edit field of a list leaves nothing selected.
+int SelectedPosition(const QComboBox& list) {
+    const int index = list.currentIndex();
+    if (index < 0 || (list.isEditable() && list.currentText() != list.itemText(index)))
+        return -1;
+    return index;
+}
+
+// Selects without raising the list's own selection-change handling.
+void SelectSilently(QComboBox& list, int position) {
+    const QSignalBlocker blocker(list);
+    list.setCurrentIndex(position >= 0 && position < list.count() ? position : -1);
+}
+
+void FillRateList(QComboBox& list) {
+    const QSignalBlocker blocker(list);
+    for (int position = 0; position < kRateCount; ++position)
+        list.addItem(RateListText(position));
+}
+} // namespace
+
+void CCloseUpComboBox::hidePopup() {
+    // Qt also calls this when the list itself is hidden or destroyed with its list closed;
+    // only a dropped list that closes counts.
+    const bool wasDropped = view() && view()->isVisible();
+    QComboBox::hidePopup();
+    if (wasDropped)
+        emit CloseUp();
+}
+
+CCommSetupDlg::CCommSetupDlg(QWidget* parent)
+    : QWidget(parent), m_Comm(this), m_Timers(this, [this](int id) { OnTimer(id); }) {
+    setObjectName(QStringLiteral("CCommSetupDlg"));
+    setAccessibleName(kPanelName);
+    QFont panelFont = QGuiApplication::font();
+    panelFont.setPointSize(10);
+    setFont(panelFont);
+    CreateControls();
+    LayOutControls();
+    FillLists();
+    ConfigureComm();
+    ConnectControls();
+}
+
+CCommSetupDlg::~CCommSetupDlg() {
+    // The child controls outlive this body; none of their signals may reach a dying panel.
+    for (QObject* control :
+         std::initializer_list<QObject*>{m_pPortList, m_pChangeBox, m_pPcRateList, m_pSendButton})
+        control->disconnect(this);
+}
+
+void CCommSetupDlg::CreateControls() {
+    m_pPortList = MakeList(new QComboBox(this), 1053, kPortLabel, true);
+    m_pClose = MakeButton(kCloseCaption, 2, this);
+    m_pClose->setVisible(false);
+    m_pSendButton = MakeButton(kSendCaption, 1012, this);
+    m_pChangeBox = new QCheckBox(kChangeCaption, this);
+    m_pChangeBox->setObjectName(ControlName(1022));
+    m_pChangeBox->setAccessibleName(kChangeCaption);
+    m_pModuleRateList = MakeList(new QComboBox(this), 1011, kModuleRateLabel, true);
+    m_pPcRateList = new CCloseUpComboBox(this);
+    MakeList(m_pPcRateList, 1051, kPcRateLabel, false);
+    m_Comm.setObjectName(ControlName(1013));
+}
+
+void CCommSetupDlg::LayOutControls() {
+    const CDialogUnits units(font());
+    resize(units.Size(kPanelRect.width, kPanelRect.height));
+    setMinimumSize(size());
+
+    // Created in template order, so later controls lie above the group boxes.
+    auto* hiddenGroup = new QGroupBox(this);
+    Place(hiddenGroup, units, kHiddenGroupRect);
+    hiddenGroup->setVisible(false);
+    Place(MakeLabel(kPortLabel, m_pPortList, this), units, kPortLabelRect);
+    PlaceDropDown(m_pPortList, units, kPortListRect);
+    Place(new QGroupBox(this), units, kRatesGroupRect);
+    Place(new QGroupBox(this), units, kPcRateGroupRect);
+    Place(MakeLabel(kPcRateLabel, m_pPcRateList, this), units, kPcRateLabelRect);
+    PlaceDropDown(m_pPcRateList, units, kPcRateListRect);
+    Place(m_pChangeBox, units, kChangeBoxRect);
+    Place(MakeLabel(kModuleRateLabel, m_pModuleRateList, this), units, kModuleRateLabelRect);
+    PlaceDropDown(m_pModuleRateList, units, kModuleRateListRect);
+    Place(m_pSendButton, units, kSendButtonRect);
+    Place(m_pClose, units, kCloseButtonRect);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             m_pPortList, m_pPcRateList, m_pChangeBox, m_pModuleRateList, m_pSendButton})
+        control->raise();
+}
+
+void CCommSetupDlg::FillLists() {
+    {
+        const QSignalBlocker blocker(m_pPortList);
+        for (int position = 0; position < kPortCount; ++position) {
+            m_pPortList->addItem(PortListText(position));
+            m_pPortList->setItemData(position, DeviceForPort(position + 1), Qt::ToolTipRole);
+        }
+    }
+    SelectSilently(*m_pPortList, g_nCommPort - 1);
+    m_pPortList->setToolTip(DeviceForPort(g_nCommPort));
+
+    FillRateList(*m_pPcRateList);
+    m_pPcRateList->setEnabled(false);
+    SelectSilently(*m_pPcRateList, g_nBaudIndex - 1);
+
+    FillRateList(*m_pModuleRateList);
+    SelectSilently(*m_pModuleRateList, g_nBaudIndex - 1);
+}
+
+void CCommSetupDlg::ConfigureComm() {
+    m_Comm.SetCommPort(static_cast<short>(g_nCommPort));
+    ApplyBaudRate(m_Comm, g_nBaudIndex);
+    ConfigureInput();
+}
+
+void CCommSetupDlg::ConfigureInput() {
+    m_Comm.SetInputMode(1);
+    m_Comm.SetRThreshold(1);
+    m_Comm.SetInputLen(kInputLen);
+}
+
+void CCommSetupDlg::ConnectControls() {
+    // activated: a user's choice, also of the entry already selected, which reopens the port.
+    connect(m_pPortList, &QComboBox::activated, this, &CCommSetupDlg::OnPortSelChange);
+    connect(m_pChangeBox, &QCheckBox::clicked, this, &CCommSetupDlg::OnChangeClicked);
+    // Programmatic selections are made with the list's signals blocked, so this is the user's.
+    connect(m_pPcRateList, &QComboBox::currentIndexChanged, this,
+            &CCommSetupDlg::OnPcRateSelChange);
+    connect(m_pPcRateList, &CCloseUpComboBox::CloseUp, this, &CCommSetupDlg::OnPcRateCloseUp);
+    connect(m_pSendButton, &QAbstractButton::clicked, this, &CCommSetupDlg::OnSendBaudCommand);
+    connect(&m_Comm, &CMSComm::OnComm, this, &CCommSetupDlg::OnComm);
+    connect(&m_Comm, &CMSComm::PortLost, this, &CCommSetupDlg::OnPortLost);
+}
+
+void CCommSetupDlg::PullFromControls() {
+    m_bChange = m_pChangeBox->isChecked() ? 1 : 0;
+}
+
+void CCommSetupDlg::PushToControls() {
+    m_pChangeBox->setChecked(m_bChange == 1);
+}
+
+void CCommSetupDlg::OnPortSelChange(int position) {
+    m_pPortList->setToolTip(DeviceForPort(position + 1));
+    try {
+        if (m_Comm.PortOpen())
+            m_Comm.SetPortOpen(false);
+        // The new number is kept even when the port fails to open; the next hand-over tries it.
+        g_nCommPort = position + 1;
+        m_Comm.SetCommPort(static_cast<short>(g_nCommPort));
+        m_Comm.SetPortOpen(true);
+        ApplyBaudRate(m_Comm, g_nBaudIndex);
+    } catch (const CCommPortError&) {
+        ShowMessage(this, kPortErrorText);
+    }
+    ConfigureInput();
+}
+
+void CCommSetupDlg::OnChangeClicked() {
+    PullFromControls();
+    m_pPcRateList->setEnabled(m_bChange == 1);
+}
+
+void CCommSetupDlg::ApplyPcRate(int position) {
+    g_nBaudIndex = position + 1;
+    ApplyBaudRate(m_Comm, g_nBaudIndex);
+    m_bChange = 0;
+    PushToControls();
+}
+
+void CCommSetupDlg::OnPcRateSelChange(int position) {
+    ApplyPcRate(position);
+}
+
+void CCommSetupDlg::OnPcRateCloseUp() {
+    ApplyPcRate(SelectedPosition(*m_pPcRateList));
+    m_pPcRateList->setEnabled(false);
+}
+
+void CCommSetupDlg::OnSendBaudCommand() {
+    const auto rate = static_cast<uint8_t>(SelectedPosition(*m_pModuleRateList) + 1);
+    FillCommandPacket(kRateCommand, 0x00, 0x00, rate);
+    g_nRxCount = 0;
+    if (!WriteBytes(m_Comm, g_TxBuffer, kCommandPacketSize))
+        ShowMessage(this, QString::fromLatin1(CommPortErrorText()));
+}
+
+void CCommSetupDlg::OnComm() {
+    if (OnReceiveEvent(m_Comm, kHoldThreshold))
+        m_Timers.Start(kReplyTimer, kReplyTimerPeriodMs);
+}
+
+void CCommSetupDlg::OnTimer(int id) {
+    if (id != kReplyTimer)
+        return;
+    RestartCollectionWhenFull();
+    if (!CollectReplyStep(m_Comm, kCollectLimit))
+        return;
+    m_Timers.Stop(kReplyTimer);
+    CheckReply();
+}
+
+void CCommSetupDlg::RestartCollectionWhenFull() {
+    // Only sending resets the count, so bytes that keep arriving unasked pile up cycle after
+    // cycle. When the next read might not fit, the collection starts again at the front.
+    if (kRxBufferSize - g_nRxCount < kInputLen)
+        g_nRxCount = 0;
+}
+
+void CCommSetupDlg::CheckReply() {
+    const int count = g_nRxCount;
+    if (count != kRateReplySize)
+        ShowMessage(this, kCommFailedText);
+    // Bytes beyond the count belong to earlier replies and are not looked at.
+    if (count <= kReplyCommandOffset || g_RxBuffer[kReplyCommandOffset] != kRateCommand)
+        return;
+    const uint8_t result = count > kReplyResultOffset ? g_RxBuffer[kReplyResultOffset] : 0;
+    if (result < 1 || result > kRateCount) {
+        ShowMessage(this, kCommFailedText);
+        return;
+    }
+    // The module now talks at the rate selected in 1011 at this moment.
+    g_nBaudIndex = SelectedPosition(*m_pModuleRateList) + 1;
+    ApplyBaudRate(m_Comm, g_nBaudIndex);
+    SelectSilently(*m_pPcRateList, g_nBaudIndex - 1);
+}
+
+void CCommSetupDlg::OnPortLost() {
+    m_Timers.Stop(kReplyTimer);
+    ShowMessage(this, QString::fromLatin1(CommPortErrorText()));
+}

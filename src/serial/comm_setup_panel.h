@@ -1,0 +1,70 @@
+#pragma once
+// CCommSetupDlg: the communication settings panel (template 131). The user picks the PC's
+// serial port and rate here and tells the module to change its own rate. It is the only writer
+// of g_nCommPort and g_nBaudIndex; the other panels read them when their port is opened.
+#include "serial/mscomm.h"
+#include "widgets/panel_timers.h"
+
+#include <QComboBox>
+#include <QWidget>
+
+class CCoolButton;
+class QCheckBox;
+
+// A drop-down list that says when its dropped list closes, with or without a new choice.
+class CCloseUpComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    using QComboBox::QComboBox;
+    void hidePopup() override;
+
+signals:
+    void CloseUp();
+};
+
+class CCommSetupDlg : public QWidget {
+    Q_OBJECT
+public:
+    explicit CCommSetupDlg(QWidget* parent = nullptr);
+    ~CCommSetupDlg() override;
+
+    // The panel's serial control (1013): configured here, opened by the port hand-over.
+    CMSComm& Comm() { return m_Comm; }
+
+    // Timer 1 collects the module's answer; other ids are not part of the cycle.
+    void OnTimer(int id);
+    const CPanelTimers& Timers() const { return m_Timers; }
+    // Click on 1012: the rate-change command for the rate selected in 1011.
+    void OnSendBaudCommand();
+
+private:
+    void OnPortSelChange(int position);
+    void OnChangeClicked();
+    void OnPcRateSelChange(int position);
+    void OnPcRateCloseUp();
+    void OnComm();
+    void OnPortLost();
+    void CreateControls();
+    void LayOutControls();
+    void ConnectControls();
+    void FillLists();
+    void ConfigureComm();
+    void ConfigureInput();
+    void ApplyPcRate(int position);
+    void CheckReply();
+    void RestartCollectionWhenFull();
+    // Panel state between controls and members: pull reads the check box into m_bChange, push
+    // shows m_bChange in it.
+    void PullFromControls();
+    void PushToControls();
+
+    QComboBox* m_pPortList = nullptr;          // 1053
+    CCoolButton* m_pClose = nullptr;           // 2, never shown
+    CCoolButton* m_pSendButton = nullptr;      // 1012
+    QCheckBox* m_pChangeBox = nullptr;         // 1022
+    QComboBox* m_pModuleRateList = nullptr;    // 1011
+    CCloseUpComboBox* m_pPcRateList = nullptr; // 1051
+    CMSComm m_Comm;                            // 1013
+    int m_bChange = 0;                         // 1022: 0 unticked, 1 ticked
+    CPanelTimers m_Timers;
+};
