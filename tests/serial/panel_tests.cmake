@@ -1,0 +1,3 @@
+morvane_add_test(test_comm_setup_panel SOURCES test_comm_setup_panel.cpp LIBS morvane_test_support)
+morvane_add_test(test_comm_setup_panel_reply SOURCES test_comm_setup_panel_reply.cpp
+  LIBS morvane_test_support)
