@@ -1,0 +1,151 @@
+#include "module_test_widgets.h"
+
+#include "finger_image_button.h"
+
+#include "widgets/cool_button.h"
+#include "widgets/dialog_units.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+QValidator::State CUpperCaseValidator::validate(QString& input, int&) const {
+    input = input.toUpper();
+    return Acceptable;
+}
+
+CDisplayField::CDisplayField(bool upperCase, QWidget* parent)
+    : QPlainTextEdit(parent), m_bUpperCase(upperCase) {
+    setReadOnly(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+void CDisplayField::SetText(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setPlainText(m_bUpperCase ? shown.toUpper() : shown);
+}
+
+namespace {
+QString Utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+QString Caption(const CControlSpec& spec, const QFont& font, const CDialogUnits& units) {
+    const QString caption = Utf8(spec.caption);
+    if (!(spec.style & kStyleWrapCaption))
+        return caption;
+    return WrapCaption(caption, QFontMetrics(font), units.X(spec.width) - 8);
+}
+
+QLineEdit* CreateLineEdit(const CControlSpec& spec, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    if (spec.style & kStyleUpperCase)
+        edit->setValidator(new CUpperCaseValidator(edit));
+    edit->setReadOnly(spec.style & kStyleReadOnly);
+    if (spec.style & kStyleCentred)
+        edit->setAlignment(Qt::AlignCenter);
+    return edit;
+}
+
+QWidget* CreateFrame(const CControlSpec& spec, QWidget* parent) {
+    auto* frame = new QGroupBox(Utf8(spec.caption), parent);
+    frame->setFocusPolicy(Qt::NoFocus);
+    return frame;
+}
+
+// The serial communications control has no look of its own while the program runs; its place
+// in the layout is kept by an empty widget that lets the pointer through.
+QWidget* CreateSerialPlace(QWidget* parent) {
+    auto* place = new QWidget(parent);
+    place->setAttribute(Qt::WA_TransparentForMouseEvents);
+    place->setFocusPolicy(Qt::NoFocus);
+    return place;
+}
+
+QWidget* CreateWidget(const CControlSpec& spec, QWidget* parent, const CDialogUnits& units) {
+    const QString caption = Caption(spec, parent->font(), units);
+    switch (spec.kind) {
+    case CControlKind::Radio:
+        return new QRadioButton(caption, parent);
+    case CControlKind::Check:
+        return new QCheckBox(caption, parent);
+    case CControlKind::LineEdit:
+        return CreateLineEdit(spec, parent);
+    case CControlKind::TextDisplay:
+        return new CDisplayField(spec.style & kStyleUpperCase, parent);
+    case CControlKind::PushButton:
+        return new QPushButton(caption, parent);
+    case CControlKind::CoolButton: {
+        auto* button = new CCoolButton(caption, parent);
+        button->setDefault(spec.style & kStyleDefault);
+        return button;
+    }
+    case CControlKind::Label:
+        return new QLabel(caption, parent);
+    case CControlKind::Frame:
+        return CreateFrame(spec, parent);
+    case CControlKind::ImageControl:
+        return new CFingerImageButton(parent);
+    case CControlKind::SerialControl:
+        break;
+    }
+    return CreateSerialPlace(parent);
+}
+
+QString ObjectName(const CControlSpec& spec, int index) {
+    if (spec.id == kNoControlId)
+        return QStringLiteral("ctlStatic") + QString::number(index);
+    return QStringLiteral("ctl") + QString::number(spec.id);
+}
+} // namespace
+
+QWidget* CreateControl(const CControlSpec& spec, int index, QWidget* parent,
+                       const CDialogUnits& units) {
+    QWidget* control = CreateWidget(spec, parent, units);
+    control->setObjectName(ObjectName(spec, index));
+    control->setGeometry(units.Rect(spec.x, spec.y, spec.width, spec.height));
+    const QString name = Utf8(spec.accessibleName);
+    control->setAccessibleName(name.isEmpty() ? Utf8(spec.caption) : name);
+    control->setEnabled(!(spec.style & kStyleDisabled));
+    control->setVisible(!(spec.style & kStyleHidden));
+    return control;
+}
+
+QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int width) {
+    QString wrapped, line;
+    for (const QChar c : caption) {
+        if (!line.isEmpty() && metrics.horizontalAdvance(line + c) > width) {
+            wrapped += line + QLatin1Char('\n');
+            line.clear();
+        }
+        line += c;
+    }
+    return wrapped + line;
+}
+
+QString ControlText(const QWidget* control) {
+    if (auto* edit = qobject_cast<const QLineEdit*>(control))
+        return edit->text();
+    if (auto* field = qobject_cast<const QPlainTextEdit*>(control))
+        return field->toPlainText();
+    if (auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    return QString();
+}
+
+void SetControlText(QWidget* control, const QString& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->setText(text);
+    else if (auto* field = dynamic_cast<CDisplayField*>(control))
+        field->SetText(text);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(text);
+}
