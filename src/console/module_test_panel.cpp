@@ -1,0 +1,430 @@
+#include "module_test_panel.h"
+
+#include "batch_storage.h"
+#include "finger_image_button.h"
+#include "module_test_layout.h"
+#include "module_test_widgets.h"
+
+#include "protocol/buffers.h"
+#include "protocol/command_catalogue.h"
+#include "protocol/hex_text.h"
+#include "protocol/packets.h"
+#include "serial/mscomm.h"
+#include "serial/port_operations.h"
+#include "serial/shared_settings.h"
+#include "widgets/dialog_units.h"
+#include "widgets/panel_timers.h"
+#include "widgets/prompts.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <vector>
+
+namespace {
+using Panel = CModuleTestDlg;
+using Handler = void (Panel::*)();
+
+constexpr int kEnrolOperation = 1;
+constexpr int kStoreFeatureOperation = 8;
+constexpr int kTwoFingerOperation = 9;
+constexpr int kImageOperation = 7;
+constexpr int kUserCountOperation = 0;
+
+constexpr int kInputModeBinary = 1;
+
+// Check boxes and the number and text fields bound to members.
+struct CCheckBinding {
+    int id;
+    int Panel::*member;
+};
+const CCheckBinding kCheckBindings[] = {
+    {1082, &Panel::m_bIdIncAfterEnrol}, {1080, &Panel::m_bCaptureTwice},
+    {1081, &Panel::m_bUploadFeature},   {1086, &Panel::m_bIdIncAfterStore},
+    {1087, &Panel::m_bTwoFingers},      {1088, &Panel::m_bHighResolution},
+    {1095, &Panel::m_bBatchEnabled},    {1098, &Panel::m_bQueryCapacity},
+};
+
+struct CIntBinding {
+    int id;
+    int Panel::*member;
+};
+const CIntBinding kIntBindings[] = {
+    {1069, &Panel::m_nMoveRight}, {1070, &Panel::m_nMoveUp}, {1072, &Panel::m_nBrightnessStep}};
+
+struct CUnsignedBinding {
+    int id;
+    unsigned Panel::*member;
+};
+const CUnsignedBinding kUnsignedBindings[] = {{1083, &Panel::m_nCaptureTimeMs},
+                                              {1093, &Panel::m_nBatchTotal},
+                                              {1094, &Panel::m_nBatchCurrent}};
+
+constexpr int kFeaturePathField = 1042;
+
+// Clicks on buttons and check boxes, and text changes of the parameter fields.
+struct CHandlerBinding {
+    int id;
+    Handler handler;
+};
+const CHandlerBinding kClickHandlers[] = {
+    {1005, &Panel::OnSendCommand},    {1049, &Panel::OnEnableSend},
+    {1041, &Panel::OnBrowseFeature},  {1048, &Panel::OnSaveFeature},
+    {1092, &Panel::OnBatchStore},     {1067, &Panel::OnMoveRight},
+    {1068, &Panel::OnMoveUp},         {1071, &Panel::OnBrightnessUp},
+    {1080, &Panel::OnEnrolOption},    {1081, &Panel::OnEnrolOption},
+    {1082, &Panel::OnEnrolOption},    {1087, &Panel::OnTwoFingers},
+    {1088, &Panel::OnHighResolution}, {1086, &Panel::OnIdIncOption},
+    {1098, &Panel::OnQueryCapacity},  {1095, &Panel::OnBatchEnable},
+};
+const CHandlerBinding kTextHandlers[] = {
+    {1000, &Panel::OnParamByteChanged},
+    {1003, &Panel::OnParamByteChanged},
+    {1009, &Panel::OnParamWordChanged},
+    {1004, &Panel::OnOperationChanged},
+};
+
+// The parameter fields that ParseHexField reads, and how many characters of each count.
+struct CHexField {
+    int id;
+    int keepChars;
+};
+const CHexField kHexFields[] = {{1000, 2}, {1003, 2}, {1004, 2}, {1009, 4}};
+
+// The fields a build enables or disables.
+struct CFieldEnable {
+    unsigned bit;
+    int id;
+};
+const CFieldEnable kFieldEnables[] = {
+    {kFieldParam1, 1000},  {kFieldParam2, 1003},      {kFieldParam3, 1004},
+    {kFieldParam12, 1009}, {kFieldFeaturePath, 1042}, {kFieldBrowse, 1041},
+};
+
+// The batch controls that "有效" enables, in that order.
+const int kBatchControls[] = {1092, 1096, 1097, 1093, 1094};
+
+constexpr uint8_t kEnrolFirstCommand = 0x01;
+constexpr uint8_t kStoreCommand = 0x41;
+
+QAbstractButton* AsButton(QWidget* control) {
+    return qobject_cast<QAbstractButton*>(control);
+}
+
+// A field without a caption is named by the label beside it.
+void NameByLabel(QLabel* label, QWidget* field) {
+    label->setBuddy(field);
+    field->setAccessibleName(label->text());
+}
+} // namespace
+
+CModuleTestDlg::CModuleTestDlg(QWidget* parent)
+    : QWidget(parent), m_pComm(new CMSComm(this)),
+      m_pTimers(new CPanelTimers(this, [this](int id) { OnTimer(id); })),
+      m_pOperations(new QButtonGroup(this)) {
+    setObjectName(QStringLiteral("moduleTestPanel"));
+    setAccessibleName(QStringLiteral("模块测试"));
+    setFont(QFont(QStringLiteral("SimSun"), 9));
+    setFixedSize(CDialogUnits(font()).Size(kPanelWidthUnits, kPanelHeightUnits));
+    CreateControls();
+    ConnectHandlers();
+    InitTestPanel();
+}
+
+CModuleTestDlg::~CModuleTestDlg() = default;
+
+void CModuleTestDlg::CreateControls() {
+    const CDialogUnits units(font());
+    std::vector<QWidget*> created;
+    for (int i = 0; i < kControlCount; ++i) {
+        const CControlSpec& spec = ControlSpecAt(i);
+        created.push_back(CreateControl(spec, i, this, units));
+        if (spec.id != kNoControlId)
+            m_controls[spec.id] = created.back();
+        if (spec.kind == CControlKind::Radio)
+            m_pOperations->addButton(AsButton(created.back()), i);
+    }
+    for (int i = 0; i < kControlCount; ++i) {
+        const CControlSpec& spec = ControlSpecAt(i);
+        if (spec.kind == CControlKind::Label && spec.buddyId != kNoControlId)
+            NameByLabel(qobject_cast<QLabel*>(created[i]), Control(spec.buddyId));
+        // Frames lie behind the controls they surround, so they never take their clicks.
+        if (spec.kind == CControlKind::Frame)
+            created[i]->lower();
+    }
+}
+
+void CModuleTestDlg::ConnectHandlers() {
+    for (const CHandlerBinding& binding : kClickHandlers)
+        connect(AsButton(Control(binding.id)), &QAbstractButton::clicked, this,
+                [this, handler = binding.handler] { (this->*handler)(); });
+    for (const CHandlerBinding& binding : kTextHandlers)
+        connect(qobject_cast<QLineEdit*>(Control(binding.id)), &QLineEdit::textChanged, this,
+                [this, handler = binding.handler] { (this->*handler)(); });
+    connect(m_pOperations, &QButtonGroup::idClicked, this, [this](int operation) {
+        if (operation == kEnrolOperation)
+            OnEnrolSelected();
+        else
+            OnOperationChanged();
+    });
+    connect(m_pComm, &CMSComm::OnComm, this, &CModuleTestDlg::OnComm);
+    connect(m_pComm, &CMSComm::PortLost, this, &CModuleTestDlg::OnPortLost);
+}
+
+QWidget* CModuleTestDlg::Control(int id) const {
+    const auto it = m_controls.find(id);
+    return it == m_controls.end() ? nullptr : it->second;
+}
+
+CFingerImageButton& CModuleTestDlg::ImageControl() const {
+    return *qobject_cast<CFingerImageButton*>(Control(1011));
+}
+
+QString CModuleTestDlg::Text(int id) const {
+    return ControlText(Control(id));
+}
+
+void CModuleTestDlg::SetText(int id, const QString& text) {
+    SetControlText(Control(id), text);
+}
+
+void CModuleTestDlg::SetEnabled(int id, bool enabled) {
+    Control(id)->setEnabled(enabled);
+}
+
+void CModuleTestDlg::Pull() {
+    for (const CCheckBinding& binding : kCheckBindings)
+        this->*binding.member = AsButton(Control(binding.id))->isChecked() ? 1 : 0;
+    for (const CIntBinding& binding : kIntBindings)
+        this->*binding.member = Text(binding.id).toInt();
+    for (const CUnsignedBinding& binding : kUnsignedBindings)
+        this->*binding.member = Text(binding.id).toUInt();
+    m_strFeaturePath = Text(kFeaturePathField);
+    m_nOperation = m_pOperations->checkedId();
+}
+
+void CModuleTestDlg::Push() {
+    for (const CCheckBinding& binding : kCheckBindings)
+        AsButton(Control(binding.id))->setChecked(this->*binding.member != 0);
+    for (const CIntBinding& binding : kIntBindings)
+        SetText(binding.id, QString::number(this->*binding.member));
+    for (const CUnsignedBinding& binding : kUnsignedBindings)
+        SetText(binding.id, QString::number(this->*binding.member));
+    SetText(kFeaturePathField, m_strFeaturePath);
+    if (QAbstractButton* selected = m_pOperations->button(m_nOperation)) {
+        selected->setChecked(true);
+    } else if (QAbstractButton* checked = m_pOperations->checkedButton()) {
+        m_pOperations->setExclusive(false);
+        checked->setChecked(false);
+        m_pOperations->setExclusive(true);
+    }
+}
+
+void CModuleTestDlg::ConfigureComm() {
+    m_pComm->SetCommPort(static_cast<short>(g_nCommPort));
+    ApplyBaudRate(*m_pComm, g_nBaudIndex);
+    m_pComm->SetInputMode(kInputModeBinary);
+    m_pComm->SetRThreshold(1);
+    m_pComm->SetInputLen(kRxReadChunk);
+}
+
+void CModuleTestDlg::InitTestPanel() {
+    ConfigureComm();
+    SetText(1002, QString());
+    SetEnabled(1048, false);
+    m_nOperation = kUserCountOperation;
+    Push();
+    m_bSyncingParams = false;
+    BuildCommand();
+}
+
+uint16_t CModuleTestDlg::ParseHexField(int field) const {
+    if (field < 1 || field > static_cast<int>(std::size(kHexFields)))
+        return 0;
+    const CHexField& hex = kHexFields[field - 1];
+    return ParseHexText(Text(hex.id), hex.keepChars);
+}
+
+void CModuleTestDlg::ApplyEnables(unsigned fields) {
+    for (const CFieldEnable& field : kFieldEnables)
+        SetEnabled(field.id, (fields & field.bit) != 0);
+}
+
+void CModuleTestDlg::ShowCommand() {
+    SetText(1002, FormatCommandBytes(g_TxBuffer, kCommandPacketSize));
+}
+
+void CModuleTestDlg::BuildCommand() {
+    Pull();
+    SetEnabled(1048, false);
+    m_bNeedFeatureFile = false;
+    CBuildInputs inputs;
+    inputs.operation = m_nOperation;
+    inputs.param1 = ParseHexField(1);
+    inputs.param2 = ParseHexField(2);
+    inputs.param3 = ParseHexField(3);
+    inputs.queryCapacity = m_bQueryCapacity != 0;
+    inputs.highResolution = m_bHighResolution != 0;
+    inputs.twoFingers = m_bTwoFingers != 0;
+    inputs.enrolFirstStep = m_bEnrolFirstStep;
+    inputs.previousCommand = g_TxBuffer[1];
+    const CBuildResult built = BuildOperation(inputs);
+    if (!built.noChange) {
+        ApplyEnables(built.fields);
+        g_TxBuffer[1] = built.command;
+        g_TxBuffer[2] = built.p1;
+        g_TxBuffer[3] = built.p2;
+        g_TxBuffer[4] = built.p3;
+        if (built.hasPayloadHeader)
+            std::copy(std::begin(built.payload), std::end(built.payload), g_TxBuffer + 9);
+        g_nTxLength = built.txLength;
+        m_bNeedFeatureFile = built.needFeatureFile;
+    }
+    FillCommandPacket(g_TxBuffer[1], g_TxBuffer[2], g_TxBuffer[3], g_TxBuffer[4]);
+    ShowCommand();
+}
+
+// The user number and privilege of a first enrolment step (bytes 2 to 4) or of a feature store
+// (payload bytes 0 to 2) must not be 0, unless the enrolment uploads its feature value.
+bool CModuleTestDlg::PassesUserChecks() {
+    const uint8_t command = g_TxBuffer[1];
+    if (command != kEnrolFirstCommand && command != kStoreCommand)
+        return true;
+    Pull();
+    if (command == kEnrolFirstCommand && m_bUploadFeature)
+        return true;
+    const uint8_t* user = g_TxBuffer + (command == kEnrolFirstCommand ? 2 : 9);
+    if (user[0] == 0 && user[1] == 0) {
+        ShowMessage(this, QStringLiteral("用户号不能为0"));
+        return false;
+    }
+    if (user[2] == 0) {
+        ShowMessage(this, QStringLiteral("权限无效"));
+        return false;
+    }
+    return true;
+}
+
+void CModuleTestDlg::SendCommand() {
+    if (g_bBatchActive)
+        FillBatchItem(g_TxBuffer);
+    else if (!PassesUserChecks() || (m_bNeedFeatureFile && !LoadFeatureFiles()))
+        return;
+    WriteTransmission();
+}
+
+// A write that cannot reach the port (closed, or the device refused it) is reported; the
+// displays and the receive count then stay as they were, since nothing went out.
+void CModuleTestDlg::WriteTransmission() {
+    if (g_nTxLength > kCommandPacketSize)
+        FrameDataPacket(g_nTxLength);
+    if (!WriteBytes(*m_pComm, g_TxBuffer, g_nTxLength)) {
+        ShowMessage(this, QString::fromLatin1(CommPortErrorText()));
+        return;
+    }
+    SetText(1007, QString());
+    SetText(1054, QString());
+    g_nRxCount = 0;
+}
+
+void CModuleTestDlg::OnSendCommand() {
+    EndBatchOnSend();
+    SendCommand();
+}
+
+void CModuleTestDlg::OnOperationChanged() {
+    BuildCommand();
+}
+
+void CModuleTestDlg::OnEnrolSelected() {
+    m_bEnrolFirstStep = true;
+    BuildCommand();
+}
+
+void CModuleTestDlg::OnParamByteChanged() {
+    if (!m_bSyncingParams) {
+        m_bSyncingParams = true;
+        const unsigned p1 = ParseHexField(1) & 0xFFu, p2 = ParseHexField(2) & 0xFFu;
+        SetText(1009, HexNoLeadingZeros(p1 * 256u + p2));
+        m_bSyncingParams = false;
+    }
+    BuildCommand();
+}
+
+void CModuleTestDlg::OnParamWordChanged() {
+    if (!m_bSyncingParams) {
+        m_bSyncingParams = true;
+        const unsigned value = ParseHexField(4);
+        SetText(1000, HexNoLeadingZeros((value >> 8) & 0xFFu));
+        SetText(1003, HexNoLeadingZeros(value & 0xFFu));
+        m_bSyncingParams = false;
+    }
+    BuildCommand();
+}
+
+void CModuleTestDlg::SelectOperation(int operation, bool enrolFirstStep) {
+    if (enrolFirstStep)
+        m_bEnrolFirstStep = true;
+    Pull();
+    m_nOperation = operation;
+    Push();
+    BuildCommand();
+}
+
+void CModuleTestDlg::OnEnrolOption() {
+    SelectOperation(kEnrolOperation, true);
+}
+
+void CModuleTestDlg::OnTwoFingers() {
+    SelectOperation(kTwoFingerOperation, true);
+}
+
+void CModuleTestDlg::OnHighResolution() {
+    SelectOperation(kImageOperation, true);
+}
+
+void CModuleTestDlg::OnIdIncOption() {
+    SelectOperation(kStoreFeatureOperation, true);
+}
+
+void CModuleTestDlg::OnQueryCapacity() {
+    SelectOperation(kUserCountOperation, false);
+}
+
+void CModuleTestDlg::OnBatchEnable() {
+    Pull();
+    for (int id : kBatchControls)
+        SetEnabled(id, m_bBatchEnabled != 0);
+}
+
+void CModuleTestDlg::OnEnableSend() {
+    SetEnabled(1005, true);
+}
+
+// The image-move buttons send a bare command of their own, whatever operation is selected.
+void CModuleTestDlg::OnMoveRight() {
+    Pull();
+    FillCommandPacket(0x22, 0, static_cast<uint8_t>(0x6A - m_nMoveRight), 0);
+    g_nTxLength = kCommandPacketSize;
+    m_bNeedFeatureFile = false;
+    OnSendCommand();
+}
+
+void CModuleTestDlg::OnMoveUp() {
+    Pull();
+    FillCommandPacket(0x22, 1, static_cast<uint8_t>(0x80 - m_nMoveUp), 0);
+    g_nTxLength = kCommandPacketSize;
+    m_bNeedFeatureFile = false;
+    OnSendCommand();
+}
+
+// A fixed frame of the sensor's own, written as it stands without the send path's checks.
+void CModuleTestDlg::OnBrightnessUp() {
+    const uint8_t frame[] = {0xC0, 0x01, 0x00, 0x00, 0x00, 0x00,
+                             0x00, 0x01, 0x0B, 0x00, 0x0D, 0xC0};
+    std::copy(std::begin(frame), std::end(frame), g_TxBuffer);
+    if (!WriteBytes(*m_pComm, g_TxBuffer, static_cast<int>(std::size(frame))))
+        ShowMessage(this, QString::fromLatin1(CommPortErrorText()));
+}

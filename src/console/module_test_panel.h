@@ -1,0 +1,119 @@
+#pragma once
+// CModuleTestDlg: the module test console. The operator picks an operation, types hexadecimal
+// parameters, sees the command bytes, sends them and reads the reply as a dump and as a text.
+// Controls and members meet only through Pull (controls into members) and Push (members into
+// controls).
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+
+#include <map>
+
+class CFingerImageButton;
+class CMSComm;
+class CPanelTimers;
+class QButtonGroup;
+struct CReplyOptions;
+
+class CModuleTestDlg : public QWidget {
+    Q_OBJECT
+public:
+    explicit CModuleTestDlg(QWidget* parent = nullptr);
+    ~CModuleTestDlg() override;
+
+    // The panel's serial control (control 1013); configured here, opened by the view.
+    CMSComm& Comm() { return *m_pComm; }
+    CPanelTimers& Timers() { return *m_pTimers; }
+    // The control with that id (1000..1098), or nullptr.
+    QWidget* Control(int id) const;
+    QButtonGroup& OperationGroup() const { return *m_pOperations; }
+    CFingerImageButton& ImageControl() const;
+
+    void Pull();
+    void Push();
+
+    void InitTestPanel();
+    // Field 1 to 4 (1000, 1003, 1004, 1009) read as hexadecimal; 0 for any other number.
+    uint16_t ParseHexField(int field) const;
+    void BuildCommand();
+    void SendCommand();
+
+    // Handlers.
+    void OnOperationChanged();
+    void OnEnrolSelected();
+    void OnParamByteChanged();
+    void OnParamWordChanged();
+    void OnEnrolOption();
+    void OnTwoFingers();
+    void OnHighResolution();
+    void OnIdIncOption();
+    void OnQueryCapacity();
+    void OnBatchEnable();
+    void OnEnableSend();
+    void OnSendCommand();
+    void OnBrowseFeature();
+    void OnSaveFeature();
+    void OnBatchStore();
+    void OnMoveRight();
+    void OnMoveUp();
+    void OnBrightnessUp();
+    void OnComm();
+    void OnTimer(int id);
+    void OnPortLost();
+
+    // Reply collection ends here without an interpretation: timer 1 stops and the receive
+    // threshold is back at 1, ready for the next reply once a port is open again.
+    void StopReplyCollection();
+
+    // Members, in the order the panel declares them.
+    bool m_bNeedFeatureFile = false;
+    bool m_bEnrolFirstStep = false;
+    bool m_bSyncingParams = false;
+    int m_nOperation = -1;
+    QString m_strFeaturePath;
+    int m_nMoveRight = 0;
+    int m_nMoveUp = 0;
+    int m_nBrightnessStep = 0; // shown beside "亮度增加"; nothing reads it
+    int m_bIdIncAfterEnrol = 0;
+    int m_bCaptureTwice = 0;
+    int m_bUploadFeature = 0;
+    unsigned m_nCaptureTimeMs = 0;
+    int m_bIdIncAfterStore = 0;
+    int m_bTwoFingers = 0;
+    int m_bHighResolution = 0;
+    unsigned m_nBatchTotal = 0;
+    unsigned m_nBatchCurrent = 0;
+    int m_bBatchEnabled = 0;
+    int m_bQueryCapacity = 0;
+
+private:
+    void CreateControls();
+    void ConnectHandlers();
+    void ConfigureComm();
+    void SelectOperation(int operation, bool enrolFirstStep);
+    void ApplyEnables(unsigned fields);
+    void ShowCommand();
+    bool PassesUserChecks();
+    void WriteTransmission();
+    bool LoadFeatureFiles();
+
+    void InterpretReply();
+    CReplyOptions ReplyOptions() const;
+    void DecodeFingerImage();
+    void IncrementUserNumber();
+    void ShowBatchRefusal(const QString& message);
+    void RunBatchStep();
+    void EndBatchOnSend();
+    void RunEnrolmentStep(int command, int resultCode);
+    uint8_t LastEnrolmentStep() const;
+    void SendNextEnrolmentStep(uint8_t command);
+
+    QString Text(int id) const;
+    void SetText(int id, const QString& text);
+    void SetEnabled(int id, bool enabled);
+
+    CMSComm* m_pComm;
+    CPanelTimers* m_pTimers;
+    QButtonGroup* m_pOperations;
+    std::map<int, QWidget*> m_controls;
+};

@@ -1,0 +1,141 @@
+// The test panel's reply path: the receive event, the collection ticks of timer 1 and the
+// interpretation of a finished reply with its follow-ups (user-number increment, enrolment
+// sequence, save button, batch step).
+#include "module_test_panel.h"
+
+#include "batch_storage.h"
+
+#include "protocol/buffers.h"
+#include "protocol/hex_text.h"
+#include "protocol/reply_texts.h"
+#include "serial/mscomm.h"
+#include "serial/port_operations.h"
+#include "widgets/panel_timers.h"
+#include "widgets/prompts.h"
+
+namespace {
+constexpr int kReplyTimer = 1;
+constexpr int kHoldThreshold = 9000;
+constexpr int kReplyPeriodMs = 50;
+
+// The dump is fed to its field in lines of this many bytes, so that a large reply is laid out
+// quickly; the field still wraps the lines to its width.
+constexpr int kDumpBytesPerLine = 8;
+
+QString DumpText(const uint8_t* bytes, int count) {
+    QString text = FormatHexDump(bytes, count);
+    constexpr int kLineChars = 3 * kDumpBytesPerLine;
+    for (int at = kLineChars - 1; at < text.size(); at += kLineChars)
+        text[at] = QLatin1Char('\n');
+    return text;
+}
+
+// Command bytes of the enrolment steps.
+constexpr uint8_t kEnrolFirst = 0x01, kEnrolSecond = 0x02, kEnrolLast = 0x03,
+                  kEnrolLastWithUpload = 0x06;
+} // namespace
+
+void CModuleTestDlg::OnComm() {
+    if (OnReceiveEvent(*m_pComm, kHoldThreshold))
+        m_pTimers->Start(kReplyTimer, kReplyPeriodMs);
+}
+
+void CModuleTestDlg::OnTimer(int id) {
+    if (id != kReplyTimer)
+        return;
+    if (!CollectReplyStep(*m_pComm, kRxCollectLimit))
+        return;
+    SetEnabled(1005, true);
+    m_pTimers->Stop(kReplyTimer);
+    Pull();
+    InterpretReply();
+}
+
+void CModuleTestDlg::StopReplyCollection() {
+    m_pTimers->Stop(kReplyTimer);
+    m_pComm->SetRThreshold(1);
+}
+
+// The device went away: the control has closed the port already; collecting stops and the user
+// is told once.
+void CModuleTestDlg::OnPortLost() {
+    StopReplyCollection();
+    ShowMessage(this, QString::fromLatin1(CommPortErrorText()));
+}
+
+CReplyOptions CModuleTestDlg::ReplyOptions() const {
+    CReplyOptions options;
+    options.idIncAfterEnrol = m_bIdIncAfterEnrol != 0;
+    options.idIncAfterStore = m_bIdIncAfterStore != 0;
+    options.batchActive = g_bBatchActive;
+    options.batchRunning = g_nBatchPos < g_nBatchCount;
+    options.batchUser = BatchItemUser(g_nBatchPos);
+    return options;
+}
+
+void CModuleTestDlg::InterpretReply() {
+    SetText(1054, DumpText(g_RxBuffer, g_nRxCount));
+    const CReplyOutcome reply = InterpretReplyBytes(g_RxBuffer, g_nRxCount, ReplyOptions());
+    if (reply.decodeImage)
+        DecodeFingerImage();
+    if (!reply.batchMessage.isEmpty())
+        ShowBatchRefusal(reply.batchMessage);
+    if (reply.incrementUser)
+        IncrementUserNumber();
+    SetText(1007, reply.status);
+    RunBatchStep();
+    RunEnrolmentStep(reply.command, reply.resultCode);
+    if (reply.enableSave)
+        SetEnabled(1048, true);
+    g_nRxCount = 0;
+}
+
+void CModuleTestDlg::IncrementUserNumber() {
+    const unsigned next = ParseHexField(1) * 256u + ParseHexField(2) + 1u;
+    SetText(1000, HexNoLeadingZeros((next >> 8) & 0xFFu));
+    SetText(1003, HexNoLeadingZeros(next & 0xFFu));
+    OnParamByteChanged();
+}
+
+void CModuleTestDlg::RunEnrolmentStep(int command, int resultCode) {
+    const bool ok = resultCode == 0x00;
+    switch (command) {
+    case kEnrolFirst:
+        if (ok) {
+            m_bEnrolFirstStep = false;
+            Pull();
+            SendNextEnrolmentStep(m_bCaptureTwice ? LastEnrolmentStep() : kEnrolSecond);
+            return;
+        }
+        break;
+    case kEnrolSecond:
+        if (ok) {
+            m_bEnrolFirstStep = false;
+            SendNextEnrolmentStep(LastEnrolmentStep());
+            return;
+        }
+        break;
+    case kEnrolLast:
+    case kEnrolLastWithUpload:
+        break;
+    default:
+        return;
+    }
+    // A failed capture, or the last one: the packet is ready for a new enrolment with 0x01.
+    m_bEnrolFirstStep = true;
+    BuildCommand();
+}
+
+// The last capture asks for the new feature value when "特征值上传" is ticked.
+uint8_t CModuleTestDlg::LastEnrolmentStep() const {
+    return m_bUploadFeature ? kEnrolLastWithUpload : kEnrolLast;
+}
+
+// The build keeps this command byte for the enrol operation and renews its parameters; another
+// operation selected in the meantime builds and sends its own command instead.
+void CModuleTestDlg::SendNextEnrolmentStep(uint8_t command) {
+    g_TxBuffer[1] = command;
+    BuildCommand();
+    OnSendCommand();
+    g_nRxCount = 0;
+}
