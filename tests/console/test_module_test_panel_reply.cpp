@@ -1,0 +1,546 @@
+// The test panel's reply path: collection over timer-1 ticks, the dump and the status text, and
+// the follow-ups: the enrolment sequence, the user-number increments, the save button, the image
+// and the batch step.
+#include "test_module_test_panel_driver.h"
+
+#include "console/batch_storage.h"
+#include "console/finger_image_button.h"
+#include "console/image_decoder.h"
+#include "protocol/hex_text.h"
+#include "serial/shared_settings.h"
+#include "support/scripted_prompts.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace {
+QString Dump(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+// The dump field shows the bytes in lines; its text read as one line.
+QString DumpOf(CPanelDriver& driver) {
+    return driver.Text(1054).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+QByteArray WithData(const QByteArray& head, const QByteArray& payload) {
+    uint8_t check = 0;
+    for (char c : payload)
+        check ^= uint8_t(c);
+    return head + char(kPacketMark) + payload + char(check) + char(kPacketMark);
+}
+
+QByteArray Pattern(int n) {
+    QByteArray bytes(n, '\0');
+    for (int i = 0; i < n; ++i)
+        bytes[i] = char(i * 7);
+    return bytes;
+}
+
+// Enrol operation selected with user p1 p2 and privilege p3, options as given.
+void PrepareEnrolment(CPanelDriver& driver, const QString& p1, const QString& p2, bool twice,
+                      bool upload, bool increment = false) {
+    driver.Click(1021);
+    driver.Type(1000, p1);
+    driver.Type(1003, p2);
+    driver.Type(1004, QStringLiteral("1"));
+    if (twice)
+        driver.Click(1080);
+    if (upload)
+        driver.Click(1081);
+    if (increment)
+        driver.Click(1082);
+}
+} // namespace
+
+class TestModuleTestPanelReply : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { CFakeSerialBackend::Install(); }
+    void cleanupTestCase() { CFakeSerialBackend::Uninstall(); }
+    void init() {
+        ResetProtocolBuffers();
+        ResetSerialSettings();
+        ResetBatchState();
+        ResetImageCanvas();
+    }
+    void cleanup() {
+        for (const QString& name : std::as_const(m_batchFiles))
+            QFile::remove(QDir(QCoreApplication::applicationDirPath()).filePath(name));
+        m_batchFiles.clear();
+    }
+
+    void userCountReply() {
+        CPanelDriver driver;
+        driver.Click(1005);
+        QCOMPARE(driver.Writes(), QList<QByteArray>{Hex("F5090000000009F5")});
+        driver.Arrive(Hex("F50900050000 0CF5"));
+        QVERIFY(driver.Collecting());
+        QCOMPARE(driver.Panel().Timers().Period(1), 50);
+        QCOMPARE(driver.Panel().Comm().RThreshold(), 9000);
+        QCOMPARE(driver.TickUntilComplete(), 2); // the bytes, then a quiet tick
+        QCOMPARE(driver.Text(1054), QStringLiteral("F5 09 00 05 00 00 0C F5"));
+        QCOMPARE(driver.Text(1007), QStringLiteral("用户总数为：5"));
+        QCOMPARE(g_nRxCount, 0);
+        QCOMPARE(driver.Panel().Comm().RThreshold(), 1);
+    }
+
+    void finishedReplyEnablesTheSendButton() {
+        CPanelDriver driver;
+        driver.Click(1005);
+        driver.Control(1005)->setEnabled(false);
+        driver.Arrive(Packet(0x09, 0, 1, 0));
+        driver.Tick();
+        QVERIFY(!driver.Enabled(1005)); // still collecting
+        driver.Tick();
+        QVERIFY(driver.Enabled(1005));
+    }
+
+    void replyInTwoPiecesWithinOneTick() {
+        CPanelDriver driver;
+        driver.Click(1005);
+        driver.Arrive(Hex("F50900"));
+        driver.Arrive(Hex("050000 0CF5")); // held back by the threshold: no second event
+        QVERIFY(driver.Collecting());
+        driver.Tick();
+        QCOMPARE(g_nRxCount, 8);
+        QVERIFY(driver.Collecting());
+        driver.Tick();
+        QVERIFY(!driver.Collecting());
+        QCOMPARE(driver.Text(1054), QStringLiteral("F5 09 00 05 00 00 0C F5"));
+        QCOMPARE(driver.Text(1007), QStringLiteral("用户总数为：5"));
+    }
+
+    void replySplitByAPauseIsTwoReplies() {
+        CPanelDriver driver;
+        driver.Click(1005);
+        driver.Reply(Hex("F5090005"));
+        QCOMPARE(driver.Text(1054), QStringLiteral("F5 09 00 05"));
+        QCOMPARE(driver.Text(1007), QStringLiteral("操作失败"));
+        QCOMPARE(g_nRxCount, 0);
+        driver.Reply(Hex("00000CF5"));
+        QCOMPARE(driver.Text(1054), QStringLiteral("00 00 0C F5"));
+        QCOMPARE(driver.Text(1007), QStringLiteral("操作失败"));
+    }
+
+    void moreThanNineThousandBytesOverSeveralTicks() {
+        CPanelDriver driver;
+        driver.Click(1043);
+        driver.Click(1005);
+        const int users = 6660;
+        QByteArray payload;
+        payload.append(char(users >> 8)).append(char(users & 0xFF));
+        for (int k = 0; k < users; ++k)
+            payload.append(char(k >> 8)).append(char(k & 0xFF)).append(char(1));
+        const QByteArray reply = WithData(Packet(0x2B, 0, 0, 0), payload);
+        QCOMPARE(reply.size(), 19993);
+        driver.Arrive(reply);
+        const QList<int> counts{9000, 18000, 19993};
+        for (int count : counts) {
+            driver.Tick();
+            QCOMPARE(g_nRxCount, count);
+            QVERIFY(driver.Collecting());
+        }
+        driver.Tick();
+        QVERIFY(!driver.Collecting());
+        QCOMPARE(DumpOf(driver), Dump(reply));
+        QVERIFY(driver.Text(1007).startsWith(
+            QStringLiteral("共取得6660个用户\n1:用户号 = 0 权限 = 1")));
+        QVERIFY(driver.Text(1007).endsWith(QStringLiteral("6660:用户号 = 6659 权限 = 1\n")));
+    }
+
+    void collectionStopsAtTheLimit() {
+        CPanelDriver driver;
+        driver.Click(1088);
+        driver.Click(1005);
+        // A full-resolution 304 x 304 image (92,427 bytes) followed at once by more bytes.
+        const QByteArray image = WithData(Packet(0x24, 0x2D, 0x20, 0x20), Pattern(92416));
+        const QByteArray more = Pattern(120000 - image.size());
+        driver.Arrive(image + more);
+        for (int tick = 1; tick <= 10; ++tick) {
+            driver.Tick();
+            QCOMPARE(g_nRxCount, tick * 9000);
+        }
+        QVERIFY(driver.Collecting());
+        driver.Tick(); // 99,000 bytes: past the limit, the reply is complete
+        QVERIFY(!driver.Collecting());
+        QCOMPARE(driver.Text(1054).size(), 3 * 99000 - 1);
+        QCOMPARE(driver.Text(1007), QStringLiteral("指纹采集成功"));
+        QCOMPARE(driver.Panel().Comm().InBufferCount(), 21000);
+        QCOMPARE(driver.Panel().ImageControl().ImageWidth(), 304);
+        QCOMPARE(driver.Panel().ImageControl().Pixels(), g_ImageCanvas);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(g_ImageCanvas), 16), Pattern(16));
+    }
+
+    void halfResolutionImageAndCaptureTimeout() {
+        CPanelDriver driver;
+        driver.Click(1032);
+        driver.Click(1005);
+        driver.Reply(WithData(Packet(0x24, 0x20, 0x00, 0x00), Pattern(8192)));
+        QCOMPARE(driver.Text(1007), QStringLiteral("指纹采集成功"));
+        QCOMPARE(driver.Panel().ImageControl().ImageWidth(), 152);
+        QCOMPARE(driver.Panel().ImageControl().ImageHeight(), 152);
+        const QByteArray canvas(reinterpret_cast<const char*>(g_ImageCanvas), kCanvasSize);
+        driver.Click(1005);
+        driver.Reply(Packet(0x24, 0x00, 0x00, 0x08));
+        QCOMPARE(driver.Text(1007), QStringLiteral("指纹采集超时"));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(g_ImageCanvas), kCanvasSize), canvas);
+        QCOMPARE(driver.Panel().ImageControl().ImageWidth(), 152);
+    }
+
+    void enrolmentSequences_data() {
+        QTest::addColumn<bool>("twice");
+        QTest::addColumn<bool>("upload");
+        QTest::addColumn<QList<int>>("commands");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("three captures")
+            << false << false << QList<int>{0x01, 0x02, 0x03} << "用户录入成功";
+        QTest::newRow("采集两次") << true << false << QList<int>{0x01, 0x03} << "用户录入成功";
+        QTest::newRow("特征值上传") << false << true << QList<int>{0x01, 0x02, 0x06} << "操作成功";
+        QTest::newRow("采集两次 and 特征值上传")
+            << true << true << QList<int>{0x01, 0x06} << "操作成功";
+    }
+    void enrolmentSequences() {
+        QFETCH(bool, twice);
+        QFETCH(bool, upload);
+        QFETCH(QList<int>, commands);
+        QFETCH(QString, status);
+        CScriptedPrompts prompts;
+        CPanelDriver driver;
+        PrepareEnrolment(driver, "0", "1", twice, upload);
+        driver.Click(1005);
+        for (int command : commands) {
+            QCOMPARE(driver.Writes(), QList<QByteArray>{Packet(command, 0x00, 0x01, 0x01)});
+            driver.Reply(command == 0x06 ? FeatureReply(0x06) : Packet(command, 0, 0, 0));
+        }
+        QVERIFY(driver.Writes().isEmpty());
+        QCOMPARE(driver.Text(1007), status);
+        QCOMPARE(driver.CommandDisplay(), CommandText(Packet(0x01, 0x00, 0x01, 0x01)));
+        QVERIFY(driver.Panel().m_bEnrolFirstStep);
+        QCOMPARE(driver.Enabled(1048), upload);
+        QVERIFY(prompts.m_messages.isEmpty());
+    }
+
+    void enrolmentStepFails_data() {
+        QTest::addColumn<int>("failingCommand");
+        QTest::addColumn<int>("resultCode");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("first capture times out") << 0x01 << 0x08 << "采集指纹超时";
+        QTest::newRow("user exists") << 0x01 << 0x06 << "此用户已存在";
+        QTest::newRow("fingerprint exists") << 0x01 << 0x07 << "此指纹已存在";
+        QTest::newRow("second capture times out") << 0x02 << 0x08 << "采集指纹超时";
+        QTest::newRow("second capture fails") << 0x02 << 0x01 << "用户录入失败";
+        QTest::newRow("last capture, user exists") << 0x03 << 0x06 << "此用户已存在";
+    }
+    void enrolmentStepFails() {
+        QFETCH(int, failingCommand);
+        QFETCH(int, resultCode);
+        QFETCH(QString, status);
+        CPanelDriver driver;
+        PrepareEnrolment(driver, "0", "2", false, false);
+        driver.Click(1005);
+        for (int command = 0x01; command < failingCommand; ++command) {
+            QCOMPARE(driver.Writes().size(), 1);
+            driver.Reply(Packet(command, 0, 0, 0));
+        }
+        QCOMPARE(driver.Writes(), QList<QByteArray>{Packet(failingCommand, 0, 2, 1)});
+        driver.Reply(Packet(failingCommand, 0, 0, resultCode));
+        QCOMPARE(driver.Text(1007), status);
+        QVERIFY(driver.Writes().isEmpty());
+        QCOMPARE(driver.CommandDisplay(), CommandText(Packet(0x01, 0x00, 0x02, 0x01)));
+        QVERIFY(driver.Panel().m_bEnrolFirstStep);
+    }
+
+    void userNumberIncrementAfterEnrolment_data() {
+        QTest::addColumn<QString>("p1");
+        QTest::addColumn<QString>("p2");
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<QString>("newP1");
+        QTest::addColumn<QString>("newP2");
+        QTest::addColumn<QString>("newP12");
+        QTest::newRow("00 FF") << "00"
+                               << "FF" << true << "1"
+                               << "0"
+                               << "100";
+        QTest::newRow("FF FF") << "FF"
+                               << "FF" << true << "0"
+                               << "0"
+                               << "0";
+        QTest::newRow("0 9") << "0"
+                             << "9" << true << "0"
+                             << "A"
+                             << "A";
+        QTest::newRow("12 FF") << "12"
+                               << "FF" << true << "13"
+                               << "0"
+                               << "1300";
+        QTest::newRow("not ticked") << "00"
+                                    << "FF" << false << "00"
+                                    << "FF"
+                                    << "FF";
+    }
+    void userNumberIncrementAfterEnrolment() {
+        QFETCH(QString, p1);
+        QFETCH(QString, p2);
+        QFETCH(bool, ticked);
+        QFETCH(QString, newP1);
+        QFETCH(QString, newP2);
+        QFETCH(QString, newP12);
+        CPanelDriver driver;
+        PrepareEnrolment(driver, p1, p2, true, false, ticked);
+        driver.Click(1005);
+        driver.Reply(Packet(0x01, 0, 0, 0));
+        driver.Reply(Packet(0x03, 0, 0, 0));
+        QCOMPARE(driver.Text(1007), QStringLiteral("用户录入成功"));
+        QCOMPARE(driver.Text(1000), newP1);
+        QCOMPARE(driver.Text(1003), newP2);
+        QCOMPARE(driver.Text(1009), newP12);
+        const uint8_t userHigh = ParseHexText(newP1, 2), userLow = ParseHexText(newP2, 2);
+        QCOMPARE(driver.CommandDisplay(), CommandText(Packet(0x01, userHigh, userLow, 0x01)));
+    }
+
+    void nextEnrolmentUsesTheIncrementedUser() {
+        CPanelDriver driver;
+        PrepareEnrolment(driver, "00", "FF", true, false, true);
+        driver.Click(1005);
+        driver.Reply(Packet(0x01, 0, 0, 0));
+        driver.Reply(Packet(0x03, 0, 0, 0));
+        driver.Writes();
+        driver.Click(1005);
+        QCOMPARE(driver.Writes(), QList<QByteArray>{Packet(0x01, 0x01, 0x00, 0x01)});
+    }
+
+    void userNumberIncrementAfterStore_data() {
+        QTest::addColumn<int>("resultCode");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("newP2");
+        QTest::newRow("stored") << 0x00 << "操作成功"
+                                << "6";
+        QTest::newRow("exists") << 0x06 << "此用户已存在"
+                                << "05";
+        QTest::newRow("full") << 0x04 << "数据库已满，无法再增加用户"
+                              << "05";
+    }
+    void userNumberIncrementAfterStore() {
+        QFETCH(int, resultCode);
+        QFETCH(QString, status);
+        QFETCH(QString, newP2);
+        QTemporaryDir dir;
+        CScriptedPrompts prompts;
+        CPanelDriver driver;
+        QFile file(dir.filePath("u.fea"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(Pattern(193));
+        file.close();
+        prompts.m_files << file.fileName();
+        driver.SelectWithParams(1027, "0", "05", "1");
+        driver.Click(1086);
+        driver.Click(1041);
+        driver.Click(1005);
+        QCOMPARE(driver.Writes().size(), 1);
+        driver.Reply(Packet(0x41, 0, 0, resultCode));
+        QCOMPARE(driver.Text(1007), status);
+        QCOMPARE(driver.Text(1003), newP2);
+        QCOMPARE(g_TxBuffer[10], uint8_t(ParseHexText(newP2, 2)));
+        QVERIFY(prompts.m_messages.isEmpty()); // no batch: no message box
+    }
+
+    void operationSwitchedDuringEnrolment_data() {
+        QTest::addColumn<int>("radio");
+        QTest::addColumn<QByteArray>("packet");
+        QTest::newRow("user count") << 1018 << Hex("F5090000000009F5");
+        QTest::newRow("1:1 compare") << 1030 << Packet(0x0B, 0x00, 0x03, 0x00);
+    }
+    void operationSwitchedDuringEnrolment() {
+        QFETCH(int, radio);
+        QFETCH(QByteArray, packet);
+        CPanelDriver driver;
+        PrepareEnrolment(driver, "0", "3", false, false);
+        driver.Click(1005);
+        QCOMPARE(driver.Writes(), QList<QByteArray>{Packet(0x01, 0, 3, 1)});
+        driver.Click(radio);
+        driver.Reply(Packet(0x01, 0, 0, 0));
+        QCOMPARE(driver.Writes(), QList<QByteArray>{packet});
+        QVERIFY(driver.Button(radio)->isChecked());
+    }
+
+    void saveButtonAfterUploadReplies_data() {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("0x29") << Packet(0x29, 0, 0, 0) << "操作失败" << true;
+        QTest::newRow("0x23 uploaded") << FeatureReply(0x23) << "特征值上传成功" << true;
+        QTest::newRow("0x23 timed out") << Packet(0x23, 0, 0, 0x08) << "指纹采集超时" << true;
+        QTest::newRow("0x31 no user") << Packet(0x31, 0, 0, 0x05) << "无此用户" << true;
+        QTest::newRow("0x06 short") << Packet(0x06, 0, 0, 0) << "操作失败" << true;
+        QTest::newRow("0x09") << Packet(0x09, 0, 1, 0) << "用户总数为：1" << false;
+        QTest::newRow("0x07") << Packet(0x07, 0, 0, 0) << "操作失败" << false;
+    }
+    void saveButtonAfterUploadReplies() {
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, status);
+        QFETCH(bool, enabled);
+        CPanelDriver driver;
+        driver.Click(1025);
+        driver.Click(1005);
+        driver.Reply(reply);
+        QCOMPARE(driver.Text(1007), status);
+        QCOMPARE(driver.Enabled(1048), enabled);
+        driver.Click(1025); // the next build disables it again
+        QVERIFY(!driver.Enabled(1048));
+    }
+
+    void savedFeatureIsTheUploadedOne() {
+        QTemporaryDir dir;
+        CScriptedPrompts prompts;
+        CPanelDriver driver;
+        driver.Click(1025);
+        driver.Click(1005);
+        const QByteArray reply = FeatureReply(0x23, 0x30);
+        driver.Reply(reply);
+        prompts.m_files << dir.filePath("saved.fea");
+        driver.Click(1048);
+        QFile saved(dir.filePath("saved.fea"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), reply.mid(12, 193));
+        QVERIFY(prompts.m_messages.isEmpty());
+    }
+
+    void receiveEventRaisesARateIndexOfZero() {
+        CPanelDriver driver;
+        g_nBaudIndex = 0;
+        driver.Arrive(Hex("F5"));
+        QCOMPARE(g_nBaudIndex, 1);
+        QVERIFY(driver.Collecting());
+    }
+
+    void portLostStopsTheCollectionAndTellsOnce() {
+        CScriptedPrompts prompts;
+        CPanelDriver driver;
+        driver.Click(1005);
+        driver.Arrive(Hex("F509"));
+        QVERIFY(driver.Collecting());
+        driver.Device().Unplug();
+        QVERIFY(!driver.Collecting());
+        QCOMPARE(driver.Panel().Comm().RThreshold(), 1);
+        QCOMPARE(prompts.m_messages, QStringList{QStringLiteral("Comm port error!")});
+        QVERIFY(!driver.Panel().Comm().PortOpen());
+        // After the port is opened again, a reply is collected as usual.
+        driver.Panel().Comm().SetPortOpen(true);
+        driver.Click(1005);
+        driver.Reply(Packet(0x09, 0, 2, 0));
+        QCOMPARE(driver.Text(1007), QStringLiteral("用户总数为：2"));
+        QCOMPARE(prompts.m_messages.size(), 1);
+    }
+
+    void otherTimersAreNotTheCollection() {
+        CPanelDriver driver;
+        g_nRxCount = 0;
+        driver.Arrive(Hex("F5"));
+        driver.Panel().OnTimer(2);
+        QCOMPARE(g_nRxCount, 0);
+        QVERIFY(driver.Collecting());
+    }
+
+    void batchStoresTheFolderInUserOrder() {
+        CScriptedPrompts prompts;
+        CPanelDriver driver;
+        WriteBatchFile("7.fea", 0x70);
+        WriteBatchFile("3.fea", 0x30);
+        driver.Click(1095);
+        driver.Click(1092);
+        QVERIFY(prompts.m_messages.isEmpty());
+        QCOMPARE(driver.Text(1093), QStringLiteral("2"));
+        QCOMPARE(driver.Text(1094), QStringLiteral("1"));
+        QCOMPARE(driver.Panel().m_nOperation, 8);
+        ExpectStore(driver, 3, 0x30);
+        driver.Reply(Packet(0x41, 0, 0, 0));
+        QCOMPARE(driver.Text(1094), QStringLiteral("2"));
+        ExpectStore(driver, 7, 0x70);
+        driver.Reply(Packet(0x41, 0, 0, 0));
+        QVERIFY(driver.Writes().isEmpty());
+        QVERIFY(g_bBatchActive); // finished; the next reply's step clears the flag
+        driver.Reply(Packet(0x09, 0, 0, 0));
+        QVERIFY(!g_bBatchActive);
+        QVERIFY(driver.Writes().isEmpty());
+    }
+
+    void batchRefusalEndsTheBatch() {
+        CScriptedPrompts prompts;
+        CPanelDriver driver;
+        WriteBatchFile("12.fea", 0x12);
+        WriteBatchFile("5.fea", 0x05);
+        driver.Click(1095);
+        driver.Click(1086); // no increment in the middle of a batch
+        driver.Click(1092);
+        ExpectStore(driver, 5, 0x05);
+        driver.Reply(Packet(0x41, 0, 0, 0));
+        QCOMPARE(driver.Text(1003), QString());
+        ExpectStore(driver, 12, 0x12);
+        driver.Reply(Packet(0x41, 0, 0, 0x06));
+        QCOMPARE(prompts.m_messages, QStringList{QStringLiteral("用户12已存在!")});
+        QCOMPARE(driver.Text(1007), QStringLiteral("此用户已存在"));
+        QCOMPARE(driver.Text(1094), QStringLiteral("2"));
+        QVERIFY(driver.Writes().isEmpty());
+    }
+
+    void sendCommandDuringABatchEndsIt() {
+        CScriptedPrompts prompts;
+        CPanelDriver driver;
+        WriteBatchFile("1.fea", 1);
+        WriteBatchFile("2.fea", 2);
+        driver.Click(1095);
+        driver.Click(1092);
+        ExpectStore(driver, 1, 1);
+        driver.Click(1018);
+        driver.Click(1005);
+        QCOMPARE(driver.Writes(), QList<QByteArray>{Hex("F5090000000009F5")});
+        QVERIFY(!g_bBatchActive);
+        driver.Reply(Packet(0x41, 0, 0, 0)); // the late reply to the batch item
+        driver.Reply(Packet(0x09, 0, 0, 0));
+        QVERIFY(driver.Writes().isEmpty());
+        QCOMPARE(driver.Text(1094), QStringLiteral("1"));
+    }
+
+    void batchWithoutFilesTellsSo() {
+        CScriptedPrompts prompts;
+        CPanelDriver driver;
+        const QStringList present = QDir(QCoreApplication::applicationDirPath())
+                                        .entryList({QStringLiteral("*.fea")}, QDir::Files);
+        if (!present.isEmpty())
+            QSKIP("the program folder holds feature files");
+        driver.Click(1095);
+        driver.Click(1092);
+        QCOMPARE(prompts.m_messages, QStringList{QStringLiteral("无特征值文件!")});
+        QVERIFY(driver.Writes().isEmpty());
+    }
+
+private:
+    void WriteBatchFile(const QString& name, uint8_t first) {
+        QFile file(QDir(QCoreApplication::applicationDirPath()).filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+        QByteArray feature;
+        for (int i = 0; i < kFeatureSize; ++i)
+            feature.append(char(uint8_t(first + i)));
+        file.write(feature);
+        m_batchFiles.append(name);
+    }
+    static void ExpectStore(CPanelDriver& driver, int user, uint8_t first) {
+        const QList<QByteArray> writes = driver.Writes();
+        QCOMPARE(writes.size(), 1);
+        const QByteArray& sent = writes[0];
+        QCOMPARE(sent.size(), 207);
+        QCOMPARE(sent.left(8), Hex("F54100C4000085F5"));
+        QCOMPARE(uint8_t(sent[9]), uint8_t(user >> 8));
+        QCOMPARE(uint8_t(sent[10]), uint8_t(user & 0xFF));
+        QCOMPARE(uint8_t(sent[11]), uint8_t(1));
+        QCOMPARE(uint8_t(sent[12]), first);
+        QCOMPARE(uint8_t(sent[204]), uint8_t(first + 192));
+    }
+
+    QStringList m_batchFiles;
+};
+
+QTEST_MAIN(TestModuleTestPanelReply)
+#include "test_module_test_panel_reply.moc"
