@@ -22,6 +22,7 @@ CDisplayField::CDisplayField(bool upperCase, QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    document()->setDocumentMargin(2);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
@@ -53,9 +54,18 @@ QLineEdit* CreateLineEdit(const CControlSpec& spec, QWidget* parent) {
     return edit;
 }
 
+// A frame is drawn as dialog frames are: a thin line whose title, if any, sits on the top edge,
+// so that the frame's rectangle is the line itself and not the area below its title.
 QWidget* CreateFrame(const CControlSpec& spec, QWidget* parent) {
-    auto* frame = new QGroupBox(Utf8(spec.caption), parent);
+    const QString caption = Utf8(spec.caption);
+    auto* frame = new QGroupBox(caption, parent);
     frame->setFocusPolicy(Qt::NoFocus);
+    const int titleHalf = caption.isEmpty() ? 0 : QFontMetrics(parent->font()).height() / 2;
+    frame->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid palette(mid); "
+                                        "margin-top: %1px; }"
+                                        "QGroupBox::title { subcontrol-origin: margin; "
+                                        "left: 6px; top: 0px; padding: 0px 2px; }")
+                             .arg(titleHalf));
     return frame;
 }
 
