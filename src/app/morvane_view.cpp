@@ -70,9 +70,14 @@ void CMorvaneView::OnProgramDownload() {
 }
 
 void CMorvaneView::SwitchTo(int panel) {
-    // A download in flight ends here, before its port is closed under it.
+    // Whatever the panels being left were collecting ends here, before their ports are
+    // closed under them; a download in flight says so.
     if (panel != kPanelDownload)
         m_pDownload->EndDownloadOnLeave();
+    if (panel != kPanelTest)
+        m_pTest->StopReplyCollection();
+    if (panel != kPanelSettings)
+        m_pSettings->StopReplyCollection();
     for (int other : {kPanelSettings, kPanelTest, kPanelDownload})
         if (other != panel)
             PanelWidget(other)->hide();

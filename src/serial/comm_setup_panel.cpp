@@ -322,7 +322,12 @@ void CCommSetupDlg::CheckReply() {
     SelectSilently(*m_pPcRateList, g_nBaudIndex - 1);
 }
 
-void CCommSetupDlg::OnPortLost() {
+void CCommSetupDlg::StopReplyCollection() {
     m_Timers.Stop(kReplyTimer);
+    m_Comm.SetRThreshold(1);
+}
+
+void CCommSetupDlg::OnPortLost() {
+    StopReplyCollection();
     ShowMessage(this, QString::fromLatin1(CommPortErrorText()));
 }

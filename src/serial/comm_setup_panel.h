@@ -36,6 +36,8 @@ public:
     const CPanelTimers& Timers() const { return m_Timers; }
     // Click on 1012: the rate-change command for the rate selected in 1011.
     void OnSendBaudCommand();
+    // Collection ends without a check: timer 1 stops and the receive threshold is back at 1.
+    void StopReplyCollection();
 
 private:
     void OnPortSelChange(int position);

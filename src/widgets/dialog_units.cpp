@@ -8,12 +8,18 @@ CDialogUnits::CDialogUnits(const QFont& font) {
     m_nCharHeight = std::max(1, metrics.height());
 }
 
-int CDialogUnits::X(int units) const { return (units * m_nCharWidth + 2) / 4; }
+int CDialogUnits::X(int units) const {
+    return (units * m_nCharWidth + 2) / 4;
+}
 
-int CDialogUnits::Y(int units) const { return (units * m_nCharHeight + 4) / 8; }
+int CDialogUnits::Y(int units) const {
+    return (units * m_nCharHeight + 4) / 8;
+}
 
 QRect CDialogUnits::Rect(int x, int y, int width, int height) const {
     return QRect(X(x), Y(y), X(width), Y(height));
 }
 
-QSize CDialogUnits::Size(int width, int height) const { return QSize(X(width), Y(height)); }
+QSize CDialogUnits::Size(int width, int height) const {
+    return QSize(X(width), Y(height));
+}

@@ -12,6 +12,7 @@
 #include "serial/shared_settings.h"
 #include "support/fake_serial_backend.h"
 #include "support/scripted_prompts.h"
+#include "widgets/panel_timers.h"
 
 #include <QAction>
 #include <QLabel>
@@ -130,6 +131,20 @@ private slots:
         QVERIFY(!frame.ModuleTestAction()->isChecked());
         QCOMPARE(g_nCurrentPanel, int(kPanelDownload));
         QVERIFY(!frame.View().TestPanel().Comm().PortOpen());
+    }
+
+    void leavingDuringACollectionStopsItsTimer() {
+        CScriptedPrompts prompts;
+        CMainFrame frame;
+        CMorvaneView& view = frame.View();
+        view.OnInitialUpdate();
+        CModuleTestDlg& test = view.TestPanel();
+        FakeOf(test.Comm())->PushModuleBytes(QByteArray::fromHex("F50900"));
+        QTRY_VERIFY(test.Timers().IsRunning(1));
+        frame.CommSettingsAction()->trigger();
+        QVERIFY(!test.Timers().IsRunning(1));
+        QCOMPARE(test.Comm().RThreshold(), 1);
+        QVERIFY(prompts.m_messages.isEmpty());
     }
 
     void menusAndToolbarCarryTheCommands() {
