@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
 
 CMorvaneApp::CMorvaneApp() = default;
 CMorvaneApp::~CMorvaneApp() = default;
@@ -20,6 +21,11 @@ bool CMorvaneApp::InitInstance() {
     SetApplicationIdentity();
     m_pMainFrame = std::make_unique<CMainFrame>();
     m_pMainFrame->View().OnInitialUpdate();
+    // The restored size fits the view's form; maximized, the window takes the whole screen,
+    // also where no window manager carries out the request.
+    m_pMainFrame->resize(m_pMainFrame->sizeHint());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_pMainFrame->setGeometry(screen->availableGeometry());
     m_pMainFrame->showMaximized();
     m_pMainFrame->setWindowTitle(QStringLiteral("Morvane(New Frame)"));
     m_pMainFrame->repaint();
