@@ -59,3 +59,18 @@ QStringList LoggedNotes(const QStringList& logLines) {
     }
     return notes;
 }
+
+QStringList LoggedTroubles(const QStringList& logLines) {
+    static const QStringList kTroubleWords = {
+        QStringLiteral(" RX garbage "), QStringLiteral(" RX bad "),
+        QStringLiteral(" RX truncated "), QStringLiteral(" dropped "),
+        QStringLiteral("write failed")};
+    QStringList troubles;
+    for (const QString& line : logLines)
+        for (const QString& word : kTroubleWords)
+            if (line.contains(word)) {
+                troubles.append(line.left(120));
+                break;
+            }
+    return troubles;
+}

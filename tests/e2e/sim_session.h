@@ -19,6 +19,7 @@ public:
 
     bool IsRunning() const { return m_sim.IsRunning(); }
     CSimProcess& Sim() { return m_sim; }
+    const CSimProcess& Sim() const { return m_sim; }
     // Why the simulator did not start, for failure messages.
     QString StartFailure();
 
@@ -35,3 +36,6 @@ QList<QByteArray> LoggedFrames(const QStringList& logLines, const QString& direc
                                const QString& kind = QString());
 // The text after "NOTE " of every note line.
 QStringList LoggedNotes(const QStringList& logLines);
+// The lines that tell of a fault on the line: bytes the module could not take as a frame (garbage,
+// bad or truncated packets) and replies it had to drop. Empty for a clean exchange.
+QStringList LoggedTroubles(const QStringList& logLines);

@@ -117,6 +117,8 @@ private slots:
         ResetSerialSettings();
         ResetProgramImage();
     }
+    // Each test's simulator has gone with its session, and COM1 leads nowhere again.
+    void cleanup() { QVERIFY(!qEnvironmentVariableIsSet("MORVANE_COM1")); }
 
     void downloadWithRefusedBlocks() {
         QTemporaryDir dir;
@@ -184,6 +186,7 @@ private slots:
         const QList<int> refused = RefusedArrivals(kNakEvery);
         QVERIFY(!refused.isEmpty());
         VerifyBlocksInLog(session.Sim().LogLines(), refused);
+        QCOMPARE(LoggedTroubles(session.Sim().LogLines()), QStringList());
     }
 };
 
