@@ -49,7 +49,7 @@ const CControlSpec kOtherControls[] = {
     {1049, K::CoolButton, "", 351, 112, 56, 14, kHidden, 0, ""},
     {1048, K::CoolButton, "上传特征值存储", 39, 393, 181, 22, kDisabled, 0, ""},
     {1007, K::TextDisplay, "", 36, 233, 81, 152, kReadOnly | kUpper, 0, "结果显示"},
-    {1054, K::TextDisplay, "", 120, 233, 108, 152, kReadOnly | kUpper, 0, "返回数据显示(HEX)"},
+    {1054, K::HexDump, "", 120, 233, 108, 152, kReadOnly | kUpper, 0, "返回数据显示(HEX)"},
     {1011, K::ImageControl, "", 243, 219, 203, 203, 0, 0, "指纹图像"},
     {1013, K::SerialControl, "", 222, 166, 25, 25, 0, 0, "MSComm"},
     {1092, K::PushButton, "批量存储指纹特征值", 467, 14, 58, 70, kDisabled | kWrap, 0, ""},

@@ -9,6 +9,7 @@ enum class CControlKind : uint8_t {
     Check,         // check box
     LineEdit,      // one-line edit field
     TextDisplay,   // multi-line, read-only edit field with a vertical scroll bar
+    HexDump,       // read-only hex dump view with a vertical scroll bar
     PushButton,    // plain push button
     CoolButton,    // CCoolButton
     Label,         // static text

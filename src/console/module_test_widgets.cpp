@@ -1,6 +1,7 @@
 #include "module_test_widgets.h"
 
 #include "finger_image_button.h"
+#include "hex_dump_view.h"
 
 #include "widgets/cool_button.h"
 #include "widgets/dialog_units.h"
@@ -89,6 +90,8 @@ QWidget* CreateWidget(const CControlSpec& spec, QWidget* parent, const CDialogUn
         return CreateLineEdit(spec, parent);
     case CControlKind::TextDisplay:
         return new CDisplayField(spec.style & kStyleUpperCase, parent);
+    case CControlKind::HexDump:
+        return new CHexDumpView(parent);
     case CControlKind::PushButton:
         return new QPushButton(caption, parent);
     case CControlKind::CoolButton: {
@@ -144,6 +147,8 @@ QString ControlText(const QWidget* control) {
         return edit->text();
     if (auto* field = qobject_cast<const QPlainTextEdit*>(control))
         return field->toPlainText();
+    if (auto* dump = qobject_cast<const CHexDumpView*>(control))
+        return dump->toPlainText();
     if (auto* label = qobject_cast<const QLabel*>(control))
         return label->text();
     if (auto* button = qobject_cast<const QAbstractButton*>(control))
@@ -156,6 +161,8 @@ void SetControlText(QWidget* control, const QString& text) {
         edit->setText(text);
     else if (auto* field = dynamic_cast<CDisplayField*>(control))
         field->SetText(text);
+    else if (auto* dump = qobject_cast<CHexDumpView*>(control))
+        dump->SetDumpText(text);
     else if (auto* label = qobject_cast<QLabel*>(control))
         label->setText(text);
 }

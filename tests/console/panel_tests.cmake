@@ -6,3 +6,4 @@ foreach(_panel_test test_module_test_panel test_module_test_panel_layout
     SOURCES ${_panel_test}.cpp test_module_test_panel_driver.h
     LIBS ${_panel_test_libs})
 endforeach()
+morvane_add_test(test_hex_dump_view SOURCES test_hex_dump_view.cpp LIBS morvane_console)

@@ -2,6 +2,7 @@
 // Drives a test panel through its real widgets on the fake serial device: clicks, typing, module
 // replies delivered as the control delivers them, and timer-1 ticks fired by hand.
 #include "console/module_test_panel.h"
+#include "console/module_test_widgets.h"
 #include "protocol/buffers.h"
 #include "protocol/packets.h"
 #include "serial/mscomm.h"
@@ -63,11 +64,7 @@ public:
     }
     QAbstractButton* Button(int id) { return qobject_cast<QAbstractButton*>(Control(id)); }
     QLineEdit* Edit(int id) { return qobject_cast<QLineEdit*>(Control(id)); }
-    QString Text(int id) {
-        if (QLineEdit* edit = qobject_cast<QLineEdit*>(Control(id)))
-            return edit->text();
-        return qobject_cast<QPlainTextEdit*>(Control(id))->toPlainText();
-    }
+    QString Text(int id) { return ControlText(Control(id)); }
     bool Enabled(int id) { return Control(id)->isEnabled(); }
 
     // A click with the mouse where the user would click; hidden buttons, which no user can

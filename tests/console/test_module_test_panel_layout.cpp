@@ -119,7 +119,7 @@ private slots:
         row(1049, "CCoolButton", "", QRect(351, 112, 56, 14), Hidden);
         row(1048, "CCoolButton", "上传特征值存储", QRect(39, 393, 181, 22), Disabled);
         row(1007, "QPlainTextEdit", "", QRect(36, 233, 81, 152), Visible);
-        row(1054, "QPlainTextEdit", "", QRect(120, 233, 108, 152), Visible);
+        row(1054, "CHexDumpView", "", QRect(120, 233, 108, 152), Visible);
         row(1011, "CFingerImageButton", "", QRect(243, 219, 203, 203), Visible);
         row(1013, "QWidget", "", QRect(222, 166, 25, 25), Visible);
         row(1092, "QPushButton", "批量存储指纹特征值", QRect(467, 14, 58, 70), Disabled);
