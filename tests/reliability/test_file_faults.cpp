@@ -1,0 +1,142 @@
+// Saving through the panels' own handlers onto a full file system (a small tmpfs, mounted when
+// the test runs as root) and into a folder without write permission: the user is told, an
+// existing file keeps its contents, and no partial or scratch file is left behind.
+#include "support/fake_serial_backend.h"
+#include "support/scripted_prompts.h"
+
+#include "console/module_test_panel.h"
+#include "download/download_panel.h"
+#include "download/program_image.h"
+#include "protocol/buffers.h"
+#include "serial/shared_settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <unistd.h>
+
+namespace {
+const QByteArray kOldContents("the file that was here before");
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+// Fills the file system of `folder` until no byte fits any more.
+void FillUp(const QString& folder) {
+    QFile filler(folder + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(1024, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+    while (filler.write(block.left(1)) == 1) {
+    }
+}
+
+// A 64 KB tmpfs for the test's lifetime; IsMounted() false when not root or mount fails.
+class CSmallFileSystem {
+public:
+    CSmallFileSystem() {
+        if (geteuid() != 0 || !m_dir.isValid())
+            return;
+        m_bMounted = QProcess::execute(QStringLiteral("mount"),
+                                       {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                        QStringLiteral("-o"), QStringLiteral("size=64k"),
+                                        QStringLiteral("tmpfs"), m_dir.path()}) == 0;
+    }
+    ~CSmallFileSystem() {
+        if (m_bMounted)
+            QProcess::execute(QStringLiteral("umount"), {m_dir.path()});
+    }
+    bool IsMounted() const { return m_bMounted; }
+    QString Folder() const { return m_dir.path(); }
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+    QStringList Names() const { return QDir(m_dir.path()).entryList(QDir::Files); }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_bMounted = false;
+};
+
+QStringList Sorted(QStringList names) {
+    names.sort();
+    return names;
+}
+} // namespace
+
+class TestFileFaults : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { CFakeSerialBackend::Install(); }
+    void cleanupTestCase() { CFakeSerialBackend::Uninstall(); }
+    void init() {
+        ResetProtocolBuffers();
+        ResetSerialSettings();
+        ResetProgramImage();
+    }
+
+    void binOntoAFullFileSystemKeepsTheOldFile() {
+        CSmallFileSystem fs;
+        if (!fs.IsMounted())
+            QSKIP("needs root to mount a small tmpfs");
+        const QString path = fs.Path(QStringLiteral("program.bin"));
+        WriteFile(path, kOldContents);
+        CScriptedPrompts prompts;
+        CDownloadDlg panel;
+        prompts.m_files << path;
+        panel.OnGenerateBin(); // 256 KB never fit into 64 KB
+        QCOMPARE(prompts.m_messages.size(), 1);
+        QVERIFY(prompts.m_messages.first() == QStringLiteral("Bin文件写入失败!") ||
+                prompts.m_messages.first() == QStringLiteral("HEX文件打开失败!"));
+        QCOMPARE(Contents(path), kOldContents);
+        QCOMPARE(fs.Names(), QStringList{QStringLiteral("program.bin")});
+    }
+
+    void featureOntoAFullFileSystemKeepsTheOldFile() {
+        CSmallFileSystem fs;
+        if (!fs.IsMounted())
+            QSKIP("needs root to mount a small tmpfs");
+        const QString path = fs.Path(QStringLiteral("finger.fea"));
+        WriteFile(path, kOldContents);
+        FillUp(fs.Folder());
+        for (int i = 0; i < 193; ++i)
+            g_RxBuffer[12 + i] = uint8_t(i);
+        CScriptedPrompts prompts;
+        CModuleTestDlg panel;
+        prompts.m_files << path;
+        panel.OnSaveFeature();
+        QCOMPARE(prompts.m_messages.size(), 1);
+        QVERIFY(!prompts.m_messages.first().isEmpty());
+        QCOMPARE(Contents(path), kOldContents);
+        QCOMPARE(Sorted(fs.Names()),
+                 Sorted({QStringLiteral("filler"), QStringLiteral("finger.fea")}));
+    }
+
+    void featureIntoAFolderWithoutWritePermission() {
+        if (geteuid() == 0)
+            QSKIP("root writes into any folder");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("finger.fea"));
+        WriteFile(path, kOldContents);
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        CScriptedPrompts prompts;
+        CModuleTestDlg panel;
+        prompts.m_files << path;
+        panel.OnSaveFeature();
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(prompts.m_messages.size(), 1);
+        QCOMPARE(Contents(path), kOldContents);
+    }
+};
+
+QTEST_MAIN(TestFileFaults)
+#include "test_file_faults.moc"
