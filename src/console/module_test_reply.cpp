@@ -18,18 +18,6 @@ constexpr int kReplyTimer = 1;
 constexpr int kHoldThreshold = 9000;
 constexpr int kReplyPeriodMs = 50;
 
-// The dump is fed to its field in lines of this many bytes, so that a large reply is laid out
-// quickly; the field still wraps the lines to its width.
-constexpr int kDumpBytesPerLine = 8;
-
-QString DumpText(const uint8_t* bytes, int count) {
-    QString text = FormatHexDump(bytes, count);
-    constexpr int kLineChars = 3 * kDumpBytesPerLine;
-    for (int at = kLineChars - 1; at < text.size(); at += kLineChars)
-        text[at] = QLatin1Char('\n');
-    return text;
-}
-
 // Command bytes of the enrolment steps.
 constexpr uint8_t kEnrolFirst = 0x01, kEnrolSecond = 0x02, kEnrolLast = 0x03,
                   kEnrolLastWithUpload = 0x06;
@@ -77,7 +65,7 @@ CReplyOptions CModuleTestDlg::ReplyOptions() const {
 }
 
 void CModuleTestDlg::InterpretReply() {
-    SetText(1054, DumpText(g_RxBuffer, g_nRxCount));
+    SetText(1054, FormatHexDump(g_RxBuffer, g_nRxCount));
     const CReplyOutcome reply = InterpretReplyBytes(g_RxBuffer, g_nRxCount, ReplyOptions());
     if (reply.decodeImage)
         DecodeFingerImage();
