@@ -2,13 +2,21 @@
 // against a plain QPlainTextEdit with its default word wrap given the same single-line text.
 // Prints one "name milliseconds" line per figure, the median of several runs.
 #include "console/hex_dump_view.h"
+#include "console/module_test_panel.h"
 #include "protocol/hex_text.h"
+#include "serial/mscomm.h"
+#include "widgets/panel_timers.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QPlainTextEdit>
+#include <QTimer>
 
+#include <fcntl.h>
+#include <stdlib.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -54,6 +62,47 @@ double PeakRssMb() {
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024.0;
 }
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// The test panel with its port open on a pty that never sends, left alone for `seconds`: the
+// CPU time the process spends and the number of the panel's timers running at the end.
+void MeasureIdle(int seconds) {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+        std::printf("idle_error 1\n");
+        return;
+    }
+    qputenv("MORVANE_COM1", ptsname(master));
+    CModuleTestDlg panel;
+    panel.show();
+    try {
+        panel.Comm().SetPortOpen(true);
+    } catch (...) {
+        std::printf("idle_error 2\n");
+        close(master);
+        return;
+    }
+    QApplication::processEvents();
+    const double before = CpuSeconds();
+    QEventLoop loop;
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+    const double cpu = CpuSeconds() - before;
+    int running = 0;
+    for (const QTimer* timer : panel.findChildren<QTimer*>())
+        running += timer->isActive() ? 1 : 0;
+    for (int id = 0; id <= 16; ++id)
+        running += panel.Timers().IsRunning(id) ? 1 : 0;
+    std::printf("idle_cpu_s %.4f\nidle_timers %d\nidle_port_open %d\n", cpu, running,
+                panel.Comm().PortOpen() ? 1 : 0);
+    panel.Comm().SetPortOpen(false);
+    close(master);
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -70,5 +119,7 @@ int main(int argc, char** argv) {
     std::printf("start_rss_mb %.1f\npeak_rss_mb %.1f\n", startRss, PeakRssMb());
     std::printf("dump_view_ms %.3f\nplain_text_edit_ms %.3f\ndump_exact %d\n", view, plain,
                 check.toPlainText() == dump ? 1 : 0);
+    std::fflush(stdout);
+    MeasureIdle(10);
     return 0;
 }
