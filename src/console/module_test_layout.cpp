@@ -127,8 +127,8 @@ const CControlSpec& ControlSpecAt(int index) {
 const CControlSpec* FindControlSpec(int id) {
     if (id == kNoControlId)
         return nullptr;
-    for (const CControlSpec& spec : AllControls())
-        if (spec.id == id)
-            return &spec;
+    for (const CControlSpec& row : AllControls())
+        if (row.id == id)
+            return &row;
     return nullptr;
 }

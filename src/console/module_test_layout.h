@@ -48,5 +48,5 @@ constexpr int kRadioCount = 27;
 // All 83 controls in creation order: the radio buttons first (index = operation index), then the
 // other controls, then the labels and frames.
 const CControlSpec& ControlSpecAt(int index);
-// The spec of the control with that id, or nullptr.
+// The row of the control with that id, or nullptr.
 const CControlSpec* FindControlSpec(int id);

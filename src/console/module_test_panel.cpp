@@ -139,19 +139,19 @@ void CModuleTestDlg::CreateControls() {
     const CDialogUnits units(font());
     std::vector<QWidget*> created;
     for (int i = 0; i < kControlCount; ++i) {
-        const CControlSpec& spec = ControlSpecAt(i);
-        created.push_back(CreateControl(spec, i, this, units));
-        if (spec.id != kNoControlId)
-            m_controls[spec.id] = created.back();
-        if (spec.kind == CControlKind::Radio)
+        const CControlSpec& row = ControlSpecAt(i);
+        created.push_back(CreateControl(row, i, this, units));
+        if (row.id != kNoControlId)
+            m_controls[row.id] = created.back();
+        if (row.kind == CControlKind::Radio)
             m_pOperations->addButton(AsButton(created.back()), i);
     }
     for (int i = 0; i < kControlCount; ++i) {
-        const CControlSpec& spec = ControlSpecAt(i);
-        if (spec.kind == CControlKind::Label && spec.buddyId != kNoControlId)
-            NameByLabel(qobject_cast<QLabel*>(created[i]), Control(spec.buddyId));
+        const CControlSpec& row = ControlSpecAt(i);
+        if (row.kind == CControlKind::Label && row.buddyId != kNoControlId)
+            NameByLabel(qobject_cast<QLabel*>(created[i]), Control(row.buddyId));
         // Frames lie behind the controls they surround, so they never take their clicks.
-        if (spec.kind == CControlKind::Frame)
+        if (row.kind == CControlKind::Frame)
             created[i]->lower();
     }
 }

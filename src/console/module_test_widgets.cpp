@@ -38,27 +38,27 @@ QString Utf8(const char* text) {
     return QString::fromUtf8(text);
 }
 
-QString Caption(const CControlSpec& spec, const QFont& font, const CDialogUnits& units) {
-    const QString caption = Utf8(spec.caption);
-    if (!(spec.style & kStyleWrapCaption))
+QString Caption(const CControlSpec& row, const QFont& font, const CDialogUnits& units) {
+    const QString caption = Utf8(row.caption);
+    if (!(row.style & kStyleWrapCaption))
         return caption;
-    return WrapCaption(caption, QFontMetrics(font), units.X(spec.width) - 8);
+    return WrapCaption(caption, QFontMetrics(font), units.X(row.width) - 8);
 }
 
-QLineEdit* CreateLineEdit(const CControlSpec& spec, QWidget* parent) {
+QLineEdit* CreateLineEdit(const CControlSpec& row, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
-    if (spec.style & kStyleUpperCase)
+    if (row.style & kStyleUpperCase)
         edit->setValidator(new CUpperCaseValidator(edit));
-    edit->setReadOnly(spec.style & kStyleReadOnly);
-    if (spec.style & kStyleCentred)
+    edit->setReadOnly(row.style & kStyleReadOnly);
+    if (row.style & kStyleCentred)
         edit->setAlignment(Qt::AlignCenter);
     return edit;
 }
 
 // A frame is drawn as dialog frames are: a thin line whose title, if any, sits on the top edge,
 // so that the frame's rectangle is the line itself and not the area below its title.
-QWidget* CreateFrame(const CControlSpec& spec, QWidget* parent) {
-    const QString caption = Utf8(spec.caption);
+QWidget* CreateFrame(const CControlSpec& row, QWidget* parent) {
+    const QString caption = Utf8(row.caption);
     auto* frame = new QGroupBox(caption, parent);
     frame->setFocusPolicy(Qt::NoFocus);
     const int titleHalf = caption.isEmpty() ? 0 : QFontMetrics(parent->font()).height() / 2;
@@ -79,30 +79,30 @@ QWidget* CreateSerialPlace(QWidget* parent) {
     return place;
 }
 
-QWidget* CreateWidget(const CControlSpec& spec, QWidget* parent, const CDialogUnits& units) {
-    const QString caption = Caption(spec, parent->font(), units);
-    switch (spec.kind) {
+QWidget* CreateWidget(const CControlSpec& row, QWidget* parent, const CDialogUnits& units) {
+    const QString caption = Caption(row, parent->font(), units);
+    switch (row.kind) {
     case CControlKind::Radio:
         return new QRadioButton(caption, parent);
     case CControlKind::Check:
         return new QCheckBox(caption, parent);
     case CControlKind::LineEdit:
-        return CreateLineEdit(spec, parent);
+        return CreateLineEdit(row, parent);
     case CControlKind::TextDisplay:
-        return new CDisplayField(spec.style & kStyleUpperCase, parent);
+        return new CDisplayField(row.style & kStyleUpperCase, parent);
     case CControlKind::HexDump:
         return new CHexDumpView(parent);
     case CControlKind::PushButton:
         return new QPushButton(caption, parent);
     case CControlKind::CoolButton: {
         auto* button = new CCoolButton(caption, parent);
-        button->setDefault(spec.style & kStyleDefault);
+        button->setDefault(row.style & kStyleDefault);
         return button;
     }
     case CControlKind::Label:
         return new QLabel(caption, parent);
     case CControlKind::Frame:
-        return CreateFrame(spec, parent);
+        return CreateFrame(row, parent);
     case CControlKind::ImageControl:
         return new CFingerImageButton(parent);
     case CControlKind::SerialControl:
@@ -111,22 +111,22 @@ QWidget* CreateWidget(const CControlSpec& spec, QWidget* parent, const CDialogUn
     return CreateSerialPlace(parent);
 }
 
-QString ObjectName(const CControlSpec& spec, int index) {
-    if (spec.id == kNoControlId)
+QString ObjectName(const CControlSpec& row, int index) {
+    if (row.id == kNoControlId)
         return QStringLiteral("ctlStatic") + QString::number(index);
-    return QStringLiteral("ctl") + QString::number(spec.id);
+    return QStringLiteral("ctl") + QString::number(row.id);
 }
 } // namespace
 
-QWidget* CreateControl(const CControlSpec& spec, int index, QWidget* parent,
+QWidget* CreateControl(const CControlSpec& row, int index, QWidget* parent,
                        const CDialogUnits& units) {
-    QWidget* control = CreateWidget(spec, parent, units);
-    control->setObjectName(ObjectName(spec, index));
-    control->setGeometry(units.Rect(spec.x, spec.y, spec.width, spec.height));
-    const QString name = Utf8(spec.accessibleName);
-    control->setAccessibleName(name.isEmpty() ? Utf8(spec.caption) : name);
-    control->setEnabled(!(spec.style & kStyleDisabled));
-    control->setVisible(!(spec.style & kStyleHidden));
+    QWidget* control = CreateWidget(row, parent, units);
+    control->setObjectName(ObjectName(row, index));
+    control->setGeometry(units.Rect(row.x, row.y, row.width, row.height));
+    const QString name = Utf8(row.accessibleName);
+    control->setAccessibleName(name.isEmpty() ? Utf8(row.caption) : name);
+    control->setEnabled(!(row.style & kStyleDisabled));
+    control->setVisible(!(row.style & kStyleHidden));
     return control;
 }
 

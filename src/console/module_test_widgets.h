@@ -1,5 +1,5 @@
 #pragma once
-// The widgets behind the test panel's control table: one factory from a control spec, the
+// The widgets behind the test panel's control table: one factory from a control row, the
 // upper-case rule of the parameter and display fields, and text access that works for every
 // kind of field.
 #include "module_test_layout.h"
@@ -28,9 +28,9 @@ private:
     bool m_bUpperCase;
 };
 
-// Creates the widget of a spec at its position, in its initial state, named "ctl" + id.
+// Creates the widget of a row at its position, in its initial state, named "ctl" + id.
 // `index` numbers the labels and frames without an id ("ctlStatic<index>").
-QWidget* CreateControl(const CControlSpec& spec, int index, QWidget* parent,
+QWidget* CreateControl(const CControlSpec& row, int index, QWidget* parent,
                        const CDialogUnits& units);
 
 // Breaks a caption into lines no wider than `width` pixels, between any two characters.

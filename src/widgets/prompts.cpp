@@ -15,24 +15,25 @@ public:
                         parent);
         return box.exec() == QMessageBox::Ok;
     }
-    QString OpenFileName(QWidget* parent, const CFileDialogSpec& spec) override {
-        return Run(parent, spec, QFileDialog::AcceptOpen);
+    QString OpenFileName(QWidget* parent, const CFileDialogSpec& dialog) override {
+        return Run(parent, dialog, QFileDialog::AcceptOpen);
     }
-    QString SaveFileName(QWidget* parent, const CFileDialogSpec& spec) override {
-        return Run(parent, spec, QFileDialog::AcceptSave);
+    QString SaveFileName(QWidget* parent, const CFileDialogSpec& dialog) override {
+        return Run(parent, dialog, QFileDialog::AcceptSave);
     }
 
 private:
-    static QString Run(QWidget* parent, const CFileDialogSpec& spec, QFileDialog::AcceptMode mode) {
+    static QString Run(QWidget* parent, const CFileDialogSpec& wanted,
+                       QFileDialog::AcceptMode mode) {
         QFileDialog dialog(parent);
         dialog.setAcceptMode(mode);
         dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                            : QFileDialog::AnyFile);
-        dialog.setNameFilter(spec.filter);
-        dialog.setDefaultSuffix(spec.defaultSuffix);
+        dialog.setNameFilter(wanted.filter);
+        dialog.setDefaultSuffix(wanted.defaultSuffix);
         dialog.setOption(QFileDialog::ReadOnly, false);
-        if (!spec.initialName.isEmpty())
-            dialog.selectFile(spec.initialName);
+        if (!wanted.initialName.isEmpty())
+            dialog.selectFile(wanted.initialName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();
         return dialog.selectedFiles().constFirst();

@@ -20,8 +20,8 @@ public:
     // OK and Cancel; true for OK.
     virtual bool Question(QWidget* parent, const QString& text, const QString& caption) = 0;
     // The chosen full path, or an empty text when the user cancels.
-    virtual QString OpenFileName(QWidget* parent, const CFileDialogSpec& spec) = 0;
-    virtual QString SaveFileName(QWidget* parent, const CFileDialogSpec& spec) = 0;
+    virtual QString OpenFileName(QWidget* parent, const CFileDialogSpec& dialog) = 0;
+    virtual QString SaveFileName(QWidget* parent, const CFileDialogSpec& dialog) = 0;
 };
 
 const QString& ApplicationTitle(); // "Morvane"

@@ -64,10 +64,10 @@ private slots:
     }
 
     void dialogSpec() {
-        const CFileDialogSpec spec = FeatureFileDialogSpec();
-        QCOMPARE(spec.filter, QStringLiteral("feature files (*.fea)"));
-        QCOMPARE(spec.defaultSuffix, QStringLiteral("fea"));
-        QCOMPARE(spec.initialName, QStringLiteral("feature"));
+        const CFileDialogSpec dialog = FeatureFileDialogSpec();
+        QCOMPARE(dialog.filter, QStringLiteral("feature files (*.fea)"));
+        QCOMPARE(dialog.defaultSuffix, QStringLiteral("fea"));
+        QCOMPARE(dialog.initialName, QStringLiteral("feature"));
     }
 
     void secondPathAppendsTheSuffix() {

@@ -2,15 +2,15 @@
 
 #include <QFile>
 
-QByteArray DatFileBytes(const CDatFileSpec& spec) {
-    QByteArray bytes = spec.header;
-    bytes.reserve(spec.header.size() + spec.values.size() * (6 + spec.lineEnd.size()));
-    for (uint16_t value : spec.values) {
+QByteArray DatFileBytes(const CDatFileSpec& layout) {
+    QByteArray bytes = layout.header;
+    bytes.reserve(layout.header.size() + layout.values.size() * (6 + layout.lineEnd.size()));
+    for (uint16_t value : layout.values) {
         QByteArray digits = QByteArray::number(value, 16).rightJustified(4, '0');
-        digits = spec.lowerCase ? digits.toLower() : digits.toUpper();
-        bytes += "0x" + digits + spec.lineEnd;
+        digits = layout.lowerCase ? digits.toLower() : digits.toUpper();
+        bytes += "0x" + digits + layout.lineEnd;
     }
-    bytes.chop(spec.cutFromEnd);
+    bytes.chop(layout.cutFromEnd);
     return bytes;
 }
 

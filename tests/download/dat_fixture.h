@@ -16,7 +16,7 @@ struct CDatFileSpec {
     int cutFromEnd = 0;          // bytes taken off the end of the file
 };
 
-QByteArray DatFileBytes(const CDatFileSpec& spec);
+QByteArray DatFileBytes(const CDatFileSpec& layout);
 
 // 32768 values: 0xD801, mark, then a reproducible pseudo-random sequence.
 QVector<uint16_t> ProgramValues(uint16_t mark, uint32_t seed);

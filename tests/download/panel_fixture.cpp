@@ -34,16 +34,16 @@ QString CPanelFixture::WriteFile(const QString& name, const QByteArray& bytes) {
 
 QString CPanelFixture::Write28000File(uint32_t seed) {
     m_values28000 = ProgramValues(0xAD28, seed);
-    CDatFileSpec spec;
-    spec.values = m_values28000;
-    return WriteFile(QStringLiteral("program28000_%1.dat").arg(seed), DatFileBytes(spec));
+    CDatFileSpec layout;
+    layout.values = m_values28000;
+    return WriteFile(QStringLiteral("program28000_%1.dat").arg(seed), DatFileBytes(layout));
 }
 
 QString CPanelFixture::Write38000File(uint32_t seed) {
     m_values38000 = ProgramValues(0xAD38, seed);
-    CDatFileSpec spec;
-    spec.values = m_values38000;
-    return WriteFile(QStringLiteral("program38000_%1.dat").arg(seed), DatFileBytes(spec));
+    CDatFileSpec layout;
+    layout.values = m_values38000;
+    return WriteFile(QStringLiteral("program38000_%1.dat").arg(seed), DatFileBytes(layout));
 }
 
 void CPanelFixture::Load28000(const QString& path) {

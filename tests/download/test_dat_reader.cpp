@@ -19,10 +19,10 @@ QVector<uint16_t> Values28000() {
 }
 
 QByteArray Records(const QVector<uint16_t>& values, const QByteArray& lineEnd = "\r\n") {
-    CDatFileSpec spec;
-    spec.values = values;
-    spec.lineEnd = lineEnd;
-    return DatFileBytes(spec);
+    CDatFileSpec layout;
+    layout.values = values;
+    layout.lineEnd = lineEnd;
+    return DatFileBytes(layout);
 }
 
 // Peak resident memory of this process in kilobytes.

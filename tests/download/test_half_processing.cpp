@@ -31,9 +31,9 @@ private:
     QTemporaryDir m_dir;
 
     QString DatFile(const QVector<uint16_t>& values, const QString& name) {
-        CDatFileSpec spec;
-        spec.values = values;
-        return WriteFixtureFile(m_dir.path(), name, DatFileBytes(spec));
+        CDatFileSpec layout;
+        layout.values = values;
+        return WriteFixtureFile(m_dir.path(), name, DatFileBytes(layout));
     }
 
 private slots:

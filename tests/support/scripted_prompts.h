@@ -19,12 +19,12 @@ public:
         m_questionCaptions.append(caption);
         return m_answers.isEmpty() ? m_bDefaultAnswer : m_answers.takeFirst();
     }
-    QString OpenFileName(QWidget*, const CFileDialogSpec& spec) override {
-        m_dialogs.append(spec);
+    QString OpenFileName(QWidget*, const CFileDialogSpec& dialog) override {
+        m_dialogs.append(dialog);
         return m_files.isEmpty() ? QString() : m_files.takeFirst();
     }
-    QString SaveFileName(QWidget*, const CFileDialogSpec& spec) override {
-        m_dialogs.append(spec);
+    QString SaveFileName(QWidget*, const CFileDialogSpec& dialog) override {
+        m_dialogs.append(dialog);
         return m_files.isEmpty() ? QString() : m_files.takeFirst();
     }
 
