@@ -54,8 +54,10 @@ void NaiveDumpBaseline(benchmark::State& state) {
 }
 BENCHMARK(NaiveDumpBaseline)->Unit(benchmark::kMillisecond);
 
-void DecodeImage(benchmark::State& state, uint8_t p1, uint8_t p2, int pixels) {
-    const std::vector<uint8_t> reply = ImageReply(p1, p2, 0x20, pixels + 11);
+// p1, p2 carry the length field L; result 0x20 is a full-resolution image of 8 L bytes, 0x00 a
+// half-resolution one of L bytes.
+void DecodeImage(benchmark::State& state, uint8_t p1, uint8_t p2, uint8_t result, int payload) {
+    const std::vector<uint8_t> reply = ImageReply(p1, p2, result, payload + 11);
     static uint8_t canvas[kCanvasSize];
     for (auto _ : state) {
         CImageDisplay display = DecodeImageReply(reply.data(), int(reply.size()), canvas);
@@ -63,8 +65,10 @@ void DecodeImage(benchmark::State& state, uint8_t p1, uint8_t p2, int pixels) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK_CAPTURE(DecodeImage, Full304x304, 0x2D, 0x20, 304 * 304)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(DecodeImage, Half256x280, 0x23, 0x00, 256 * 280)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DecodeImage, Full304x304, 0x2D, 0x20, 0x20, 304 * 304)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DecodeImage, Half256x280, 0x23, 0x00, 0x00, 256 * 280 / 8)
+    ->Unit(benchmark::kMillisecond);
 
 void CopyImageBaseline(benchmark::State& state) {
     std::vector<uint8_t> from(kCanvasSize, 0x5A), to(kCanvasSize);
