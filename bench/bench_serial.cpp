@@ -50,6 +50,7 @@ constexpr int kUserCountRadio = 1018, kHighResolutionCheck = 1088, kSendButton =
 constexpr int kResultField = 1007;
 constexpr int kBrowse28000 = 1024, kBrowse38000 = 1029, kStartDownload = 1026;
 constexpr int kReplyTimer = 1;
+constexpr int kSettleMs = 150;
 constexpr int kDatValueCount = 32768;
 
 QElapsedTimer g_clock; // steady; every timestamp of the program is read from it
@@ -146,8 +147,10 @@ void Click(QWidget* control) {
 class CLatencyProbe {
 public:
     CLatencyProbe(CMSComm& comm, QWidget* resultField) {
-        QObject::connect(comm.Backend(), &CSerialBackend::BytesArrived, &m_context,
-                         [this] { m_lastArrival = NowMs(); });
+        QObject::connect(comm.Backend(), &CSerialBackend::BytesArrived, &m_context, [this] {
+            m_lastArrival = NowMs();
+            m_nLateArrivals += m_shown >= 0 ? 1 : 0;
+        });
         auto* field = qobject_cast<QPlainTextEdit*>(resultField);
         if (!field)
             return;
@@ -157,6 +160,8 @@ public:
         });
     }
     void Arm() { m_lastArrival = m_shown = -1; }
+    // Bytes that came after a result was shown: part of the reply left for the next collection.
+    int LateArrivals() const { return m_nLateArrivals; }
     bool Shown() const { return m_shown >= 0; }
     // Result text shown minus the last arrival before it; negative when either is missing.
     double LatencyMs() const {
@@ -167,6 +172,7 @@ private:
     QObject m_context;
     double m_lastArrival = -1;
     double m_shown = -1;
+    int m_nLateArrivals = 0;
 };
 
 // One command sent with "发送命令" and its reply shown; the latency, or -1 when none came.
@@ -176,7 +182,9 @@ double MeasureOneReply(CModuleTestDlg& panel, CLatencyProbe& probe, int timeoutM
     Click(panel.Control(kSendButton));
     const bool done = WaitUntil(
         [&] { return probe.Shown() && !panel.Timers().IsRunning(kReplyTimer); }, timeoutMs);
-    return done ? probe.LatencyMs() : -1;
+    const double latency = done ? probe.LatencyMs() : -1;
+    WaitUntil([] { return false; }, kSettleMs); // any rest of the reply arrives late here
+    return latency;
 }
 
 void PrintStatistics(const char* name, std::vector<double> values) {
@@ -201,6 +209,7 @@ void MeasureReplyLatency(CModuleTestDlg& panel) {
     std::printf("reply_period_ms 50\n");
     PrintStatistics("latency_count", counts);
     PrintStatistics("latency_image", images);
+    std::printf("late_arrivals %d\n", probe.LateArrivals());
     std::printf("image_result %s\n",
                 ControlText(panel.Control(kResultField)) == QStringLiteral("指纹采集成功")
                     ? "ok"
