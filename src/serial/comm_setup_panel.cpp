@@ -32,11 +32,11 @@ const QString kCommFailedText = QStringLiteral("通信失败!");
 constexpr int kReplyTimer = 1;
 constexpr int kReplyTimerPeriodMs = 100;
 constexpr int kHoldThreshold = 9000;
-constexpr int kInputLen = 9000;
+constexpr int kInputLen = kRxReadChunk;
 constexpr int kCollectLimit = 12288;
 
 constexpr uint8_t kRateCommand = 0x21;
-constexpr int kRateReplySize = 8;
+constexpr int kRateReplySize = kCommandPacketSize;
 constexpr int kReplyCommandOffset = 1;
 constexpr int kReplyResultOffset = 4;
 
