@@ -10,6 +10,7 @@
 #include "widgets/cool_button.h"
 #include "widgets/dialog_units.h"
 #include "widgets/prompts.h"
+#include "widgets/user_changes.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -219,7 +220,8 @@ void CCommSetupDlg::ConfigureInput() {
 void CCommSetupDlg::ConnectControls() {
     // activated: a user's choice, also of the entry already selected, which reopens the port.
     connect(m_pPortList, &QComboBox::activated, this, &CCommSetupDlg::OnPortSelChange);
-    connect(m_pChangeBox, &QCheckBox::clicked, this, &CCommSetupDlg::OnChangeClicked);
+    // Also a tick through the accessibility interface, which is no click; pushes stay quiet.
+    ConnectUserChange(m_pChangeBox, this, [this] { OnChangeClicked(); });
     // Programmatic selections are made with the list's signals blocked, so this is the user's.
     connect(m_pPcRateList, &QComboBox::currentIndexChanged, this,
             &CCommSetupDlg::OnPcRateSelChange);
@@ -234,7 +236,7 @@ void CCommSetupDlg::PullFromControls() {
 }
 
 void CCommSetupDlg::PushToControls() {
-    m_pChangeBox->setChecked(m_bChange == 1);
+    SetCheckedQuietly(m_pChangeBox, m_bChange == 1);
 }
 
 void CCommSetupDlg::OnPortSelChange(int position) {
