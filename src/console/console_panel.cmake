@@ -4,6 +4,8 @@ add_library(morvane_console STATIC
   ${CMAKE_CURRENT_LIST_DIR}/module_test_layout.cpp ${CMAKE_CURRENT_LIST_DIR}/module_test_layout.h
   ${CMAKE_CURRENT_LIST_DIR}/module_test_widgets.cpp ${CMAKE_CURRENT_LIST_DIR}/module_test_widgets.h
   ${CMAKE_CURRENT_LIST_DIR}/hex_dump_view.cpp ${CMAKE_CURRENT_LIST_DIR}/hex_dump_view.h
+  ${CMAKE_CURRENT_LIST_DIR}/hex_dump_accessible.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hex_dump_accessible.h
   ${CMAKE_CURRENT_LIST_DIR}/module_test_panel.cpp ${CMAKE_CURRENT_LIST_DIR}/module_test_panel.h
   ${CMAKE_CURRENT_LIST_DIR}/module_test_reply.cpp
   ${CMAKE_CURRENT_LIST_DIR}/module_test_plugins.cpp)

@@ -1,5 +1,8 @@
 #include "hex_dump_view.h"
 
+#include "hex_dump_accessible.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -7,6 +10,8 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+
+#include <utility>
 
 namespace {
 constexpr int kMargin = 2;
@@ -27,14 +32,19 @@ CHexDumpView::CHexDumpView(QWidget* parent) : QAbstractScrollArea(parent) {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setCursor(Qt::IBeamCursor);
     Relayout();
+    InstallHexDumpAccessible();
 }
 
 void CHexDumpView::SetDumpText(const QString& text) {
-    m_strText = text;
+    const QString old = std::exchange(m_strText, text);
     m_bAllSelected = false;
     Relayout();
     verticalScrollBar()->setValue(0);
     viewport()->update();
+    if (QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent event(this, 0, old, m_strText);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 int CHexDumpView::RowCount() const {
@@ -46,8 +56,51 @@ QString CHexDumpView::RowText(int row) const {
     return m_strText.mid(start, m_nBytesPerRow * kCharsPerByte - 1);
 }
 
+QRect CHexDumpView::CharacterRect(int offset) const {
+    if (offset < 0 || offset >= m_strText.size())
+        return QRect();
+    const int rowChars = m_nBytesPerRow * kCharsPerByte;
+    const int row = offset / rowChars, rowStart = row * rowChars;
+    const QFontMetrics metrics = fontMetrics();
+    const int x = kMargin + metrics.horizontalAdvance(m_strText.mid(rowStart, offset - rowStart));
+    const int y = kMargin + (row - verticalScrollBar()->value()) * RowHeight();
+    return QRect(x, y, metrics.horizontalAdvance(m_strText.at(offset)), RowHeight());
+}
+
+int CHexDumpView::OffsetAt(const QPoint& point) const {
+    const int row = verticalScrollBar()->value() + (point.y() - kMargin) / RowHeight();
+    if (point.y() < kMargin || point.x() < kMargin || row >= RowCount())
+        return -1;
+    const int rowChars = m_nBytesPerRow * kCharsPerByte;
+    const int rowStart = row * rowChars;
+    const int rowEnd = qMin(rowStart + rowChars, int(m_strText.size()));
+    const QFontMetrics metrics = fontMetrics();
+    for (int offset = rowStart, x = kMargin; offset < rowEnd; ++offset) {
+        x += metrics.horizontalAdvance(m_strText.at(offset));
+        if (point.x() < x)
+            return offset;
+    }
+    return -1;
+}
+
+void CHexDumpView::ScrollToOffset(int offset) {
+    if (offset < 0 || offset >= m_strText.size())
+        return;
+    QScrollBar* bar = verticalScrollBar();
+    const int row = offset / (m_nBytesPerRow * kCharsPerByte);
+    if (row < bar->value())
+        bar->setValue(row);
+    else if (row >= bar->value() + bar->pageStep())
+        bar->setValue(row - bar->pageStep() + 1);
+}
+
 void CHexDumpView::SelectAll() {
     m_bAllSelected = true;
+    viewport()->update();
+}
+
+void CHexDumpView::ClearSelection() {
+    m_bAllSelected = false;
     viewport()->update();
 }
 
@@ -111,10 +164,8 @@ void CHexDumpView::keyPressEvent(QKeyEvent* event) {
 }
 
 void CHexDumpView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && m_bAllSelected) {
-        m_bAllSelected = false;
-        viewport()->update();
-    }
+    if (event->button() == Qt::LeftButton && m_bAllSelected)
+        ClearSelection();
     QAbstractScrollArea::mousePressEvent(event);
 }
 

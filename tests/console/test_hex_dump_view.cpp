@@ -1,7 +1,8 @@
 // The hex dump view: the exact dump text kept and copied, rows that break only between bytes
-// and fit the width, the keys of a read-only text field.
+// and fit the width, the keys of a read-only text field, the text that assistive technology reads.
 #include "console/hex_dump_view.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QScrollBar>
@@ -40,6 +41,18 @@ private slots:
         for (int row = 0; row < view.RowCount(); ++row)
             joined += (row ? QStringLiteral(" ") : QString()) + view.RowText(row);
         QCOMPARE(joined, dump);
+        // Assistive technology reads the same text, line by line as the rows are laid out.
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&view);
+        QAccessibleTextInterface* text = face->textInterface();
+        QVERIFY(text);
+        QCOMPARE(face->text(QAccessible::Value), dump);
+        QCOMPARE(text->characterCount(), dump.size());
+        QString lines;
+        int start = 0, end = 0, count = 0;
+        for (; end < dump.size(); ++count)
+            lines += text->textAtOffset(end, QAccessible::LineBoundary, &start, &end);
+        QCOMPARE(lines, dump);
+        QCOMPARE(count, view.RowCount());
     }
 
     void rowsBreakBetweenBytesAndFitTheWidth_data() {
@@ -104,6 +117,28 @@ private slots:
         QVERIFY(!view.HasSelection());
         QCOMPARE(view.verticalScrollBar()->value(), 0);
         QVERIFY(view.verticalScrollBar()->maximum() > 0);
+    }
+
+    void accessibleTextByByteAndPlace() {
+        CHexDumpView view;
+        view.resize(160, 150);
+        view.show();
+        view.SetDumpText(Dump(1000));
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&view);
+        QVERIFY(face->textInterface() && face->state().readOnly && face->state().multiLine);
+        QAccessibleTextInterface* text = face->textInterface();
+        int start = 0, end = 0;
+        QCOMPARE(text->textAtOffset(7, QAccessible::WordBoundary, &start, &end), Dump(3).mid(6));
+        QCOMPARE(start, 6);
+        QCOMPARE(end, 8);
+        QCOMPARE(text->textAfterOffset(7, QAccessible::WordBoundary, &start, &end), " ");
+        QCOMPARE(text->textBeforeOffset(2999, QAccessible::CharBoundary, &start, &end), "4");
+        const int row = 3 * view.BytesPerRow(); // first character of the second row
+        QCOMPARE(text->offsetAtPoint(text->characterRect(row + 1).center()), row + 1);
+        text->setSelection(0, 0, 2999);
+        QVERIFY(view.HasSelection());
+        text->removeSelection(0);
+        QCOMPARE(text->selectionCount(), 0);
     }
 
     void takesKeyboardFocus() {
