@@ -1,5 +1,6 @@
 #include "batch_storage.h"
 
+#include "protocol/file_access.h"
 #include "protocol/packets.h"
 
 #include <QDir>
@@ -17,6 +18,8 @@ namespace {
 const QString kSuffix = QStringLiteral(".fea");
 constexpr int kSlotBits = 16;
 constexpr uint32_t kSlotMask = 0xFFFF;
+constexpr uint8_t kBatchStoreCommand = 0x41;
+constexpr uint8_t kBatchPayloadSize = 0xC4; // user number, privilege and one feature value
 
 uint32_t BatchKey(int user, int slot) {
     return (static_cast<uint32_t>(user) << kSlotBits) | static_cast<uint32_t>(slot);
@@ -24,6 +27,8 @@ uint32_t BatchKey(int user, int slot) {
 
 // Reads the feature value of one file into its slot; "" or the message.
 QString LoadSlot(const QString& path, int slot) {
+    if (IsStreamPath(path))
+        return QStringLiteral("文件读取失败!");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("文件打开失败!");
@@ -110,18 +115,23 @@ QString ScanBatchFolder(const QString& folder) {
     return QString();
 }
 
-void FillBatchItem(uint8_t* txBuffer) {
+int FillBatchItem(uint8_t* txBuffer) {
     if (!IsLoadedPosition(g_nBatchPos))
-        return;
+        return 0;
     const uint32_t key = g_BatchKeys[g_nBatchPos];
     const uint32_t user = key >> kSlotBits;
     const uint32_t slot = key & kSlotMask;
     if (slot >= static_cast<uint32_t>(kBatchCapacity))
-        return;
+        return 0;
+    const uint8_t packet[kCommandPacketSize] = {
+        kPacketMark, kBatchStoreCommand, 0x00, kBatchPayloadSize, 0x00, 0x00, 0, kPacketMark};
+    std::memcpy(txBuffer, packet, sizeof packet);
+    txBuffer[6] = XorBytes(txBuffer + 1, 5);
     txBuffer[kFeatureOffset - 3] = static_cast<uint8_t>(user >> 8);
     txBuffer[kFeatureOffset - 2] = static_cast<uint8_t>(user & 0xFF);
     txBuffer[kFeatureOffset - 1] = kBatchPrivilege;
     std::memcpy(txBuffer + kFeatureOffset, g_BatchFeatures[slot], kFeatureSize);
+    return TransmissionLength(0x00, kBatchPayloadSize);
 }
 
 uint32_t BatchItemUser(int pos) {

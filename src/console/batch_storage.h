@@ -43,9 +43,12 @@ QStringList BatchFileNames(const QString& folder);
 // and leaves g_nBatchPos and g_nBatchCount at 0, so that no later reply sends anything by itself.
 QString ScanBatchFolder(const QString& folder);
 
-// Payload bytes 9..204 of the item at g_nBatchPos: user number (high, low), privilege 1 and the
-// feature value of its slot. Nothing is written when g_nBatchPos is outside the loaded items.
-void FillBatchItem(uint8_t* txBuffer);
+// The whole store transmission of the item at g_nBatchPos: the command packet 0x41 with the
+// data length 0x00C4, then payload bytes 9..204 (user number high and low, privilege 1 and the
+// feature value of its slot). Every item writes all of it, whatever the panel shows meanwhile.
+// Returns the length to write (207), or 0 with nothing written when g_nBatchPos is outside the
+// loaded items.
+int FillBatchItem(uint8_t* txBuffer);
 
 // The user number of the item at sorted position pos (0 outside the loaded items).
 uint32_t BatchItemUser(int pos);

@@ -307,20 +307,31 @@ bool CModuleTestDlg::PassesUserChecks() {
     return true;
 }
 
+// A batch item brings its whole store packet and length, so a choice made on the panel while
+// the batch runs never changes what is stored.
 void CModuleTestDlg::SendCommand() {
-    if (g_bBatchActive)
-        FillBatchItem(g_TxBuffer);
-    else if (!PassesUserChecks() || (m_bNeedFeatureFile && !LoadFeatureFiles()))
+    if (g_bBatchActive) {
+        const int length = FillBatchItem(g_TxBuffer);
+        if (length == 0) {
+            EndBatchOnSend();
+            return;
+        }
+        g_nTxLength = length;
+    } else if (!PassesUserChecks() || (m_bNeedFeatureFile && !LoadFeatureFiles())) {
         return;
+    }
     WriteTransmission();
 }
 
 // A write that cannot reach the port (closed, or the device refused it) is reported; the
-// displays and the receive count then stay as they were, since nothing went out.
+// displays and the receive count then stay as they were, since nothing went out. A batch ends
+// there, as it does when the port is lost, so that no later reply sends its next item.
 void CModuleTestDlg::WriteTransmission() {
     if (g_nTxLength > kCommandPacketSize)
         FrameDataPacket(g_nTxLength);
     if (!WriteBytes(*m_pComm, g_TxBuffer, g_nTxLength)) {
+        if (g_bBatchActive)
+            EndBatchOnSend();
         ShowMessage(this, QString::fromLatin1(CommPortErrorText()));
         return;
     }

@@ -39,10 +39,12 @@ struct CFolder {
     QString Path() const { return dir.path(); }
 };
 
-std::vector<uint8_t> FilledTx(int pos) {
+std::vector<uint8_t> FilledTx(int pos, int* length = nullptr) {
     std::vector<uint8_t> tx(4100, kUntouched);
     g_nBatchPos = pos;
-    FillBatchItem(tx.data());
+    const int filled = FillBatchItem(tx.data());
+    if (length)
+        *length = filled;
     return tx;
 }
 
@@ -142,7 +144,10 @@ private slots:
             const int slot = found.indexOf(name);
             QCOMPARE(g_BatchKeys[pos], uint32_t(users[pos]) << 16 | uint32_t(slot));
             QCOMPARE(BatchItemUser(pos), uint32_t(users[pos]));
-            const std::vector<uint8_t> tx = FilledTx(pos);
+            int length = 0;
+            const std::vector<uint8_t> tx = FilledTx(pos, &length);
+            QCOMPARE(length, 207);
+            QCOMPARE(Span(tx, 0, 8), QByteArray::fromHex("F54100C4000085F5")); // its own store
             QCOMPARE(Span(tx, 9, 3),
                      QByteArray::fromRawData("\x00", 1) + char(users[pos]) + char(kBatchPrivilege));
             QCOMPARE(Span(tx, kFeatureOffset, kFeatureSize), FeatureFor(files.indexOf(name)));
@@ -308,8 +313,10 @@ private slots:
         QFETCH(int, pos);
         CFolder folder({"1.fea", "2.fea"});
         QCOMPARE(ScanBatchFolder(folder.Path()), QString());
-        const std::vector<uint8_t> tx = FilledTx(pos);
-        QCOMPARE(Span(tx, 9, 196), QByteArray(196, char(kUntouched)));
+        int length = -1;
+        const std::vector<uint8_t> tx = FilledTx(pos, &length);
+        QCOMPARE(length, 0);
+        QCOMPARE(Span(tx, 0, 205), QByteArray(205, char(kUntouched)));
         QCOMPARE(BatchItemUser(pos), 0u);
     }
 
