@@ -1,9 +1,9 @@
 #include "feature_files.h"
 
+#include "protocol/file_access.h"
 #include "protocol/packets.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 CFileDialogSpec FeatureFileDialogSpec() {
     return CFileDialogSpec{QStringLiteral("feature files (*.fea)"), QStringLiteral("fea"),
@@ -20,13 +20,19 @@ QString CannotOpen(const QString& path) {
     return QStringLiteral("无法打开 ") + path;
 }
 
+QString CannotRead(const QString& path) {
+    return QStringLiteral("读 ") + path + QStringLiteral(" 文件错误");
+}
+
 // Reads the feature value of one file to `destination`; "" or the message.
 QString ReadFeatureFile(const QString& path, uint8_t* destination) {
+    if (IsStreamPath(path))
+        return CannotRead(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return CannotOpen(path);
     if (file.read(reinterpret_cast<char*>(destination), kFeatureSize) != kFeatureSize)
-        return QStringLiteral("读 ") + path + QStringLiteral(" 文件错误");
+        return CannotRead(path);
     return QString();
 }
 
@@ -42,17 +48,16 @@ QString LoadFeatureFiles(const QString& path, bool twoFingers, uint8_t* txBuffer
 }
 
 QString SaveFeatureValue(const QString& path, const uint8_t* feature) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const auto writeFeature = [feature](QIODevice& file) {
+        return file.write(reinterpret_cast<const char*>(feature), kFeatureSize) == kFeatureSize;
+    };
+    switch (WriteWholeFile(path, writeFeature)) {
+    case EFileWriteResult::OpenFailed:
         return CannotOpen(path);
-    // The explicit flush matters: Qt 6.4's commit() still puts a file in place whose buffered
-    // bytes failed to reach the disk.
-    const bool written =
-        file.write(reinterpret_cast<const char*>(feature), kFeatureSize) == kFeatureSize &&
-        file.flush();
-    if (!written || !file.commit()) {
-        file.cancelWriting();
+    case EFileWriteResult::WriteFailed:
         return QStringLiteral("写 ") + path + QStringLiteral(" 文件错误");
+    case EFileWriteResult::Written:
+        break;
     }
     return QString();
 }

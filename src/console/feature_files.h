@@ -19,6 +19,7 @@ QString SecondFeaturePath(const QString& path);
 // shorter file is refused.
 QString LoadFeatureFiles(const QString& path, bool twoFingers, uint8_t* txBuffer);
 
-// Writes the 193 bytes of `feature` as the whole file `path`. The file is replaced only once all
-// of it is written, so a failed save leaves an existing file as it was and no partial file.
+// Writes the 193 bytes of `feature` as the whole file `path`. Where a temporary file can be made
+// beside it, the file is replaced only once all of it is written, so a failed save leaves an
+// existing file as it was and no partial file.
 QString SaveFeatureValue(const QString& path, const uint8_t* feature);

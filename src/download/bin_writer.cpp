@@ -2,7 +2,9 @@
 
 #include "program_image.h"
 
-#include <QSaveFile>
+#include "protocol/file_access.h"
+
+#include <QIODevice>
 #include <cstring>
 
 namespace {
@@ -33,12 +35,13 @@ bool WriteBinImage(QIODevice& device) {
 }
 
 EBinWriteResult WriteBinFile(const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    switch (WriteWholeFile(path, WriteBinImage)) {
+    case EFileWriteResult::OpenFailed:
         return EBinWriteResult::CreateFailed;
-    if (!WriteBinImage(file)) {
-        file.cancelWriting(); // the destructor then removes the temporary file
+    case EFileWriteResult::WriteFailed:
         return EBinWriteResult::WriteFailed;
+    case EFileWriteResult::Written:
+        break;
     }
-    return file.commit() ? EBinWriteResult::Written : EBinWriteResult::WriteFailed;
+    return EBinWriteResult::Written;
 }

@@ -22,6 +22,6 @@ void FillSwappedImage(uint8_t* scratch);
 // Writes the swapped image and the 0xFF tail through the process-wide scratch buffer.
 bool WriteBinImage(QIODevice& device);
 
-// Writes the whole file atomically: on any failure no partial file is left behind, and an
-// existing file of that name keeps its contents.
+// Writes the whole file, atomically where a temporary file can be made beside it: then on any
+// failure no partial file is left behind and an existing file of that name keeps its contents.
 EBinWriteResult WriteBinFile(const QString& path);

@@ -2,6 +2,8 @@
 
 #include "program_image.h"
 
+#include "protocol/file_access.h"
+
 #include <QFile>
 #include <cstring>
 #include <vector>
@@ -18,6 +20,9 @@ int DigitValue(unsigned char c) {
 constexpr qint64 kRecordBytes = qint64(kDatRecordCount) * kDatRecordSize;
 constexpr qint64 kHeaderPiece = 16384;
 static_assert(kHeaderPiece <= kRecordBytes, "a header piece fits in the record buffer");
+// A header line longer than this is no header: the file (or an endless stream chosen by
+// mistake) is read no further.
+constexpr qint64 kMaxHeaderBytes = 1 << 20;
 
 // Reads up to count bytes, going on after short reads; returns how many arrived.
 qint64 ReadFully(QIODevice& device, char* dest, qint64 count) {
@@ -33,12 +38,14 @@ qint64 ReadFully(QIODevice& device, char* dest, qint64 count) {
 
 // Reads the header in pieces into the record buffer until a piece holds the first line feed;
 // the bytes after it are the start of the records and move to the front of the buffer.
-// False when the device ends first.
+// False when the device ends first or no line feed comes within kMaxHeaderBytes.
 bool SkipHeaderLine(QIODevice& device, char* records, qint64* recordBytesRead) {
-    for (;;) {
+    qint64 skipped = 0;
+    while (skipped < kMaxHeaderBytes) {
         const qint64 n = device.read(records, kHeaderPiece);
         if (n <= 0)
             return false;
+        skipped += n;
         const char* lineFeed = static_cast<const char*>(std::memchr(records, '\n', size_t(n)));
         if (lineFeed) {
             const qint64 rest = records + n - (lineFeed + 1);
@@ -47,6 +54,7 @@ bool SkipHeaderLine(QIODevice& device, char* records, qint64* recordBytesRead) {
             return true;
         }
     }
+    return false;
 }
 } // namespace
 
@@ -75,6 +83,8 @@ EDatReadResult ReadDatRecords(QIODevice& device, uint8_t* halfBytes) {
 }
 
 EDatReadResult ReadDatFile(const QString& path, uint8_t* halfBytes) {
+    if (IsStreamPath(path))
+        return EDatReadResult::ReadFailed;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return EDatReadResult::OpenFailed;

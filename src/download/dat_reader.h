@@ -15,7 +15,8 @@ constexpr int kDatRecordRead = 6;   // read after the prefix; the first 4 are th
 enum class EDatReadResult {
     Loaded,
     OpenFailed, // the file could not be opened
-    ReadFailed, // the file ended before its header line or its 32768 records did
+    ReadFailed, // the file ended before its header line or its 32768 records did, its header
+                // line is longer than 1 MiB, or the path is a FIFO or a device
 };
 
 // Four characters read as a hexadecimal number, most significant first, without validation:

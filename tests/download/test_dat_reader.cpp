@@ -146,6 +146,9 @@ private slots:
             QTest::addRow("header of %d bytes", headerSize)
                 << header + body << EDatReadResult::Loaded << all << 32768;
         }
+        QTest::newRow("header line past 1 MiB")
+            << QByteArray(1 << 20, 'h') + '\n' + body << EDatReadResult::ReadFailed
+            << QVector<uint16_t>() << 0;
 
         QByteArray garbage = Records(all);
         const int record5 = garbage.indexOf('\n') + 1 + 5 * 8;

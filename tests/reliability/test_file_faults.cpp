@@ -4,7 +4,10 @@
 #include "support/fake_serial_backend.h"
 #include "support/scripted_prompts.h"
 
+#include "console/batch_storage.h"
+#include "console/feature_files.h"
 #include "console/module_test_panel.h"
+#include "download/dat_reader.h"
 #include "download/download_panel.h"
 #include "download/program_image.h"
 #include "protocol/buffers.h"
@@ -12,9 +15,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -65,6 +70,26 @@ public:
 private:
     QTemporaryDir m_dir;
     bool m_bMounted = false;
+};
+
+// Root passes every permission check: as root the test acts as user "nobody", owner of `paths`.
+class CAsOtherUser {
+public:
+    explicit CAsOtherUser(const QStringList& paths) : m_bSwitched(geteuid() == 0) {
+        for (const QString& path : paths)
+            if (m_bSwitched && chown(QFile::encodeName(path).constData(), kNobody, kNobody) != 0)
+                qFatal("chown %s", qPrintable(path));
+        if (m_bSwitched && (setegid(kNobody) != 0 || seteuid(kNobody) != 0))
+            qFatal("cannot act as nobody");
+    }
+    ~CAsOtherUser() {
+        if (m_bSwitched && (seteuid(0) != 0 || setegid(0) != 0))
+            qFatal("cannot return to root");
+    }
+
+private:
+    static constexpr uid_t kNobody = 65534;
+    bool m_bSwitched;
 };
 
 QStringList Sorted(QStringList names) {
@@ -121,20 +146,53 @@ private slots:
                  Sorted({QStringLiteral("filler"), QStringLiteral("finger.fea")}));
     }
 
-    void featureIntoAFolderWithoutWritePermission() {
-        if (geteuid() == 0)
-            QSKIP("root writes into any folder");
+    // A FIFO or a device chosen as a file is refused as unreadable instead of blocking the window
+    // (a FIFO without a writer) or never ending (/dev/zero has no line feed and no end).
+    void readersRefuseStreams_data() {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("FIFO") << QString();
+        QTest::newRow("/dev/zero") << QStringLiteral("/dev/zero");
+    }
+    void readersRefuseStreams() {
+        QFETCH(QString, target);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("finger.fea"));
+        const QString path = dir.filePath(QStringLiteral("5.fea"));
+        if (target.isEmpty())
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(target, path));
+        uint8_t half[0x10000];
+        QCOMPARE(ReadDatFile(path, half), EDatReadResult::ReadFailed);
+        QCOMPARE(LoadFeatureFiles(path, false, g_TxBuffer),
+                 QStringLiteral("读 ") + path + QStringLiteral(" 文件错误"));
+        QVERIFY(!ScanBatchFolder(dir.path()).isEmpty());
+        QCOMPARE(g_nBatchCount, 0);
+    }
+
+    // Where no temporary file can be made beside it, a writable file is written in place.
+    void saveIntoAFolderWithoutWritePermission_data() {
+        QTest::addColumn<bool>("bin");
+        QTest::newRow("feature file") << false;
+        QTest::newRow(".bin file") << true;
+    }
+    void saveIntoAFolderWithoutWritePermission() {
+        QFETCH(bool, bin);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("saved"));
         WriteFile(path, kOldContents);
-        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        g_RxBuffer[12] = 0x5A;
         CScriptedPrompts prompts;
-        CModuleTestDlg panel;
         prompts.m_files << path;
-        panel.OnSaveFeature();
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(prompts.m_messages.size(), 1);
-        QCOMPARE(Contents(path), kOldContents);
+        {
+            const CAsOtherUser user({dir.path(), path}); // root writes into any folder
+            QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+            bin ? CDownloadDlg().OnGenerateBin() : CModuleTestDlg().OnSaveFeature();
+            QFile::setPermissions(dir.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        QCOMPARE(prompts.m_messages, QStringList());
+        QCOMPARE(QFileInfo(path).size(), bin ? 262144 : 193);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("saved")});
     }
 };
 
