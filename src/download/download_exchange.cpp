@@ -25,7 +25,7 @@ void CDownloadDlg::OnStartDownload() {
 }
 
 void CDownloadDlg::OnCancelDownload() {
-    if (!AskOkCancel(this, kAskCancel))
+    if (IsPromptOpen(this, kAskCancel) || !AskOkCancel(this, kAskCancel))
         return;
     StopTimers();
     ResetDownload();
@@ -75,7 +75,20 @@ bool CDownloadDlg::AskToGoOn(const QString& question) {
     return AskOkCancel(this, question) && m_Comm.PortOpen();
 }
 
+// The module may open the exchange by itself; without both program files loaded there is no
+// program to send, and the user is told so instead of being asked to overwrite the module's.
+bool CDownloadDlg::ProgramReadyToSend() {
+    if (BothHalvesLoaded())
+        return true;
+    ResetDownload();
+    ShowMessage(this, kSelectProgramFirst);
+    return false;
+}
+
+// A question still open waits for its answer; the same request again asks nothing.
 void CDownloadDlg::OnStartAccepted() {
+    if (IsPromptOpen(this, kAskOverwrite) || !ProgramReadyToSend())
+        return;
     if (AskToGoOn(kAskOverwrite))
         m_Timers.Start(kSendTimer, kHandshakeDelayMs);
     else
@@ -101,6 +114,8 @@ void CDownloadDlg::OnBlockReply(const CReplyFrame& frame) {
 // An acknowledgement without a handshake: the module reports a faulty program and is waiting
 // for blocks already.
 void CDownloadDlg::OnUnexpectedAcknowledgement() {
+    if (IsPromptOpen(this, kAskFaultyProgram) || !ProgramReadyToSend())
+        return;
     if (!AskToGoOn(kAskFaultyProgram)) {
         ResetDownload();
         return;

@@ -43,7 +43,9 @@ void CDownloadDlg::OnBrowse38000() {
 }
 
 void CDownloadDlg::LoadHalf(EProgramHalf half) {
-    const QString path = Prompts().OpenFileName(this, CFileDialogSpec{kDatFilter, kDatSuffix, {}});
+    // A typed name of a missing file comes back too, and is reported as "无法打开 " + path.
+    const QString path =
+        Prompts().OpenFileName(this, CFileDialogSpec{kDatFilter, kDatSuffix, {}, false});
     if (path.isEmpty())
         return;
     const EHalfLoadResult result = LoadProgramHalf(half, path);

@@ -77,6 +77,7 @@ private:
     void OnSendTimer();
     void ActOnReply(const CReplyFrame& frame);
     bool AskToGoOn(const QString& question);
+    bool ProgramReadyToSend();
     void OnStartAccepted();
     void OnBlockReply(const CReplyFrame& frame);
     void OnUnexpectedAcknowledgement();

@@ -30,6 +30,7 @@ inline const QString kBinWriteFailed = QStringLiteral("Bin文件写入失败!");
 inline const QString kDownloadDone = QStringLiteral("已成功完成下载!");
 inline const QString kDownloadFailed = QStringLiteral("下载失败!");
 inline const QString kDownloadInterrupted = QStringLiteral("下载已中断!");
+inline const QString kSelectProgramFirst = QStringLiteral("请先选择程序文件!");
 
 // Questions (OK and Cancel, empty caption).
 inline const QString kAskCancel = QStringLiteral("取消此次下载，是否确定？");

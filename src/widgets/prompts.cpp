@@ -3,6 +3,24 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <set>
+#include <utility>
+
+QString PromptBoxTitle(const QString& caption) {
+    // The window system puts the application name on a window whose title is empty.
+    return caption.isEmpty() ? QStringLiteral(" ") : caption;
+}
+
+void ConfigureFileDialog(QFileDialog& dialog, const CFileDialogSpec& spec, bool save) {
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save || !spec.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(spec.filter);
+    dialog.setDefaultSuffix(spec.defaultSuffix);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!spec.initialName.isEmpty())
+        dialog.selectFile(spec.initialName);
+}
+
 namespace {
 class CDialogPrompts : public CPrompts {
 public:
@@ -11,29 +29,21 @@ public:
         box.exec();
     }
     bool Question(QWidget* parent, const QString& text, const QString& caption) override {
-        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
-                        parent);
+        QMessageBox box(QMessageBox::Question, PromptBoxTitle(caption), text,
+                        QMessageBox::Ok | QMessageBox::Cancel, parent);
         return box.exec() == QMessageBox::Ok;
     }
     QString OpenFileName(QWidget* parent, const CFileDialogSpec& dialog) override {
-        return Run(parent, dialog, QFileDialog::AcceptOpen);
+        return Run(parent, dialog, false);
     }
     QString SaveFileName(QWidget* parent, const CFileDialogSpec& dialog) override {
-        return Run(parent, dialog, QFileDialog::AcceptSave);
+        return Run(parent, dialog, true);
     }
 
 private:
-    static QString Run(QWidget* parent, const CFileDialogSpec& wanted,
-                       QFileDialog::AcceptMode mode) {
+    static QString Run(QWidget* parent, const CFileDialogSpec& wanted, bool save) {
         QFileDialog dialog(parent);
-        dialog.setAcceptMode(mode);
-        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                           : QFileDialog::AnyFile);
-        dialog.setNameFilter(wanted.filter);
-        dialog.setDefaultSuffix(wanted.defaultSuffix);
-        dialog.setOption(QFileDialog::ReadOnly, false);
-        if (!wanted.initialName.isEmpty())
-            dialog.selectFile(wanted.initialName);
+        ConfigureFileDialog(dialog, wanted, save);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();
         return dialog.selectedFiles().constFirst();
@@ -42,7 +52,42 @@ private:
 
 CDialogPrompts g_DialogPrompts;
 CPrompts* g_pPrompts = nullptr;
+
+using COpenPrompt = std::pair<const QWidget*, QString>;
+std::set<COpenPrompt> g_openPrompts;
+
+// Marks a box as open for as long as it is shown.
+class COpenPromptMark {
+public:
+    explicit COpenPromptMark(COpenPrompt prompt) : m_prompt(std::move(prompt)) {
+        g_openPrompts.insert(m_prompt);
+    }
+    ~COpenPromptMark() { g_openPrompts.erase(m_prompt); }
+    COpenPromptMark(const COpenPromptMark&) = delete;
+    COpenPromptMark& operator=(const COpenPromptMark&) = delete;
+
+private:
+    COpenPrompt m_prompt;
+};
 } // namespace
+
+bool IsPromptOpen(const QWidget* parent, const QString& text) {
+    return g_openPrompts.count({parent, text}) != 0;
+}
+
+void ShowMessage(QWidget* parent, const QString& text) {
+    if (IsPromptOpen(parent, text))
+        return;
+    const COpenPromptMark open({parent, text});
+    Prompts().Message(parent, text, ApplicationTitle());
+}
+
+bool AskOkCancel(QWidget* parent, const QString& text) {
+    if (IsPromptOpen(parent, text))
+        return false;
+    const COpenPromptMark open({parent, text});
+    return Prompts().Question(parent, text, QString());
+}
 
 const QString& ApplicationTitle() {
     static const QString title = QStringLiteral("Morvane");

@@ -10,7 +10,20 @@ struct CFileDialogSpec {
     QString filter;        // Qt form, e.g. "feature files (*.fea)"
     QString defaultSuffix; // e.g. "fea"
     QString initialName;   // e.g. "feature"; empty for none
+    // An open dialog refuses a typed name of a missing file unless this is false; then the
+    // caller opens the name itself and reports what goes wrong in its own words.
+    bool mustExist = true;
 };
+
+class QFileDialog;
+
+// The window title of a box: the caption, or a blank title for an empty caption, which the window
+// system would otherwise replace by the application name.
+QString PromptBoxTitle(const QString& caption);
+
+// Sets up a file dialog as the program shows it: open (ExistingFile, or AnyFile where the spec
+// lets a missing name through) or save.
+void ConfigureFileDialog(QFileDialog& dialog, const CFileDialogSpec& spec, bool save);
 
 class CPrompts {
 public:
@@ -31,10 +44,11 @@ CPrompts& Prompts();
 // Installs prompts (not owned); nullptr returns to the dialog-based ones.
 void SetPrompts(CPrompts* prompts);
 
-// Shortcuts used by every panel.
-inline void ShowMessage(QWidget* parent, const QString& text) {
-    Prompts().Message(parent, text, ApplicationTitle());
-}
-inline bool AskOkCancel(QWidget* parent, const QString& text) {
-    return Prompts().Question(parent, text, QString());
-}
+// Shortcuts used by every panel. Timers and serial events keep flowing while a box is open, so
+// the same text can come up again before the user has answered: a window never opens a box
+// while an identical one of its own is still open (the repeat shows nothing, and a repeated
+// question is not asked).
+void ShowMessage(QWidget* parent, const QString& text);
+bool AskOkCancel(QWidget* parent, const QString& text);
+// True while `parent` shows a box with this text.
+bool IsPromptOpen(const QWidget* parent, const QString& text);

@@ -7,6 +7,17 @@
 #include <QLineEdit>
 #include <QProgressBar>
 
+void LoadProgramFiles(CDownloadDlg& panel, CScriptedPrompts& prompts, const QString& folder) {
+    for (const uint16_t mark : {0xAD28, 0xAD38}) {
+        CDatFileSpec layout;
+        layout.values = ProgramValues(mark, mark);
+        prompts.m_files.append(
+            WriteFixtureFile(folder, QString::number(mark, 16) + ".dat", DatFileBytes(layout)));
+    }
+    panel.OnBrowse28000();
+    panel.OnBrowse38000();
+}
+
 CPanelFixture::CPanelFixture() {
     CFakeSerialBackend::Install();
     ResetProgramImage();

@@ -15,6 +15,10 @@
 class QLineEdit;
 class QProgressBar;
 
+// Writes valid 0x28000 and 0x38000 program files into `folder` and loads them into `panel`
+// through its browse handlers, answering their file dialogs through `prompts`.
+void LoadProgramFiles(CDownloadDlg& panel, CScriptedPrompts& prompts, const QString& folder);
+
 class CPanelFixture {
 public:
     CPanelFixture();

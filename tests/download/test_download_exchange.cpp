@@ -387,6 +387,29 @@ private slots:
         QVERIFY(Fix().Fake().TakeHostWrites().isEmpty());
     }
 
+    // The module may open the exchange by itself; without both program files nothing goes out.
+    void moduleOpensTheExchangeWithoutBothFiles_data() {
+        QTest::addColumn<QByteArray>("frame");
+        QTest::addColumn<bool>("with28000");
+        QTest::newRow("faulty program, no file") << Ack(0) << false;
+        QTest::newRow("faulty program, 0x28000 only") << Ack(0) << true;
+        QTest::newRow("start reply, no file") << kStartReply << false;
+        QTest::newRow("start reply, 0x28000 only") << kStartReply << true;
+    }
+    void moduleOpensTheExchangeWithoutBothFiles() {
+        QFETCH(QByteArray, frame);
+        QFETCH(bool, with28000);
+        Fix().NewPanel();
+        Fix().OpenPort();
+        if (with28000)
+            Fix().Load28000(Fix().Write28000File());
+        ModuleSends(frame);
+        QCOMPARE(Prompts().m_messages, QStringList{QStringLiteral("请先选择程序文件!")});
+        QVERIFY(Prompts().m_questions.isEmpty());
+        QVERIFY(!Panel().IsDownloadUnderWay());
+        QVERIFY(Fix().Fake().TakeHostWrites().isEmpty());
+    }
+
     void portLostDuringAQuestion_data() {
         QTest::addColumn<bool>("requested");
         QTest::newRow("overwrite question") << true;

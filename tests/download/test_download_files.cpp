@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -177,6 +178,11 @@ private slots:
             QCOMPARE(specs[i].filter, QStringLiteral("DSP program data files - 28000 (*.dat)"));
             QCOMPARE(specs[i].defaultSuffix, QStringLiteral("dat"));
             QVERIFY(specs[i].initialName.isEmpty());
+            // A typed name of a missing file reaches the loader, which reports it.
+            QFileDialog dialog;
+            ConfigureFileDialog(dialog, specs[i], false);
+            QCOMPARE(dialog.fileMode(), QFileDialog::AnyFile);
+            QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptOpen);
         }
         QCOMPARE(specs[2].filter, QStringLiteral("bin files (*.bin)"));
         QCOMPARE(specs[2].defaultSuffix, QStringLiteral("bin"));

@@ -10,11 +10,13 @@
 
 #include "download/download_frames.h"
 #include "download/download_panel.h"
+#include "download/panel_fixture.h"
 #include "download/program_image.h"
 #include "protocol/buffers.h"
 #include "serial/shared_settings.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <memory>
 
@@ -119,6 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     prompts.m_bDefaultAnswer = true;
     {
         auto panel = std::make_unique<CDownloadDlg>();
+        static const QTemporaryDir folder; // the program files, written once and loaded each run
+        LoadProgramFiles(*panel, prompts, folder.path());
         panel->Comm().SetPortOpen(true);
         CFakeSerialBackend& fake = *FakeOf(panel->Comm());
         CScript script(data, size);

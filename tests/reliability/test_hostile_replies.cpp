@@ -9,6 +9,7 @@
 #include "console/module_test_panel.h"
 #include "download/download_frames.h"
 #include "download/download_panel.h"
+#include "download/panel_fixture.h"
 #include "download/program_image.h"
 #include "protocol/buffers.h"
 #include "serial/comm_setup_panel.h"
@@ -16,6 +17,7 @@
 #include "widgets/panel_timers.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -178,6 +180,8 @@ private slots:
     void noiseAndPartialFramesDuringADownload() {
         CScriptedPrompts prompts;
         CDownloadDlg panel;
+        QTemporaryDir folder;
+        LoadProgramFiles(panel, prompts, folder.path());
         panel.Comm().SetPortOpen(true);
         CFakeSerialBackend& fake = *FakeOf(panel.Comm());
         auto reply = [&](const QByteArray& bytes) {
@@ -205,6 +209,8 @@ private slots:
     void acknowledgementStormAfterBlock31() {
         CScriptedPrompts prompts;
         CDownloadDlg panel;
+        QTemporaryDir folder;
+        LoadProgramFiles(panel, prompts, folder.path());
         panel.Comm().SetPortOpen(true);
         CFakeSerialBackend& fake = *FakeOf(panel.Comm());
         auto reply = [&](const QByteArray& bytes) {

@@ -8,6 +8,7 @@
 #include "console/batch_storage.h"
 #include "console/module_test_panel.h"
 #include "download/download_panel.h"
+#include "download/panel_fixture.h"
 #include "protocol/buffers.h"
 #include "serial/comm_setup_panel.h"
 #include "serial/mscomm.h"
@@ -181,6 +182,8 @@ private slots:
         CPluggableModule module;
         CScriptedPrompts prompts;
         CDownloadDlg panel;
+        QTemporaryDir folder;
+        LoadProgramFiles(panel, prompts, folder.path());
         panel.Comm().SetPortOpen(true);
         panel.OnStartDownload();
         QCOMPARE(ReadHost(module.Pty(), 8, 2000), Frame(0x09, 0, 0));

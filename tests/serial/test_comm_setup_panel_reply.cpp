@@ -258,6 +258,17 @@ private slots:
         QCOMPARE(prompts.m_messages, QStringList{"通信失败!"});
     }
 
+    // Stray bytes of a long reply keep coming while "通信失败!" is open: no second box over it.
+    void noSecondBoxWhileTheFirstIsOpen() {
+        CScriptedPrompts prompts;
+        COpenPanel open;
+        prompts.m_whileOpen = [&open] { open.Receive(QByteArray(300, 'x')); };
+        open.Receive(QByteArray(300, 'x'));
+        QCOMPARE(prompts.m_messages, QStringList{"通信失败!"});
+        open.Receive(QByteArray(300, 'x')); // closed by now: shown again
+        QCOMPARE(prompts.m_messages.size(), 2);
+    }
+
     void floodOfUnaskedBytesStaysInsideTheBuffer() {
         CScriptedPrompts prompts;
         COpenPanel open;

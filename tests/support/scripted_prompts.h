@@ -4,6 +4,8 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
+#include <utility>
 
 class CScriptedPrompts : public CPrompts {
 public:
@@ -13,10 +15,12 @@ public:
     void Message(QWidget*, const QString& text, const QString& caption) override {
         m_messages.append(text);
         m_messageCaptions.append(caption);
+        WhileOpen();
     }
     bool Question(QWidget*, const QString& text, const QString& caption) override {
         m_questions.append(text);
         m_questionCaptions.append(caption);
+        WhileOpen();
         return m_answers.isEmpty() ? m_bDefaultAnswer : m_answers.takeFirst();
     }
     QString OpenFileName(QWidget*, const CFileDialogSpec& dialog) override {
@@ -33,4 +37,12 @@ public:
     bool m_bDefaultAnswer = true;
     QStringList m_files; // next file dialog results; empty text = cancel
     QList<CFileDialogSpec> m_dialogs;
+    // Runs once, while the next box is open, as timers and serial events do meanwhile.
+    std::function<void()> m_whileOpen;
+
+private:
+    void WhileOpen() {
+        if (auto run = std::exchange(m_whileOpen, nullptr))
+            run();
+    }
 };
