@@ -3,6 +3,17 @@
 #include "packets.h"
 #include "payloads.h"
 
+#include <QStringDecoder>
+
+QString VersionBytesText(QByteArrayView bytes) {
+    // The module's users read its version text on systems that show it as GB18030 (a superset
+    // of ASCII); where that decoder is missing, the ASCII part still reads right as Latin-1.
+    QStringDecoder gb18030("GB18030");
+    if (!gb18030.isValid())
+        return QString::fromLatin1(bytes);
+    return gb18030.decode(bytes);
+}
+
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -96,8 +107,8 @@ QString VersionText(const CReply& r) {
     const int end = r.count - 3; // last byte of the version text; check and tail follow
     QString text = QStringLiteral("版本号:") + kCrLf;
     if (end >= kPayloadOffset)
-        text += QString::fromLatin1(reinterpret_cast<const char*>(r.bytes + kPayloadOffset),
-                                    end - kPayloadOffset + 1);
+        text += VersionBytesText(QByteArrayView(r.bytes + kPayloadOffset,
+                                                static_cast<qsizetype>(end - kPayloadOffset + 1)));
     return text;
 }
 
@@ -239,8 +250,11 @@ CReplyOutcome InterpretReplyBytes(const uint8_t* bytes, int count, const CReplyO
     out.resultCode = reply.Rc();
     out.enableSave =
         out.command == 0x06 || out.command == 0x23 || out.command == 0x29 || out.command == 0x31;
-    // Without its result code a reply cannot be read as anything but a failure.
-    if (out.resultCode < 0)
+    // Without its result code a reply reads as its command's failure text; the searches would
+    // read as a success then, so they stay "操作失败", as does a reply without a command byte.
+    const bool searchWithoutResult =
+        out.resultCode < 0 && (out.command == 0x0C || out.command == 0x43);
+    if (out.command < 0 || searchWithoutResult)
         out.status = QStringLiteral("操作失败");
     else
         out.status = StatusText(reply, out, options).toUpper();

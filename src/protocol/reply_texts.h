@@ -2,6 +2,7 @@
 // The test console's reading of a finished reply: the status text, and which follow-ups the panel
 // must run (image, user-number increment, save button, batch message). Pure: it reads only the
 // bytes it is given and never past their count.
+#include <QByteArrayView>
 #include <QString>
 #include <cstdint>
 
@@ -23,5 +24,8 @@ struct CReplyOutcome {
     QString batchMessage; // message box of a refused batch store; empty for none
     bool endBatch = false;
 };
+
+// The version text of a 0x26 reply as the module's users read it: GB18030.
+QString VersionBytesText(QByteArrayView bytes);
 
 CReplyOutcome InterpretReplyBytes(const uint8_t* bytes, int count, const CReplyOptions& options);

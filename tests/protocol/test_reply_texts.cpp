@@ -92,6 +92,9 @@ private slots:
         QTest::newRow("25 fail") << Reply(0x25, 0, 0, 0x02) << "串口通信失败";
         QTest::newRow("26 version")
             << WithPayload(Reply(0x26, 0, 5, 0x00), "v2.1b") << "版本号:" + kCrLf + "V2.1B";
+        QTest::newRow("26 version in GB18030")
+            << WithPayload(Reply(0x26, 0, 6, 0x00), QByteArray::fromHex("B0E6B1BE2031"))
+            << "版本号:" + kCrLf + "版本 1";
         QTest::newRow("26 fail") << Reply(0x26, 0, 0, 0x01) << "操作失败";
         QTest::newRow("28 ok") << QByteArray::fromHex("F528000A000022F5") << "前次比对等级为：A";
         QTest::newRow("28 fail") << Reply(0x28, 0, 0x0A, 0x01) << "操作失败";
@@ -137,6 +140,13 @@ private slots:
             << QByteArray::fromHex("F50900050000 00F5") << "用户总数为：5";
         QTest::newRow("empty reply") << QByteArray() << "操作失败";
         QTest::newRow("no result code") << QByteArray::fromHex("F50900") << "操作失败";
+        // Without its result code a reply reads as its command's failure, never as a success.
+        QTest::newRow("0B no result code") << QByteArray::fromHex("F50B00") << "指纹比对失败";
+        QTest::newRow("24 no result code") << QByteArray::fromHex("F5240000") << "指纹采集失败";
+        QTest::newRow("25 no result code") << QByteArray::fromHex("F525") << "串口通信失败";
+        QTest::newRow("0C no result code") << QByteArray::fromHex("F50C0007") << "操作失败";
+        QTest::newRow("43 no result code") << QByteArray::fromHex("F5430102") << "操作失败";
+        QTest::newRow("no command byte") << QByteArray::fromHex("F5") << "操作失败";
     }
     void texts() {
         QFETCH(QByteArray, reply);
