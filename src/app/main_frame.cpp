@@ -8,8 +8,10 @@
 #include "toolbar_images.h"
 
 #include "widgets/prompts.h"
+#include "widgets/user_changes.h"
 
 #include <QAction>
+#include <QWindowStateChangeEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSaveFile>
@@ -42,11 +44,12 @@ void CMainFrame::CreateActions() {
     m_pAbout = new QAction(QStringLiteral("关于 Morvane..."), this);
 
     // The view carries out the switch; the check marks follow g_nCurrentPanel afterwards, so
-    // a click never leaves a command checked that is not on show.
-    connect(m_pCommSettings, &QAction::triggered, this, [this] { m_pView->OnCommSettings(); });
-    connect(m_pModuleTest, &QAction::triggered, this, [this] { m_pView->OnModuleTest(); });
-    connect(m_pProgramDownload, &QAction::triggered, this,
-            [this] { m_pView->OnProgramDownload(); });
+    // a click never leaves a command checked that is not on show. A choice is any change of
+    // check state but those of UpdateCommandStates: a menu item, a click on a tool button, or
+    // its toggle through the accessibility interface, which is no trigger.
+    ConnectUserChange(m_pCommSettings, this, [this] { m_pView->OnCommSettings(); });
+    ConnectUserChange(m_pModuleTest, this, [this] { m_pView->OnModuleTest(); });
+    ConnectUserChange(m_pProgramDownload, this, [this] { m_pView->OnProgramDownload(); });
     connect(m_pAbout, &QAction::triggered, this, &CMainFrame::OnAppAbout);
 }
 
@@ -103,9 +106,28 @@ void CMainFrame::CreateAccelerators() {
 }
 
 void CMainFrame::UpdateCommandStates() {
-    m_pCommSettings->setChecked(g_nCurrentPanel == kPanelSettings);
-    m_pModuleTest->setChecked(g_nCurrentPanel == kPanelTest);
-    m_pProgramDownload->setChecked(g_nCurrentPanel == kPanelDownload);
+    SetCheckedQuietly(m_pCommSettings, g_nCurrentPanel == kPanelSettings);
+    SetCheckedQuietly(m_pModuleTest, g_nCurrentPanel == kPanelTest);
+    SetCheckedQuietly(m_pProgramDownload, g_nCurrentPanel == kPanelDownload);
+}
+
+void CMainFrame::SetFittedSize(const QSize& size) {
+    m_fittedSize = size;
+    resize(size);
+}
+
+// The window is maximized over the whole screen at start-up, also where no window manager
+// keeps a size to restore; leaving the maximized state gives the fitted size back.
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !m_fittedSize.isValid())
+        return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    const bool restored = (change->oldState() & Qt::WindowMaximized) &&
+                          !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized |
+                                             Qt::WindowFullScreen));
+    if (restored)
+        resize(m_fittedSize);
 }
 
 void CMainFrame::OnAppAbout() {
@@ -113,8 +135,9 @@ void CMainFrame::OnAppAbout() {
     about.exec();
 }
 
-// The document holds no data: new resets it and gives the view its initial update again,
-// open reads nothing, save writes an empty document.
+// The document holds no data: new resets it and gives the view its initial update again (the
+// panel on show and its port stay as they are), open reads nothing, save writes an empty
+// document.
 void CMainFrame::OnFileNew() {
     m_pDoc->OnNewDocument();
     m_pView->OnInitialUpdate();

@@ -28,7 +28,13 @@ public:
 
     // Checks each of the three panel commands exactly when its panel is on show.
     void UpdateCommandStates();
+    // The size the window fits the view's form with; the window takes it now and whenever it
+    // is restored from maximized.
+    void SetFittedSize(const QSize& size);
     void OnAppAbout();
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateActions();
@@ -49,4 +55,5 @@ private:
     QAction* m_pProgramDownload = nullptr;
     QAction* m_pAbout = nullptr;
     CRecentFileList m_recentFiles;
+    QSize m_fittedSize;
 };

@@ -20,10 +20,11 @@ void CMorvaneApp::SetApplicationIdentity() {
 bool CMorvaneApp::InitInstance() {
     SetApplicationIdentity();
     m_pMainFrame = std::make_unique<CMainFrame>();
+    m_pMainFrame->View().ShowStartPanel();
     m_pMainFrame->View().OnInitialUpdate();
     // The restored size fits the view's form; maximized, the window takes the whole screen,
     // also where no window manager carries out the request.
-    m_pMainFrame->resize(m_pMainFrame->sizeHint());
+    m_pMainFrame->SetFittedSize(m_pMainFrame->sizeHint());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         m_pMainFrame->setGeometry(screen->availableGeometry());
     m_pMainFrame->showMaximized();

@@ -51,6 +51,10 @@ CMSComm& CMorvaneView::CommOf(int panel) const {
 }
 
 void CMorvaneView::OnInitialUpdate() {
+    m_pForm->updateGeometry();
+}
+
+void CMorvaneView::ShowStartPanel() {
     m_pSettings->hide();
     m_pTest->show();
     m_pDownload->hide();

@@ -13,8 +13,12 @@ class CMorvaneView : public QScrollArea {
 public:
     explicit CMorvaneView(QWidget* parent = nullptr);
 
-    // Hides the settings and download panels, shows the test panel and runs OnModuleTest,
-    // which opens its port (so a missing port is reported before the window is visible).
+    // The last step of creating the view: hides the settings and download panels, shows the
+    // test panel and runs OnModuleTest, which opens its port (so a missing port is reported
+    // before the window is visible).
+    void ShowStartPanel();
+    // The form's own initial update, at start-up and for each new document: the form is laid
+    // out again. The panel on show, its port and an exchange under way are left alone.
     void OnInitialUpdate();
 
     void OnCommSettings();

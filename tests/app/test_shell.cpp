@@ -10,11 +10,13 @@
 #include "serial/mscomm.h"
 #include "serial/port_map.h"
 #include "serial/shared_settings.h"
+#include "support/accessible_toggle.h"
 #include "support/fake_serial_backend.h"
 #include "support/scripted_prompts.h"
 #include "widgets/panel_timers.h"
 
 #include <QAction>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -22,6 +24,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 
 class TestShell : public QObject {
     Q_OBJECT
@@ -86,7 +89,7 @@ private slots:
         g_nBaudIndex = 4;
         CMainFrame frame;
         CMorvaneView& view = frame.View();
-        view.OnInitialUpdate();
+        view.ShowStartPanel();
         CMSComm* comms[] = {nullptr, &view.SettingsPanel().Comm(), &view.TestPanel().Comm(),
                             &view.DownloadPanel().Comm()};
         QAction* actions[] = {nullptr, frame.CommSettingsAction(), frame.ModuleTestAction(),
@@ -107,7 +110,7 @@ private slots:
         CScriptedPrompts prompts;
         CMainFrame frame;
         CMorvaneView& view = frame.View();
-        view.OnInitialUpdate();
+        view.ShowStartPanel();
         CFakeSerialBackend* fake = FakeOf(view.TestPanel().Comm());
         QCOMPARE(fake->m_nOpenCount, 1);
         g_TxBuffer[1] = 0x77; // a stale packet the rebuild must replace
@@ -121,7 +124,7 @@ private slots:
     void aMissingPortOnASwitchStillShowsAndChecksThePanel() {
         CScriptedPrompts prompts;
         CMainFrame frame;
-        frame.View().OnInitialUpdate();
+        frame.View().ShowStartPanel();
         g_nCommPort = 2;
         CFakeSerialBackend::MissingDevices().insert(DeviceForPort(2));
         frame.ProgramDownloadAction()->trigger();
@@ -137,13 +140,83 @@ private slots:
         CScriptedPrompts prompts;
         CMainFrame frame;
         CMorvaneView& view = frame.View();
-        view.OnInitialUpdate();
+        view.ShowStartPanel();
         CModuleTestDlg& test = view.TestPanel();
         FakeOf(test.Comm())->PushModuleBytes(QByteArray::fromHex("F50900"));
         QTRY_VERIFY(test.Timers().IsRunning(1));
         frame.CommSettingsAction()->trigger();
         QVERIFY(!test.Timers().IsRunning(1));
         QCOMPARE(test.Comm().RThreshold(), 1);
+        QVERIFY(prompts.m_messages.isEmpty());
+    }
+
+    // Ctrl+N gives the view its initial update only: the panel on show and its port stay.
+    void newDocumentLeavesThePanelAndItsPort() {
+        CScriptedPrompts prompts;
+        CMainFrame frame;
+        frame.View().ShowStartPanel();
+        frame.ProgramDownloadAction()->trigger();
+        CFakeSerialBackend* fake = FakeOf(frame.View().DownloadPanel().Comm());
+        const int opened = fake->m_nOpenCount;
+        for (QAction* action : frame.actions())
+            if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_N))
+                action->trigger();
+        QVERIFY(frame.View().DownloadPanel().isVisibleTo(&frame));
+        QVERIFY(!frame.View().TestPanel().isVisibleTo(&frame));
+        QCOMPARE(fake->m_nOpenCount, opened);
+        QVERIFY(frame.View().DownloadPanel().Comm().PortOpen());
+        QCOMPARE(g_nCurrentPanel, int(kPanelDownload));
+        QVERIFY(prompts.m_messages.isEmpty());
+    }
+
+    // Restored from maximized, the window takes the size that fits the form, not the screen.
+    void restoringGivesTheFittedSize() {
+        CScriptedPrompts prompts;
+        CMorvaneApp app;
+        QVERIFY(app.InitInstance());
+        CMainFrame& frame = *app.MainFrame();
+        frame.showNormal();
+        QTRY_COMPARE(frame.size(), frame.sizeHint());
+        QVERIFY(frame.size() != QGuiApplication::primaryScreen()->availableGeometry().size());
+    }
+
+    // An empty caption would be replaced by the application name by the window system.
+    void questionsCarryABlankTitle() {
+        QVERIFY(!PromptBoxTitle(QString()).isEmpty());
+        QVERIFY(PromptBoxTitle(QString()).trimmed().isEmpty());
+        QCOMPARE(PromptBoxTitle(QStringLiteral("Morvane")), QStringLiteral("Morvane"));
+    }
+
+    // An assistive technology toggles a tool button: it switches as the menu item does, also to
+    // the panel on show, which stays checked. A click switches once; the check states the
+    // frame sets switch nothing.
+    void toolButtonsSwitchHoweverTheyAreUsed() {
+        CScriptedPrompts prompts;
+        CMainFrame frame;
+        CMorvaneView& view = frame.View();
+        view.ShowStartPanel();
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        auto* bar = frame.findChild<QToolBar*>("toolbar128");
+        auto* settingsButton =
+            qobject_cast<QToolButton*>(bar->widgetForAction(frame.CommSettingsAction()));
+        CFakeSerialBackend* settings = FakeOf(view.SettingsPanel().Comm());
+        QVERIFY(AccessibleToggle(settingsButton));
+        QCOMPARE(g_nCurrentPanel, int(kPanelSettings));
+        QVERIFY(view.SettingsPanel().isVisibleTo(&frame) && settings->m_nOpenCount == 1);
+        QVERIFY(!frame.ModuleTestAction()->isChecked());
+        QVERIFY(AccessibleToggle(settingsButton));
+        QCOMPARE(settings->m_nOpenCount, 2);
+        QVERIFY(frame.CommSettingsAction()->isChecked() && settingsButton->isChecked());
+        CFakeSerialBackend* test = FakeOf(view.TestPanel().Comm());
+        const int opens = test->m_nOpenCount;
+        QTest::mouseClick(bar->widgetForAction(frame.ModuleTestAction()), Qt::LeftButton);
+        QCOMPARE(test->m_nOpenCount, opens + 1);
+        QCOMPARE(g_nCurrentPanel, int(kPanelTest));
+        g_nCurrentPanel = kPanelDownload;
+        frame.UpdateCommandStates();
+        QVERIFY(frame.ProgramDownloadAction()->isChecked());
+        QVERIFY(!view.DownloadPanel().isVisibleTo(&frame) && test->m_nCloseCount == 1);
         QVERIFY(prompts.m_messages.isEmpty());
     }
 
