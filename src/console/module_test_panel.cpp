@@ -15,6 +15,7 @@
 #include "widgets/dialog_units.h"
 #include "widgets/panel_timers.h"
 #include "widgets/prompts.h"
+#include "widgets/user_changes.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -64,7 +65,8 @@ const CUnsignedBinding kUnsignedBindings[] = {{1083, &Panel::m_nCaptureTimeMs},
 
 constexpr int kFeaturePathField = 1042;
 
-// Clicks on buttons and check boxes, and text changes of the parameter fields.
+// Clicks on buttons, changes the user makes to check boxes, and text changes of the parameter
+// fields.
 struct CHandlerBinding {
     int id;
     Handler handler;
@@ -157,18 +159,23 @@ void CModuleTestDlg::CreateControls() {
 }
 
 void CModuleTestDlg::ConnectHandlers() {
+    // Check boxes and radio buttons follow the user however the state is changed (a toggle
+    // through the accessibility interface is no click); Push changes them quietly.
     for (const CHandlerBinding& binding : kClickHandlers)
-        connect(AsButton(Control(binding.id)), &QAbstractButton::clicked, this,
-                [this, handler = binding.handler] { (this->*handler)(); });
+        ConnectUserChange(AsButton(Control(binding.id)), this,
+                          [this, handler = binding.handler] { (this->*handler)(); });
     for (const CHandlerBinding& binding : kTextHandlers)
         connect(qobject_cast<QLineEdit*>(Control(binding.id)), &QLineEdit::textChanged, this,
                 [this, handler = binding.handler] { (this->*handler)(); });
-    connect(m_pOperations, &QButtonGroup::idClicked, this, [this](int operation) {
-        if (operation == kEnrolOperation)
-            OnEnrolSelected();
-        else
-            OnOperationChanged();
-    });
+    for (QAbstractButton* button : m_pOperations->buttons()) {
+        const int operation = m_pOperations->id(button);
+        ConnectUserChange(button, this, [this, operation] {
+            if (operation == kEnrolOperation)
+                OnEnrolSelected();
+            else
+                OnOperationChanged();
+        });
+    }
     connect(m_pComm, &CMSComm::OnComm, this, &CModuleTestDlg::OnComm);
     connect(m_pComm, &CMSComm::PortLost, this, &CModuleTestDlg::OnPortLost);
 }
@@ -207,17 +214,17 @@ void CModuleTestDlg::Pull() {
 
 void CModuleTestDlg::Push() {
     for (const CCheckBinding& binding : kCheckBindings)
-        AsButton(Control(binding.id))->setChecked(this->*binding.member != 0);
+        SetCheckedQuietly(AsButton(Control(binding.id)), this->*binding.member != 0);
     for (const CIntBinding& binding : kIntBindings)
         SetText(binding.id, QString::number(this->*binding.member));
     for (const CUnsignedBinding& binding : kUnsignedBindings)
         SetText(binding.id, QString::number(this->*binding.member));
     SetText(kFeaturePathField, m_strFeaturePath);
     if (QAbstractButton* selected = m_pOperations->button(m_nOperation)) {
-        selected->setChecked(true);
+        SetCheckedQuietly(selected, true);
     } else if (QAbstractButton* checked = m_pOperations->checkedButton()) {
         m_pOperations->setExclusive(false);
-        checked->setChecked(false);
+        SetCheckedQuietly(checked, false);
         m_pOperations->setExclusive(true);
     }
 }

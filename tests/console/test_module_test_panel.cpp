@@ -6,8 +6,10 @@
 #include "protocol/hex_text.h"
 #include "serial/shared_settings.h"
 #include "support/scripted_prompts.h"
+#include "widgets/user_changes.h"
 
 #include <QButtonGroup>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 namespace {
@@ -208,6 +210,12 @@ private slots:
         QCOMPARE(driver.Panel().m_bNeedFeatureFile, length > 8);
         if (length > 8)
             return; // their sending needs a feature file: see the tests below
+        driver.Click(1005);
+        QCOMPARE(driver.Writes(), QList<QByteArray>{packet});
+        // The same choice toggled by an assistive technology, coming from another operation.
+        driver.Click(radio == 1018 ? 1019 : 1018);
+        driver.Toggle(radio);
+        QVERIFY(driver.Button(radio)->isChecked());
         driver.Click(1005);
         QCOMPARE(driver.Writes(), QList<QByteArray>{packet});
         QVERIFY(prompts.m_messages.isEmpty());
@@ -457,17 +465,22 @@ private slots:
 
     void enrolOptionsStartANewEnrolment_data() {
         QTest::addColumn<int>("option");
-        QTest::newRow("采集两次") << 1080;
-        QTest::newRow("特征值上传") << 1081;
-        QTest::newRow("ID号自增1") << 1082;
+        QTest::addColumn<bool>("toggled");
+        QTest::newRow("采集两次") << 1080 << false;
+        QTest::newRow("特征值上传") << 1081 << false;
+        QTest::newRow("ID号自增1") << 1082 << false;
+        QTest::newRow("采集两次 toggled") << 1080 << true;
+        QTest::newRow("特征值上传 toggled") << 1081 << true;
+        QTest::newRow("ID号自增1 toggled") << 1082 << true;
     }
     void enrolOptionsStartANewEnrolment() {
         QFETCH(int, option);
+        QFETCH(bool, toggled);
         CPanelDriver driver;
         driver.Click(1043);
         driver.Panel().m_bEnrolFirstStep = false;
         g_TxBuffer[1] = 0x03; // an enrolment left half-way
-        driver.Click(option);
+        toggled ? driver.Toggle(option) : driver.Click(option);
         QCOMPARE(driver.Panel().m_nOperation, 1);
         QVERIFY(driver.Panel().m_bEnrolFirstStep);
         QCOMPARE(g_TxBuffer[1], uint8_t(0x01));
@@ -480,6 +493,10 @@ private slots:
         g_TxBuffer[1] = 0x02;
         driver.Click(1021);
         QVERIFY(driver.Panel().m_bEnrolFirstStep);
+        QCOMPARE(g_TxBuffer[1], uint8_t(0x01));
+        driver.Panel().m_bEnrolFirstStep = false; // a click on the checked button starts again
+        g_TxBuffer[1] = 0x02;
+        driver.Click(1021);
         QCOMPARE(g_TxBuffer[1], uint8_t(0x01));
     }
 
@@ -517,6 +534,35 @@ private slots:
         driver.Click(1095);
         for (int id : {1092, 1096, 1097, 1093, 1094})
             QVERIFY(!driver.Enabled(id));
+        driver.Toggle(1095);
+        for (int id : {1092, 1096, 1097, 1093, 1094})
+            QVERIFY(driver.Enabled(id));
+    }
+
+    // Options toggled by an assistive technology select their operation as a click does; a
+    // push runs no handler, and a click runs its handler once (one rebuild of the command).
+    void optionsFollowEveryChangeButAPush() {
+        CPanelDriver driver;
+        CModuleTestDlg& panel = driver.Panel();
+        driver.Toggle(1088);
+        QCOMPARE(panel.m_nOperation, 7);
+        QCOMPARE(TxBytes(8), Hex("F5240000200004F5"));
+        driver.Toggle(1098);
+        QVERIFY(driver.Button(1018)->isChecked());
+        QCOMPARE(driver.CommandDisplay(), QStringLiteral("F5 09 00 00 FF 00 F6 F5 "));
+        QSignalSpy rebuilds(qobject_cast<QPlainTextEdit*>(driver.Control(1002)),
+                            &QPlainTextEdit::textChanged);
+        panel.m_nOperation = 3;
+        panel.m_bTwoFingers = 1;
+        panel.m_bBatchEnabled = 1;
+        panel.Push();
+        QCOMPARE(panel.m_nOperation, 3);
+        QVERIFY(!driver.Enabled(1092));
+        QCOMPARE(rebuilds.count(), 0);
+        driver.Click(1019);
+        driver.Click(1087);
+        QCOMPARE(rebuilds.count(), 2);
+        QCOMPARE(panel.m_nOperation, 9);
     }
 
     void hiddenEnableSendButton() {
@@ -564,7 +610,8 @@ private slots:
     void pullReadsEveryControl() {
         CPanelDriver driver;
         CModuleTestDlg& panel = driver.Panel();
-        driver.Button(1044)->setChecked(true);
+        // Set quietly, as a push would, so that no handler changes them before the pull.
+        SetCheckedQuietly(driver.Button(1044), true);
         driver.Edit(1069)->setText("9");
         driver.Edit(1070)->setText("-1");
         driver.Edit(1072)->setText("5");
@@ -573,7 +620,7 @@ private slots:
         driver.Edit(1094)->setText("2");
         driver.Edit(1042)->setText("p.fea");
         for (int id : {1081, 1087, 1098})
-            driver.Button(id)->setChecked(true);
+            SetCheckedQuietly(driver.Button(id), true);
         panel.Pull();
         QCOMPARE(panel.m_nOperation, 15);
         QCOMPARE(panel.m_nMoveRight, 9);
@@ -609,7 +656,9 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::newRow("P1 keeps two") << 1 << "123" << 0x12;
         QTest::newRow("P2 ff") << 2 << "ff" << 0xFF;
+        QTest::newRow("P2 keeps two") << 2 << "ABC" << 0xAB;
         QTest::newRow("P3 G counts 16") << 3 << "G" << 16;
+        QTest::newRow("P3 keeps two") << 3 << "345" << 0x34;
         QTest::newRow("P1,2 keeps four") << 4 << "12345" << 0x1234;
         QTest::newRow("P1,2 empty") << 4 << "" << 0;
     }

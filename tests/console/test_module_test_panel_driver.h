@@ -6,6 +6,7 @@
 #include "protocol/buffers.h"
 #include "protocol/packets.h"
 #include "serial/mscomm.h"
+#include "support/accessible_toggle.h"
 #include "support/fake_serial_backend.h"
 #include "widgets/panel_timers.h"
 
@@ -76,6 +77,12 @@ public:
             return;
         }
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, ClickPoint(button));
+    }
+
+    // Toggles a check box or radio button as an assistive technology does, without a click.
+    void Toggle(int id) {
+        if (!AccessibleToggle(Button(id)))
+            qFatal("control %d offers no toggle", id);
     }
 
     // Replaces the field's text by typing, as the user would after selecting all of it.
