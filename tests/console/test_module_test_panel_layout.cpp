@@ -5,7 +5,7 @@
 #include "console/finger_image_button.h"
 #include "protocol/buffers.h"
 #include "serial/shared_settings.h"
-#include "widgets/dialog_units.h"
+#include "support/dialog_geometry.h"
 
 #include <QAccessible>
 #include <QButtonGroup>
@@ -294,7 +294,8 @@ private slots:
     void panelIsNamedModuleTest() {
         CPanelDriver driver;
         QCOMPARE(driver.Panel().accessibleName(), QStringLiteral("模块测试"));
-        QCOMPARE(driver.Panel().size(), CDialogUnits(driver.Panel().font()).Size(643, 444));
+        QCOMPARE(driver.Panel().size(),
+                 ExpectedPixels(driver.Panel().font(), QRect(0, 0, 643, 444)).size());
     }
 
     void panelFontIsTheNinePointDialogFont() {
@@ -332,7 +333,7 @@ private slots:
 
 private:
     static QRect PixelRect(const QWidget& panel, const QRect& units) {
-        return CDialogUnits(panel.font()).Rect(units.x(), units.y(), units.width(), units.height());
+        return ExpectedPixels(panel.font(), units);
     }
     static QWidget* FindStatic(QWidget& panel, const QString& caption) {
         for (QLabel* label : panel.findChildren<QLabel*>())

@@ -4,10 +4,11 @@
 #include "serial/comm_setup_panel.h"
 #include "serial/port_map.h"
 #include "serial/shared_settings.h"
+#include "support/accessible_toggle.h"
 #include "support/fake_serial_backend.h"
 #include "support/scripted_prompts.h"
 #include "widgets/cool_button.h"
-#include "widgets/dialog_units.h"
+#include "support/dialog_geometry.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -58,8 +59,7 @@ private slots:
         CCommSetupDlg panel;
         auto* control = panel.findChild<QWidget*>(name);
         QVERIFY(control);
-        const CDialogUnits du(panel.font());
-        const QRect expected = du.Rect(units.x(), units.y(), units.width(), units.height());
+        const QRect expected = ExpectedPixels(panel.font(), units);
         QCOMPARE(control->pos(), expected.topLeft());
         QCOMPARE(control->width(), expected.width());
         if (!dropDown)
@@ -71,7 +71,7 @@ private slots:
     void panelSizeAndFont() {
         CCommSetupDlg panel;
         QCOMPARE(panel.font().pointSize(), 10);
-        QCOMPARE(panel.size(), CDialogUnits(panel.font()).Size(262, 220));
+        QCOMPARE(panel.size(), ExpectedPixels(panel.font(), QRect(0, 0, 262, 220)).size());
         QCOMPARE(panel.accessibleName(), QString("通信设置"));
     }
 
@@ -250,6 +250,11 @@ private slots:
         QVERIFY(box->isChecked());
         QVERIFY(pcRate->isEnabled());
         QTest::mouseClick(box, Qt::LeftButton);
+        QVERIFY(!pcRate->isEnabled());
+        QVERIFY(AccessibleToggle(box)); // as an assistive technology ticks it, without a click
+        QVERIFY(box->isChecked());
+        QVERIFY(pcRate->isEnabled());
+        QVERIFY(AccessibleToggle(box));
         QVERIFY(!pcRate->isEnabled());
     }
 
