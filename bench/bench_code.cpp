@@ -19,7 +19,7 @@
 #include <vector>
 
 namespace {
-constexpr int kLargestCollection = 101415;
+constexpr int kLargestCollection = 101426;
 constexpr uint8_t kMark = 0xF5;
 
 std::vector<uint8_t> ImageReply(uint8_t p1, uint8_t p2, uint8_t p3, int size) {

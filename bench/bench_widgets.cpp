@@ -24,7 +24,7 @@
 #include <vector>
 
 namespace {
-constexpr int kLargestCollection = 101415;
+constexpr int kLargestCollection = 101426;
 constexpr int kRuns = 7;
 const QSize kFieldSize(162, 248); // field 1054 in pixels at the default font
 

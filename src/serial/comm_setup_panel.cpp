@@ -35,6 +35,7 @@ constexpr int kReplyTimerPeriodMs = 100;
 constexpr int kHoldThreshold = 9000;
 constexpr int kInputLen = kRxReadChunk;
 constexpr int kCollectLimit = 12288;
+static_assert(kCollectLimit + kInputLen <= kRxBufferSize, "a read past the limit must still fit");
 
 constexpr uint8_t kRateCommand = 0x21;
 constexpr int kRateReplySize = kCommandPacketSize;

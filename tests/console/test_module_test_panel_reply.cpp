@@ -172,6 +172,27 @@ private slots:
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(g_ImageCanvas), 16), Pattern(16));
     }
 
+    void fullImageTailOneTickLate_data() {
+        QTest::addColumn<int>("first");
+        QTest::newRow("92,416 then 11") << 92416;
+        QTest::newRow("92,426 then 1") << 92426;
+    }
+    void fullImageTailOneTickLate() {
+        QFETCH(int, first);
+        CPanelDriver driver;
+        driver.Click(1088);
+        driver.Click(1005);
+        const QByteArray image = WithData(Packet(0x24, 0x2D, 0x20, 0x20), Pattern(92416));
+        driver.Arrive(image.left(first));
+        while (g_nRxCount < first && driver.Collecting())
+            driver.Tick();
+        driver.Arrive(image.mid(first));
+        driver.Tick();
+        QVERIFY(!driver.Collecting());
+        QCOMPARE(driver.Text(1007), QStringLiteral("指纹采集成功"));
+        QCOMPARE(driver.Text(1054), Dump(image));
+    }
+
     void halfResolutionImageAndCaptureTimeout() {
         CPanelDriver driver;
         driver.Click(1032);

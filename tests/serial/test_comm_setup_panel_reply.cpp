@@ -251,10 +251,13 @@ private slots:
         QCoreApplication::processEvents();
         open.panel.OnTimer(1);
         QVERIFY(open.panel.Timers().IsRunning(1));
-        open.fake->PushModuleBytes(QByteArray(9000, 'b'));
-        open.panel.OnTimer(1); // 18,000 reached the limit of 12,288
+        open.fake->PushModuleBytes(QByteArray(3287, 'b'));
+        open.panel.OnTimer(1); // 12,287: one short of the limit of 12,288
+        QVERIFY(open.panel.Timers().IsRunning(1));
+        open.fake->PushModuleBytes(QByteArray(1, 'c'));
+        open.panel.OnTimer(1);
         QVERIFY(!open.panel.Timers().IsRunning(1));
-        QCOMPARE(g_nRxCount, 18000);
+        QCOMPARE(g_nRxCount, 12288);
         QCOMPARE(prompts.m_messages, QStringList{"通信失败!"});
     }
 
@@ -292,7 +295,7 @@ private slots:
             }
             previousCount = g_nRxCount;
         }
-        // 101,416 bytes hold eleven reads of 9,000: the twelfth starts again at the front.
+        // 101,427 bytes hold eleven reads of 9,000: the twelfth starts again at the front.
         QCOMPARE(restarts, 3);
         QCOMPARE(prompts.m_messages.size(), cycles);
     }
