@@ -13,6 +13,7 @@
 #include "serial/port_operations.h"
 #include "serial/shared_settings.h"
 #include "widgets/dialog_units.h"
+#include "widgets/panel_font.h"
 #include "widgets/panel_timers.h"
 #include "widgets/prompts.h"
 #include "widgets/user_changes.h"
@@ -128,7 +129,7 @@ CModuleTestDlg::CModuleTestDlg(QWidget* parent)
       m_pOperations(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("moduleTestPanel"));
     setAccessibleName(QStringLiteral("模块测试"));
-    setFont(QFont(QStringLiteral("SimSun"), 9));
+    setFont(PanelFont());
     setFixedSize(CDialogUnits(font()).Size(kPanelWidthUnits, kPanelHeightUnits));
     CreateControls();
     ConnectHandlers();

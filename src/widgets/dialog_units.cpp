@@ -2,9 +2,19 @@
 
 #include <QFontMetrics>
 
+namespace {
+const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+constexpr int kAlphabetLength = 52;
+} // namespace
+
+// The character width is the mean advance of the 52 Latin letters, rounded, as dialog base
+// units are measured. The font's own average width would not do: a CJK font counts its
+// full-width glyphs in it (WenQuanYi Micro Hei at 9 points gives 8 pixels against 7 for the
+// letters), which would stretch every layout sideways.
 CDialogUnits::CDialogUnits(const QFont& font) {
     const QFontMetrics metrics(font);
-    m_nCharWidth = std::max(1, metrics.averageCharWidth());
+    const int letters = metrics.horizontalAdvance(QString::fromLatin1(kAlphabet));
+    m_nCharWidth = std::max(1, (letters / (kAlphabetLength / 2) + 1) / 2);
     m_nCharHeight = std::max(1, metrics.height());
 }
 

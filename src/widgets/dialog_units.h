@@ -1,6 +1,6 @@
 #pragma once
-// Dialog units to pixels: horizontal units are a quarter of the font's average character width,
-// vertical units an eighth of its height, as dialog layouts are drawn.
+// Dialog units to pixels: horizontal units are a quarter of the mean width of the font's Latin
+// letters, vertical units an eighth of its height, as dialog layouts are drawn.
 #include <QFont>
 #include <QRect>
 

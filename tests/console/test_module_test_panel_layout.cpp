@@ -6,10 +6,13 @@
 #include "protocol/buffers.h"
 #include "serial/shared_settings.h"
 #include "support/dialog_geometry.h"
+#include "widgets/panel_font.h"
 
 #include <QAccessible>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -298,11 +301,47 @@ private slots:
                  ExpectedPixels(driver.Panel().font(), QRect(0, 0, 643, 444)).size());
     }
 
+    // A family the system has and draws Chinese with, not a Latin stand-in for "SimSun".
     void panelFontIsTheNinePointDialogFont() {
         CPanelDriver driver;
-        QCOMPARE(driver.Panel().font().pointSize(), 9);
-        QCOMPARE(driver.Panel().font().family(), QStringLiteral("SimSun"));
+        const QFont font = driver.Panel().font();
+        QCOMPARE(font.pointSize(), 9);
+        QCOMPARE(QFontInfo(font).family(), PanelFont().family());
+        QVERIFY(QFontDatabase::writingSystems(font.family())
+                    .contains(QFontDatabase::SimplifiedChinese));
         QCOMPARE(driver.Control(1005)->font().pointSize(), 9);
+    }
+
+    // With the font the program resolves here, no visible caption is cut by its control.
+    void everyCaptionFitsItsControl() {
+        CPanelDriver driver;
+        int checked = 0;
+        for (QWidget* child :
+             driver.Panel().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            QSize room;
+            const QString caption = Caption(child, &room);
+            if (!child->isVisible() || caption.isEmpty())
+                continue;
+            const QFontMetrics metrics = child->fontMetrics(); // the lines' own height
+            const QSize needed(metrics.size(0, caption).width(),
+                               metrics.height() + metrics.lineSpacing() * caption.count('\n'));
+            QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                     qPrintable(caption));
+            ++checked;
+        }
+        QCOMPARE(checked, 46);
+    }
+
+    // The eight command bytes, the widest hexadecimal digits too, stay on the first line.
+    void commandDisplayShowsItsBytesOnOneLine() {
+        CPanelDriver driver;
+        auto* display = qobject_cast<QPlainTextEdit*>(driver.Control(1002));
+        for (const QString& param : {QString(), QStringLiteral("DB")}) {
+            if (!param.isEmpty())
+                driver.SelectWithParams(1021, param, param, param);
+            QCOMPARE(display->toPlainText().size(), 24);
+            QCOMPARE(display->document()->lineCount(), 1);
+        }
     }
 
     void typedParametersBecomeUpperCase_data() {
@@ -332,6 +371,25 @@ private slots:
     }
 
 private:
+    // A button's, label's or frame's caption, and the room its control draws it in.
+    static QString Caption(QWidget* control, QSize* room) {
+        *room = control->contentsRect().size();
+        if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+            *room -= QSize(16, 0); // the title's indent and padding
+            return frame->title();
+        }
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        if (!button)
+            return qobject_cast<QLabel*>(control) ? ControlText(control) : QString();
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const auto contents = button->inherits("QRadioButton") ? QStyle::SE_RadioButtonContents
+                              : button->inherits("QCheckBox")  ? QStyle::SE_CheckBoxContents
+                                                               : QStyle::SE_PushButtonContents;
+        *room = button->style()->subElementRect(contents, &option, button).size();
+        return button->text();
+    }
     static QRect PixelRect(const QWidget& panel, const QRect& units) {
         return ExpectedPixels(panel.font(), units);
     }
