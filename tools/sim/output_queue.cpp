@@ -4,18 +4,33 @@
 
 namespace sim {
 
-void COutputQueue::Add(const QByteArray& bytes, qint64 nowMs, int splitMs) {
+void COutputQueue::Add(const QByteArray& bytes, qint64 nowMs, int splitMs, int chunkBytes,
+                       int bitsPerSecond) {
     if (bytes.isEmpty())
         return;
-    // A reply never overtakes the pause of the one before it.
+    // A reply never overtakes the pause or the line time of the one before it.
     const qint64 start = m_pieces.empty() ? nowMs : std::max(nowMs, m_pieces.back().dueMs);
     if (splitMs < 0 || bytes.size() < 2) {
-        m_pieces.push_back({bytes, start});
+        AddChunks(bytes, start, chunkBytes, bitsPerSecond);
         return;
     }
     const int half = int(bytes.size() / 2);
-    m_pieces.push_back({bytes.left(half), start});
-    m_pieces.push_back({bytes.mid(half), start + splitMs});
+    AddChunks(bytes.left(half), start, chunkBytes, bitsPerSecond);
+    AddChunks(bytes.mid(half), m_pieces.back().dueMs + splitMs, chunkBytes, bitsPerSecond);
+}
+
+void COutputQueue::AddChunks(const QByteArray& bytes, qint64 startMs, int chunkBytes,
+                             int bitsPerSecond) {
+    if (chunkBytes <= 0 || bitsPerSecond <= 0) {
+        m_pieces.push_back({bytes, startMs});
+        return;
+    }
+    // Due times count from the start, so rounding never adds up over a long reply.
+    for (qsizetype at = 0; at < bytes.size(); at += chunkBytes) {
+        const qint64 crossed = std::min<qint64>(at + chunkBytes, bytes.size());
+        const qint64 wireMs = (crossed * 10 * 1000 + bitsPerSecond - 1) / bitsPerSecond;
+        m_pieces.push_back({bytes.mid(at, chunkBytes), startMs + wireMs});
+    }
 }
 
 QByteArray COutputQueue::Due(qint64 nowMs) const {

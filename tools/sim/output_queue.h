@@ -1,6 +1,7 @@
 #pragma once
 // What the module still has to write, as pieces that are due at given times: a reply goes out
-// whole, or in two halves with a pause between them. Pieces keep their order.
+// whole, or in two halves with a pause between them, and either way may be cut into chunks that
+// are each due once their bytes have crossed the line. Pieces keep their order.
 #include <QByteArray>
 #include <deque>
 
@@ -9,7 +10,10 @@ namespace sim {
 class COutputQueue {
 public:
     // splitMs < 0: one piece due now; otherwise two halves, the second splitMs later.
-    void Add(const QByteArray& bytes, qint64 nowMs, int splitMs);
+    // chunkBytes > 0: each of those in chunks of that size, each due when its last byte has
+    // crossed a line of bitsPerSecond (10 bits a byte); the pause follows the first half's end.
+    void Add(const QByteArray& bytes, qint64 nowMs, int splitMs, int chunkBytes = 0,
+             int bitsPerSecond = 0);
     bool Empty() const { return m_pieces.empty(); }
     // Bytes that may be written now (the rest of the first due piece); empty when none is due.
     QByteArray Due(qint64 nowMs) const;
@@ -21,6 +25,8 @@ public:
     void Clear() { m_pieces.clear(); }
 
 private:
+    void AddChunks(const QByteArray& bytes, qint64 startMs, int chunkBytes, int bitsPerSecond);
+
     struct CPiece {
         QByteArray bytes;
         qint64 dueMs;

@@ -85,6 +85,26 @@ bool CPseudoTerminal::Link(const QString& path, QString& error) {
     return true;
 }
 
+int CPseudoTerminal::LineRate() const {
+    termios tio{};
+    if (m_nSlave < 0 || tcgetattr(m_nSlave, &tio) != 0)
+        return 0;
+    switch (cfgetospeed(&tio)) {
+    case B9600:
+        return 9600;
+    case B19200:
+        return 19200;
+    case B38400:
+        return 38400;
+    case B57600:
+        return 57600;
+    case B115200:
+        return 115200;
+    default:
+        return 0;
+    }
+}
+
 void CPseudoTerminal::Close() {
     if (!m_strLink.isEmpty()) {
         const QByteArray local = m_strLink.toLocal8Bit();

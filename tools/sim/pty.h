@@ -20,6 +20,10 @@ public:
     // Closes both sides and removes the link if it still points at this device.
     void Close();
 
+    // The rate the host set on the device in bits per second when it is one of 9,600 to
+    // 115,200, else 0. The pseudo-terminal itself carries bytes at any speed; it only keeps it.
+    int LineRate() const;
+
     int MasterFd() const { return m_nMaster; }
     int SlaveFd() const { return m_nSlave; }
     QString DevicePath() const { return m_strDevice; }

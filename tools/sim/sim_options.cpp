@@ -107,6 +107,12 @@ const std::vector<COptionEntry>& OptionEntries() {
          SetMuted},
         {"split-ms", "N", "Send each reply in two pieces with a pause of N ms between them.",
          [](CSimOptions& o, const QString& v) { return ParseCount(v, 0, 60000, o.splitMs); }},
+        {"chunk", "BYTES",
+         "Deliver everything sent in pieces of BYTES bytes, each written once its bytes would "
+         "have crossed the line at 10 bits a byte, as USB serial adapters hand data over in "
+         "packets. The rate is the one the host set on the pseudo-terminal, or the module's own "
+         "(19,200 until the rate command changes it) when that is not one of 9,600 to 115,200.",
+         [](CSimOptions& o, const QString& v) { return ParseCount(v, 1, 65536, o.chunkBytes); }},
         {"noise", "N", "Send N bytes of noise (never 0xF5) before each download acknowledgement.",
          [](CSimOptions& o, const QString& v) {
              return ParseCount(v, 0, 4096, o.faults.noiseBytes);

@@ -125,7 +125,19 @@ void CSimServer::Send(const CAnswer& answer, qint64 now) {
     m_log.Frame(now, "TX", "", answer.reply);
     if (m_output.Empty())
         m_nLastWriteMs = now;
-    m_output.Add(answer.noise + answer.reply, now, m_options.splitMs);
+    m_output.Add(answer.noise + answer.reply, now, m_options.splitMs, m_options.chunkBytes,
+                 LineRate());
+}
+
+// The rate paced output crosses the line at: the one the host set on the device, which a module
+// talking to it must share; the module's own when the device shows none of the rates.
+int CSimServer::LineRate() const {
+    constexpr int kModuleRates[] = {9600, 19200, 38400, 57600, 115200}; // indices 1 to 5
+    const int hostRate = m_pty.LineRate();
+    const int index = m_module.State().RateIndex();
+    if (hostRate > 0)
+        return hostRate;
+    return index >= 1 && index <= 5 ? kModuleRates[index - 1] : 19200;
 }
 
 void CSimServer::WriteOutput(qint64 now) {

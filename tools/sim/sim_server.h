@@ -1,7 +1,7 @@
 #pragma once
 // The serving loop: reads what the host writes on the pseudo-terminal, hands the frames to the
-// module, writes the answers (whole or split, as asked) and logs both directions. Single-threaded;
-// everything waits in one poll().
+// module, writes the answers (whole, split or in chunks at the line rate, as asked) and logs both
+// directions. Single-threaded; everything waits in one poll().
 #include "frame_reader.h"
 #include "output_queue.h"
 #include "sim_log.h"
@@ -28,6 +28,7 @@ private:
     void TakeStaleFrames(qint64 now);
     void Handle(const CFrame& frame, qint64 now);
     void Send(const CAnswer& answer, qint64 now);
+    int LineRate() const;
     void WriteOutput(qint64 now);
     void WriteProgramImage(qint64 now);
 
