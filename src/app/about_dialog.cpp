@@ -1,6 +1,7 @@
 #include "about_dialog.h"
 
 #include "widgets/dialog_units.h"
+#include "widgets/panel_font.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -8,7 +9,7 @@
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("关于 Morvane"));
-    setFont(QFont(QStringLiteral("SimSun"), 9));
+    setFont(PanelFont());
     const CDialogUnits du(font());
     setFixedSize(du.Size(235, 55));
 

@@ -7,15 +7,21 @@
 #include "serial/comm_setup_panel.h"
 #include "serial/port_operations.h"
 #include "widgets/dialog_units.h"
+#include "widgets/panel_font.h"
+
+namespace {
+constexpr int kFormWidthUnits = 320;
+constexpr int kFormHeightUnits = 200;
+} // namespace
 
 CMorvaneView::CMorvaneView(QWidget* parent) : QScrollArea(parent), m_pForm(new QWidget) {
     setObjectName(QStringLiteral("view"));
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
-    // The view scrolls over its own empty form of 320 x 200 units; the panels keep their own
-    // size and place at the form's top-left corner.
-    m_pForm->setFont(QFont(QStringLiteral("SimSun"), 9));
-    m_pForm->setMinimumSize(CDialogUnits(m_pForm->font()).Size(320, 200));
+    // The view scrolls over its own empty form of 320 x 200 units, grown to the panel on show
+    // (see ScrollOver); the panels keep their own size and place at the form's top-left corner.
+    m_pForm->setFont(PanelFont());
+    m_pForm->setMinimumSize(CDialogUnits(m_pForm->font()).Size(kFormWidthUnits, kFormHeightUnits));
     setWidget(m_pForm);
 
     m_pSettings = new CCommSetupDlg(m_pForm);
@@ -73,6 +79,15 @@ void CMorvaneView::OnProgramDownload() {
     SwitchTo(kPanelDownload);
 }
 
+// The form takes at least the size of the panel on show, so that on a small screen the view
+// scrolls to every control of it (the test panel is taller than a 768-pixel screen leaves).
+void CMorvaneView::ScrollOver(const QWidget& panel) {
+    const QSize form = CDialogUnits(m_pForm->font())
+                           .Size(kFormWidthUnits, kFormHeightUnits)
+                           .expandedTo(panel.size());
+    m_pForm->setMinimumSize(form);
+}
+
 void CMorvaneView::SwitchTo(int panel) {
     // Whatever the panels being left were collecting ends here, before their ports are
     // closed under them; a download in flight says so.
@@ -86,6 +101,7 @@ void CMorvaneView::SwitchTo(int panel) {
         if (other != panel)
             PanelWidget(other)->hide();
     PanelWidget(panel)->show();
+    ScrollOver(*PanelWidget(panel));
 
     CMSComm* comms[3] = {&CommOf(kPanelSettings), &CommOf(kPanelTest), &CommOf(kPanelDownload)};
     PortHandOver(comms, 3, CommOf(panel), window());

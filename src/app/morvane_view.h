@@ -35,6 +35,7 @@ signals:
 
 private:
     void SwitchTo(int panel);
+    void ScrollOver(const QWidget& panel);
     CMSComm& CommOf(int panel) const;
 
     QWidget* m_pForm;

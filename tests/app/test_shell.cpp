@@ -16,10 +16,10 @@
 #include "widgets/panel_timers.h"
 
 #include <QAction>
-#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -236,6 +236,18 @@ private slots:
         QCOMPARE(bar->actions().size(), 3);
         QCOMPARE(bar->actions()[0]->toolTip(), QString("设置"));
         QCOMPARE(bar->actions()[2]->toolTip(), QString("程序下载"));
+    }
+
+    // In a 1366 x 768 window the view scrolls to the test panel's lowest control, the image.
+    void theBottomOfTheTestPanelCanBeReached() {
+        CScriptedPrompts prompts;
+        CMainFrame frame;
+        frame.View().ShowStartPanel();
+        frame.resize(1366, 768);
+        frame.show();
+        QWidget* image = frame.View().TestPanel().Control(1011);
+        frame.View().ensureWidgetVisible(image, 0, 0);
+        QCOMPARE(image->visibleRegion().boundingRect(), image->rect());
     }
 
     void lockKeyPanesFollowTheLockKeys() {
