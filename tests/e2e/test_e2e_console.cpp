@@ -209,6 +209,17 @@ private slots:
         QCOMPARE(rig.LineTroubles(), QStringList());
     }
 
+    void largestImageInPacketsAtTheLineRate() {
+        g_nBaudIndex = 3; // 38,400 bit/s: a 64-byte packet takes 17 ms
+        CConsoleRig rig({"--image", "304x304", "--chunk", "64"});
+        QVERIFY2(rig.IsReady(), qPrintable(rig.NotReadyReason()));
+        rig.Click(kHighResolutionCheck);
+        const QDeadlineTimer paced(24000); // 92,427 bytes of 10 bits at 38,400 bit/s
+        QCOMPARE(rig.SendAndAwaitResult(40000), QStringLiteral("指纹采集成功"));
+        QCOMPARE(DumpBytes(rig).size(), 92427);
+        QVERIFY(paced.hasExpired());
+    }
+
     void featureUploadSavedAndDownloaded_data() {
         QTest::addColumn<int>("radio");
         QTest::addColumn<QString>("p1");
