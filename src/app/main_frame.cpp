@@ -5,18 +5,22 @@
 #include "lock_key_indicators.h"
 #include "morvane_doc.h"
 #include "morvane_view.h"
+#include "reply_wait_status.h"
 #include "toolbar_images.h"
 
+#include "console/module_test_panel.h"
+#include "download/download_panel.h"
+#include "serial/comm_setup_panel.h"
 #include "widgets/prompts.h"
 #include "widgets/user_changes.h"
 
 #include <QAction>
-#include <QWindowStateChangeEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSaveFile>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWindowStateChangeEvent>
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), m_pDoc(new CMorvaneDoc(this)) {
     setWindowTitle(QStringLiteral("Morvane"));
@@ -29,6 +33,12 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), m_pDoc(new CMorva
     m_pView = new CMorvaneView(this);
     setCentralWidget(m_pView);
     connect(m_pView, &CMorvaneView::PanelChanged, this, &CMainFrame::UpdateCommandStates);
+    // A silent module shows in the message pane; choosing a panel ends the wait.
+    m_pReplyWait = new CReplyWaitStatus(m_pReady, this);
+    for (CMSComm* comm : {&m_pView->SettingsPanel().Comm(), &m_pView->TestPanel().Comm(),
+                          &m_pView->DownloadPanel().Comm()})
+        m_pReplyWait->Watch(*comm);
+    connect(m_pView, &CMorvaneView::PanelChanged, m_pReplyWait, &CReplyWaitStatus::Reset);
     UpdateCommandStates();
 }
 
@@ -123,9 +133,9 @@ void CMainFrame::changeEvent(QEvent* event) {
     if (event->type() != QEvent::WindowStateChange || !m_fittedSize.isValid())
         return;
     const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-    const bool restored = (change->oldState() & Qt::WindowMaximized) &&
-                          !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized |
-                                             Qt::WindowFullScreen));
+    const bool restored =
+        (change->oldState() & Qt::WindowMaximized) &&
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
     if (restored)
         resize(m_fittedSize);
 }

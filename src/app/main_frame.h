@@ -8,6 +8,7 @@
 class CMorvaneView;
 class CMorvaneDoc;
 class CLockKeyIndicators;
+class CReplyWaitStatus;
 class QAction;
 class QLabel;
 
@@ -24,6 +25,7 @@ public:
     QAction* ProgramDownloadAction() const { return m_pProgramDownload; }
     QAction* AboutAction() const { return m_pAbout; }
     QLabel* ReadyPane() const { return m_pReady; }
+    CReplyWaitStatus& ReplyWait() { return *m_pReplyWait; }
     const CRecentFileList& RecentFiles() const { return m_recentFiles; }
 
     // Checks each of the three panel commands exactly when its panel is on show.
@@ -50,6 +52,7 @@ private:
     CMorvaneView* m_pView;
     CLockKeyIndicators* m_pLockKeys = nullptr;
     QLabel* m_pReady = nullptr;
+    CReplyWaitStatus* m_pReplyWait = nullptr;
     QAction* m_pCommSettings = nullptr;
     QAction* m_pModuleTest = nullptr;
     QAction* m_pProgramDownload = nullptr;

@@ -61,9 +61,10 @@ QByteArray CMSComm::Input() {
 }
 
 bool CMSComm::Output(const QByteArray& bytes) {
-    if (!m_pBackend->IsOpen())
+    if (!m_pBackend->IsOpen() || !m_pBackend->Write(bytes))
         return false;
-    return m_pBackend->Write(bytes);
+    emit Transmitted();
+    return true;
 }
 
 int CMSComm::InBufferCount() const {
@@ -71,6 +72,7 @@ int CMSComm::InBufferCount() const {
 }
 
 void CMSComm::OnBytesArrived() {
+    emit BytesReceived();
     if (m_nRThreshold <= 0 || m_bCommPending)
         return;
     if (m_pBackend->BytesAvailable() < m_nRThreshold)

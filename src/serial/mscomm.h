@@ -57,6 +57,12 @@ signals:
     void OnComm();
     // The device went away while open; the port is closed now.
     void PortLost();
+    // Raised at once, whatever RThreshold says, for whoever shows the state of the line (the
+    // main window's status bar); a handler must not call back into the control. Output has
+    // queued bytes on the open port:
+    void Transmitted();
+    // and bytes have arrived from the device.
+    void BytesReceived();
 
 private:
     void OnBytesArrived();

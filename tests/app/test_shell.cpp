@@ -3,6 +3,7 @@
 #include "app/main_frame.h"
 #include "app/morvane_app.h"
 #include "app/morvane_view.h"
+#include "app/reply_wait_status.h"
 #include "console/module_test_panel.h"
 #include "download/download_panel.h"
 #include "protocol/buffers.h"
@@ -236,6 +237,47 @@ private slots:
         QCOMPARE(bar->actions().size(), 3);
         QCOMPARE(bar->actions()[0]->toolTip(), QString("设置"));
         QCOMPARE(bar->actions()[2]->toolTip(), QString("程序下载"));
+    }
+
+    // A command goes out on a panel: the message pane waits for the module, names the line when
+    // 2 s pass in silence, and reads "就绪" again when a byte comes or the panel changes. The
+    // panels' own timers and prompts are left alone.
+    void silentModuleShowsInTheStatusBar_data() {
+        QTest::addColumn<int>("panel");
+        QTest::addColumn<bool>("silent");   // the 2 s pass before the end
+        QTest::addColumn<bool>("byteEnds"); // a byte ends the wait, else a panel switch
+        QTest::newRow("test, answered") << int(kPanelTest) << false << true;
+        QTest::newRow("test, silent, late byte") << int(kPanelTest) << true << true;
+        QTest::newRow("test, silent, switch") << int(kPanelTest) << true << false;
+        QTest::newRow("settings rate command") << int(kPanelSettings) << true << true;
+        QTest::newRow("download start request") << int(kPanelDownload) << true << true;
+    }
+    void silentModuleShowsInTheStatusBar() {
+        QFETCH(int, panel);
+        QFETCH(bool, silent);
+        QFETCH(bool, byteEnds);
+        CScriptedPrompts prompts;
+        CMainFrame frame;
+        QAction* actions[] = {nullptr, frame.CommSettingsAction(), frame.ModuleTestAction(),
+                              frame.ProgramDownloadAction()};
+        actions[panel]->trigger();
+        auto* comm = frame.View().PanelWidget(panel)->findChild<CMSComm*>();
+        QVERIFY(comm->Output(QByteArray::fromHex("F509000000000909F5")));
+        const QString line = "COM1 " + DeviceForPort(1) + " 19200";
+        QCOMPARE(frame.ReadyPane()->text(), "等待模块回复… " + line);
+        QCOMPARE(frame.ReplyWait().Timers().Period(CReplyWaitStatus::kSilenceTimer), 2000);
+        if (silent)
+            frame.ReplyWait().OnTimer(CReplyWaitStatus::kSilenceTimer);
+        if (silent) // the line and what to check
+            QCOMPARE(frame.ReadyPane()->text(),
+                     "模块无应答：" + line + "。请检查连线、模块电源和波特率");
+        if (byteEnds)
+            FakeOf(*comm)->PushModuleBytes(QByteArray(1, '\xF5'));
+        else
+            actions[kPanelSettings]->trigger();
+        QCOMPARE(frame.ReadyPane()->text(), QString("就绪"));
+        QVERIFY(!frame.ReplyWait().Timers().AnyRunning());
+        QVERIFY(!frame.View().TestPanel().Timers().AnyRunning() && prompts.m_messages.isEmpty());
     }
 
     // In a 1366 x 768 window the view scrolls to the test panel's lowest control, the image.
