@@ -14,6 +14,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setFixedSize(du.Size(235, 55));
 
     auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("icon"));
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     icon->setGeometry(du.Rect(11, 17, 20, 20));
 

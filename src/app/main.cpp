@@ -4,6 +4,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    CMorvaneApp::InstallToolkitTranslation();
     CMorvaneApp app;
     if (!app.InitInstance())
         return 1;

@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QScreen>
+#include <QTranslator>
 
 CMorvaneApp::CMorvaneApp() = default;
 CMorvaneApp::~CMorvaneApp() = default;
@@ -14,7 +16,24 @@ void CMorvaneApp::SetApplicationIdentity() {
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Morvane"));
     QApplication::setApplicationDisplayName(QString());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/morvane/morvane.svg")));
+    QApplication::setWindowIcon(ProgramIcon());
+}
+
+QIcon CMorvaneApp::ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/morvane/morvane-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+bool CMorvaneApp::InstallToolkitTranslation() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_zh_CN"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
 }
 
 bool CMorvaneApp::InitInstance() {

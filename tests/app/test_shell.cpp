@@ -1,3 +1,4 @@
+#include "app/about_dialog.h"
 #include "app/current_panel.h"
 #include "app/lock_key_indicators.h"
 #include "app/main_frame.h"
@@ -12,6 +13,7 @@
 #include "serial/port_map.h"
 #include "serial/shared_settings.h"
 #include "support/accessible_toggle.h"
+#include "support/dialog_geometry.h"
 #include "support/fake_serial_backend.h"
 #include "support/scripted_prompts.h"
 #include "widgets/panel_timers.h"
@@ -278,6 +280,15 @@ private slots:
         QCOMPARE(frame.ReadyPane()->text(), QString("就绪"));
         QVERIFY(!frame.ReplyWait().Timers().AnyRunning());
         QVERIFY(!frame.View().TestPanel().Timers().AnyRunning() && prompts.m_messages.isEmpty());
+    }
+
+    void iconShowsInTheAboutBoxAndTheWindow() {
+        CMorvaneApp::SetApplicationIdentity();
+        CAboutDlg about;
+        QVERIFY(!about.windowIcon().pixmap(32, 32).isNull());
+        auto* icon = about.findChild<QLabel*>(QStringLiteral("icon"));
+        QCOMPARE(icon->pixmap().size(), QSize(32, 32));
+        QCOMPARE(icon->pos(), ExpectedPixels(about.font(), QRect(11, 17, 1, 1)).topLeft());
     }
 
     // In a 1366 x 768 window the view scrolls to the test panel's lowest control, the image.
