@@ -475,10 +475,16 @@ private slots:
         QCOMPARE(driver.Text(1094), QStringLiteral("1"));
         QCOMPARE(driver.Panel().m_nOperation, 8);
         ExpectStore(driver, 3, 0x30);
+        // Choices made while the batch runs change the panel's packet, never the next store.
+        driver.Click(1023); // "删除所有用户"
+        driver.Click(1087);
         driver.Reply(Packet(0x41, 0, 0, 0));
+        // The result text comes before the batch step, whose send of the next item clears it.
+        QCOMPARE(driver.Text(1007), QString());
         QCOMPARE(driver.Text(1094), QStringLiteral("2"));
         ExpectStore(driver, 7, 0x70);
         driver.Reply(Packet(0x41, 0, 0, 0));
+        QCOMPARE(driver.Text(1007), QStringLiteral("操作成功"));
         QVERIFY(driver.Writes().isEmpty());
         QVERIFY(g_bBatchActive); // finished; the next reply's step clears the flag
         driver.Reply(Packet(0x09, 0, 0, 0));
@@ -521,6 +527,26 @@ private slots:
         driver.Reply(Packet(0x09, 0, 0, 0));
         QVERIFY(driver.Writes().isEmpty());
         QCOMPARE(driver.Text(1094), QStringLiteral("1"));
+    }
+
+    // A batch item that cannot be written ends the batch, as a lost port does: the late reply
+    // to the item before sends nothing by itself.
+    void batchWriteFailureEndsTheBatch() {
+        CScriptedPrompts prompts;
+        CPanelDriver driver;
+        for (const char* name : {"1.fea", "2.fea", "3.fea"})
+            WriteBatchFile(name, 1);
+        driver.Click(1095);
+        driver.Click(1092);
+        ExpectStore(driver, 1, 1);
+        driver.Device().m_bFailWrites = true;
+        driver.Reply(Packet(0x41, 0, 0, 0));
+        QCOMPARE(prompts.m_messages, QStringList{QStringLiteral("Comm port error!")});
+        QVERIFY(!g_bBatchActive);
+        driver.Device().m_bFailWrites = false;
+        driver.Writes();
+        driver.Reply(Packet(0x41, 0, 0, 0));
+        QVERIFY(driver.Writes().isEmpty());
     }
 
     void batchWithoutFilesTellsSo() {
