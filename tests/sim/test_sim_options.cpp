@@ -94,8 +94,8 @@ private slots:
         const QString help = sim::SimHelpText();
         for (const char* option :
              {"--link PATH", "--log PATH", "--image WxH", "--users N", "--capacity N", "--seed S",
-              "--rc CMD=VALUE", "--mute CMD", "--split-ms N", "--chunk BYTES", "--noise N",
-              "--nak-every K", "--flash-out PATH", "--version-text TEXT", "--help"})
+              "--rc CMD=VALUE", "--mute CMD", "--split-ms N", "--chunk BYTES", "--latency-ms N",
+              "--noise N", "--nak-every K", "--flash-out PATH", "--version-text TEXT", "--help"})
             QVERIFY2(help.contains(QLatin1String(option)), option);
     }
 

@@ -5,22 +5,23 @@
 namespace sim {
 
 void COutputQueue::Add(const QByteArray& bytes, qint64 nowMs, int splitMs, int chunkBytes,
-                       int bitsPerSecond) {
+                       int bitsPerSecond, int latencyMs) {
     if (bytes.isEmpty())
         return;
     // A reply never overtakes the pause or the line time of the one before it.
     const qint64 start = m_pieces.empty() ? nowMs : std::max(nowMs, m_pieces.back().dueMs);
     if (splitMs < 0 || bytes.size() < 2) {
-        AddChunks(bytes, start, chunkBytes, bitsPerSecond);
+        AddChunks(bytes, start, chunkBytes, bitsPerSecond, latencyMs);
         return;
     }
     const int half = int(bytes.size() / 2);
-    AddChunks(bytes.left(half), start, chunkBytes, bitsPerSecond);
-    AddChunks(bytes.mid(half), m_pieces.back().dueMs + splitMs, chunkBytes, bitsPerSecond);
+    AddChunks(bytes.left(half), start, chunkBytes, bitsPerSecond, latencyMs);
+    AddChunks(bytes.mid(half), m_pieces.back().dueMs + splitMs, chunkBytes, bitsPerSecond,
+              latencyMs);
 }
 
 void COutputQueue::AddChunks(const QByteArray& bytes, qint64 startMs, int chunkBytes,
-                             int bitsPerSecond) {
+                             int bitsPerSecond, int latencyMs) {
     if (chunkBytes <= 0 || bitsPerSecond <= 0) {
         m_pieces.push_back({bytes, startMs});
         return;
@@ -29,7 +30,9 @@ void COutputQueue::AddChunks(const QByteArray& bytes, qint64 startMs, int chunkB
     for (qsizetype at = 0; at < bytes.size(); at += chunkBytes) {
         const qint64 crossed = std::min<qint64>(at + chunkBytes, bytes.size());
         const qint64 wireMs = (crossed * 10 * 1000 + bitsPerSecond - 1) / bitsPerSecond;
-        m_pieces.push_back({bytes.mid(at, chunkBytes), startMs + wireMs});
+        const bool partial = crossed - at < chunkBytes;
+        m_pieces.push_back(
+            {bytes.mid(at, chunkBytes), startMs + wireMs + (partial ? latencyMs : 0)});
     }
 }
 

@@ -12,8 +12,10 @@ public:
     // splitMs < 0: one piece due now; otherwise two halves, the second splitMs later.
     // chunkBytes > 0: each of those in chunks of that size, each due when its last byte has
     // crossed a line of bitsPerSecond (10 bits a byte); the pause follows the first half's end.
+    // A last chunk shorter than chunkBytes is held latencyMs more, as an adapter holds a packet
+    // that is not full until its latency timer runs out.
     void Add(const QByteArray& bytes, qint64 nowMs, int splitMs, int chunkBytes = 0,
-             int bitsPerSecond = 0);
+             int bitsPerSecond = 0, int latencyMs = 0);
     bool Empty() const { return m_pieces.empty(); }
     // Bytes that may be written now (the rest of the first due piece); empty when none is due.
     QByteArray Due(qint64 nowMs) const;
@@ -25,7 +27,8 @@ public:
     void Clear() { m_pieces.clear(); }
 
 private:
-    void AddChunks(const QByteArray& bytes, qint64 startMs, int chunkBytes, int bitsPerSecond);
+    void AddChunks(const QByteArray& bytes, qint64 startMs, int chunkBytes, int bitsPerSecond,
+                   int latencyMs);
 
     struct CPiece {
         QByteArray bytes;

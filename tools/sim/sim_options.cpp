@@ -113,6 +113,10 @@ const std::vector<COptionEntry>& OptionEntries() {
          "packets. The rate is the one the host set on the pseudo-terminal, or the module's own "
          "(19,200 until the rate command changes it) when that is not one of 9,600 to 115,200.",
          [](CSimOptions& o, const QString& v) { return ParseCount(v, 1, 65536, o.chunkBytes); }},
+        {"latency-ms", "N",
+         "With --chunk: hold a last piece shorter than BYTES N ms more, as an adapter holds a "
+         "packet that is not full until its latency timer runs out.",
+         [](CSimOptions& o, const QString& v) { return ParseCount(v, 0, 1000, o.latencyMs); }},
         {"noise", "N", "Send N bytes of noise (never 0xF5) before each download acknowledgement.",
          [](CSimOptions& o, const QString& v) {
              return ParseCount(v, 0, 4096, o.faults.noiseBytes);

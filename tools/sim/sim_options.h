@@ -13,6 +13,7 @@ struct CSimOptions {
     QString logPath;      // --log: every frame received and sent
     QString flashOutPath; // --flash-out: the received program image
     int splitMs = -1;     // --split-ms: each reply in two pieces with this pause (-1: whole)
+    int latencyMs = 0;    // --latency-ms: a short last chunk is held this long more
     int chunkBytes = 0;   // --chunk: output in pieces of this size at the line rate (0: whole)
     CModuleSettings module;
     CSimFaults faults;

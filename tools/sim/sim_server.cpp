@@ -126,7 +126,7 @@ void CSimServer::Send(const CAnswer& answer, qint64 now) {
     if (m_output.Empty())
         m_nLastWriteMs = now;
     m_output.Add(answer.noise + answer.reply, now, m_options.splitMs, m_options.chunkBytes,
-                 LineRate());
+                 LineRate(), m_options.latencyMs);
 }
 
 // The rate paced output crosses the line at: the one the host set on the device, which a module
