@@ -17,7 +17,10 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace {
 const QString kPanelName = QStringLiteral("通信设置");
@@ -29,6 +32,9 @@ const QString kSendCaption = QStringLiteral("发送命令");
 const QString kCloseCaption = QStringLiteral("关闭");
 const QString kPortErrorText = QStringLiteral("串口错误!");
 const QString kCommFailedText = QStringLiteral("通信失败!");
+
+// The port entry with its device ("COM1 — /dev/ttyUSB0, ...") that the dropped list of 1053 shows.
+constexpr int kPortEntryRole = Qt::UserRole + 1;
 
 constexpr int kReplyTimer = 1;
 constexpr int kReplyTimerPeriodMs = 100;
@@ -111,12 +117,32 @@ void SelectSilently(QComboBox& list, int position) {
     list.setCurrentIndex(position >= 0 && position < list.count() ? position : -1);
 }
 
+// The dropped list of 1053 shows each port with its device, cut at the right where the list is
+// too narrow; the entries keep their texts "COM1".."COM8", which the closed field shows.
+class CPortEntryDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QString entry = index.data(kPortEntryRole).toString();
+        if (!entry.isEmpty())
+            option->text = entry;
+    }
+};
+
 void FillRateList(QComboBox& list) {
     const QSignalBlocker blocker(list);
     for (int position = 0; position < kRateCount; ++position)
         list.addItem(RateListText(position));
 }
 } // namespace
+
+void CCloseUpComboBox::showPopup() {
+    emit DropDown();
+    QComboBox::showPopup();
+}
 
 void CCloseUpComboBox::hidePopup() {
     // Qt also calls this when the list itself is hidden or destroyed with its list closed;
@@ -143,13 +169,15 @@ CCommSetupDlg::CCommSetupDlg(QWidget* parent)
 
 CCommSetupDlg::~CCommSetupDlg() {
     // The child controls outlive this body; none of their signals may reach a dying panel.
-    for (QObject* control :
-         std::initializer_list<QObject*>{m_pPortList, m_pChangeBox, m_pPcRateList, m_pSendButton})
+    for (QObject* control : std::initializer_list<QObject*>{
+             m_pPortList, m_pPortList->lineEdit(), m_pChangeBox, m_pPcRateList, m_pSendButton})
         control->disconnect(this);
 }
 
 void CCommSetupDlg::CreateControls() {
-    m_pPortList = MakeList(new QComboBox(this), 1053, kPortLabel, true);
+    m_pPortList = new CCloseUpComboBox(this);
+    MakeList(m_pPortList, 1053, kPortLabel, true);
+    m_pPortList->view()->setItemDelegate(new CPortEntryDelegate(m_pPortList->view()));
     m_pClose = MakeButton(kCloseCaption, 2, this);
     m_pClose->setVisible(false);
     m_pSendButton = MakeButton(kSendCaption, 1012, this);
@@ -190,13 +218,11 @@ void CCommSetupDlg::LayOutControls() {
 void CCommSetupDlg::FillLists() {
     {
         const QSignalBlocker blocker(m_pPortList);
-        for (int position = 0; position < kPortCount; ++position) {
+        for (int position = 0; position < kPortCount; ++position)
             m_pPortList->addItem(PortListText(position));
-            m_pPortList->setItemData(position, DeviceForPort(position + 1), Qt::ToolTipRole);
-        }
     }
     SelectSilently(*m_pPortList, g_nCommPort - 1);
-    m_pPortList->setToolTip(DeviceForPort(g_nCommPort));
+    ShowPortDevices();
 
     FillRateList(*m_pPcRateList);
     m_pPcRateList->setEnabled(false);
@@ -221,6 +247,9 @@ void CCommSetupDlg::ConfigureInput() {
 void CCommSetupDlg::ConnectControls() {
     // activated: a user's choice, also of the entry already selected, which reopens the port.
     connect(m_pPortList, &QComboBox::activated, this, &CCommSetupDlg::OnPortSelChange);
+    // Enter after a typed device path; an entry's own text is an activation above instead.
+    connect(m_pPortList->lineEdit(), &QLineEdit::returnPressed, this, &CCommSetupDlg::OnPortTyped);
+    connect(m_pPortList, &CCloseUpComboBox::DropDown, this, &CCommSetupDlg::RefreshPortEntries);
     // Also a tick through the accessibility interface, which is no click; pushes stay quiet.
     ConnectUserChange(m_pChangeBox, this, [this] { OnChangeClicked(); });
     // Programmatic selections are made with the list's signals blocked, so this is the user's.
@@ -240,19 +269,60 @@ void CCommSetupDlg::PushToControls() {
     SetCheckedQuietly(m_pChangeBox, m_bChange == 1);
 }
 
+void CCommSetupDlg::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    RefreshPortEntries();
+}
+
+// The devices there now, bound to the port numbers; the current choice keeps its device while
+// that is still there, and the selection stays as it is.
+void CCommSetupDlg::RefreshPortEntries() {
+    RefreshPortMap();
+    ShowPortDevices();
+}
+
+void CCommSetupDlg::ShowPortDevices() {
+    for (int position = 0; position < m_pPortList->count(); ++position) {
+        const QString entry = PortEntryText(position + 1);
+        m_pPortList->setItemData(position, entry, Qt::ToolTipRole);
+        m_pPortList->setItemData(position, entry, kPortEntryRole);
+    }
+    m_pPortList->setToolTip(PortEntryText(g_nCommPort));
+    // The dropped list may grow to the width of the panel to show the devices.
+    QAbstractItemView* view = m_pPortList->view();
+    view->setMinimumWidth(std::min(view->sizeHintForColumn(0) + 2 * view->frameWidth(), width()));
+}
+
 void CCommSetupDlg::OnPortSelChange(int position) {
-    m_pPortList->setToolTip(DeviceForPort(position + 1));
+    ReopenPort(position + 1, QString());
+}
+
+// A device path typed into the edit field of 1053 and confirmed with Enter is opened as the
+// device of the current port number.
+void CCommSetupDlg::OnPortTyped() {
+    const QString typed = m_pPortList->currentText().trimmed();
+    if (typed.isEmpty() || m_pPortList->findText(typed, Qt::MatchFixedString) >= 0)
+        return;
+    ReopenPort(g_nCommPort, typed);
+    SelectSilently(*m_pPortList, g_nCommPort - 1); // the closed field shows "COMn" again
+}
+
+// The port choice, of an entry or of a typed device for the number chosen now.
+void CCommSetupDlg::ReopenPort(int port, const QString& typedDevice) {
+    if (!typedDevice.isEmpty())
+        BindTypedDevice(port, typedDevice);
     try {
         if (m_Comm.PortOpen())
             m_Comm.SetPortOpen(false);
         // The new number is kept even when the port fails to open; the next hand-over tries it.
-        g_nCommPort = position + 1;
+        g_nCommPort = port;
         m_Comm.SetCommPort(static_cast<short>(g_nCommPort));
         m_Comm.SetPortOpen(true);
         ApplyBaudRate(m_Comm, g_nBaudIndex);
     } catch (const CCommPortError&) {
         ShowMessage(this, kPortErrorText);
     }
+    ShowPortDevices();
     ConfigureInput();
 }
 

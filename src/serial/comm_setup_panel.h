@@ -11,14 +11,17 @@
 class CCoolButton;
 class QCheckBox;
 
-// A drop-down list that says when its dropped list closes, with or without a new choice.
+// A drop-down list that says when its list is about to drop down, and when the dropped list
+// closes, with or without a new choice.
 class CCloseUpComboBox : public QComboBox {
     Q_OBJECT
 public:
     using QComboBox::QComboBox;
+    void showPopup() override;
     void hidePopup() override;
 
 signals:
+    void DropDown();
     void CloseUp();
 };
 
@@ -39,8 +42,15 @@ public:
     // Collection ends without a check: timer 1 stops and the receive threshold is back at 1.
     void StopReplyCollection();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void OnPortSelChange(int position);
+    void OnPortTyped();
+    void ReopenPort(int port, const QString& typedDevice);
+    void RefreshPortEntries();
+    void ShowPortDevices();
     void OnChangeClicked();
     void OnPcRateSelChange(int position);
     void OnPcRateCloseUp();
@@ -60,7 +70,7 @@ private:
     void PullFromControls();
     void PushToControls();
 
-    QComboBox* m_pPortList = nullptr;          // 1053
+    CCloseUpComboBox* m_pPortList = nullptr;   // 1053
     CCoolButton* m_pClose = nullptr;           // 2, never shown
     CCoolButton* m_pSendButton = nullptr;      // 1012
     QCheckBox* m_pChangeBox = nullptr;         // 1022

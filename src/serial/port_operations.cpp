@@ -1,6 +1,7 @@
 #include "port_operations.h"
 
 #include "mscomm.h"
+#include "port_map.h"
 #include "rate_table.h"
 #include "shared_settings.h"
 
@@ -58,6 +59,8 @@ bool PortHandOver(CMSComm* const* panelComms, int panelCount, CMSComm& chosen, Q
         for (int i = 0; i < panelCount; ++i)
             if (panelComms[i]->PortOpen())
                 panelComms[i]->SetPortOpen(false);
+        // An adapter plugged in since the last look takes a free number now.
+        RefreshPortMap();
         chosen.SetCommPort(static_cast<short>(g_nCommPort));
         chosen.SetPortOpen(true);
         ApplyBaudRate(chosen, g_nBaudIndex);

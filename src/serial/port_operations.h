@@ -24,8 +24,9 @@ bool CollectReplyStep(CMSComm& comm, int limit);
 // receive event the hold threshold. True when the panel must (re)start its timer 1.
 bool OnReceiveEvent(CMSComm& comm, int holdThreshold);
 
-// Closes every open port of the panels (in the order given), opens the chosen one on
-// g_nCommPort and applies g_nBaudIndex. On failure shows "Comm port error!" and returns false.
+// Closes every open port of the panels (in the order given), binds the port numbers again from
+// the devices there now (the device of g_nCommPort stays while it is there), opens the chosen one
+// on g_nCommPort and applies g_nBaudIndex. On failure shows "Comm port error!" and returns false.
 bool PortHandOver(CMSComm* const* panelComms, int panelCount, CMSComm& chosen, QWidget* parent);
 
 // The text shown whenever a port cannot be opened or has gone away.

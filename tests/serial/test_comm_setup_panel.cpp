@@ -5,14 +5,15 @@
 #include "serial/port_map.h"
 #include "serial/shared_settings.h"
 #include "support/accessible_toggle.h"
+#include "support/dialog_geometry.h"
 #include "support/fake_serial_backend.h"
 #include "support/scripted_prompts.h"
 #include "widgets/cool_button.h"
-#include "support/dialog_geometry.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -25,6 +26,14 @@ QStringList Entries(const QComboBox* list) {
     for (int i = 0; i < list->count(); ++i)
         texts.append(list->itemText(i));
     return texts;
+}
+
+// The tooltips of the port entries, each "COMn — device, description".
+QStringList PortTips(const QComboBox* list) {
+    QStringList tips;
+    for (int i = 0; i < list->count(); ++i)
+        tips.append(list->itemData(i, Qt::ToolTipRole).toString());
+    return tips;
 }
 
 const QStringList kRateTexts{"9,600", "19,200", "38,400", "57,600", "115,200"};
@@ -139,11 +148,64 @@ private slots:
         CCommSetupDlg panel;
         qunsetenv("MORVANE_COM3");
         QComboBox* ports = List(panel, 1053);
-        QCOMPARE(ports->itemData(2, Qt::ToolTipRole).toString(), QString("/tmp/module-pty"));
-        for (int i = 0; i < ports->count(); ++i)
-            if (i != 2)
-                QCOMPARE(ports->itemData(i, Qt::ToolTipRole).toString(), DeviceForPort(i + 1));
-        QCOMPARE(ports->toolTip(), DeviceForPort(1));
+        const QStringList expected{"COM1 — /dev/ttyUSB0, fake adapter 0",
+                                   "COM2 — /dev/ttyUSB1, fake adapter 1", "COM3 — /tmp/module-pty",
+                                   "COM4 — /dev/ttyUSB2, fake adapter 2"};
+        QCOMPARE(PortTips(ports).mid(0, 4), expected);
+        QCOMPARE(ports->toolTip(), expected[0]);
+        // The dropped list shows the entries with their devices (not "COM1" alone, which fits
+        // the field), so it grows wider than the field.
+        QVERIFY(ports->view()->minimumWidth() > ports->width());
+    }
+
+    // The list is bound again when it drops down and when the panel is shown: a device keeps its
+    // number while it is there, so the current choice stays; new devices take free numbers.
+    void portListFollowsTheDevicesThere() {
+        CScriptedPrompts prompts;
+        CFakePortList devices({{"/dev/ttyUSB0", "CP2102 USB to UART", CPortKind::Adapter},
+                               {"/dev/ttyS0", "", CPortKind::Uart}});
+        g_nCommPort = 2;
+        CCommSetupDlg panel;
+        ShowAndWait(panel);
+        panel.Comm().SetPortOpen(true);
+        QComboBox* ports = List(panel, 1053);
+        QCOMPARE(PortTips(ports)[2], QString("COM3 — 无串口设备"));
+        devices.m_ports.prepend({"/dev/ttyACM0", "", CPortKind::Adapter});
+        ports->showPopup();
+        QTRY_VERIFY(ports->view()->isVisible());
+        QCOMPARE(PortTips(ports)[2], QString("COM3 — /dev/ttyACM0"));
+        QTest::keyClick(ports->view(), Qt::Key_Escape);
+        devices.m_ports[1].device = "/dev/ttyUSB1"; // unplugged and plugged in again
+        panel.hide();
+        ShowAndWait(panel);
+        QCOMPARE(PortTips(ports).mid(0, 3),
+                 QStringList({"COM1 — /dev/ttyUSB1, CP2102 USB to UART", "COM2 — /dev/ttyS0",
+                              "COM3 — /dev/ttyACM0"}));
+        QCOMPARE(ports->currentIndex(), 1);
+        QCOMPARE(FakeOf(panel.Comm())->m_nOpenCount, 1); // refreshing opens nothing
+    }
+
+    // A device path typed into the edit field and confirmed is opened as the chosen port's
+    // device; the field shows the port again.
+    void typedDevicePathIsOpened() {
+        CScriptedPrompts prompts;
+        g_nCommPort = 2;
+        CCommSetupDlg panel;
+        ShowAndWait(panel);
+        QComboBox* ports = List(panel, 1053);
+        CFakeSerialBackend::MissingDevices().insert("/dev/ttyUSB9");
+        for (const char* typed : {"/dev/ttyUSB9", "/dev/ttyUSB7"}) {
+            ports->lineEdit()->selectAll();
+            QTest::keyClicks(ports->lineEdit(), typed);
+            QTest::keyClick(ports->lineEdit(), Qt::Key_Return);
+        }
+        QCOMPARE(prompts.m_messages, QStringList{"串口错误!"});
+        QVERIFY(panel.Comm().PortOpen());
+        QCOMPARE(FakeOf(panel.Comm())->m_strDevice, QString("/dev/ttyUSB7"));
+        QCOMPARE(g_nCommPort, 2);
+        QCOMPARE(ports->currentText(), QString("COM2"));
+        QCOMPARE(ports->toolTip(), QString("COM2 — /dev/ttyUSB7, fake adapter 7"));
+        QCOMPARE(PortTips(ports)[7], QString("COM8 — 无串口设备")); // bound to one number only
     }
 
     void initialSelectionsFollowTheSharedSettings_data() {
@@ -190,7 +252,7 @@ private slots:
         QCOMPARE(fake->m_nCloseCount, 1);
         QCOMPARE(fake->m_nOpenCount, 2);
         QCOMPARE(fake->m_settings.baudRate, 57600);
-        QCOMPARE(List(panel, 1053)->toolTip(), DeviceForPort(4));
+        QCOMPARE(List(panel, 1053)->toolTip(), QString("COM4 — /dev/ttyUSB3, fake adapter 3"));
         QVERIFY(prompts.m_messages.isEmpty());
     }
 

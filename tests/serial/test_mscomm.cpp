@@ -117,14 +117,41 @@ private slots:
             QTEST(int(settings.baudRate), "rate");
     }
 
-    void portMap() {
-        QCOMPARE(PortListText(0), QString("COM1"));
-        QCOMPARE(PortListText(7), QString("COM8"));
-        qunsetenv("MORVANE_COM2");
-        QCOMPARE(DeviceForPort(2), QString("/dev/ttyS1"));
-        qputenv("MORVANE_COM2", "/tmp/sim-pty");
-        QCOMPARE(DeviceForPort(2), QString("/tmp/sim-pty"));
-        qunsetenv("MORVANE_COM2");
+    // reported: port names, with the UART type the system gives ("ttyS1 0": no UART behind it)
+    // or "usb" for a USB vendor id.
+    void portBinding_data() {
+        QTest::addColumn<QStringList>("reported");
+        QTest::addColumn<QString>("variable"); // "MORVANE_COM2=/dev/ttyUSB0", or none
+        QTest::addColumn<QStringList>("com1to4");
+        QTest::newRow("one adapter is COM1") << QStringList{"ttyS0 4", "ttyUSB0"} << ""
+                                             << QStringList{"/dev/ttyUSB0", "/dev/ttyS0", "", ""};
+        QTest::newRow("adapters first, in name order")
+            << QStringList{"ttyS0 4", "ttyUSB10", "ttyUSB2", "ttyACM0"} << ""
+            << QStringList{"/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyS0"};
+        QTest::newRow("UARTs that exist, after a USB vendor id")
+            << QStringList{"ttyS1 0", "ttyS4 4", "ttyAMA0", "ttyXR0 usb"} << ""
+            << QStringList{"/dev/ttyXR0", "/dev/ttyAMA0", "/dev/ttyS4", ""};
+        QTest::newRow("variable wins, the list fills the other numbers, once each")
+            << QStringList{"ttyUSB0", "ttyUSB1"} << "MORVANE_COM2=/dev/ttyUSB0"
+            << QStringList{"/dev/ttyUSB1", "/dev/ttyUSB0", "", ""};
+    }
+    void portBinding() {
+        QFETCH(QStringList, reported);
+        QFETCH(QString, variable);
+        CFakePortList ports;
+        for (const QString& entry : reported) {
+            const QString name = entry.section(' ', 0, 0), type = entry.section(' ', 1);
+            ports.m_ports.append({"/dev/" + name, "", PortKindOf(name, type == "usb", type)});
+        }
+        const QByteArray name = variable.section('=', 0, 0).toLatin1();
+        if (!name.isEmpty())
+            qputenv(name.constData(), variable.section('=', 1).toLocal8Bit());
+        QStringList bound;
+        for (int port = 1; port <= 4; ++port)
+            bound.append(DeviceForPort(port));
+        if (!name.isEmpty())
+            qunsetenv(name.constData());
+        QTEST(bound, "com1to4");
     }
 };
 

@@ -1,8 +1,13 @@
 // The real QSerialPort backend against a pseudo-terminal: bytes written arrive on the other end,
-// bytes from the other end raise a receive event, and a hang-up is noticed without a write.
+// bytes from the other end raise a receive event, a hang-up is noticed without a write, and a
+// port found in the system's device list reaches the module.
 #include "serial/mscomm.h"
 #include "serial/port_operations.h"
+#include "serial/shared_settings.h"
+#include "support/fake_serial_backend.h"
 #include "support/pty_pair.h"
+#include "support/scripted_prompts.h"
+#include "support/sim_process.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -64,6 +69,28 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(CCommPortError, comm.SetPortOpen(true));
         QVERIFY(!comm.PortOpen());
         qunsetenv("MORVANE_COM1");
+    }
+
+    // COM1 bound through the system's device list, with no MORVANE_COM1: the module simulator's
+    // pseudo-terminal is the one adapter reported, the hand-over opens it, and the module answers.
+    void portFromTheDeviceListReachesTheModule() {
+        QVERIFY(!qEnvironmentVariableIsSet("MORVANE_COM1"));
+        CSimProcess sim(QStringLiteral(MORVANE_SIM_PATH));
+        QVERIFY2(sim.IsRunning(), qPrintable(sim.ErrorOutput()));
+        CFakePortList devices({{sim.DevicePath(), "morvane-sim", CPortKind::Adapter}});
+        ResetSerialSettings();
+        CScriptedPrompts prompts;
+        CMSComm comm;
+        CMSComm* const all[] = {&comm};
+        QVERIFY(PortHandOver(all, 1, comm, nullptr));
+        QCOMPARE(comm.DeviceName(), sim.DevicePath());
+        const uint8_t userCount[8] = {0xF5, 0x09, 0x00, 0x00, 0x00, 0x00, 0x09, 0xF5};
+        QVERIFY(WriteBytes(comm, userCount, 8));
+        QByteArray reply;
+        QTRY_VERIFY_WITH_TIMEOUT((reply += comm.Input(), reply.size() >= 8), 5000);
+        QCOMPARE(reply.size(), 8); // F5 09 ... F5, the user count
+        QCOMPARE(reply.left(2) + reply.right(1), QByteArray::fromHex("F509F5"));
+        QVERIFY(prompts.m_messages.isEmpty());
     }
 };
 

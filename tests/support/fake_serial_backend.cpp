@@ -2,6 +2,13 @@
 
 #include "serial/mscomm.h"
 
+namespace {
+std::unique_ptr<CFakePortList>& InstalledPorts() {
+    static std::unique_ptr<CFakePortList> ports;
+    return ports;
+}
+} // namespace
+
 CFakeSerialBackend::CFakeSerialBackend(QObject* parent) : CSerialBackend(parent) {
     Instances().append(this);
 }
@@ -12,7 +19,7 @@ CFakeSerialBackend::~CFakeSerialBackend() {
 
 bool CFakeSerialBackend::Open(const QString& device, const CLineSettings& settings,
                               QString* error) {
-    if (MissingDevices().contains(device)) {
+    if (device.isEmpty() || MissingDevices().contains(device)) {
         if (error)
             *error = QStringLiteral("no such device: ") + device;
         return false;
@@ -80,15 +87,29 @@ void CFakeSerialBackend::Unplug() {
 
 void CFakeSerialBackend::Install() {
     SetSerialBackendFactory([] { return std::make_unique<CFakeSerialBackend>(); });
+    QList<CSerialPortEntry> adapters;
+    for (int n = 0; n < kPortCount; ++n)
+        adapters.append({QStringLiteral("/dev/ttyUSB%1").arg(n),
+                         QStringLiteral("fake adapter %1").arg(n), CPortKind::Adapter});
+    InstalledPorts().reset(); // a list it replaced would put its own provider back over this one
+    InstalledPorts() = std::make_unique<CFakePortList>(adapters);
 }
 
 void CFakeSerialBackend::Uninstall() {
     SetSerialBackendFactory({});
+    InstalledPorts().reset();
 }
 
 QSet<QString>& CFakeSerialBackend::MissingDevices() {
     static QSet<QString> devices;
     return devices;
+}
+
+CFakePortList::CFakePortList(QList<CSerialPortEntry> ports)
+    : m_ports(std::move(ports)), m_pPrevious(SetSerialPortProvider(this)) {}
+
+CFakePortList::~CFakePortList() {
+    SetSerialPortProvider(m_pPrevious);
 }
 
 QList<CFakeSerialBackend*>& CFakeSerialBackend::Instances() {

@@ -1,9 +1,12 @@
 #pragma once
 // An in-memory serial device for unit tests: the test pushes the module's bytes in and reads what
 // the host wrote. Devices can be marked missing, and a device can be "unplugged".
+// Also a port list as the system would report it.
+#include "serial/port_map.h"
 #include "serial/serial_backend.h"
 
 #include <QSet>
+#include <memory>
 
 class CFakeSerialBackend : public CSerialBackend {
     Q_OBJECT
@@ -33,10 +36,11 @@ public:
     int m_nCloseCount = 0;
     bool m_bFailWrites = false;
 
-    // Every CMSComm created after this gets a fresh fake backend.
+    // Every CMSComm created after this gets a fresh fake backend, and the system reports eight
+    // adapters, /dev/ttyUSB0 to /dev/ttyUSB7, so that COMn is /dev/ttyUSB<n-1>.
     static void Install();
     static void Uninstall();
-    // Devices that fail to open.
+    // Devices that fail to open as not found (so does a port with no device).
     static QSet<QString>& MissingDevices();
     // All fake backends alive, in creation order.
     static QList<CFakeSerialBackend*>& Instances();
@@ -45,6 +49,21 @@ private:
     bool m_bOpen = false;
     QByteArray m_waiting;
     QList<QByteArray> m_writes;
+};
+
+// What the system reports as its serial devices, while the object lives: it replaces the
+// provider of the port map and puts the previous one back when it goes. Change m_ports to plug
+// and unplug devices; the port map sees it at its next refresh.
+class CFakePortList : public CSerialPortProvider {
+public:
+    explicit CFakePortList(QList<CSerialPortEntry> ports = {});
+    ~CFakePortList() override;
+
+    QList<CSerialPortEntry> Ports() const override { return m_ports; }
+    QList<CSerialPortEntry> m_ports;
+
+private:
+    CSerialPortProvider* m_pPrevious;
 };
 
 // The fake behind a control created while the fake factory is installed.
