@@ -320,7 +320,7 @@ void CCommSetupDlg::ReopenPort(int port, const QString& typedDevice) {
         m_Comm.SetPortOpen(true);
         ApplyBaudRate(m_Comm, g_nBaudIndex);
     } catch (const CCommPortError&) {
-        ShowMessage(this, kPortErrorText);
+        ShowMessage(this, PortOpenErrorMessage(kPortErrorText, m_Comm));
     }
     ShowPortDevices();
     ConfigureInput();

@@ -54,6 +54,37 @@ const char* CommPortErrorText() {
     return "Comm port error!";
 }
 
+QString PortOpenErrorMessage(const QString& firstLine, const CMSComm& comm) {
+    const CPortOpenFailure& failure = comm.Backend()->OpenFailure();
+    const QString device = comm.DeviceName();
+    const QString port = PortListText(comm.CommPort() - 1);
+    // "COM1（/dev/ttyUSB0）", or the port alone where its name is the device
+    const QString where = device.isEmpty() || device == port
+                              ? port
+                              : port + QStringLiteral("（") + device + QStringLiteral("）");
+    QString why;
+    switch (failure.kind) {
+    case CPortFailure::NotFound:
+        why = device.isEmpty() ? QStringLiteral("没有对应的串口设备，请检查连接。")
+                               : QStringLiteral("找不到该设备，请检查连接。");
+        break;
+    case CPortFailure::InUse:
+        why = QStringLiteral("串口已被其他程序占用，请先关闭该程序。");
+        break;
+    case CPortFailure::NoPermission:
+        why = QStringLiteral("当前用户没有权限打开该串口。\n请将当前用户加入 ") +
+              (failure.group.isEmpty() ? QStringLiteral("dialout") : failure.group) +
+              QStringLiteral(" 组后重新登录。");
+        break;
+    default:
+        why = failure.detail.isEmpty()
+                  ? QStringLiteral("无法打开。")
+                  : QStringLiteral("无法打开（") + failure.detail + QStringLiteral("）。");
+        break;
+    }
+    return firstLine + QLatin1Char('\n') + where + QStringLiteral("：") + why;
+}
+
 bool PortHandOver(CMSComm* const* panelComms, int panelCount, CMSComm& chosen, QWidget* parent) {
     try {
         for (int i = 0; i < panelCount; ++i)
@@ -65,7 +96,7 @@ bool PortHandOver(CMSComm* const* panelComms, int panelCount, CMSComm& chosen, Q
         chosen.SetPortOpen(true);
         ApplyBaudRate(chosen, g_nBaudIndex);
     } catch (const CCommPortError&) {
-        ShowMessage(parent, QString::fromLatin1(CommPortErrorText()));
+        ShowMessage(parent, PortOpenErrorMessage(QString::fromLatin1(CommPortErrorText()), chosen));
         return false;
     }
     return true;

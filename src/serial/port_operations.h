@@ -1,5 +1,6 @@
 #pragma once
 // The per-panel port operations and the receive cycle that every panel follows.
+#include <QString>
 #include <cstdint>
 
 class CMSComm;
@@ -26,8 +27,14 @@ bool OnReceiveEvent(CMSComm& comm, int holdThreshold);
 
 // Closes every open port of the panels (in the order given), binds the port numbers again from
 // the devices there now (the device of g_nCommPort stays while it is there), opens the chosen one
-// on g_nCommPort and applies g_nBaudIndex. On failure shows "Comm port error!" and returns false.
+// on g_nCommPort and applies g_nBaudIndex. On failure shows "Comm port error!" with the port, its
+// device and why, and returns false.
 bool PortHandOver(CMSComm* const* panelComms, int panelCount, CMSComm& chosen, QWidget* parent);
 
 // The text shown whenever a port cannot be opened or has gone away.
 const char* CommPortErrorText();
+
+// The box for a port that comm failed to open: firstLine ("Comm port error!" or "串口错误!"),
+// then the port, its device and why (not found, in use, no permission with its fix). The same
+// failure always gives the same text.
+QString PortOpenErrorMessage(const QString& firstLine, const CMSComm& comm);

@@ -1,6 +1,45 @@
 #include "qt_serial_backend.h"
 
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace {
+// Whether the effective user may read and write the device node (Windows keeps no such
+// permissions on a port: there a refusal means another program has it).
+bool MayOpen(const QString& device) {
+#ifdef Q_OS_UNIX
+    return faccessat(AT_FDCWD, QFile::encodeName(device).constData(), R_OK | W_OK, AT_EACCESS) == 0;
+#else
+    Q_UNUSED(device);
+    return true;
+#endif
+}
+
+// The group of the device node when its members may read and write it, else "dialout", the
+// group of serial devices on Debian and its kin.
+QString GroupThatMayOpen(const QString& device) {
+    const QFileInfo node(QFileInfo(device).canonicalFilePath());
+    const QString group = node.group();
+    const auto groupReadWrite = QFile::ReadGroup | QFile::WriteGroup;
+    if (!group.isEmpty() && group != QLatin1String("root") &&
+        (node.permissions() & groupReadWrite) == groupReadWrite)
+        return group;
+    return QStringLiteral("dialout");
+}
+
+// The node Qt opens for a port name: a bare name such as "ttyUSB0" lies under /dev.
+QString DeviceNode(const QString& device) {
+#ifdef Q_OS_UNIX
+    if (!device.startsWith(QLatin1Char('/')))
+        return QStringLiteral("/dev/") + device;
+#endif
+    return device;
+}
+
 QSerialPort::Parity ToParity(char parity) {
     switch (parity) {
     case 'e':
@@ -16,14 +55,38 @@ QSerialPort::Parity ToParity(char parity) {
     }
 }
 
-QString OpenErrorText(QSerialPort::SerialPortError error, const QString& detail) {
+// Qt gives PermissionError both for a device that this user may not open and for one that another
+// program holds (its lock file, or an exclusive open); the device's own permissions tell which.
+CPortOpenFailure OpenFailureOf(QSerialPort::SerialPortError error, const QString& device,
+                               const QString& detail) {
+    CPortOpenFailure failure;
+    failure.detail = detail;
     switch (error) {
-    case QSerialPort::PermissionError:
-        return QStringLiteral("permission denied or port in use: ") + detail;
     case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("no such device: ") + detail;
+        failure.kind = CPortFailure::NotFound;
+        break;
+    case QSerialPort::PermissionError:
+        failure.kind = MayOpen(device) ? CPortFailure::InUse : CPortFailure::NoPermission;
+        if (failure.kind == CPortFailure::NoPermission)
+            failure.group = GroupThatMayOpen(device);
+        break;
     default:
-        return detail;
+        failure.kind = CPortFailure::Other;
+        break;
+    }
+    return failure;
+}
+
+QString OpenErrorText(const CPortOpenFailure& failure) {
+    switch (failure.kind) {
+    case CPortFailure::NotFound:
+        return QStringLiteral("no such device: ") + failure.detail;
+    case CPortFailure::InUse:
+        return QStringLiteral("port in use: ") + failure.detail;
+    case CPortFailure::NoPermission:
+        return QStringLiteral("permission denied: ") + failure.detail;
+    default:
+        return failure.detail;
     }
 }
 } // namespace
@@ -34,15 +97,30 @@ CQtSerialBackend::CQtSerialBackend(QObject* parent) : CSerialBackend(parent) {
 }
 
 bool CQtSerialBackend::Open(const QString& device, const CLineSettings& settings, QString* error) {
+    if (device.isEmpty()) { // no device is bound to the port
+        SetOpenFailure({CPortFailure::NotFound, QString(), QString()});
+        if (error)
+            *error = QStringLiteral("no device");
+        return false;
+    }
     m_port.setPortName(device);
     if (!m_port.open(QIODevice::ReadWrite)) {
+        SetOpenFailure(OpenFailureOf(m_port.error(), DeviceNode(device), m_port.errorString()));
         if (error)
-            *error = OpenErrorText(m_port.error(), m_port.errorString());
+            *error = OpenErrorText(OpenFailure());
         m_port.clearError();
         return false;
     }
+    SetOpenFailure({});
     m_port.clear(); // open() keeps bytes left in the driver from before
-    return Apply(settings);
+    if (Apply(settings))
+        return true;
+    // A line the device will not take counts as a failed open; the port is left closed.
+    SetOpenFailure({CPortFailure::Other, QString(), m_port.errorString()});
+    if (error)
+        *error = m_port.errorString();
+    Close();
+    return false;
 }
 
 void CQtSerialBackend::Close() {

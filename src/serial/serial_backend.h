@@ -14,6 +14,21 @@ struct CLineSettings {
     int stopBits = 1;
 };
 
+// Why a device could not be opened, as the backend can tell it.
+enum class CPortFailure {
+    None,
+    NotFound,     // no such device, or no device bound to the port
+    InUse,        // another program holds it
+    NoPermission, // this user may not open it
+    Other,
+};
+
+struct CPortOpenFailure {
+    CPortFailure kind = CPortFailure::None;
+    QString group;  // NoPermission: the group whose members may open the device
+    QString detail; // the system's own words
+};
+
 // Reads "19200,n,8,1"; false when the text is not of that form.
 bool ParseLineSettings(const QString& text, CLineSettings* out);
 
@@ -23,7 +38,8 @@ public:
     using QObject::QObject;
     ~CSerialBackend() override = default;
 
-    // Opens the device; on failure *error says why ("permission denied", "in use", ...).
+    // Opens the device; on failure *error says why ("permission denied", "in use", ...) and
+    // OpenFailure() tells the kind.
     virtual bool Open(const QString& device, const CLineSettings& settings, QString* error) = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
@@ -33,10 +49,19 @@ public:
     virtual QByteArray Read(qint64 maxBytes) = 0;
     virtual qint64 BytesAvailable() const = 0;
 
+    // Why the last Open failed; kind None after one that succeeded.
+    const CPortOpenFailure& OpenFailure() const { return m_openFailure; }
+
 signals:
     void BytesArrived();
     // The device went away (unplugged, hung up). The backend has closed itself.
     void DeviceLost();
+
+protected:
+    void SetOpenFailure(CPortOpenFailure failure) { m_openFailure = std::move(failure); }
+
+private:
+    CPortOpenFailure m_openFailure;
 };
 
 using SerialBackendFactory = std::function<std::unique_ptr<CSerialBackend>()>;

@@ -73,7 +73,8 @@ private slots:
         CFakeSerialBackend::MissingDevices().insert(DeviceForPort(1));
         CMorvaneApp app;
         QVERIFY(app.InitInstance());
-        QCOMPARE(prompts.m_messages, QStringList{"Comm port error!"});
+        QCOMPARE(prompts.m_messages,
+                 QStringList{"Comm port error!\nCOM1（/dev/ttyUSB0）：找不到该设备，请检查连接。"});
         QVERIFY(app.MainFrame()->View().TestPanel().isVisible());
         QVERIFY(app.MainFrame()->ModuleTestAction()->isChecked());
         QVERIFY(!app.MainFrame()->View().TestPanel().Comm().PortOpen());
@@ -131,7 +132,8 @@ private slots:
         g_nCommPort = 2;
         CFakeSerialBackend::MissingDevices().insert(DeviceForPort(2));
         frame.ProgramDownloadAction()->trigger();
-        QCOMPARE(prompts.m_messages, QStringList{"Comm port error!"});
+        QCOMPARE(prompts.m_messages,
+                 QStringList{"Comm port error!\nCOM2（/dev/ttyUSB1）：找不到该设备，请检查连接。"});
         QVERIFY(frame.View().DownloadPanel().isVisibleTo(&frame));
         QVERIFY(frame.ProgramDownloadAction()->isChecked());
         QVERIFY(!frame.ModuleTestAction()->isChecked());

@@ -186,7 +186,7 @@ private slots:
     }
 
     // A device path typed into the edit field and confirmed is opened as the chosen port's
-    // device; the field shows the port again.
+    // device; the field shows the port again, and a refusal names the typed device.
     void typedDevicePathIsOpened() {
         CScriptedPrompts prompts;
         g_nCommPort = 2;
@@ -199,7 +199,8 @@ private slots:
             QTest::keyClicks(ports->lineEdit(), typed);
             QTest::keyClick(ports->lineEdit(), Qt::Key_Return);
         }
-        QCOMPARE(prompts.m_messages, QStringList{"串口错误!"});
+        QCOMPARE(prompts.m_messages,
+                 QStringList{"串口错误!\nCOM2（/dev/ttyUSB9）：找不到该设备，请检查连接。"});
         QVERIFY(panel.Comm().PortOpen());
         QCOMPARE(FakeOf(panel.Comm())->m_strDevice, QString("/dev/ttyUSB7"));
         QCOMPARE(g_nCommPort, 2);
@@ -293,7 +294,8 @@ private slots:
         comm.SetPortOpen(true);
         comm.SetRThreshold(9000); // as during a collection
         ChooseFromDroppedList(List(panel, 1053), 2);
-        QCOMPARE(prompts.m_messages, QStringList{"串口错误!"});
+        QCOMPARE(prompts.m_messages,
+                 QStringList{"串口错误!\nCOM3（/dev/ttyUSB2）：找不到该设备，请检查连接。"});
         QCOMPARE(prompts.m_messageCaptions, QStringList{"Morvane"});
         QCOMPARE(g_nCommPort, 3); // kept: the next hand-over tries it
         QVERIFY(!comm.PortOpen());

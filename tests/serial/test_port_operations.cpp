@@ -18,6 +18,7 @@ private slots:
         ResetProtocolBuffers();
         ResetSerialSettings();
         CFakeSerialBackend::MissingDevices().clear();
+        CFakeSerialBackend::RefusedDevices().clear();
     }
 
     void rateTable_data() {
@@ -159,15 +160,41 @@ private slots:
         QVERIFY(prompts.m_messages.isEmpty());
     }
 
-    void handOverToAMissingPortSaysSoOnce() {
+    // The box names the port, its device and why; a second failure of the same kind gives the
+    // same text, which is what keeps a second box away while the first is open.
+    void handOverFailureSaysWhy_data() {
+        QTest::addColumn<int>("port");
+        QTest::addColumn<CPortFailure>("kind");
+        QTest::addColumn<QString>("message");
+        const QString first = QStringLiteral("Comm port error!\n");
+        QTest::newRow("missing") << 1 << CPortFailure::NotFound
+                                 << first + "COM1（/dev/ttyUSB0）：找不到该设备，请检查连接。";
+        QTest::newRow("no device for the number")
+            << 3 << CPortFailure::NotFound << first + "COM3：没有对应的串口设备，请检查连接。";
+        QTest::newRow("in use")
+            << 2 << CPortFailure::InUse
+            << first + "COM2（/dev/ttyUSB1）：串口已被其他程序占用，请先关闭该程序。";
+        QTest::newRow("no permission")
+            << 1 << CPortFailure::NoPermission
+            << first + "COM1（/dev/ttyUSB0）：当前用户没有权限打开该串口。\n"
+                       "请将当前用户加入 uucp 组后重新登录。";
+    }
+    void handOverFailureSaysWhy() {
+        QFETCH(int, port);
+        QFETCH(CPortFailure, kind);
+        CFakePortList ports(
+            {{"/dev/ttyUSB0", "", CPortKind::Adapter}, {"/dev/ttyUSB1", "", CPortKind::Adapter}});
         CScriptedPrompts prompts;
         CMSComm settings, test, download;
         CMSComm* all[3] = {&settings, &test, &download};
         QVERIFY(PortHandOver(all, 3, settings, nullptr));
-        CFakeSerialBackend::MissingDevices().insert(DeviceForPort(1));
+        g_nCommPort = port;
+        CFakeSerialBackend::RefusedDevices().insert(DeviceForPort(port), {kind, "uucp", ""});
         QVERIFY(!PortHandOver(all, 3, test, nullptr));
-        QCOMPARE(prompts.m_messages, QStringList{"Comm port error!"});
-        QCOMPARE(prompts.m_messageCaptions, QStringList{"Morvane"});
+        QVERIFY(!PortHandOver(all, 3, test, nullptr));
+        QFETCH(QString, message);
+        QCOMPARE(prompts.m_messages, QStringList({message, message}));
+        QCOMPARE(prompts.m_messageCaptions, QStringList({"Morvane", "Morvane"}));
         QVERIFY(!settings.PortOpen());
         QVERIFY(!test.PortOpen());
     }

@@ -19,11 +19,14 @@ CFakeSerialBackend::~CFakeSerialBackend() {
 
 bool CFakeSerialBackend::Open(const QString& device, const CLineSettings& settings,
                               QString* error) {
-    if (device.isEmpty() || MissingDevices().contains(device)) {
+    if (device.isEmpty() || MissingDevices().contains(device) ||
+        RefusedDevices().contains(device)) {
+        SetOpenFailure(RefusedDevices().value(device, {CPortFailure::NotFound, {}, {}}));
         if (error)
-            *error = QStringLiteral("no such device: ") + device;
+            *error = QStringLiteral("cannot open: ") + device;
         return false;
     }
+    SetOpenFailure({});
     m_strDevice = device;
     m_settings = settings;
     m_bOpen = true;
@@ -102,6 +105,11 @@ void CFakeSerialBackend::Uninstall() {
 
 QSet<QString>& CFakeSerialBackend::MissingDevices() {
     static QSet<QString> devices;
+    return devices;
+}
+
+QHash<QString, CPortOpenFailure>& CFakeSerialBackend::RefusedDevices() {
+    static QHash<QString, CPortOpenFailure> devices;
     return devices;
 }
 

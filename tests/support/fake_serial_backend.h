@@ -1,10 +1,11 @@
 #pragma once
 // An in-memory serial device for unit tests: the test pushes the module's bytes in and reads what
-// the host wrote. Devices can be marked missing, and a device can be "unplugged".
+// the host wrote. Devices can be marked missing or refused, and a device can be "unplugged".
 // Also a port list as the system would report it.
 #include "serial/port_map.h"
 #include "serial/serial_backend.h"
 
+#include <QHash>
 #include <QSet>
 #include <memory>
 
@@ -42,6 +43,8 @@ public:
     static void Uninstall();
     // Devices that fail to open as not found (so does a port with no device).
     static QSet<QString>& MissingDevices();
+    // Devices that fail to open in the way given (in use, no permission, ...).
+    static QHash<QString, CPortOpenFailure>& RefusedDevices();
     // All fake backends alive, in creation order.
     static QList<CFakeSerialBackend*>& Instances();
 
