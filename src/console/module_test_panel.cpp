@@ -37,6 +37,10 @@ constexpr int kUserCountOperation = 0;
 
 constexpr int kInputModeBinary = 1;
 
+// The reply collection: timer 1 every 50 ms, RThreshold 9000 while a reply comes in.
+constexpr int kReplyPeriodMs = 50;
+constexpr int kHoldThreshold = 9000;
+
 // Check boxes and the number and text fields bound to members.
 struct CCheckBinding {
     int id;
@@ -126,6 +130,7 @@ void NameByLabel(QLabel* label, QWidget* field) {
 CModuleTestDlg::CModuleTestDlg(QWidget* parent)
     : QWidget(parent), m_pComm(new CMSComm(this)),
       m_pTimers(new CPanelTimers(this, [this](int id) { OnTimer(id); })),
+      m_ReplyCycle(*m_pComm, *m_pTimers, kReplyPeriodMs, kHoldThreshold, kRxCollectLimit),
       m_pOperations(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("moduleTestPanel"));
     setAccessibleName(QStringLiteral("模块测试"));

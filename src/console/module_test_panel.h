@@ -3,6 +3,8 @@
 // parameters, sees the command bytes, sends them and reads the reply as a dump and as a text.
 // Controls and members meet only through Pull (controls into members) and Push (members into
 // controls).
+#include "serial/receive_cycle.h"
+
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -97,6 +99,7 @@ private:
     void WriteTransmission();
     bool LoadFeatureFiles();
 
+    void OnReplyComplete();
     void InterpretReply();
     CReplyOptions ReplyOptions() const;
     void DecodeFingerImage();
@@ -114,6 +117,7 @@ private:
 
     CMSComm* m_pComm;
     CPanelTimers* m_pTimers;
+    CReceiveCycle m_ReplyCycle; // timer 1 of m_pTimers collects the module's replies
     QButtonGroup* m_pOperations;
     std::map<int, QWidget*> m_controls;
 };

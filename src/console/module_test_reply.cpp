@@ -8,40 +8,34 @@
 #include "protocol/buffers.h"
 #include "protocol/hex_text.h"
 #include "protocol/reply_texts.h"
-#include "serial/mscomm.h"
 #include "serial/port_operations.h"
-#include "widgets/panel_timers.h"
 #include "widgets/prompts.h"
 
 namespace {
-constexpr int kReplyTimer = 1;
-constexpr int kHoldThreshold = 9000;
-constexpr int kReplyPeriodMs = 50;
-
 // Command bytes of the enrolment steps.
 constexpr uint8_t kEnrolFirst = 0x01, kEnrolSecond = 0x02, kEnrolLast = 0x03,
                   kEnrolLastWithUpload = 0x06;
 } // namespace
 
 void CModuleTestDlg::OnComm() {
-    if (OnReceiveEvent(*m_pComm, kHoldThreshold))
-        m_pTimers->Start(kReplyTimer, kReplyPeriodMs);
+    m_ReplyCycle.OnComm();
 }
 
 void CModuleTestDlg::OnTimer(int id) {
-    if (id != kReplyTimer)
-        return;
-    if (!CollectReplyStep(*m_pComm, kRxCollectLimit))
-        return;
-    SetEnabled(1005, true);
-    m_pTimers->Stop(kReplyTimer);
-    Pull();
-    InterpretReply();
+    if (m_ReplyCycle.OnTimer(id))
+        OnReplyComplete();
 }
 
 void CModuleTestDlg::StopReplyCollection() {
-    m_pTimers->Stop(kReplyTimer);
-    m_pComm->SetRThreshold(1);
+    m_ReplyCycle.Stop();
+}
+
+// Timer 1 has stopped with a whole reply in g_RxBuffer: "发送命令" works again, the controls
+// are read into the members and the reply is interpreted.
+void CModuleTestDlg::OnReplyComplete() {
+    SetEnabled(1005, true);
+    Pull();
+    InterpretReply();
 }
 
 // The device went away: the control has closed the port already; collecting stops, a batch

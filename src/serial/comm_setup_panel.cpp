@@ -36,7 +36,6 @@ const QString kCommFailedText = QStringLiteral("通信失败!");
 // The port entry with its device ("COM1 — /dev/ttyUSB0, ...") that the dropped list of 1053 shows.
 constexpr int kPortEntryRole = Qt::UserRole + 1;
 
-constexpr int kReplyTimer = 1;
 constexpr int kReplyTimerPeriodMs = 100;
 constexpr int kHoldThreshold = 9000;
 constexpr int kInputLen = kRxReadChunk;
@@ -154,7 +153,11 @@ void CCloseUpComboBox::hidePopup() {
 }
 
 CCommSetupDlg::CCommSetupDlg(QWidget* parent)
-    : QWidget(parent), m_Comm(this), m_Timers(this, [this](int id) { OnTimer(id); }) {
+    : QWidget(parent), m_Comm(this), m_Timers(this, [this](int id) { OnTimer(id); }),
+      // Bytes that keep arriving unasked pile up cycle after cycle, since only sending resets
+      // the count; when the next read might not fit, the collection starts again at the front.
+      m_ReplyCycle(m_Comm, m_Timers, kReplyTimerPeriodMs, kHoldThreshold, kCollectLimit,
+                   EWhenFull::StartOver) {
     setObjectName(QStringLiteral("CCommSetupDlg"));
     setAccessibleName(kPanelName);
     QFont panelFont = QGuiApplication::font();
@@ -356,25 +359,12 @@ void CCommSetupDlg::OnSendBaudCommand() {
 }
 
 void CCommSetupDlg::OnComm() {
-    if (OnReceiveEvent(m_Comm, kHoldThreshold))
-        m_Timers.Start(kReplyTimer, kReplyTimerPeriodMs);
+    m_ReplyCycle.OnComm();
 }
 
 void CCommSetupDlg::OnTimer(int id) {
-    if (id != kReplyTimer)
-        return;
-    RestartCollectionWhenFull();
-    if (!CollectReplyStep(m_Comm, kCollectLimit))
-        return;
-    m_Timers.Stop(kReplyTimer);
-    CheckReply();
-}
-
-void CCommSetupDlg::RestartCollectionWhenFull() {
-    // Only sending resets the count, so bytes that keep arriving unasked pile up cycle after
-    // cycle. When the next read might not fit, the collection starts again at the front.
-    if (kRxBufferSize - g_nRxCount < kInputLen)
-        g_nRxCount = 0;
+    if (m_ReplyCycle.OnTimer(id))
+        CheckReply();
 }
 
 void CCommSetupDlg::CheckReply() {
@@ -396,8 +386,7 @@ void CCommSetupDlg::CheckReply() {
 }
 
 void CCommSetupDlg::StopReplyCollection() {
-    m_Timers.Stop(kReplyTimer);
-    m_Comm.SetRThreshold(1);
+    m_ReplyCycle.Stop();
 }
 
 void CCommSetupDlg::OnPortLost() {

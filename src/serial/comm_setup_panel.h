@@ -3,6 +3,7 @@
 // serial port and rate here and tells the module to change its own rate. It is the only writer
 // of g_nCommPort and g_nBaudIndex; the other panels read them when their port is opened.
 #include "serial/mscomm.h"
+#include "serial/receive_cycle.h"
 #include "widgets/panel_timers.h"
 
 #include <QComboBox>
@@ -64,7 +65,6 @@ private:
     void ConfigureInput();
     void ApplyPcRate(int position);
     void CheckReply();
-    void RestartCollectionWhenFull();
     // Panel state between controls and members: pull reads the check box into m_bChange, push
     // shows m_bChange in it.
     void PullFromControls();
@@ -79,4 +79,5 @@ private:
     CMSComm m_Comm;                            // 1013
     int m_bChange = 0;                         // 1022: 0 unticked, 1 ticked
     CPanelTimers m_Timers;
+    CReceiveCycle m_ReplyCycle; // timer 1 of m_Timers collects the module's answer
 };

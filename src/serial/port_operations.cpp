@@ -5,7 +5,6 @@
 #include "rate_table.h"
 #include "shared_settings.h"
 
-#include "protocol/buffers.h"
 #include "widgets/prompts.h"
 
 #include <cstring>
@@ -30,24 +29,6 @@ bool WriteBytes(CMSComm& comm, const uint8_t* bytes, int count, int pieceSize) {
             comm.Output(QByteArray(reinterpret_cast<const char*>(bytes + at), n)) && allWritten;
     }
     return allWritten;
-}
-
-bool CollectReplyStep(CMSComm& comm, int limit) {
-    comm.SetRThreshold(1);
-    const QByteArray bytes = comm.Input();
-    AppendToRxBuffer(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                     static_cast<int>(bytes.size()));
-    return bytes.isEmpty() || g_nRxCount >= limit;
-}
-
-bool OnReceiveEvent(CMSComm& comm, int holdThreshold) {
-    const short event = comm.CommEvent();
-    if (g_nBaudIndex == 0)
-        g_nBaudIndex = 1;
-    if (event != kCommEventReceive)
-        return false;
-    comm.SetRThreshold(holdThreshold);
-    return true;
 }
 
 const char* CommPortErrorText() {

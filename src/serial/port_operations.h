@@ -1,5 +1,6 @@
 #pragma once
-// The per-panel port operations and the receive cycle that every panel follows.
+// The per-panel port operations and the hand-over of the port between panels; the settings and
+// test panels collect replies with CReceiveCycle (receive_cycle.h).
 #include <QString>
 #include <cstdint>
 
@@ -15,15 +16,6 @@ int ReadReply(CMSComm& comm, uint8_t* dest);
 // Writes count bytes in pieces of at most pieceSize (one piece when pieceSize is 0).
 // A count of 0 writes nothing. False when any piece could not reach the port.
 bool WriteBytes(CMSComm& comm, const uint8_t* bytes, int count, int pieceSize = 0);
-
-// The collection step of a settings or test panel tick: RThreshold back to 1, one read appended
-// at g_nRxCount (never past g_RxBuffer). True when the reply is complete: nothing new arrived,
-// or the count reached the limit.
-bool CollectReplyStep(CMSComm& comm, int limit);
-
-// The receive event of a settings or test panel: the zero rule of the rate index, then for a
-// receive event the hold threshold. True when the panel must (re)start its timer 1.
-bool OnReceiveEvent(CMSComm& comm, int holdThreshold);
 
 // Closes every open port of the panels (in the order given), binds the port numbers again from
 // the devices there now (the device of g_nCommPort stays while it is there), opens the chosen one

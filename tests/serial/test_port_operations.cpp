@@ -87,60 +87,6 @@ private slots:
         QVERIFY(!WriteBytes(comm, bytes, 8));
     }
 
-    void collectionEndsOnAQuietTick() {
-        CMSComm comm;
-        comm.SetInputLen(9000);
-        comm.SetPortOpen(true);
-        FakeOf(comm)->PushModuleBytes(QByteArray::fromHex("F5090005"));
-        QVERIFY(!CollectReplyStep(comm, kRxCollectLimit));
-        FakeOf(comm)->PushModuleBytes(QByteArray::fromHex("00000CF5"));
-        QVERIFY(!CollectReplyStep(comm, kRxCollectLimit));
-        QVERIFY(CollectReplyStep(comm, kRxCollectLimit));
-        QCOMPARE(g_nRxCount, 8);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(g_RxBuffer), 8),
-                 QByteArray::fromHex("F509000500000CF5"));
-        QCOMPARE(comm.RThreshold(), 1);
-    }
-
-    void collectionReadsNineThousandPerTick() {
-        CMSComm comm;
-        comm.SetInputLen(9000);
-        comm.SetPortOpen(true);
-        FakeOf(comm)->PushModuleBytes(QByteArray(20000, 'a'));
-        QVERIFY(!CollectReplyStep(comm, kRxCollectLimit));
-        QCOMPARE(g_nRxCount, 9000);
-        QVERIFY(!CollectReplyStep(comm, kRxCollectLimit));
-        QVERIFY(!CollectReplyStep(comm, kRxCollectLimit));
-        QCOMPARE(g_nRxCount, 20000);
-        QVERIFY(CollectReplyStep(comm, kRxCollectLimit));
-    }
-
-    void collectionStopsAtTheLimitWithTheCrossingRead() {
-        CMSComm comm;
-        comm.SetInputLen(9000);
-        comm.SetPortOpen(true);
-        FakeOf(comm)->PushModuleBytes(QByteArray(120000, 'b'));
-        int ticks = 0;
-        while (!CollectReplyStep(comm, kRxCollectLimit))
-            ++ticks;
-        QCOMPARE(ticks, 10);         // 10 reads of 9000 stay below 92,416
-        QCOMPARE(g_nRxCount, 99000); // the 11th read crosses it
-        QVERIFY(g_nRxCount <= kRxBufferSize);
-    }
-
-    void receiveEvent() {
-        CMSComm comm;
-        comm.SetRThreshold(1);
-        g_nBaudIndex = 0;
-        QVERIFY(!OnReceiveEvent(comm, 9000)); // no event has happened yet
-        QCOMPARE(g_nBaudIndex, 1);            // the zero rule still applies
-        comm.SetPortOpen(true);
-        FakeOf(comm)->PushModuleBytes("x");
-        QTRY_COMPARE(comm.CommEvent(), kCommEventReceive);
-        QVERIFY(OnReceiveEvent(comm, 9000));
-        QCOMPARE(comm.RThreshold(), 9000);
-    }
-
     void handOverClosesOthersAndOpensTheChosen() {
         CScriptedPrompts prompts;
         CMSComm settings, test, download;

@@ -80,26 +80,12 @@ private slots:
         rig.cycle.OnComm();        // no event has happened yet
         QCOMPARE(g_nBaudIndex, 1); // the zero rule still applies
         QVERIFY(!rig.timers.IsRunning(1));
-        QCOMPARE(rig.comm.RThreshold(), 1);
         rig.comm.SetPortOpen(true);
         rig.Push("x");
         QTRY_COMPARE(rig.comm.CommEvent(), kCommEventReceive);
         rig.cycle.OnComm();
         QCOMPARE(rig.comm.RThreshold(), 9000);
         QCOMPARE(rig.timers.Period(1), 50);
-        QVERIFY(!rig.cycle.OnTimer(1));
-        QVERIFY(rig.timers.IsRunning(1));
-        QVERIFY(rig.cycle.OnTimer(1));
-        QVERIFY(!rig.timers.IsRunning(1));
-    }
-
-    void stopEndsWithoutAReply() {
-        CCycleRig rig;
-        rig.timers.Start(1, 50);
-        rig.comm.SetRThreshold(9000);
-        rig.cycle.Stop();
-        QVERIFY(!rig.timers.IsRunning(1));
-        QCOMPARE(rig.comm.RThreshold(), 1);
     }
 
     // A count left where one more read might not fit.
