@@ -33,13 +33,6 @@ QString WriteFeatureFile(const QTemporaryDir& dir, const QString& name, const QB
         qFatal("cannot write %s", qPrintable(path));
     return path;
 }
-
-uint8_t Xor(const QByteArray& bytes) {
-    uint8_t value = 0;
-    for (char c : bytes)
-        value ^= uint8_t(c);
-    return value;
-}
 } // namespace
 
 class TestModuleTestPanel : public QObject {

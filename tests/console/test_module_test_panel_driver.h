@@ -8,6 +8,7 @@
 #include "serial/mscomm.h"
 #include "support/accessible_toggle.h"
 #include "support/fake_serial_backend.h"
+#include "support/packet_bytes.h"
 #include "widgets/panel_timers.h"
 
 #include <QAbstractButton>
@@ -17,19 +18,6 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
-
-// An 8-byte packet F5 command p1 p2 p3 00 check F5, as the module answers or the host sends.
-inline QByteArray Packet(uint8_t command, uint8_t p1, uint8_t p2, uint8_t p3) {
-    QByteArray packet(kCommandPacketSize, '\0');
-    packet[0] = char(kPacketMark);
-    packet[1] = char(command);
-    packet[2] = char(p1);
-    packet[3] = char(p2);
-    packet[4] = char(p3);
-    packet[6] = char(command ^ p1 ^ p2 ^ p3);
-    packet[7] = char(kPacketMark);
-    return packet;
-}
 
 inline QByteArray Hex(const char* text) {
     return QByteArray::fromHex(QByteArray(text));

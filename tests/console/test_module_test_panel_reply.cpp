@@ -23,13 +23,6 @@ QString DumpOf(CPanelDriver& driver) {
     return driver.Text(1054);
 }
 
-QByteArray WithData(const QByteArray& head, const QByteArray& payload) {
-    uint8_t check = 0;
-    for (char c : payload)
-        check ^= uint8_t(c);
-    return head + char(kPacketMark) + payload + char(check) + char(kPacketMark);
-}
-
 QByteArray Pattern(int n) {
     QByteArray bytes(n, '\0');
     for (int i = 0; i < n; ++i)
@@ -132,7 +125,7 @@ private slots:
         payload.append(char(users >> 8)).append(char(users & 0xFF));
         for (int k = 0; k < users; ++k)
             payload.append(char(k >> 8)).append(char(k & 0xFF)).append(char(1));
-        const QByteArray reply = WithData(Packet(0x2B, 0, 0, 0), payload);
+        const QByteArray reply = Packet(0x2B, 0, 0, 0) + DataPacket(payload);
         QCOMPARE(reply.size(), 19993);
         driver.Arrive(reply);
         const QList<int> counts{9000, 18000, 19993};
@@ -154,7 +147,7 @@ private slots:
         driver.Click(1088);
         driver.Click(1005);
         // A full-resolution 304 x 304 image (92,427 bytes) followed at once by more bytes.
-        const QByteArray image = WithData(Packet(0x24, 0x2D, 0x20, 0x20), Pattern(92416));
+        const QByteArray image = Packet(0x24, 0x2D, 0x20, 0x20) + DataPacket(Pattern(92416));
         const QByteArray more = Pattern(120000 - image.size());
         driver.Arrive(image + more);
         for (int tick = 1; tick <= 10; ++tick) {
@@ -182,7 +175,7 @@ private slots:
         CPanelDriver driver;
         driver.Click(1088);
         driver.Click(1005);
-        const QByteArray image = WithData(Packet(0x24, 0x2D, 0x20, 0x20), Pattern(92416));
+        const QByteArray image = Packet(0x24, 0x2D, 0x20, 0x20) + DataPacket(Pattern(92416));
         driver.Arrive(image.left(first));
         while (g_nRxCount < first && driver.Collecting())
             driver.Tick();
@@ -197,7 +190,7 @@ private slots:
         CPanelDriver driver;
         driver.Click(1032);
         driver.Click(1005);
-        driver.Reply(WithData(Packet(0x24, 0x20, 0x00, 0x00), Pattern(8192)));
+        driver.Reply(Packet(0x24, 0x20, 0x00, 0x00) + DataPacket(Pattern(8192)));
         QCOMPARE(driver.Text(1007), QStringLiteral("指纹采集成功"));
         QCOMPARE(driver.Panel().ImageControl().ImageWidth(), 152);
         QCOMPARE(driver.Panel().ImageControl().ImageHeight(), 152);

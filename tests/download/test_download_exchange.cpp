@@ -2,6 +2,7 @@
 
 #include "download/program_image.h"
 #include "serial/shared_settings.h"
+#include "support/packet_bytes.h"
 
 #include <QCoreApplication>
 #include <QProgressBar>
@@ -19,21 +20,8 @@ const QByteArray kStartRequest = QByteArray::fromHex("F5090000000009F5");
 const QByteArray kHandshake = QByteArray::fromHex("F5FF00000000FFF5");
 const QByteArray kStartReply = QByteArray::fromHex("F5090000000009F5");
 
-// A reply frame F5 cmd p1 p2 p3 00 check F5.
-QByteArray Frame(uint8_t command, uint8_t p2, uint8_t p3) {
-    QByteArray frame = QByteArray::fromHex("F5");
-    frame += char(command);
-    frame += char(0);
-    frame += char(p2);
-    frame += char(p3);
-    frame += char(0);
-    frame += char(command ^ p2 ^ p3);
-    frame += char(0xF5);
-    return frame;
-}
-
 QByteArray Ack(int p2) {
-    return Frame(0xFF, uint8_t(p2), 0);
+    return Packet(0xFF, 0, uint8_t(p2), 0);
 }
 
 QByteArray WithBadCheck(QByteArray frame) {
@@ -190,9 +178,9 @@ private slots:
         QCOMPARE(Fix().Progress()->value(), 1);
 
         const QMap<int, QByteArray> damaged{
-            {3, Frame(0xFF, 3, 0x01)},                         // negative acknowledgement
+            {3, Packet(0xFF, 0, 3, 0x01)},                     // negative acknowledgement
             {7, QByteArray::fromHex("0000") + Ack(7).left(7)}, // under 8 bytes from the F5
-            {12, Frame(0x26, 12, 0)},                          // foreign command
+            {12, Packet(0x26, 0, 12, 0)},                      // foreign command
             {20, WithBadCheck(Ack(20))},                       // bad check
             {31, QByteArray::fromHex("F5FF001F0100E1F5")},     // p3 != 0 on the last block
         };
@@ -302,8 +290,8 @@ private slots:
     // a block before block 0.
     void handshakeResent_data() {
         QTest::addColumn<QByteArray>("reply");
-        QTest::newRow("negative acknowledgement") << Frame(0xFF, 0, 0x05);
-        QTest::newRow("foreign command") << Frame(0x41, 0, 0);
+        QTest::newRow("negative acknowledgement") << Packet(0xFF, 0, 0, 0x05);
+        QTest::newRow("foreign command") << Packet(0x41, 0, 0, 0);
         QTest::newRow("start reply again") << kStartReply;
         QTest::newRow("bad check") << QByteArray::fromHex("F5FF00000000FEF5");
         QTest::newRow("short") << QByteArray::fromHex("F5FF0000");

@@ -7,6 +7,7 @@
 #include "console/image_decoder.h"
 #include "protocol/buffers.h"
 #include "serial/shared_settings.h"
+#include "support/packet_bytes.h"
 
 #include <QFile>
 #include <QImage>
@@ -28,14 +29,6 @@ constexpr int kFeatureReplySize = 207;
 
 // A large image crosses the pty in pieces; give it time on a loaded machine.
 constexpr int kImageTimeoutMs = 15000;
-
-// The bytes of a packet F5 command p1 p2 p3 00 check F5.
-QByteArray Packet(uint8_t command, uint8_t p1, uint8_t p2, uint8_t p3) {
-    const char bytes[] = {
-        char(0xF5), char(command), char(p1), char(p2), char(p3), 0, char(command ^ p1 ^ p2 ^ p3),
-        char(0xF5)};
-    return QByteArray(bytes, sizeof bytes);
-}
 
 // The dump field as one line of hexadecimal byte pairs.
 QByteArray DumpBytes(const CConsoleRig& rig) {

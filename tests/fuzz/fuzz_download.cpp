@@ -14,6 +14,7 @@
 #include "download/program_image.h"
 #include "protocol/buffers.h"
 #include "serial/shared_settings.h"
+#include "support/packet_bytes.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -27,12 +28,6 @@ QApplication& Application() {
     static char* argv[] = {name, nullptr};
     static QApplication app(argc, argv);
     return app;
-}
-
-QByteArray Frame(uint8_t command, uint8_t p2, uint8_t p3) {
-    const char bytes[] = {char(0xF5), char(command),           0,         char(p2), char(p3),
-                          0,          char(command ^ p2 ^ p3), char(0xF5)};
-    return QByteArray(bytes, sizeof bytes);
 }
 
 class CScript {
@@ -72,7 +67,7 @@ void Step(CScript& script, CDownloadDlg& panel, CFakeSerialBackend& fake, CScrip
                                                   : kHandshakeCommand;
         const uint8_t p2 = script.Next();
         QByteArray frame =
-            Frame(command, (pick & 4) ? p2 : p2 % 32, (pick & 8) ? script.Next() : 0);
+            Packet(command, 0, (pick & 4) ? p2 : p2 % 32, (pick & 8) ? script.Next() : 0);
         if (pick & 16)
             frame.truncate(pick >> 5); // a partial frame
         fake.PushModuleBytes(frame);

@@ -14,6 +14,7 @@
 #include "protocol/buffers.h"
 #include "serial/comm_setup_panel.h"
 #include "serial/shared_settings.h"
+#include "support/packet_bytes.h"
 #include "widgets/panel_timers.h"
 
 #include <QCoreApplication>
@@ -23,12 +24,6 @@
 namespace {
 constexpr int kConsoleTimer = 1;
 constexpr int kMaxTicks = 200;
-
-QByteArray Frame(uint8_t command, uint8_t p2, uint8_t p3) {
-    const char bytes[] = {char(0xF5), char(command),           0,         char(p2), char(p3),
-                          0,          char(command ^ p2 ^ p3), char(0xF5)};
-    return QByteArray(bytes, sizeof bytes);
-}
 
 // Bytes that never contain the frame mark, so no frame can be found in them.
 QByteArray Noise(int size, uint8_t seed) {
@@ -112,12 +107,12 @@ private slots:
         fake.TakeHostBytes();
         while (fake.BytesAvailable() > 0) // the module falls silent; what it sent is read
             fake.Read(fake.BytesAvailable());
-        Deliver(fake, Frame(0x09, 0, 5));
+        Deliver(fake, Packet(0x09, 0, 0, 5));
         QVERIFY(panel.Timers().IsRunning(kConsoleTimer));
         panel.OnTimer(kConsoleTimer);
         QCOMPARE(g_nRxCount, kReplyFrameSize);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(g_RxBuffer), kReplyFrameSize),
-                 Frame(0x09, 0, 5));
+                 Packet(0x09, 0, 0, 5));
         QVERIFY(TickConsoleToTheEnd(panel) < kMaxTicks);
     }
 
@@ -189,12 +184,12 @@ private slots:
             FireDueTimers(panel);
         };
         panel.OnStartDownload();
-        reply(Frame(kStartRequestCommand, 0, 0));
-        reply(Frame(kHandshakeCommand, 0, 0)); // handshake accepted: block 0
+        reply(Packet(kStartRequestCommand, 0, 0, 0));
+        reply(Packet(kHandshakeCommand, 0, 0, 0)); // handshake accepted: block 0
         for (int k = 0; k < kBlockCount; ++k) {
             reply(Noise(40, uint8_t(k)));
-            reply(Frame(kHandshakeCommand, uint8_t(k), 0).left(5)); // the rest never comes
-            reply(Noise(3, 9) + Frame(kHandshakeCommand, uint8_t(k), 0));
+            reply(Packet(kHandshakeCommand, 0, uint8_t(k), 0).left(5)); // the rest never comes
+            reply(Noise(3, 9) + Packet(kHandshakeCommand, 0, uint8_t(k), 0));
         }
         QCOMPARE(prompts.m_messages, QStringList{QStringLiteral("已成功完成下载!")});
         QVERIFY(!panel.IsDownloading());
@@ -218,15 +213,15 @@ private slots:
             FireDueTimers(panel);
         };
         panel.OnStartDownload();
-        reply(Frame(kStartRequestCommand, 0, 0));
-        reply(Frame(kHandshakeCommand, 0, 0));
+        reply(Packet(kStartRequestCommand, 0, 0, 0));
+        reply(Packet(kHandshakeCommand, 0, 0, 0));
         for (int k = 0; k < kLastBlockIndex; ++k)
-            reply(Frame(kHandshakeCommand, uint8_t(k), 0));
+            reply(Packet(kHandshakeCommand, 0, uint8_t(k), 0));
         fake.TakeHostWrites();
         prompts.m_bDefaultAnswer = false; // each stray acknowledgement asks; the user cancels
         QByteArray storm;
         for (int i = 0; i < 100; ++i)
-            storm += Frame(kHandshakeCommand, kLastBlockIndex, 0);
+            storm += Packet(kHandshakeCommand, 0, kLastBlockIndex, 0);
         for (int round = 0; round < 10; ++round)
             reply(storm);
         QCOMPARE(prompts.m_messages, QStringList{QStringLiteral("已成功完成下载!")});

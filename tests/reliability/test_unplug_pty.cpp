@@ -14,6 +14,7 @@
 #include "serial/mscomm.h"
 #include "serial/port_operations.h"
 #include "serial/shared_settings.h"
+#include "support/packet_bytes.h"
 #include "widgets/panel_timers.h"
 
 #include <QCoreApplication>
@@ -66,12 +67,6 @@ private:
     QString m_link;
     std::unique_ptr<CPtyPair> m_pPty;
 };
-
-QByteArray Frame(uint8_t command, uint8_t p2, uint8_t p3) {
-    const char bytes[] = {char(0xF5), char(command),           0,         char(p2), char(p3),
-                          0,          char(command ^ p2 ^ p3), char(0xF5)};
-    return QByteArray(bytes, sizeof bytes);
-}
 
 // The port writes from the event loop, so the loop runs while the module end is read.
 QByteArray ReadHost(CPtyPair& pty, int minBytes, int timeoutMs) {
@@ -186,13 +181,13 @@ private slots:
         LoadProgramFiles(panel, prompts, folder.path());
         panel.Comm().SetPortOpen(true);
         panel.OnStartDownload();
-        QCOMPARE(ReadHost(module.Pty(), 8, 2000), Frame(0x09, 0, 0));
-        QVERIFY(module.Pty().WriteModule(Frame(0x09, 0, 0)));
+        QCOMPARE(ReadHost(module.Pty(), 8, 2000), Packet(0x09, 0, 0, 0));
+        QVERIFY(module.Pty().WriteModule(Packet(0x09, 0, 0, 0)));
         QTRY_VERIFY_WITH_TIMEOUT(panel.Comm().InBufferCount() >= 8, kLossTimeoutMs);
         panel.OnTimer(CDownloadDlg::kReplyTimer); // overwrite question, answered OK
         panel.OnTimer(CDownloadDlg::kSendTimer);  // handshake
-        QCOMPARE(ReadHost(module.Pty(), 8, 2000), Frame(0xFF, 0, 0));
-        QVERIFY(module.Pty().WriteModule(Frame(0xFF, 0, 0)));
+        QCOMPARE(ReadHost(module.Pty(), 8, 2000), Packet(0xFF, 0, 0, 0));
+        QVERIFY(module.Pty().WriteModule(Packet(0xFF, 0, 0, 0)));
         QTRY_VERIFY_WITH_TIMEOUT(panel.Comm().InBufferCount() >= 8, kLossTimeoutMs);
         panel.OnTimer(CDownloadDlg::kReplyTimer);
         panel.OnTimer(CDownloadDlg::kSendTimer); // block 0

@@ -3,6 +3,7 @@
 // helpers, so that a framing mistake there cannot hide itself.
 #include "sim/frame_reader.h"
 #include "sim/sim_module.h"
+#include "support/packet_bytes.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,25 +11,10 @@
 
 namespace simtest {
 
-inline uint8_t Xor(const QByteArray& bytes) {
-    uint8_t check = 0;
-    for (char b : bytes)
-        check ^= uint8_t(b);
-    return check;
-}
-
-// F5 command p1 p2 p3 00 check F5.
-inline QByteArray Command(uint8_t command, uint8_t p1 = 0, uint8_t p2 = 0, uint8_t p3 = 0) {
-    QByteArray body;
-    body.append(char(command)).append(char(p1)).append(char(p2)).append(char(p3)).append('\0');
-    return QByteArray(1, char(0xF5)) + body + char(Xor(body)) + char(0xF5);
-}
-
 // A command packet for a data command (p1, p2 = payload size) and its data packet.
 inline QByteArray WithData(uint8_t command, const QByteArray& payload) {
     const int n = int(payload.size());
-    return Command(command, uint8_t(n >> 8), uint8_t(n & 0xFF), 0) + char(0xF5) + payload +
-           char(Xor(payload)) + char(0xF5);
+    return Packet(command, uint8_t(n >> 8), uint8_t(n & 0xFF)) + DataPacket(payload);
 }
 
 inline QByteArray FeaturePayload(uint16_t user, uint8_t privilege, const QByteArray& feature) {

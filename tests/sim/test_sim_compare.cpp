@@ -16,14 +16,14 @@ int ValueOf(const QByteArray& reply) {
 }
 
 QByteArray SensorFeature(CModuleDriver& module) {
-    return module.Send(Command(0x23)).mid(12, 193);
+    return module.Send(Packet(0x23)).mid(12, 193);
 }
 
 // A module with user 4 enrolled (its finger then lies on the sensor) and user 8 stored with
 // the feature Feature(8).
 void Prepare(CModuleDriver& module) {
-    module.Send(Command(0x01, 0, 4, 1));
-    module.Send(Command(0x03, 0, 4, 1));
+    module.Send(Packet(0x01, 0, 4, 1));
+    module.Send(Packet(0x03, 0, 4, 1));
     module.Send(WithData(0x41, FeaturePayload(8, 3, Feature(8))));
 }
 
@@ -39,13 +39,13 @@ private slots:
         QTest::addColumn<QByteArray>("request");
         QTest::addColumn<QString>("reply");
         QTest::newRow("1:1 with the enrolled user")
-            << Command(0x0B, 0, 4) << QStringLiteral("F5 0B 00 04 00 00 0F F5");
+            << Packet(0x0B, 0, 4) << QStringLiteral("F5 0B 00 04 00 00 0F F5");
         QTest::newRow("1:1 with another user")
-            << Command(0x0B, 0, 8) << QStringLiteral("F5 0B 00 08 01 00 02 F5");
+            << Packet(0x0B, 0, 8) << QStringLiteral("F5 0B 00 08 01 00 02 F5");
         QTest::newRow("1:1 with nobody")
-            << Command(0x0B, 0, 9) << QStringLiteral("F5 0B 00 09 05 00 07 F5");
+            << Packet(0x0B, 0, 9) << QStringLiteral("F5 0B 00 09 05 00 07 F5");
         QTest::newRow("1:N finds the enrolled user")
-            << Command(0x0C) << QStringLiteral("F5 0C 00 04 00 00 08 F5");
+            << Packet(0x0C) << QStringLiteral("F5 0C 00 04 00 00 08 F5");
     }
     void liveComparisons() {
         QFETCH(QByteArray, request);
@@ -58,22 +58,22 @@ private slots:
     void oneToManyWithoutTheFinger() {
         CModuleDriver module;
         Prepare(module);
-        module.Send(Command(0x04, 0, 4));
-        QCOMPARE(Hex(module.Send(Command(0x0C))), QStringLiteral("F5 0C 00 00 05 00 09 F5"));
+        module.Send(Packet(0x04, 0, 4));
+        QCOMPARE(Hex(module.Send(Packet(0x0C))), QStringLiteral("F5 0C 00 00 05 00 09 F5"));
     }
 
     void prefilledUserFingerIsOnTheSensor() {
         sim::CModuleSettings settings;
         settings.prefilledUsers = 7;
         CModuleDriver module(settings);
-        QCOMPARE(ValueOf(module.Send(Command(0x0C))), 7);
-        QCOMPARE(ResultOf(module.Send(Command(0x0B, 0, 7))), uint8_t(0x00));
-        QCOMPARE(ResultOf(module.Send(Command(0x0B, 0, 6))), uint8_t(0x01));
+        QCOMPARE(ValueOf(module.Send(Packet(0x0C))), 7);
+        QCOMPARE(ResultOf(module.Send(Packet(0x0B, 0, 7))), uint8_t(0x00));
+        QCOMPARE(ResultOf(module.Send(Packet(0x0B, 0, 6))), uint8_t(0x01));
     }
 
     void noFingerMatchesAnEmptyModule() {
         CModuleDriver module;
-        QCOMPARE(ResultOf(module.Send(Command(0x0C))), uint8_t(0x05));
+        QCOMPARE(ResultOf(module.Send(Packet(0x0C))), uint8_t(0x05));
         QCOMPARE(ResultOf(module.Send(WithData(0x44, FeaturePayload(0, 0, Feature(1))))),
                  uint8_t(0x01));
     }
@@ -167,10 +167,10 @@ private slots:
     void comparisonsAreRecorded() {
         CModuleDriver module;
         Prepare(module);
-        module.Send(Command(0x0B, 0, 4));
-        module.Send(Command(0x0C));
-        module.Send(Command(0x0B, 0, 8)); // fails: no record
-        const QByteArray records = module.Send(Command(0x39));
+        module.Send(Packet(0x0B, 0, 4));
+        module.Send(Packet(0x0C));
+        module.Send(Packet(0x0B, 0, 8)); // fails: no record
+        const QByteArray records = module.Send(Packet(0x39));
         // user 4 added, user 8 added, two comparisons of user 4
         QCOMPARE(Hex(records.mid(9, 2)), QStringLiteral("00 04"));
         QCOMPARE(Hex(records.mid(11 + 16, 16)),

@@ -10,7 +10,7 @@ namespace {
 const QByteArray kHandshake = QByteArray::fromHex("F5FF00000000FFF5");
 
 QByteArray Ack(uint8_t index, uint8_t result) {
-    return Command(0xFF, 0, index, result);
+    return Packet(0xFF, 0, index, result);
 }
 
 sim::CSimFaults Faults(int nakEvery, int noise = 0) {
@@ -26,7 +26,7 @@ class TestSimDownload : public QObject {
 private slots:
     void startRequestIsAnsweredAsACount() {
         CModuleDriver module;
-        QCOMPARE(Hex(module.Send(Command(0x09))), QStringLiteral("F5 09 00 00 00 00 09 F5"));
+        QCOMPARE(Hex(module.Send(Packet(0x09))), QStringLiteral("F5 09 00 00 00 00 09 F5"));
         QVERIFY(!module.Module().InDownloadMode());
     }
 
@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(module.Module().Download().ProgramImage(), expected);
         QCOMPARE(module.Module().Download().ProgramImage().size(), 131072);
         // Back to commands.
-        QCOMPARE(Hex(module.Send(Command(0x09))), QStringLiteral("F5 09 00 00 00 00 09 F5"));
+        QCOMPARE(Hex(module.Send(Packet(0x09))), QStringLiteral("F5 09 00 00 00 00 09 F5"));
     }
 
     void blocksNeverSentReadAsErased() {
@@ -129,7 +129,7 @@ private slots:
 
     void noiseBeforeAcknowledgements() {
         CModuleDriver module(sim::CModuleSettings(), Faults(0, 5));
-        QCOMPARE(module.Send(Command(0x09)).size(), 8); // not a download acknowledgement
+        QCOMPARE(module.Send(Packet(0x09)).size(), 8); // not a download acknowledgement
         const QByteArray handshake = module.Send(kHandshake);
         QCOMPARE(handshake.size(), 13);
         QCOMPARE(handshake.indexOf(char(0xF5)), 5);
@@ -154,7 +154,7 @@ private slots:
         CModuleDriver module;
         module.Send(kHandshake);
         module.Send(Block(0, BlockData(0)));
-        QCOMPARE(module.Send(Command(0x09)), QByteArray()); // could be the start of a block
+        QCOMPARE(module.Send(Packet(0x09)), QByteArray()); // could be the start of a block
         QCOMPARE(Hex(module.Quiet()), QStringLiteral("F5 09 00 00 00 00 09 F5"));
         QVERIFY(!module.Module().InDownloadMode());
         QVERIFY(!module.Module().TakeFinishedDownload());
@@ -173,7 +173,7 @@ private slots:
     void blockWithoutHandshakeIsGarbage() {
         CModuleDriver module;
         QCOMPARE(module.Send(Block(0, BlockData(0))), QByteArray());
-        QCOMPARE(Hex(module.Send(Command(0x09))), QStringLiteral("F5 09 00 00 00 00 09 F5"));
+        QCOMPARE(Hex(module.Send(Packet(0x09))), QStringLiteral("F5 09 00 00 00 00 09 F5"));
     }
 
     void forcedHandshakeResultOpensNoDownload() {

@@ -14,7 +14,7 @@ QByteArray Capture(CImageSize size, uint8_t p3) {
     sim::CModuleSettings settings;
     settings.imageSize = size;
     CModuleDriver module(settings);
-    return module.Send(Command(0x24, 0, 0, p3));
+    return module.Send(Packet(0x24, 0, 0, p3));
 }
 
 double Mean(const QByteArray& pixels) {

@@ -48,18 +48,17 @@ private slots:
         QTest::addColumn<qint32>("rate");
         QTest::addColumn<QByteArray>("request");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("user count") << QStringList{} << qint32(19200) << Command(0x09)
+        QTest::newRow("user count") << QStringList{} << qint32(19200) << Packet(0x09)
                                     << QStringLiteral("F5 09 00 00 00 00 09 F5");
         QTest::newRow("five users at 115200")
-            << QStringList{"--users", "5"} << qint32(115200) << Command(0x09)
+            << QStringList{"--users", "5"} << qint32(115200) << Packet(0x09)
             << QStringLiteral("F5 09 00 05 00 00 0C F5");
         QTest::newRow("capacity at 9600")
-            << QStringList{"--capacity", "40"} << qint32(9600) << Command(0x09, 0, 0, 0xFF)
+            << QStringList{"--capacity", "40"} << qint32(9600) << Packet(0x09, 0, 0, 0xFF)
             << QStringLiteral("F5 09 00 28 FF 00 DE F5");
-        QTest::newRow("forced result")
-            << QStringList{"--rc", "09=08"} << qint32(19200) << Command(0x09)
-            << QStringLiteral("F5 09 00 00 08 00 01 F5");
-        QTest::newRow("rate command") << QStringList{} << qint32(19200) << Command(0x21, 0, 0, 3)
+        QTest::newRow("forced result") << QStringList{"--rc", "09=08"} << qint32(19200)
+                                       << Packet(0x09) << QStringLiteral("F5 09 00 00 08 00 01 F5");
+        QTest::newRow("rate command") << QStringList{} << qint32(19200) << Packet(0x21, 0, 0, 3)
                                       << QStringLiteral("F5 21 00 00 03 00 22 F5");
     }
     void answersOverThePty() {
@@ -80,7 +79,7 @@ private slots:
         QVERIFY(sim.IsRunning());
         QSerialPort port;
         QVERIFY(OpenPort(port, sim.DevicePath()));
-        QVERIFY(Write(port, QByteArray::fromHex("1234") + Command(0x09)));
+        QVERIFY(Write(port, QByteArray::fromHex("1234") + Packet(0x09)));
         QCOMPARE(ReadBytes(port, 8, 3000).size(), 8);
         QVERIFY(sim.WaitForLogLine(QStringLiteral("TX F5 09 00 00 00 00 09 F5"), 2000));
         const QStringList lines = sim.LogLines();
@@ -99,7 +98,7 @@ private slots:
         QVERIFY(sim.IsRunning());
         QSerialPort port;
         QVERIFY(OpenPort(port, sim.DevicePath()));
-        QVERIFY(Write(port, Command(0x24, 0, 0, 0x20)));
+        QVERIFY(Write(port, Packet(0x24, 0, 0, 0x20)));
         const QByteArray reply = ReadBytes(port, 92416 + 11, 10000);
         QCOMPARE(reply.size(), 92416 + 11);
         QCOMPARE(Hex(reply.left(8)), QStringLiteral("F5 24 2D 20 20 00 09 F5"));
@@ -112,7 +111,7 @@ private slots:
         for (int round = 0; round < 3; ++round) {
             QSerialPort port;
             QVERIFY2(OpenPort(port, sim.DevicePath()), qPrintable(port.errorString()));
-            QVERIFY(Write(port, Command(0x25)));
+            QVERIFY(Write(port, Packet(0x25)));
             QCOMPARE(Hex(ReadBytes(port, 8, 3000)), QStringLiteral("F5 25 00 00 00 00 25 F5"));
         }
     }
@@ -124,7 +123,7 @@ private slots:
         QVERIFY(OpenPort(port, sim.DevicePath()));
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(Write(port, Command(0x09)));
+        QVERIFY(Write(port, Packet(0x09)));
         QCOMPARE(Hex(ReadBytes(port, 4, 3000)), QStringLiteral("F5 09 00 00"));
         QCOMPARE(ReadBytes(port, 4, 150).size(), 0);
         QCOMPARE(Hex(ReadBytes(port, 4, 3000)), QStringLiteral("00 00 09 F5"));
@@ -138,7 +137,7 @@ private slots:
         QVERIFY(sim.IsRunning());
         QSerialPort port;
         QVERIFY(OpenPort(port, sim.DevicePath(), 115200));
-        QVERIFY(Write(port, Command(0x09)));
+        QVERIFY(Write(port, Packet(0x09)));
         QCOMPARE(ReadBytes(port, 8, 3000).size(), 8);
         QVERIFY(Write(port, QByteArray::fromHex("F5FF00000000FFF5")));
         QCOMPARE(Hex(ReadBytes(port, 8, 3000)), QStringLiteral("F5 FF 00 00 00 00 FF F5"));
@@ -173,7 +172,7 @@ private slots:
         QCOMPARE(QFileInfo(link).symLinkTarget(), sim.DevicePath());
         QSerialPort port;
         QVERIFY(OpenPort(port, link));
-        QVERIFY(Write(port, Command(0x09)));
+        QVERIFY(Write(port, Packet(0x09)));
         QCOMPARE(ReadBytes(port, 8, 3000).size(), 8);
         port.close();
         QVERIFY(sim.Stop());

@@ -18,53 +18,52 @@ private slots:
         QTest::addColumn<QByteArrayList>("requests");
         QTest::addColumn<QString>("lastReply");
         QTest::newRow("compare level 5 to 7")
-            << QByteArrayList{Command(0x28, 0, 0, 7)} << QStringLiteral("F5 28 00 05 00 00 2D F5");
+            << QByteArrayList{Packet(0x28, 0, 0, 7)} << QStringLiteral("F5 28 00 05 00 00 2D F5");
         QTest::newRow("compare level then back")
-            << QByteArrayList{Command(0x28, 0, 0, 7), Command(0x28, 0, 0, 5)}
+            << QByteArrayList{Packet(0x28, 0, 0, 7), Packet(0x28, 0, 0, 5)}
             << QStringLiteral("F5 28 00 07 00 00 2F F5");
         QTest::newRow("compare level 0 refused")
-            << QByteArrayList{Command(0x28, 0, 0, 0)} << QStringLiteral("F5 28 00 05 01 00 2C F5");
+            << QByteArrayList{Packet(0x28, 0, 0, 0)} << QStringLiteral("F5 28 00 05 01 00 2C F5");
         QTest::newRow("compare level 10 refused keeps 5")
-            << QByteArrayList{Command(0x28, 0, 0, 10), Command(0x28, 0, 0, 9)}
+            << QByteArrayList{Packet(0x28, 0, 0, 10), Packet(0x28, 0, 0, 9)}
             << QStringLiteral("F5 28 00 05 00 00 2D F5");
-        QTest::newRow("move-right register default") << QByteArrayList{Command(0x22, 0, 0x60, 0)}
+        QTest::newRow("move-right register default") << QByteArrayList{Packet(0x22, 0, 0x60, 0)}
                                                      << QStringLiteral("F5 22 00 6A 00 00 48 F5");
-        QTest::newRow("move-up register default") << QByteArrayList{Command(0x22, 1, 0x7F, 0)}
+        QTest::newRow("move-up register default") << QByteArrayList{Packet(0x22, 1, 0x7F, 0)}
                                                   << QStringLiteral("F5 22 01 80 00 00 A3 F5");
         QTest::newRow("register keeps its new value")
-            << QByteArrayList{Command(0x22, 0, 0x60, 0), Command(0x22, 0, 0x61, 0)}
+            << QByteArrayList{Packet(0x22, 0, 0x60, 0), Packet(0x22, 0, 0x61, 0)}
             << QStringLiteral("F5 22 00 60 00 00 42 F5");
-        QTest::newRow("other register starts at 0") << QByteArrayList{Command(0x22, 9, 0x33, 0)}
+        QTest::newRow("other register starts at 0") << QByteArrayList{Packet(0x22, 9, 0x33, 0)}
                                                     << QStringLiteral("F5 22 09 00 00 00 2B F5");
         QTest::newRow("brightness")
-            << QByteArrayList{Command(0x2F)} << QStringLiteral("F5 2F 00 64 00 00 4B F5");
+            << QByteArrayList{Packet(0x2F)} << QStringLiteral("F5 2F 00 64 00 00 4B F5");
         QTest::newRow("calibration")
-            << QByteArrayList{Command(0x0F)} << QStringLiteral("F5 0F 00 80 00 00 8F F5");
-        QTest::newRow("brightness after calibration")
-            << QByteArrayList{Command(0x0F), Command(0x2F)}
-            << QStringLiteral("F5 2F 00 80 00 00 AF F5");
+            << QByteArrayList{Packet(0x0F)} << QStringLiteral("F5 0F 00 80 00 00 8F F5");
+        QTest::newRow("brightness after calibration") << QByteArrayList{Packet(0x0F), Packet(0x2F)}
+                                                      << QStringLiteral("F5 2F 00 80 00 00 AF F5");
         QTest::newRow("calibration to a target")
-            << QByteArrayList{Command(0x0F, 0, 0, 0x90), Command(0x2F)}
+            << QByteArrayList{Packet(0x0F, 0, 0, 0x90), Packet(0x2F)}
             << QStringLiteral("F5 2F 00 90 00 00 BF F5");
         QTest::newRow("rate 38400")
-            << QByteArrayList{Command(0x21, 0, 0, 3)} << QStringLiteral("F5 21 00 00 03 00 22 F5");
+            << QByteArrayList{Packet(0x21, 0, 0, 3)} << QStringLiteral("F5 21 00 00 03 00 22 F5");
         QTest::newRow("rate 0 is repeated")
-            << QByteArrayList{Command(0x21, 0, 0, 0)} << QStringLiteral("F5 21 00 00 00 00 21 F5");
+            << QByteArrayList{Packet(0x21, 0, 0, 0)} << QStringLiteral("F5 21 00 00 00 00 21 F5");
         QTest::newRow("link test")
-            << QByteArrayList{Command(0x25)} << QStringLiteral("F5 25 00 00 00 00 25 F5");
-        QTest::newRow("sleep") << QByteArrayList{Command(0x2C)}
+            << QByteArrayList{Packet(0x25)} << QStringLiteral("F5 25 00 00 00 00 25 F5");
+        QTest::newRow("sleep") << QByteArrayList{Packet(0x2C)}
                                << QStringLiteral("F5 2C 00 00 00 00 2C F5");
         QTest::newRow("no answer after sleep")
-            << QByteArrayList{Command(0x2C), Command(0x09)} << QString();
+            << QByteArrayList{Packet(0x2C), Packet(0x09)} << QString();
         QTest::newRow("unknown command fails")
-            << QByteArrayList{Command(0x07)} << QStringLiteral("F5 07 00 00 01 00 06 F5");
+            << QByteArrayList{Packet(0x07)} << QStringLiteral("F5 07 00 00 01 00 06 F5");
         QTest::newRow("empty record")
-            << QByteArrayList{Command(0x38, 0, 1)}
+            << QByteArrayList{Packet(0x38, 0, 1)}
             << QStringLiteral("F5 38 00 08 00 00 30 F5 F5 FF FF FF FF FF FF FF FF 00 F5");
-        QTest::newRow("no new records") << QByteArrayList{Command(0x39)}
+        QTest::newRow("no new records") << QByteArrayList{Packet(0x39)}
                                         << QStringLiteral("F5 39 00 02 00 00 3B F5 F5 00 00 00 F5");
         QTest::newRow("clear records")
-            << QByteArrayList{Command(0x3B)} << QStringLiteral("F5 3B 00 00 00 00 3B F5");
+            << QByteArrayList{Packet(0x3B)} << QStringLiteral("F5 3B 00 00 00 00 3B F5");
     }
     void singleReplies() {
         QFETCH(QByteArrayList, requests);
@@ -78,9 +77,9 @@ private slots:
 
     void rateIsKeptByTheModule() {
         CModuleDriver module;
-        module.Send(Command(0x21, 0, 0, 5));
+        module.Send(Packet(0x21, 0, 0, 5));
         QCOMPARE(int(module.Module().State().RateIndex()), 5);
-        module.Send(Command(0x21, 0, 0, 6));
+        module.Send(Packet(0x21, 0, 0, 6));
         QCOMPARE(int(module.Module().State().RateIndex()), 5);
     }
 
@@ -88,7 +87,7 @@ private slots:
         sim::CModuleSettings settings;
         settings.versionText = QStringLiteral("FP v1.2a");
         CModuleDriver module(settings);
-        const QByteArray reply = module.Send(Command(0x26));
+        const QByteArray reply = module.Send(Packet(0x26));
         QCOMPARE(Hex(reply.left(8)), QStringLiteral("F5 26 00 08 00 00 2E F5"));
         QCOMPARE(reply.mid(9, reply.size() - 11), QByteArray("FP v1.2a"));
         QCOMPARE(uint8_t(reply.at(reply.size() - 2)), Xor("FP v1.2a"));
@@ -97,15 +96,15 @@ private slots:
     void oneRecordAndNewRecords() {
         CModuleDriver module;
         module.Send(WithData(0x41, FeaturePayload(5, 1, Feature(1))));
-        module.Send(Command(0x04, 0, 5));
-        QCOMPARE(Hex(module.Send(Command(0x38, 0, 2)).mid(9, 8)),
+        module.Send(Packet(0x04, 0, 5));
+        QCOMPARE(Hex(module.Send(Packet(0x38, 0, 2)).mid(9, 8)),
                  QStringLiteral("00 00 08 05 00 00 00 04"));
-        const QByteArray fresh = module.Send(Command(0x39));
+        const QByteArray fresh = module.Send(Packet(0x39));
         QCOMPARE(Hex(fresh.mid(9, 18)),
                  QStringLiteral("00 02 00 00 04 05 00 00 00 03 00 00 08 05 00 00 00 04"));
-        QCOMPARE(Hex(module.Send(Command(0x39)).mid(9, 2)), QStringLiteral("00 00"));
-        module.Send(Command(0x05, 0, 0, 1));
-        QCOMPARE(Hex(module.Send(Command(0x39)).mid(9, 10)),
+        QCOMPARE(Hex(module.Send(Packet(0x39)).mid(9, 2)), QStringLiteral("00 00"));
+        module.Send(Packet(0x05, 0, 0, 1));
+        QCOMPARE(Hex(module.Send(Packet(0x39)).mid(9, 10)),
                  QStringLiteral("00 01 00 00 0C 00 00 00 00 06"));
     }
 
@@ -113,19 +112,19 @@ private slots:
         CModuleDriver module;
         for (int user = 1; user <= 5; ++user)
             module.Send(WithData(0x41, FeaturePayload(user, 1, Feature(user))));
-        QCOMPARE(Hex(module.Send(Command(0x39, 0, 2)).mid(9, 2)), QStringLiteral("00 02"));
-        QCOMPARE(Hex(module.Send(Command(0x39)).mid(9, 2)), QStringLiteral("00 03"));
+        QCOMPARE(Hex(module.Send(Packet(0x39, 0, 2)).mid(9, 2)), QStringLiteral("00 02"));
+        QCOMPARE(Hex(module.Send(Packet(0x39)).mid(9, 2)), QStringLiteral("00 03"));
     }
 
     void clearingRestartsTheRecords() {
         CModuleDriver module;
         module.Send(WithData(0x41, FeaturePayload(5, 1, Feature(1))));
-        module.Send(Command(0x3B));
+        module.Send(Packet(0x3B));
         QCOMPARE(module.Module().State().RecordCount(), 0);
-        QCOMPARE(Hex(module.Send(Command(0x38, 0, 1)).mid(9, 8)),
+        QCOMPARE(Hex(module.Send(Packet(0x38, 0, 1)).mid(9, 8)),
                  QStringLiteral("FF FF FF FF FF FF FF FF"));
-        module.Send(Command(0x04, 0, 5));
-        QCOMPARE(Hex(module.Send(Command(0x38, 0, 1)).mid(9, 8)),
+        module.Send(Packet(0x04, 0, 5));
+        QCOMPARE(Hex(module.Send(Packet(0x38, 0, 1)).mid(9, 8)),
                  QStringLiteral("00 00 04 05 00 00 00 04"));
     }
 
@@ -134,23 +133,23 @@ private slots:
         faults.forcedResults[0x01] = 0x08;
         faults.forcedResults[0x41] = 0x04;
         CModuleDriver module(sim::CModuleSettings(), faults);
-        QCOMPARE(Hex(module.Send(Command(0x01, 0, 5, 1))),
+        QCOMPARE(Hex(module.Send(Packet(0x01, 0, 5, 1))),
                  QStringLiteral("F5 01 00 00 08 00 09 F5"));
         QCOMPARE(Hex(module.Send(WithData(0x41, FeaturePayload(5, 1, Feature(1))))),
                  QStringLiteral("F5 41 00 00 04 00 45 F5"));
         QCOMPARE(module.LastNote(), QStringLiteral("forced result 04"));
         QCOMPARE(module.Module().State().UserCount(), 0);
-        QCOMPARE(Hex(module.Send(Command(0x09))), QStringLiteral("F5 09 00 00 00 00 09 F5"));
+        QCOMPARE(Hex(module.Send(Packet(0x09))), QStringLiteral("F5 09 00 00 00 00 09 F5"));
     }
 
     void mutedCommand() {
         sim::CSimFaults faults;
         faults.muted.insert(0x09);
         CModuleDriver module(sim::CModuleSettings(), faults);
-        QCOMPARE(module.Send(Command(0x09)), QByteArray());
+        QCOMPARE(module.Send(Packet(0x09)), QByteArray());
         QCOMPARE(module.LastNote(), QStringLiteral("muted: not answered"));
-        QCOMPARE(ResultOf(module.Send(Command(0x2C))), uint8_t(0x00));
-        QCOMPARE(module.Send(Command(0x2F)), QByteArray());
+        QCOMPARE(ResultOf(module.Send(Packet(0x2C))), uint8_t(0x00));
+        QCOMPARE(module.Send(Packet(0x2F)), QByteArray());
         QCOMPARE(module.LastNote(), QStringLiteral("asleep: not answered"));
     }
 
@@ -158,8 +157,8 @@ private slots:
         sim::CSimFaults faults;
         faults.muted.insert(0x2C);
         CModuleDriver module(sim::CModuleSettings(), faults);
-        QCOMPARE(module.Send(Command(0x2C)), QByteArray());
-        QCOMPARE(Hex(module.Send(Command(0x09))), QStringLiteral("F5 09 00 00 00 00 09 F5"));
+        QCOMPARE(module.Send(Packet(0x2C)), QByteArray());
+        QCOMPARE(Hex(module.Send(Packet(0x09))), QStringLiteral("F5 09 00 00 00 00 09 F5"));
     }
 
     void garbageIsNotAnswered() {
@@ -167,7 +166,7 @@ private slots:
         QCOMPARE(module.Send(QByteArray::fromHex("C0010000000000010B000DC0")), QByteArray());
         QCOMPARE(module.Send(QByteArray::fromHex("F509")), QByteArray());
         QCOMPARE(module.Quiet(), QByteArray());
-        QCOMPARE(Hex(module.Send(Command(0x09))), QStringLiteral("F5 09 00 00 00 00 09 F5"));
+        QCOMPARE(Hex(module.Send(Packet(0x09))), QStringLiteral("F5 09 00 00 00 00 09 F5"));
     }
 };
 

@@ -19,7 +19,7 @@ uint8_t ResultOf(const QByteArray& reply) {
 }
 
 int CountOf(CModuleDriver& module) {
-    const QByteArray reply = module.Send(Command(0x09));
+    const QByteArray reply = module.Send(Packet(0x09));
     return uint8_t(reply.at(2)) * 256 + uint8_t(reply.at(3));
 }
 
@@ -30,9 +30,9 @@ QByteArray FeatureOf(const QByteArray& reply207) {
 // The three steps of an enrolment without "capture twice"; returns the last reply.
 QByteArray Enrol(CModuleDriver& module, uint16_t user, uint8_t privilege, uint8_t last = 0x03) {
     const uint8_t hi = uint8_t(user >> 8), lo = uint8_t(user);
-    module.Send(Command(0x01, hi, lo, privilege));
-    module.Send(Command(0x02, hi, lo, privilege));
-    return module.Send(Command(last, hi, lo, privilege));
+    module.Send(Packet(0x01, hi, lo, privilege));
+    module.Send(Packet(0x02, hi, lo, privilege));
+    return module.Send(Packet(last, hi, lo, privilege));
 }
 } // namespace
 
@@ -44,16 +44,16 @@ private slots:
         QTest::addColumn<int>("capacity");
         QTest::addColumn<QByteArray>("request");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("empty") << 0 << 1000 << Command(0x09)
+        QTest::newRow("empty") << 0 << 1000 << Packet(0x09)
                                << QStringLiteral("F5 09 00 00 00 00 09 F5");
         QTest::newRow("five users")
-            << 5 << 1000 << Command(0x09) << QStringLiteral("F5 09 00 05 00 00 0C F5");
-        QTest::newRow("capacity") << 5 << 1000 << Command(0x09, 0, 0, 0xFF)
+            << 5 << 1000 << Packet(0x09) << QStringLiteral("F5 09 00 05 00 00 0C F5");
+        QTest::newRow("capacity") << 5 << 1000 << Packet(0x09, 0, 0, 0xFF)
                                   << QStringLiteral("F5 09 03 E8 FF 00 1D F5");
         QTest::newRow("small capacity")
-            << 0 << 3 << Command(0x09, 0, 0, 0xFF) << QStringLiteral("F5 09 00 03 FF 00 F5 F5");
+            << 0 << 3 << Packet(0x09, 0, 0, 0xFF) << QStringLiteral("F5 09 00 03 FF 00 F5 F5");
         QTest::newRow("full at 300")
-            << 300 << 300 << Command(0x09) << QStringLiteral("F5 09 01 2C 00 00 24 F5");
+            << 300 << 300 << Packet(0x09) << QStringLiteral("F5 09 01 2C 00 00 24 F5");
     }
     void countAndCapacity() {
         QFETCH(int, users);
@@ -66,23 +66,23 @@ private slots:
 
     void enrolThreeCapturesThenCount() {
         CModuleDriver module;
-        QCOMPARE(Hex(module.Send(Command(0x01, 0x00, 0x07, 0x01))),
+        QCOMPARE(Hex(module.Send(Packet(0x01, 0x00, 0x07, 0x01))),
                  QStringLiteral("F5 01 00 07 00 00 06 F5"));
-        QCOMPARE(Hex(module.Send(Command(0x02, 0x00, 0x07, 0x01))),
+        QCOMPARE(Hex(module.Send(Packet(0x02, 0x00, 0x07, 0x01))),
                  QStringLiteral("F5 02 00 07 00 00 05 F5"));
-        QCOMPARE(Hex(module.Send(Command(0x03, 0x00, 0x07, 0x01))),
+        QCOMPARE(Hex(module.Send(Packet(0x03, 0x00, 0x07, 0x01))),
                  QStringLiteral("F5 03 00 07 00 00 04 F5"));
         QCOMPARE(CountOf(module), 1);
-        QCOMPARE(Hex(module.Send(Command(0x0A, 0x00, 0x07))),
+        QCOMPARE(Hex(module.Send(Packet(0x0A, 0x00, 0x07))),
                  QStringLiteral("F5 0A 00 07 01 00 0C F5"));
     }
 
     void enrolTwoCapturesThenCount() {
         CModuleDriver module;
-        QCOMPARE(ResultOf(module.Send(Command(0x01, 0x01, 0x00, 0x03))), uint8_t(0x00));
-        QCOMPARE(ResultOf(module.Send(Command(0x03, 0x01, 0x00, 0x03))), uint8_t(0x00));
+        QCOMPARE(ResultOf(module.Send(Packet(0x01, 0x01, 0x00, 0x03))), uint8_t(0x00));
+        QCOMPARE(ResultOf(module.Send(Packet(0x03, 0x01, 0x00, 0x03))), uint8_t(0x00));
         QCOMPARE(CountOf(module), 1);
-        QCOMPARE(ResultOf(module.Send(Command(0x0A, 0x01, 0x00))), uint8_t(0x03));
+        QCOMPARE(ResultOf(module.Send(Packet(0x0A, 0x01, 0x00))), uint8_t(0x03));
     }
 
     void enrolWithUploadReturnsTheStoredFeature() {
@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(Hex(reply.mid(8, 4)), QStringLiteral("F5 00 09 02"));
         QCOMPARE(uint8_t(reply.at(205)), Xor(reply.mid(9, 196)));
         QCOMPARE(uint8_t(reply.at(206)), uint8_t(0xF5));
-        const QByteArray upload = module.Send(Command(0x31, 0, 9));
+        const QByteArray upload = module.Send(Packet(0x31, 0, 9));
         QCOMPARE(upload.size(), 207);
         QCOMPARE(FeatureOf(upload), FeatureOf(reply));
     }
@@ -102,19 +102,19 @@ private slots:
         CModuleDriver module;
         Enrol(module, 1, 1);
         Enrol(module, 2, 1);
-        QVERIFY(FeatureOf(module.Send(Command(0x31, 0, 1))) !=
-                FeatureOf(module.Send(Command(0x31, 0, 2))));
+        QVERIFY(FeatureOf(module.Send(Packet(0x31, 0, 1))) !=
+                FeatureOf(module.Send(Packet(0x31, 0, 2))));
     }
 
     void enrolUserZeroOnlyExtracts() {
         CModuleDriver module;
-        QCOMPARE(ResultOf(module.Send(Command(0x01, 0, 0, 0))), uint8_t(0x00));
-        const QByteArray reply = module.Send(Command(0x06, 0, 0, 0));
+        QCOMPARE(ResultOf(module.Send(Packet(0x01, 0, 0, 0))), uint8_t(0x00));
+        const QByteArray reply = module.Send(Packet(0x06, 0, 0, 0));
         QCOMPARE(reply.size(), 207);
         QCOMPARE(CountOf(module), 0);
         CModuleDriver other;
-        other.Send(Command(0x01, 0, 0, 0));
-        QCOMPARE(ResultOf(other.Send(Command(0x03, 0, 0, 0))), uint8_t(0x01));
+        other.Send(Packet(0x01, 0, 0, 0));
+        QCOMPARE(ResultOf(other.Send(Packet(0x03, 0, 0, 0))), uint8_t(0x01));
     }
 
     void enrolRefusals_data() {
@@ -123,38 +123,37 @@ private slots:
         QTest::addColumn<QByteArrayList>("steps");
         QTest::addColumn<QString>("lastReply");
         QTest::newRow("existing user at the first capture")
-            << 3 << 1000 << QByteArrayList{Command(0x01, 0, 2, 1)}
+            << 3 << 1000 << QByteArrayList{Packet(0x01, 0, 2, 1)}
             << QStringLiteral("F5 01 00 02 06 00 05 F5");
         QTest::newRow("full database at the first capture")
-            << 2 << 2 << QByteArrayList{Command(0x01, 0, 9, 1)}
+            << 2 << 2 << QByteArrayList{Packet(0x01, 0, 9, 1)}
             << QStringLiteral("F5 01 00 09 04 00 0C F5");
-        QTest::newRow("privilege 0") << 0 << 1000 << QByteArrayList{Command(0x01, 0, 9, 0)}
+        QTest::newRow("privilege 0") << 0 << 1000 << QByteArrayList{Packet(0x01, 0, 9, 0)}
                                      << QStringLiteral("F5 01 00 09 01 00 09 F5");
         QTest::newRow("last step without a first")
-            << 0 << 1000 << QByteArrayList{Command(0x03, 0, 9, 1)}
+            << 0 << 1000 << QByteArrayList{Packet(0x03, 0, 9, 1)}
             << QStringLiteral("F5 03 00 09 01 00 0B F5");
         QTest::newRow("second step without a first")
-            << 0 << 1000 << QByteArrayList{Command(0x02, 0, 9, 1)}
+            << 0 << 1000 << QByteArrayList{Packet(0x02, 0, 9, 1)}
             << QStringLiteral("F5 02 00 09 01 00 0A F5");
         QTest::newRow("steps of another user")
-            << 0 << 1000 << QByteArrayList{Command(0x01, 0, 9, 1), Command(0x03, 0, 8, 1)}
+            << 0 << 1000 << QByteArrayList{Packet(0x01, 0, 9, 1), Packet(0x03, 0, 8, 1)}
             << QStringLiteral("F5 03 00 08 01 00 0A F5");
         QTest::newRow("second step twice")
             << 0 << 1000
-            << QByteArrayList{Command(0x01, 0, 9, 1), Command(0x02, 0, 9, 1),
-                              Command(0x02, 0, 9, 1)}
+            << QByteArrayList{Packet(0x01, 0, 9, 1), Packet(0x02, 0, 9, 1), Packet(0x02, 0, 9, 1)}
             << QStringLiteral("F5 02 00 09 01 00 0A F5");
         QTest::newRow("stored meanwhile: existing at the last step")
             << 0 << 1000
-            << QByteArrayList{Command(0x01, 0, 9, 1),
+            << QByteArrayList{Packet(0x01, 0, 9, 1),
                               WithData(0x41, FeaturePayload(9, 1, Feature(1))),
-                              Command(0x03, 0, 9, 1)}
+                              Packet(0x03, 0, 9, 1)}
             << QStringLiteral("F5 03 00 09 06 00 0C F5");
         QTest::newRow("filled meanwhile: full at the last step")
             << 0 << 1
-            << QByteArrayList{Command(0x01, 0, 9, 1),
+            << QByteArrayList{Packet(0x01, 0, 9, 1),
                               WithData(0x41, FeaturePayload(4, 1, Feature(1))),
-                              Command(0x06, 0, 9, 1)}
+                              Packet(0x06, 0, 9, 1)}
             << QStringLiteral("F5 06 00 09 04 00 0B F5");
     }
     void enrolRefusals() {
@@ -173,7 +172,7 @@ private slots:
         CModuleDriver module(Settings(2, 2));
         Enrol(module, 9, 1);
         QCOMPARE(CountOf(module), 2);
-        QCOMPARE(ResultOf(module.Send(Command(0x31, 0, 9))), uint8_t(0x05));
+        QCOMPARE(ResultOf(module.Send(Packet(0x31, 0, 9))), uint8_t(0x05));
     }
 
     void storeThenUploadGivesTheSameBytes() {
@@ -183,7 +182,7 @@ private slots:
             feature[i] = char(255 - i);
         QCOMPARE(Hex(module.Send(WithData(0x41, FeaturePayload(0x0123, 2, feature)))),
                  QStringLiteral("F5 41 00 C4 00 00 85 F5"));
-        const QByteArray upload = module.Send(Command(0x31, 0x01, 0x23));
+        const QByteArray upload = module.Send(Packet(0x31, 0x01, 0x23));
         QCOMPARE(upload.size(), 207);
         QCOMPARE(Hex(upload.left(12)), QStringLiteral("F5 31 00 C4 00 00 F5 F5 F5 01 23 02"));
         QCOMPARE(FeatureOf(upload), feature);
@@ -235,11 +234,11 @@ private slots:
 
     void deleteOneUser() {
         CModuleDriver module(Settings(3));
-        QCOMPARE(Hex(module.Send(Command(0x04, 0, 2))), QStringLiteral("F5 04 00 02 00 00 06 F5"));
+        QCOMPARE(Hex(module.Send(Packet(0x04, 0, 2))), QStringLiteral("F5 04 00 02 00 00 06 F5"));
         QCOMPARE(CountOf(module), 2);
-        QCOMPARE(Hex(module.Send(Command(0x04, 0, 2))), QStringLiteral("F5 04 00 02 05 00 03 F5"));
-        QCOMPARE(ResultOf(module.Send(Command(0x31, 0, 2))), uint8_t(0x05));
-        QCOMPARE(module.Send(Command(0x31, 0, 3)).size(), 207);
+        QCOMPARE(Hex(module.Send(Packet(0x04, 0, 2))), QStringLiteral("F5 04 00 02 05 00 03 F5"));
+        QCOMPARE(ResultOf(module.Send(Packet(0x31, 0, 2))), uint8_t(0x05));
+        QCOMPARE(module.Send(Packet(0x31, 0, 3)).size(), 207);
     }
 
     void deleteAll_data() {
@@ -259,7 +258,7 @@ private slots:
         CModuleDriver module;
         for (int user = 1; user <= 3; ++user)
             module.Send(WithData(0x41, FeaturePayload(user, user, Feature(user))));
-        QCOMPARE(int(ResultOf(module.Send(Command(0x05, 0, 0, which)))), result);
+        QCOMPARE(int(ResultOf(module.Send(Packet(0x05, 0, 0, which)))), result);
         QList<int> left;
         for (const auto& entry : module.Module().State().Users())
             left << entry.first;
@@ -282,29 +281,29 @@ private slots:
         QFETCH(int, result);
         CModuleDriver module;
         module.Send(WithData(0x41, FeaturePayload(5, storedPrivilege, Feature(1))));
-        QCOMPARE(int(ResultOf(module.Send(Command(0x0A, 0, asked)))), result);
+        QCOMPARE(int(ResultOf(module.Send(Packet(0x0A, 0, asked)))), result);
     }
 
     void userList() {
         CModuleDriver module;
-        QCOMPARE(Hex(module.Send(Command(0x2B))),
+        QCOMPARE(Hex(module.Send(Packet(0x2B))),
                  QStringLiteral("F5 2B 00 02 00 00 29 F5 F5 00 00 00 F5"));
         module.Send(WithData(0x41, FeaturePayload(0x0105, 3, Feature(1))));
         module.Send(WithData(0x41, FeaturePayload(5, 1, Feature(2))));
-        QCOMPARE(Hex(module.Send(Command(0x2B))),
+        QCOMPARE(Hex(module.Send(Packet(0x2B))),
                  QStringLiteral("F5 2B 00 08 00 00 23 F5 F5 00 02 00 05 01 01 05 03 01 F5"));
     }
 
     void prefilledUsersAreDeterministic() {
         CModuleDriver first(Settings(4));
         CModuleDriver second(Settings(4));
-        const QByteArray a = first.Send(Command(0x31, 0, 4));
-        QCOMPARE(a, second.Send(Command(0x31, 0, 4)));
-        QVERIFY(FeatureOf(a) != FeatureOf(first.Send(Command(0x31, 0, 3))));
+        const QByteArray a = first.Send(Packet(0x31, 0, 4));
+        QCOMPARE(a, second.Send(Packet(0x31, 0, 4)));
+        QVERIFY(FeatureOf(a) != FeatureOf(first.Send(Packet(0x31, 0, 3))));
         sim::CModuleSettings seeded = Settings(4);
         seeded.seed = 99;
         CModuleDriver third(seeded);
-        QVERIFY(FeatureOf(third.Send(Command(0x31, 0, 4))) != FeatureOf(a));
+        QVERIFY(FeatureOf(third.Send(Packet(0x31, 0, 4))) != FeatureOf(a));
     }
 };
 
