@@ -2,19 +2,11 @@
 // Message boxes, OK/Cancel questions and file dialogs go through this one interface, so that the
 // panels can be driven by tests with a scripted fake. The program uses modal Qt dialogs, during
 // which timers and serial events keep flowing.
+#include "file_dialog_spec.h"
+
 #include <QString>
 
 class QWidget;
-
-struct CFileDialogSpec {
-    QString filter;        // Qt form, e.g. "feature files (*.fea)"
-    QString defaultSuffix; // e.g. "fea"
-    QString initialName;   // e.g. "feature"; empty for none
-    // An open dialog refuses a typed name of a missing file unless this is false; then the
-    // caller opens the name itself and reports what goes wrong in its own words.
-    bool mustExist = true;
-};
-
 class QFileDialog;
 
 // The window title of a box: the caption, or a blank title for an empty caption, which the window
