@@ -1,53 +1,64 @@
-// The download exchange of the panel: start request, overwrite question, handshake, the 32
-// blocks paced by the send timer, and the replies read by the reply timer.
-#include "download_panel.h"
+#include "download_exchange.h"
 
 #include "download_frames.h"
 #include "download_texts.h"
 
 #include "protocol/buffers.h"
 #include "protocol/packets.h"
+#include "serial/mscomm.h"
 #include "serial/port_operations.h"
-#include "widgets/cool_button.h"
-#include "widgets/prompts.h"
-
-#include <QProgressBar>
+#include "serial/shared_settings.h"
 
 using namespace DownloadTexts;
 
-void CDownloadDlg::OnStartDownload() {
+CDownloadExchange::CDownloadExchange(CMSComm& comm, CHost host, QObject* parent)
+    : QObject(parent), m_Comm(comm), m_host(std::move(host)),
+      m_Timers(this, [this](int id) { OnTimer(id); }) {}
+
+bool CDownloadExchange::IsUnderWay() const {
+    return m_bDownloading || m_bStartRequested || m_Timers.IsRunning(kSendTimer);
+}
+
+void CDownloadExchange::Reset() {
+    m_nAckCount = 0;
+    m_bDownloading = false;
+    m_bStartRequested = false;
+    m_Comm.SetRThreshold(1);
+    m_Comm.SetInputLen(kReplyReadLimit);
+    ApplyBaudRate(m_Comm, g_nBaudIndex);
+    emit WentIdle();
+}
+
+void CDownloadExchange::Start() {
     m_bStartRequested = true;
     const bool sent = SendStartRequest();
-    m_pStartDownload->setEnabled(false);
-    RefreshBrowseButtons();
-    if (!sent && IsDownloadUnderWay())
-        EndDownload(kDownloadInterrupted);
+    emit Sending();
+    if (!sent && IsUnderWay())
+        End(kDownloadInterrupted);
 }
 
-void CDownloadDlg::OnCancelDownload() {
-    if (IsPromptOpen(this, kAskCancel) || !AskOkCancel(this, kAskCancel))
-        return;
+void CDownloadExchange::Cancel() {
     StopTimers();
-    ResetDownload();
+    Reset();
 }
 
-void CDownloadDlg::OnComm() {
+void CDownloadExchange::OnComm() {
     if (m_Comm.CommEvent() != kCommEventReceive)
         return;
     m_Comm.SetRThreshold(kReplyReadLimit);
     m_Timers.Start(kReplyTimer, kReplyPeriodMs);
 }
 
-void CDownloadDlg::OnTimer(int id) {
+void CDownloadExchange::OnTimer(int id) {
     if (id == kReplyTimer)
         OnReplyTimer();
     else if (id == kSendTimer)
         OnSendTimer();
     m_Comm.SetRThreshold(1);
-    RefreshBrowseButtons();
+    emit Ticked();
 }
 
-void CDownloadDlg::OnReplyTimer() {
+void CDownloadExchange::OnReplyTimer() {
     m_Timers.Stop(kReplyTimer);
     m_Comm.SetInputLen(kReplyReadLimit);
     const int n = ReadReply(m_Comm, g_RxBuffer);
@@ -60,7 +71,7 @@ void CDownloadDlg::OnReplyTimer() {
     DrainInput();
 }
 
-void CDownloadDlg::ActOnReply(const CReplyFrame& frame) {
+void CDownloadExchange::ActOnReply(const CReplyFrame& frame) {
     if (frame.command == kStartRequestCommand)
         OnStartAccepted();
     else if (frame.command == kHandshakeCommand && m_bDownloading)
@@ -71,41 +82,47 @@ void CDownloadDlg::ActOnReply(const CReplyFrame& frame) {
 
 // The questions are modal and the port may be lost while one is open; that loss has been
 // reported already, so an OK then leads nowhere.
-bool CDownloadDlg::AskToGoOn(const QString& question) {
-    return AskOkCancel(this, question) && m_Comm.PortOpen();
+std::optional<bool> CDownloadExchange::AskToGoOn(const QString& question) {
+    const std::optional<bool> answer = m_host.ask(question);
+    if (!answer)
+        return answer;
+    return *answer && m_Comm.PortOpen();
 }
 
 // The module may open the exchange by itself; without both program files loaded there is no
 // program to send, and the user is told so instead of being asked to overwrite the module's.
-bool CDownloadDlg::ProgramReadyToSend() {
-    if (BothHalvesLoaded())
+bool CDownloadExchange::ProgramReadyToSend() {
+    if (m_host.programLoaded())
         return true;
-    ResetDownload();
-    ShowMessage(this, kSelectProgramFirst);
+    Reset();
+    m_host.tell(kSelectProgramFirst);
     return false;
 }
 
 // A question still open waits for its answer; the same request again asks nothing.
-void CDownloadDlg::OnStartAccepted() {
-    if (IsPromptOpen(this, kAskOverwrite) || !ProgramReadyToSend())
+void CDownloadExchange::OnStartAccepted() {
+    if (!ProgramReadyToSend())
         return;
-    if (AskToGoOn(kAskOverwrite))
+    const std::optional<bool> goOn = AskToGoOn(kAskOverwrite);
+    if (!goOn)
+        return;
+    if (*goOn)
         m_Timers.Start(kSendTimer, kHandshakeDelayMs);
     else
-        ResetDownload();
+        Reset();
 }
 
-void CDownloadDlg::OnBlockReply(const CReplyFrame& frame) {
+void CDownloadExchange::OnBlockReply(const CReplyFrame& frame) {
     if (frame.p3 != 0)
         return; // not accepted: the same packet goes again
     if (frame.p2 == kLastBlockIndex) {
-        ShowMessage(this, kDownloadDone);
-        ResetDownload();
+        m_host.tell(kDownloadDone);
+        Reset();
         return;
     }
     // Block 31 was in flight and the module wants more: the image has no block 32.
     if (m_nAckCount >= kBlockCount) {
-        EndDownload(kDownloadFailed);
+        End(kDownloadFailed);
         return;
     }
     CountAcknowledgement();
@@ -113,31 +130,34 @@ void CDownloadDlg::OnBlockReply(const CReplyFrame& frame) {
 
 // An acknowledgement without a handshake: the module reports a faulty program and is waiting
 // for blocks already.
-void CDownloadDlg::OnUnexpectedAcknowledgement() {
-    if (IsPromptOpen(this, kAskFaultyProgram) || !ProgramReadyToSend())
+void CDownloadExchange::OnUnexpectedAcknowledgement() {
+    if (!ProgramReadyToSend())
         return;
-    if (!AskToGoOn(kAskFaultyProgram)) {
-        ResetDownload();
+    const std::optional<bool> goOn = AskToGoOn(kAskFaultyProgram);
+    if (!goOn)
+        return;
+    if (!*goOn) {
+        Reset();
         return;
     }
     m_bDownloading = true;
     CountAcknowledgement();
 }
 
-void CDownloadDlg::CountAcknowledgement() {
-    m_pProgress->setValue(m_pProgress->value() + 1);
+void CDownloadExchange::CountAcknowledgement() {
     ++m_nAckCount;
+    emit AckCountChanged(m_nAckCount);
 }
 
-void CDownloadDlg::DrainInput() {
+void CDownloadExchange::DrainInput() {
     while (m_Comm.InBufferCount() != 0)
         if (ReadReply(m_Comm, g_RxBuffer) == 0)
             break;
 }
 
-void CDownloadDlg::OnSendTimer() {
+void CDownloadExchange::OnSendTimer() {
     m_Timers.Stop(kSendTimer);
-    m_pStartDownload->setEnabled(false);
+    emit Sending();
     bool sent = false;
     if (m_bDownloading && m_nAckCount > 0) {
         sent = SendBlock(m_nAckCount - 1);
@@ -146,56 +166,56 @@ void CDownloadDlg::OnSendTimer() {
         m_bDownloading = true;
         sent = SendHandshake();
     }
-    if (!sent && IsDownloadUnderWay())
-        EndDownload(kDownloadInterrupted);
+    if (!sent && IsUnderWay())
+        End(kDownloadInterrupted);
 }
 
-bool CDownloadDlg::SendBlock(int k) {
+bool CDownloadExchange::SendBlock(int k) {
     if (!BuildProgramBlock(k, g_TxBuffer))
         return false;
     return WriteToModule(kBlockPacketSize);
 }
 
-bool CDownloadDlg::SendStartRequest() {
+bool CDownloadExchange::SendStartRequest() {
     FillCommandPacket(kStartRequestCommand, 0, 0, 0);
     return WriteToModule(kCommandPacketSize);
 }
 
-bool CDownloadDlg::SendHandshake() {
+bool CDownloadExchange::SendHandshake() {
     FillCommandPacket(kHandshakeCommand, 0, 0, 0);
     return WriteToModule(kCommandPacketSize);
 }
 
-bool CDownloadDlg::WriteToModule(int count) {
+bool CDownloadExchange::WriteToModule(int count) {
     if (!m_Comm.PortOpen())
         return false;
     return WriteBytes(m_Comm, g_TxBuffer, count, kWritePieceSize);
 }
 
-void CDownloadDlg::StopTimers() {
+void CDownloadExchange::StopTimers() {
     m_Timers.Stop(kReplyTimer);
     m_Timers.Stop(kSendTimer);
     m_Comm.SetRThreshold(1);
 }
 
-void CDownloadDlg::EndDownload(const QString& message) {
+void CDownloadExchange::End(const QString& message) {
     StopTimers();
-    ResetDownload();
-    ShowMessage(this, message);
+    Reset();
+    m_host.tell(message);
 }
 
-void CDownloadDlg::EndDownloadOnLeave() {
-    const bool underWay = IsDownloadUnderWay();
+void CDownloadExchange::EndOnLeave() {
+    const bool underWay = IsUnderWay();
     StopTimers();
     if (underWay)
-        EndDownload(kDownloadInterrupted);
+        End(kDownloadInterrupted);
 }
 
-void CDownloadDlg::OnPortLost() {
-    if (IsDownloadUnderWay()) {
-        EndDownload(kDownloadInterrupted);
+void CDownloadExchange::OnPortLost() {
+    if (IsUnderWay()) {
+        End(kDownloadInterrupted);
         return;
     }
     StopTimers();
-    ShowMessage(this, QString::fromLatin1(CommPortErrorText()));
+    m_host.tell(QString::fromLatin1(CommPortErrorText()));
 }

@@ -3,10 +3,10 @@
 #include "download_frames.h"
 #include "download_texts.h"
 
-#include "serial/port_operations.h"
 #include "serial/shared_settings.h"
 #include "widgets/cool_button.h"
 #include "widgets/dialog_units.h"
+#include "widgets/prompts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -46,7 +46,7 @@ QLabel* MakeLabel(const QString& text, QWidget* buddy, QWidget* parent) {
 } // namespace
 
 CDownloadDlg::CDownloadDlg(QWidget* parent)
-    : QWidget(parent), m_Comm(this), m_Timers(this, [this](int id) { OnTimer(id); }) {
+    : QWidget(parent), m_Comm(this), m_Exchange(m_Comm, ExchangeHost(), this) {
     setObjectName(QStringLiteral("CDownloadDlg"));
     setAccessibleName(kPanelName);
     CreateControls();
@@ -118,7 +118,24 @@ void CDownloadDlg::ConnectControls() {
     connect(m_pCancel, &QPushButton::clicked, this, &CDownloadDlg::OnCancelDownload);
     connect(m_pGenerateBin, &QPushButton::clicked, this, &CDownloadDlg::OnGenerateBin);
     connect(&m_Comm, &CMSComm::OnComm, this, &CDownloadDlg::OnComm);
-    connect(&m_Comm, &CMSComm::PortLost, this, &CDownloadDlg::OnPortLost);
+    connect(&m_Comm, &CMSComm::PortLost, &m_Exchange, &CDownloadExchange::OnPortLost);
+    connect(&m_Exchange, &CDownloadExchange::WentIdle, this, &CDownloadDlg::ShowIdle);
+    connect(&m_Exchange, &CDownloadExchange::Sending, this, &CDownloadDlg::ShowSending);
+    connect(&m_Exchange, &CDownloadExchange::AckCountChanged, m_pProgress, &QProgressBar::setValue);
+    connect(&m_Exchange, &CDownloadExchange::Ticked, this, &CDownloadDlg::RefreshBrowseButtons);
+}
+
+// The exchange asks and tells through the panel's boxes; it sends only what the panel loaded.
+CDownloadExchange::CHost CDownloadDlg::ExchangeHost() {
+    CDownloadExchange::CHost host;
+    host.programLoaded = [this] { return BothHalvesLoaded(); };
+    host.ask = [this](const QString& question) -> std::optional<bool> {
+        if (IsPromptOpen(this, question))
+            return std::nullopt;
+        return AskOkCancel(this, question);
+    };
+    host.tell = [this](const QString& message) { ShowMessage(this, message); };
+    return host;
 }
 
 // The port stays closed: the shell opens it when the panel is shown.
@@ -128,13 +145,25 @@ void CDownloadDlg::InitialiseComm() {
     ResetDownload();
 }
 
-void CDownloadDlg::ResetDownload() {
-    m_nAckCount = 0;
-    m_bDownloading = false;
-    m_bStartRequested = false;
-    m_Comm.SetRThreshold(1);
-    m_Comm.SetInputLen(kReplyReadLimit);
-    ApplyBaudRate(m_Comm, g_nBaudIndex);
+void CDownloadDlg::OnStartDownload() {
+    m_Exchange.Start();
+}
+
+void CDownloadDlg::OnCancelDownload() {
+    if (IsPromptOpen(this, kAskCancel) || !AskOkCancel(this, kAskCancel))
+        return;
+    m_Exchange.Cancel();
+}
+
+void CDownloadDlg::OnComm() {
+    m_Exchange.OnComm();
+}
+
+void CDownloadDlg::OnTimer(int id) {
+    m_Exchange.OnTimer(id);
+}
+
+void CDownloadDlg::ShowIdle() {
     m_pProgress->setRange(0, kBlockCount);
     m_pProgress->setValue(0);
     // Firmware is never sent half empty: both program files must be loaded.
@@ -144,8 +173,9 @@ void CDownloadDlg::ResetDownload() {
     RefreshBrowseButtons();
 }
 
-bool CDownloadDlg::IsDownloadUnderWay() const {
-    return m_bDownloading || m_bStartRequested || m_Timers.IsRunning(kSendTimer);
+void CDownloadDlg::ShowSending() {
+    m_pStartDownload->setEnabled(false);
+    RefreshBrowseButtons();
 }
 
 QString& CDownloadDlg::PathOf(EProgramHalf half) {

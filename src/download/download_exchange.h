@@ -1,0 +1,86 @@
+#pragma once
+// The firmware download exchange with the module, without any window: the start request, the
+// overwrite question, a handshake, then the 32 blocks of the program image, one per positive
+// acknowledgement, each resent until the module accepts it, paced by two timers. The download
+// panel and a command-line front end each own one and show what it reports.
+#include "widgets/panel_timers.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class CMSComm;
+struct CReplyFrame;
+
+class CDownloadExchange : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kReplyTimer = 1;
+    static constexpr int kSendTimer = 2;
+    static constexpr int kReplyPeriodMs = 100;
+    static constexpr int kHandshakeDelayMs = 100;
+    static constexpr int kBlockPaceMs = 500;
+    static constexpr int kReplyReadLimit = 200;
+    static constexpr int kWritePieceSize = 512;
+
+    // What the exchange needs from its front end.
+    struct CHost {
+        std::function<bool()> programLoaded; // both program files are in the image
+        // An OK/Cancel question: true for OK; no value while the same question is still open.
+        std::function<std::optional<bool>(const QString& question)> ask;
+        std::function<void(const QString& message)> tell; // an OK message
+    };
+
+    CDownloadExchange(CMSComm& comm, CHost host, QObject* parent);
+
+    CPanelTimers& Timers() { return m_Timers; }
+    bool IsDownloading() const { return m_bDownloading; }
+    int AckCount() const { return m_nAckCount; }
+    // From the start request until the download ends: the user's firmware is on its way.
+    bool IsUnderWay() const;
+
+    // Back to idle: counters cleared, the port's read size and rate restored.
+    void Reset();
+    void Start();
+    // A cancel the user has confirmed: both timers stop and the exchange is idle again.
+    void Cancel();
+    void OnComm();
+    void OnTimer(int id);
+    // Builds block k in g_TxBuffer and writes it; false when nothing could be sent.
+    bool SendBlock(int k);
+    // The port is about to close (another panel is shown): a download under way ends, once.
+    void EndOnLeave();
+    void OnPortLost();
+
+signals:
+    void WentIdle();             // after every reset
+    void Sending();              // a packet of the user's download is about to go out
+    void AckCountChanged(int n); // positive acknowledgements so far
+    void Ticked();               // a timer tick was handled
+
+private:
+    void OnReplyTimer();
+    void OnSendTimer();
+    void ActOnReply(const CReplyFrame& frame);
+    std::optional<bool> AskToGoOn(const QString& question);
+    bool ProgramReadyToSend();
+    void OnStartAccepted();
+    void OnBlockReply(const CReplyFrame& frame);
+    void OnUnexpectedAcknowledgement();
+    void CountAcknowledgement();
+    void DrainInput();
+    bool SendStartRequest();
+    bool SendHandshake();
+    // Writes the first count bytes of g_TxBuffer in pieces; never to a closed port.
+    bool WriteToModule(int count);
+    void StopTimers();
+    void End(const QString& message);
+
+    CMSComm& m_Comm;
+    CHost m_host;
+    CPanelTimers m_Timers;
+    bool m_bDownloading = false;
+    bool m_bStartRequested = false;
+    int m_nAckCount = 0;
+};
