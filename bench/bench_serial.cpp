@@ -14,9 +14,9 @@
 #include "download/program_image.h"
 #include "protocol/packets.h"
 #include "serial/mscomm.h"
+#include "serial/panel_timers.h"
 #include "serial/port_operations.h"
 #include "serial/shared_settings.h"
-#include "widgets/panel_timers.h"
 #include "widgets/prompts.h"
 
 #include <QAbstractButton>

@@ -5,7 +5,7 @@
 #include "console/module_test_panel.h"
 #include "protocol/hex_text.h"
 #include "serial/mscomm.h"
-#include "widgets/panel_timers.h"
+#include "serial/panel_timers.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

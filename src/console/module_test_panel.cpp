@@ -10,11 +10,11 @@
 #include "protocol/hex_text.h"
 #include "protocol/packets.h"
 #include "serial/mscomm.h"
+#include "serial/panel_timers.h"
 #include "serial/port_operations.h"
 #include "serial/shared_settings.h"
 #include "widgets/dialog_units.h"
 #include "widgets/panel_font.h"
-#include "widgets/panel_timers.h"
 #include "widgets/prompts.h"
 #include "widgets/user_changes.h"
 

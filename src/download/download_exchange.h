@@ -3,7 +3,7 @@
 // overwrite question, a handshake, then the 32 blocks of the program image, one per positive
 // acknowledgement, each resent until the module accepts it, paced by two timers. The download
 // panel and a command-line front end each own one and show what it reports.
-#include "widgets/panel_timers.h"
+#include "serial/panel_timers.h"
 
 #include <QObject>
 #include <QString>

@@ -5,8 +5,6 @@
 #include "rate_table.h"
 #include "shared_settings.h"
 
-#include "widgets/prompts.h"
-
 #include <cstring>
 
 void ApplyBaudRate(CMSComm& comm, int baudIndex) {
@@ -64,21 +62,4 @@ QString PortOpenErrorMessage(const QString& firstLine, const CMSComm& comm) {
         break;
     }
     return firstLine + QLatin1Char('\n') + where + QStringLiteral("：") + why;
-}
-
-bool PortHandOver(CMSComm* const* panelComms, int panelCount, CMSComm& chosen, QWidget* parent) {
-    try {
-        for (int i = 0; i < panelCount; ++i)
-            if (panelComms[i]->PortOpen())
-                panelComms[i]->SetPortOpen(false);
-        // An adapter plugged in since the last look takes a free number now.
-        RefreshPortMap();
-        chosen.SetCommPort(static_cast<short>(g_nCommPort));
-        chosen.SetPortOpen(true);
-        ApplyBaudRate(chosen, g_nBaudIndex);
-    } catch (const CCommPortError&) {
-        ShowMessage(parent, PortOpenErrorMessage(QString::fromLatin1(CommPortErrorText()), chosen));
-        return false;
-    }
-    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The per-panel port operations and the hand-over of the port between panels; the settings and
-// test panels collect replies with CReceiveCycle (receive_cycle.h).
+// test panels collect replies with CReceiveCycle (receive_cycle.h). PortHandOver shows a message
+// box and so lives in the serial panel library; the rest needs no window system.
 #include <QString>
 #include <cstdint>
 

@@ -3,8 +3,8 @@
 #include "mscomm.h"
 #include "shared_settings.h"
 
+#include "panel_timers.h"
 #include "protocol/buffers.h"
-#include "widgets/panel_timers.h"
 
 namespace {
 // Index 0, left by a rate change the module confirmed while no module rate was selected, is in

@@ -10,13 +10,13 @@
 #include "protocol/buffers.h"
 #include "serial/comm_setup_panel.h"
 #include "serial/mscomm.h"
+#include "serial/panel_timers.h"
 #include "serial/port_map.h"
 #include "serial/shared_settings.h"
 #include "support/accessible_toggle.h"
 #include "support/dialog_geometry.h"
 #include "support/fake_serial_backend.h"
 #include "support/scripted_prompts.h"
-#include "widgets/panel_timers.h"
 
 #include <QAction>
 #include <QLabel>

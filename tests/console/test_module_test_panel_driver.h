@@ -6,10 +6,10 @@
 #include "protocol/buffers.h"
 #include "protocol/packets.h"
 #include "serial/mscomm.h"
+#include "serial/panel_timers.h"
 #include "support/accessible_toggle.h"
 #include "support/fake_serial_backend.h"
 #include "support/packet_bytes.h"
-#include "widgets/panel_timers.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "console_rig.h"
 
 #include "console/module_test_widgets.h"
-#include "widgets/panel_timers.h"
+#include "serial/panel_timers.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

@@ -13,9 +13,9 @@
 #include "download/program_image.h"
 #include "protocol/buffers.h"
 #include "serial/comm_setup_panel.h"
+#include "serial/panel_timers.h"
 #include "serial/shared_settings.h"
 #include "support/packet_bytes.h"
-#include "widgets/panel_timers.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

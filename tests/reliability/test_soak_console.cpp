@@ -9,8 +9,8 @@
 #include "console/module_test_panel.h"
 #include "protocol/buffers.h"
 #include "serial/mscomm.h"
+#include "serial/panel_timers.h"
 #include "serial/shared_settings.h"
-#include "widgets/panel_timers.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

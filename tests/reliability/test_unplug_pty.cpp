@@ -12,10 +12,10 @@
 #include "protocol/buffers.h"
 #include "serial/comm_setup_panel.h"
 #include "serial/mscomm.h"
+#include "serial/panel_timers.h"
 #include "serial/port_operations.h"
 #include "serial/shared_settings.h"
 #include "support/packet_bytes.h"
-#include "widgets/panel_timers.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
 // The receive cycle on a fake serial device, its timer 1 ticked by hand.
 #include "protocol/buffers.h"
 #include "serial/mscomm.h"
+#include "serial/panel_timers.h"
 #include "serial/receive_cycle.h"
 #include "serial/shared_settings.h"
 #include "support/fake_serial_backend.h"
-#include "widgets/panel_timers.h"
 
 #include <QTest>
 
