@@ -1,10 +1,12 @@
 #pragma once
 // The packets of the download exchange: the start request and the handshake (command packets),
 // the 32 program blocks, and the 8-byte reply frame the module answers with.
+#include "protocol/command_codes.h"
+
 #include <cstdint>
 
-constexpr uint8_t kStartRequestCommand = 0x09;
-constexpr uint8_t kHandshakeCommand = 0xFF;
+constexpr uint8_t kStartRequestCommand = ModuleCommand::kUserCount;
+constexpr uint8_t kHandshakeCommand = ModuleCommand::kHandshake;
 constexpr int kBlockCount = 32;
 constexpr int kBlockSize = 4096;
 // Head, block index, 4096 image bytes, check, tail.

@@ -1,8 +1,10 @@
 #include "command_catalogue.h"
 
+#include "command_codes.h"
 #include "packets.h"
 
 namespace {
+using namespace ModuleCommand;
 using B = ByteSource;
 constexpr unsigned kP1 = kFieldParam1, kP2 = kFieldParam2, kP3 = kFieldParam3, kP12 = kFieldParam12,
                    kPath = kFieldFeaturePath, kBrowse = kFieldBrowse;
@@ -25,40 +27,57 @@ constexpr B kNoPayload[3] = {B::Zero, B::Zero, B::Zero};
     }
 
 // clang-format off
-const COperation kOperations[kOperationCount] = {
-    PLAIN(1018, "取用户总数", 0x09, B::Zero, B::Zero, B::Zero, RowOption::QueryCapacity, 0, true),
-    COperation{1021, "用户录入", CommandRule::Enrol, 0x01, B::Param1, B::Param2, B::Param3, 0, 0, false,
+constexpr COperation kOperations[kOperationCount] = {
+    PLAIN(1018, "取用户总数", kUserCount, B::Zero, B::Zero, B::Zero, RowOption::QueryCapacity, 0, true),
+    COperation{1021, "用户录入", CommandRule::Enrol, kEnrolFirst, B::Param1, B::Param2, B::Param3, 0, 0, false,
                {B::Zero, B::Zero, B::Zero}, RowOption::None, kP1 | kP2 | kP3 | kP12, true},
-    PLAIN(1019, "取用户权限", 0x0A, B::Param1, B::Param2, B::Zero, RowOption::None, kP1 | kP2 | kP12, true),
-    PLAIN(1022, "删除指定用户", 0x04, B::Param1, B::Param2, B::Zero, RowOption::None, kP1 | kP2 | kP12, true),
-    PLAIN(1023, "删除所有用户", 0x05, B::Zero, B::Zero, B::Param3, RowOption::None, kP3, true),
-    PLAIN(1030, "1:1比对", 0x0B, B::Param1, B::Param2, B::Zero, RowOption::None, kP1 | kP2 | kP12, true),
-    PLAIN(1026, "1:N比对", 0x0C, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
-    PLAIN(1032, "采集图像", 0x24, B::Zero, B::Zero, B::Zero, RowOption::HighRes, 0, true),
-    FEATURE(1027, "存储用户特征值", 0x41, B::Param1, B::Param2, B::Param3, RowOption::None,
+    PLAIN(1019, "取用户权限", kUserPrivilege, B::Param1, B::Param2, B::Zero, RowOption::None, kP1 | kP2 | kP12, true),
+    PLAIN(1022, "删除指定用户", kDeleteUser, B::Param1, B::Param2, B::Zero, RowOption::None, kP1 | kP2 | kP12, true),
+    PLAIN(1023, "删除所有用户", kDeleteAllUsers, B::Zero, B::Zero, B::Param3, RowOption::None, kP3, true),
+    PLAIN(1030, "1:1比对", kCompareOne, B::Param1, B::Param2, B::Zero, RowOption::None, kP1 | kP2 | kP12, true),
+    PLAIN(1026, "1:N比对", kCompareAll, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
+    PLAIN(1032, "采集图像", kCaptureImage, B::Zero, B::Zero, B::Zero, RowOption::HighRes, 0, true),
+    FEATURE(1027, "存储用户特征值", kStoreFeature, B::Param1, B::Param2, B::Param3, RowOption::None,
             kP1 | kP2 | kP3 | kP12 | kBrowse),
-    FEATURE(1031, "下传特征值与采集指纹比对", 0x44, B::Zero, B::Zero, B::Zero, RowOption::TwoFingers, kBrowse),
-    FEATURE(1029, "下传指纹1:1比对", 0x42, B::Param1, B::Param2, B::Zero, RowOption::None,
+    FEATURE(1031, "下传特征值与采集指纹比对", kDownloadCompare, B::Zero, B::Zero, B::Zero, RowOption::TwoFingers, kBrowse),
+    FEATURE(1029, "下传指纹1:1比对", kDownloadCompareOne, B::Param1, B::Param2, B::Zero, RowOption::None,
             kP1 | kP2 | kP12 | kBrowse),
-    FEATURE(1020, "下传指纹1:N比对", 0x43, B::Zero, B::Zero, B::Zero, RowOption::None, kBrowse),
-    PLAIN(1028, "取用户特征值上传", 0x31, B::Param1, B::Param2, B::Zero, RowOption::None, kP1 | kP2 | kP12, true),
-    PLAIN(1025, "采集指纹提取特征值上传", 0x23, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
-    PLAIN(1043, "取用户信息", 0x2B, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
-    PLAIN(1044, "使进入休眠模式", 0x2C, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
-    PLAIN(1035, "取脱机模块版本", 0x26, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
-    PLAIN(1036, "设置比对等级", 0x28, B::Zero, B::Param2, B::Param3, RowOption::None, kP2 | kP3 | kPath, true),
-    PLAIN(1046, "连续取亮度", 0x2F, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
-    PLAIN(1091, "亮度自适应", 0x0F, B::Zero, B::Zero, B::Param3, RowOption::None, kP3, true),
-    PLAIN(1059, "取单条记录", 0x38, B::Param1, B::Param2, B::Zero, RowOption::None, kP1 | kP2 | kP12, false),
-    PLAIN(1060, "取新记录", 0x39, B::Param1, B::Param2, B::Param3, RowOption::None, kP1 | kP2 | kP3, false),
-    PLAIN(1063, "清空记录", 0x3B, B::Zero, B::Zero, B::Zero, RowOption::None, 0, false),
+    FEATURE(1020, "下传指纹1:N比对", kDownloadCompareAll, B::Zero, B::Zero, B::Zero, RowOption::None, kBrowse),
+    PLAIN(1028, "取用户特征值上传", kUploadUser, B::Param1, B::Param2, B::Zero, RowOption::None, kP1 | kP2 | kP12, true),
+    PLAIN(1025, "采集指纹提取特征值上传", kCaptureUpload, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
+    PLAIN(1043, "取用户信息", kUserList, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
+    PLAIN(1044, "使进入休眠模式", kSleep, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
+    PLAIN(1035, "取脱机模块版本", kVersion, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
+    PLAIN(1036, "设置比对等级", kCompareLevel, B::Zero, B::Param2, B::Param3, RowOption::None, kP2 | kP3 | kPath, true),
+    PLAIN(1046, "连续取亮度", kBrightness, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
+    PLAIN(1091, "亮度自适应", kAdjustBrightness, B::Zero, B::Zero, B::Param3, RowOption::None, kP3, true),
+    PLAIN(1059, "取单条记录", kOneRecord, B::Param1, B::Param2, B::Zero, RowOption::None, kP1 | kP2 | kP12, false),
+    PLAIN(1060, "取新记录", kNewRecords, B::Param1, B::Param2, B::Param3, RowOption::None, kP1 | kP2 | kP3, false),
+    PLAIN(1063, "清空记录", kClearRecords, B::Zero, B::Zero, B::Zero, RowOption::None, 0, false),
     UNCHANGED(1061, "设置时间"),
     UNCHANGED(1062, "读取时间"),
-    PLAIN(1034, "设置初始化值", 0x22, B::Param1, B::Param2, B::Param3, RowOption::None,
+    PLAIN(1034, "设置初始化值", kSetRegister, B::Param1, B::Param2, B::Param3, RowOption::None,
           kP1 | kP2 | kP3 | kP12, false),
     UNCHANGED(1038, "串口通信测试"),
 };
 // clang-format on
+
+// Each name stands at its row: the radio button and the command of that row.
+constexpr bool RowIs(EOperation op, int radioId, uint8_t command) {
+    return kOperations[static_cast<int>(op)].radioId == radioId &&
+           kOperations[static_cast<int>(op)].command == command;
+}
+static_assert(RowIs(EOperation::UserCount, 1018, kUserCount), "row 0");
+static_assert(RowIs(EOperation::Enrol, 1021, kEnrolFirst), "row 1");
+static_assert(RowIs(EOperation::DeleteAllUsers, 1023, kDeleteAllUsers), "row 4");
+static_assert(RowIs(EOperation::CaptureImage, 1032, kCaptureImage), "row 7");
+static_assert(RowIs(EOperation::StoreFeature, 1027, kStoreFeature), "row 8");
+static_assert(RowIs(EOperation::DownloadCompare, 1031, kDownloadCompare), "row 9");
+static_assert(RowIs(EOperation::UploadUser, 1028, kUploadUser), "row 12");
+static_assert(RowIs(EOperation::AdjustBrightness, 1091, kAdjustBrightness), "row 19");
+static_assert(RowIs(EOperation::SetTime, 1061, 0) && RowIs(EOperation::SerialTest, 1038, 0),
+              "rows 23 and 26");
+static_assert(RowIs(EOperation::InitialValue, 1034, kSetRegister), "row 25");
 #undef PLAIN
 #undef FEATURE
 #undef UNCHANGED
@@ -113,7 +132,7 @@ CBuildResult BuildOperation(const CBuildInputs& in) {
     if (row.option == RowOption::HighRes && in.highResolution)
         out.p3 = 0x20;
     if (row.option == RowOption::TwoFingers && in.twoFingers) {
-        out.command = 0x46;
+        out.command = kTwoFingerCompare;
         out.p1 = 0x01;
         out.p2 = 0x85;
     }

@@ -45,7 +45,40 @@ struct COperation {
     bool visible;    // indices 20..26 are never shown
 };
 
+// The operations by their row in the table (the index the panel's radio group uses).
+enum class EOperation : int {
+    UserCount,
+    Enrol,
+    UserPrivilege,
+    DeleteUser,
+    DeleteAllUsers,
+    CompareOne,
+    CompareAll,
+    CaptureImage,
+    StoreFeature,
+    DownloadCompare,
+    DownloadCompareOne,
+    DownloadCompareAll,
+    UploadUser,
+    CaptureUpload,
+    UserList,
+    Sleep,
+    Version,
+    CompareLevel,
+    Brightness,
+    AdjustBrightness,
+    OneRecord,
+    NewRecords,
+    ClearRecords,
+    SetTime,
+    ReadTime,
+    InitialValue,
+    SerialTest,
+};
+
 constexpr int kOperationCount = 27;
+static_assert(static_cast<int>(EOperation::SerialTest) == kOperationCount - 1,
+              "one operation a row");
 const COperation& OperationAt(int index); // index 0..26
 int OperationIndexOfRadio(int radioId);   // -1 when the id is not an operation
 

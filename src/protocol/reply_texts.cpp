@@ -1,5 +1,6 @@
 #include "reply_texts.h"
 
+#include "command_codes.h"
 #include "packets.h"
 #include "payloads.h"
 
@@ -15,6 +16,8 @@ QString VersionBytesText(QByteArrayView bytes) {
 }
 
 namespace {
+using namespace ModuleCommand;
+
 const QString kCrLf = QStringLiteral("\r\n");
 
 // The received bytes; an offset at or past the count reads as absent.
@@ -39,12 +42,12 @@ QString Hex(unsigned value) {
 // is written at once and its reply brings the text, so the field is left empty meanwhile.
 QString EnrolStepText(int command, int rc) {
     if (rc == 0x00)
-        return command == 0x03 ? QStringLiteral("用户录入成功") : QString();
+        return command == kEnrolLast ? QStringLiteral("用户录入成功") : QString();
     if (rc == 0x08)
         return QStringLiteral("采集指纹超时");
-    if (rc == 0x06 && command != 0x02)
+    if (rc == 0x06 && command != kEnrolSecond)
         return QStringLiteral("此用户已存在");
-    if (rc == 0x07 && command == 0x01)
+    if (rc == 0x07 && command == kEnrolFirst)
         return QStringLiteral("此指纹已存在");
     return QStringLiteral("用户录入失败");
 }
@@ -169,73 +172,73 @@ QString StatusText(const CReply& r, CReplyOutcome& out, const CReplyOptions& opt
     const bool ok = rc == 0x00;
     const unsigned byte3 = r.At(3);
     switch (out.command) {
-    case 0x01:
-    case 0x02:
+    case kEnrolFirst:
+    case kEnrolSecond:
         return EnrolStepText(out.command, rc);
-    case 0x03:
+    case kEnrolLast:
         out.incrementUser = ok && options.idIncAfterEnrol;
         return EnrolStepText(out.command, rc);
-    case 0x04:
-    case 0x05:
+    case kDeleteUser:
+    case kDeleteAllUsers:
         return OrFailure(ok, QStringLiteral("操作成功"));
-    case 0x06:
+    case kEnrolLastUpload:
         return OrFailure(r.count == kFeatureReplySize, QStringLiteral("操作成功"));
-    case 0x09:
+    case kUserCount:
         if (rc == 0xFF)
             return QStringLiteral("用户容量为：") + Num(r.V());
         return OrFailure(ok, QStringLiteral("用户总数为：") + Num(r.V()));
-    case 0x0A:
+    case kUserPrivilege:
         return UserPrivilegeText(rc);
-    case 0x0B:
+    case kCompareOne:
         return ComparisonText(rc, false);
-    case 0x0C:
+    case kCompareAll:
         return SearchText(r, false);
-    case 0x0F:
+    case kAdjustBrightness:
         return OrFailure(ok, QStringLiteral("校正成功"));
-    case 0x22:
+    case kSetRegister:
         return OrFailure(ok, QStringLiteral("前次此寄存器值为：0x") + Hex(byte3));
-    case 0x23:
+    case kCaptureUpload:
         return UploadText(r, 0x08, QStringLiteral("指纹采集超时"));
-    case 0x24:
+    case kCaptureImage:
         out.decodeImage = rc == 0x00 || rc == 0x20;
         if (out.decodeImage)
             return QStringLiteral("指纹采集成功");
         return rc == 0x08 ? QStringLiteral("指纹采集超时") : QStringLiteral("指纹采集失败");
-    case 0x25:
+    case kSerialTest:
         return ok ? QStringLiteral("串口通信成功") : QStringLiteral("串口通信失败");
-    case 0x26:
+    case kVersion:
         return OrFailure(ok, VersionText(r));
-    case 0x28:
+    case kCompareLevel:
         return OrFailure(ok, QStringLiteral("前次比对等级为：") + Hex(byte3));
-    case 0x2B:
+    case kUserList:
         return OrFailure(ok, ok ? UserListText(r) : QString());
-    case 0x2C:
+    case kSleep:
         return OrFailure(ok, QStringLiteral("模块进入休眠状态，不再响应任何命令"));
-    case 0x2D:
+    case kSetValue:
         return OrFailure(ok, QStringLiteral("前次设置值为：") + Hex(byte3));
-    case 0x2F:
+    case kBrightness:
         return OrFailure(ok, QStringLiteral("操作成功 亮度值为：") + Num(byte3));
-    case 0x31:
+    case kUploadUser:
         return UploadText(r, 0x05, QStringLiteral("无此用户"));
-    case 0x38:
+    case kOneRecord:
         return OrFailure(ok, ok ? OneRecordText(r) : QString());
-    case 0x39:
+    case kNewRecords:
         return OrFailure(ok, ok ? RecordListText(r) : QString());
-    case 0x3B:
+    case kClearRecords:
         return OrFailure(ok, QStringLiteral("清空记录成功"));
-    case 0x41:
+    case kStoreFeature:
         out.incrementUser = ok && options.idIncAfterStore && !options.batchRunning;
         if (!ok && options.batchActive && options.batchRunning) {
             out.batchMessage = BatchRefusalText(rc, options.batchUser);
             out.endBatch = true;
         }
         return StoreText(rc);
-    case 0x42:
+    case kDownloadCompareOne:
         return ComparisonText(rc, true);
-    case 0x43:
+    case kDownloadCompareAll:
         return SearchText(r, true);
-    case 0x44:
-    case 0x46:
+    case kDownloadCompare:
+    case kTwoFingerCompare:
         return ok ? QStringLiteral("指纹比对成功") : QStringLiteral("指纹比对失败");
     default:
         return QStringLiteral("操作失败");
@@ -248,12 +251,14 @@ CReplyOutcome InterpretReplyBytes(const uint8_t* bytes, int count, const CReplyO
     CReplyOutcome out;
     out.command = reply.Has(1) ? bytes[1] : -1;
     out.resultCode = reply.Rc();
-    out.enableSave =
-        out.command == 0x06 || out.command == 0x23 || out.command == 0x29 || out.command == 0x31;
+    // The replies of the uploads enable saving whatever their result; so does 0x29, which no
+    // operation of the console sends.
+    out.enableSave = out.command == kEnrolLastUpload || out.command == kCaptureUpload ||
+                     out.command == kOtherUpload || out.command == kUploadUser;
     // Without its result code a reply reads as its command's failure text; the searches would
     // read as a success then, so they stay "操作失败", as does a reply without a command byte.
     const bool searchWithoutResult =
-        out.resultCode < 0 && (out.command == 0x0C || out.command == 0x43);
+        out.resultCode < 0 && (out.command == kCompareAll || out.command == kDownloadCompareAll);
     if (out.command < 0 || searchWithoutResult)
         out.status = QStringLiteral("操作失败");
     else

@@ -6,6 +6,7 @@
 #include "serial/shared_settings.h"
 
 #include "protocol/buffers.h"
+#include "protocol/command_codes.h"
 #include "protocol/packets.h"
 #include "widgets/cool_button.h"
 #include "widgets/dialog_units.h"
@@ -42,7 +43,7 @@ constexpr int kInputLen = kRxReadChunk;
 constexpr int kCollectLimit = 12288;
 static_assert(kCollectLimit + kInputLen <= kRxBufferSize, "a read past the limit must still fit");
 
-constexpr uint8_t kRateCommand = 0x21;
+constexpr uint8_t kRateCommand = ModuleCommand::kSetRate;
 constexpr int kRateReplySize = kCommandPacketSize;
 constexpr int kReplyCommandOffset = 1;
 constexpr int kReplyResultOffset = 4;
