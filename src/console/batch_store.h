@@ -1,0 +1,56 @@
+#pragma once
+// The batch store exchange without any window: the feature files of a folder are stored one
+// after another, each item's reply sending the next, until the last one, a refusal, a send of
+// the front end's own command or a failed write ends it. The process-wide state and the item
+// packets are those of batch_storage.h. The test panel and a command-line front end each own one.
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class CBatchStore : public QObject {
+    Q_OBJECT
+public:
+    // What the exchange needs from its front end.
+    struct CHost {
+        // Sends the current item through the front end's send path, which asks FillItem for it.
+        std::function<void()> sendItem;
+        std::function<void(const QString& message)> tell; // an OK message
+    };
+
+    explicit CBatchStore(CHost host, QObject* parent = nullptr);
+
+    // Loads the batch from `folder`: "" with Total() items and the first one current, or the
+    // message to show, with nothing loaded.
+    QString Load(const QString& folder);
+    unsigned Total() const;
+    // Sends the first item; from now on every send sends the current item.
+    void Begin();
+    // While set, a send sends the current item instead of the front end's command.
+    bool IsActive() const;
+    // An item is still to be stored or has just been sent.
+    bool IsRunning() const;
+    // The user number of the current item (0 once the items are used up).
+    uint32_t CurrentUser() const;
+    // The current item's whole transmission in txBuffer and its length; 0 when no item is left,
+    // which ends the batch.
+    int FillItem(uint8_t* txBuffer);
+    // After every reply: the next item goes out while the batch runs, else the batch ends.
+    void OnReply();
+    // The module refused the item: the message is told and the batch runs no further; the step
+    // after this reply then ends it.
+    void OnRefused(const QString& message);
+    // The front end's own command goes out: otherwise its reply would advance the batch and send
+    // that command again and again until the count was reached.
+    void End();
+    // A write failed or the port went away: a batch under way ends, so that no later reply sends
+    // its next item.
+    void EndIfActive();
+
+signals:
+    // The item current of total has become current and is about to be sent.
+    void Progress(unsigned total, unsigned current);
+
+private:
+    CHost m_host;
+};
