@@ -1,6 +1,5 @@
 #include "module_test_panel.h"
 
-#include "batch_storage.h"
 #include "finger_image_button.h"
 #include "module_test_layout.h"
 #include "module_test_widgets.h"
@@ -131,7 +130,8 @@ CModuleTestDlg::CModuleTestDlg(QWidget* parent)
     : QWidget(parent), m_pComm(new CMSComm(this)),
       m_pTimers(new CPanelTimers(this, [this](int id) { OnTimer(id); })),
       m_ReplyCycle(*m_pComm, *m_pTimers, kReplyPeriodMs, kHoldThreshold, kRxCollectLimit),
-      m_pOperations(new QButtonGroup(this)) {
+      m_pOperations(new QButtonGroup(this)), m_Enrolment(EnrolmentHost()),
+      m_Batch(BatchHost(), this) {
     setObjectName(QStringLiteral("moduleTestPanel"));
     setAccessibleName(QStringLiteral("模块测试"));
     setFont(PanelFont());
@@ -184,6 +184,7 @@ void CModuleTestDlg::ConnectHandlers() {
     }
     connect(m_pComm, &CMSComm::OnComm, this, &CModuleTestDlg::OnComm);
     connect(m_pComm, &CMSComm::PortLost, this, &CModuleTestDlg::OnPortLost);
+    connect(&m_Batch, &CBatchStore::Progress, this, &CModuleTestDlg::ShowBatchProgress);
 }
 
 QWidget* CModuleTestDlg::Control(int id) const {
@@ -323,12 +324,10 @@ bool CModuleTestDlg::PassesUserChecks() {
 // A batch item brings its whole store packet and length, so a choice made on the panel while
 // the batch runs never changes what is stored.
 void CModuleTestDlg::SendCommand() {
-    if (g_bBatchActive) {
-        const int length = FillBatchItem(g_TxBuffer);
-        if (length == 0) {
-            EndBatchOnSend();
+    if (m_Batch.IsActive()) {
+        const int length = m_Batch.FillItem(g_TxBuffer);
+        if (length == 0)
             return;
-        }
         g_nTxLength = length;
     } else if (!PassesUserChecks() || (m_bNeedFeatureFile && !LoadFeatureFiles())) {
         return;
@@ -343,8 +342,7 @@ void CModuleTestDlg::WriteTransmission() {
     if (g_nTxLength > kCommandPacketSize)
         FrameDataPacket(g_nTxLength);
     if (!WriteBytes(*m_pComm, g_TxBuffer, g_nTxLength)) {
-        if (g_bBatchActive)
-            EndBatchOnSend();
+        m_Batch.EndIfActive();
         ShowMessage(this, QString::fromLatin1(CommPortErrorText()));
         return;
     }

@@ -3,6 +3,9 @@
 // parameters, sees the command bytes, sends them and reads the reply as a dump and as a text.
 // Controls and members meet only through Pull (controls into members) and Push (members into
 // controls).
+#include "batch_store.h"
+#include "enrolment_sequence.h"
+
 #include "serial/receive_cycle.h"
 
 #include <QString>
@@ -108,8 +111,12 @@ private:
     void RunBatchStep();
     void EndBatchOnSend();
     void RunEnrolmentStep(int command, int resultCode);
-    uint8_t LastEnrolmentStep() const;
     void SendNextEnrolmentStep(uint8_t command);
+    void StartNewEnrolment();
+    CEnrolmentSequence::CHost EnrolmentHost();
+    CBatchStore::CHost BatchHost();
+    void ShowBatchProgress(unsigned total, unsigned current);
+    void SendBatchItem();
 
     QString Text(int id) const;
     void SetText(int id, const QString& text);
@@ -120,4 +127,6 @@ private:
     CReceiveCycle m_ReplyCycle; // timer 1 of m_pTimers collects the module's replies
     QButtonGroup* m_pOperations;
     std::map<int, QWidget*> m_controls;
+    CEnrolmentSequence m_Enrolment; // the enrolment steps that follow each other's replies
+    CBatchStore m_Batch;            // the batch store, one item per reply
 };

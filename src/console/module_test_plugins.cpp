@@ -2,7 +2,6 @@
 // handlers and steps that hand over to them.
 #include "module_test_panel.h"
 
-#include "batch_storage.h"
 #include "feature_files.h"
 #include "finger_image_button.h"
 #include "image_decoder.h"
@@ -52,7 +51,7 @@ void CModuleTestDlg::DecodeFingerImage() {
 }
 
 void CModuleTestDlg::OnBatchStore() {
-    const QString failure = ScanBatchFolder(QCoreApplication::applicationDirPath());
+    const QString failure = m_Batch.Load(QCoreApplication::applicationDirPath());
     if (!failure.isEmpty()) {
         ShowMessage(this, failure);
         return;
@@ -60,39 +59,39 @@ void CModuleTestDlg::OnBatchStore() {
     m_bEnrolFirstStep = true;
     Pull();
     m_nOperation = kStoreFeatureOperation;
-    m_nBatchTotal = static_cast<unsigned>(g_nBatchCount);
+    m_nBatchTotal = m_Batch.Total();
     m_nBatchCurrent = 1;
     Push();
     BuildCommand();
-    g_bBatchActive = true;
-    SendCommand();
-    g_nRxCount = 0;
+    m_Batch.Begin();
 }
 
-// After every reply: the next item while the batch runs, else the batch flag goes.
-void CModuleTestDlg::RunBatchStep() {
-    if (g_nBatchPos >= g_nBatchCount) {
-        g_bBatchActive = false;
-        return;
-    }
-    ++g_nBatchPos;
-    if (g_nBatchPos >= g_nBatchCount)
-        return;
-    m_nBatchCurrent = static_cast<unsigned>(g_nBatchPos) + 1;
+CBatchStore::CHost CModuleTestDlg::BatchHost() {
+    CBatchStore::CHost host;
+    host.sendItem = [this] { SendBatchItem(); };
+    host.tell = [this](const QString& message) { ShowMessage(this, message); };
+    return host;
+}
+
+// The total was shown when the batch started; only the current item changes.
+void CModuleTestDlg::ShowBatchProgress(unsigned /*total*/, unsigned current) {
+    m_nBatchCurrent = current;
     Push();
+}
+
+void CModuleTestDlg::SendBatchItem() {
     SendCommand();
     g_nRxCount = 0;
 }
 
-// A refused store ends the batch; the step after this reply then clears the flag.
-void CModuleTestDlg::ShowBatchRefusal(const QString& message) {
-    ShowMessage(this, message);
-    g_nBatchPos = g_nBatchCount;
+void CModuleTestDlg::RunBatchStep() {
+    m_Batch.OnReply();
 }
 
-// "发送命令" ends a batch under way: otherwise the reply to the command sent now would advance
-// the batch and send the panel's command again and again until the count was reached.
+void CModuleTestDlg::ShowBatchRefusal(const QString& message) {
+    m_Batch.OnRefused(message);
+}
+
 void CModuleTestDlg::EndBatchOnSend() {
-    g_bBatchActive = false;
-    g_nBatchPos = g_nBatchCount;
+    m_Batch.End();
 }

@@ -3,19 +3,11 @@
 // sequence, save button, batch step).
 #include "module_test_panel.h"
 
-#include "batch_storage.h"
-
 #include "protocol/buffers.h"
 #include "protocol/hex_text.h"
 #include "protocol/reply_texts.h"
 #include "serial/port_operations.h"
 #include "widgets/prompts.h"
-
-namespace {
-// Command bytes of the enrolment steps.
-constexpr uint8_t kEnrolFirst = 0x01, kEnrolSecond = 0x02, kEnrolLast = 0x03,
-                  kEnrolLastWithUpload = 0x06;
-} // namespace
 
 void CModuleTestDlg::OnComm() {
     m_ReplyCycle.OnComm();
@@ -43,8 +35,7 @@ void CModuleTestDlg::OnReplyComplete() {
 // user is told once.
 void CModuleTestDlg::OnPortLost() {
     StopReplyCollection();
-    if (g_bBatchActive)
-        EndBatchOnSend();
+    m_Batch.EndIfActive();
     ShowMessage(this, QString::fromLatin1(CommPortErrorText()));
 }
 
@@ -52,9 +43,9 @@ CReplyOptions CModuleTestDlg::ReplyOptions() const {
     CReplyOptions options;
     options.idIncAfterEnrol = m_bIdIncAfterEnrol != 0;
     options.idIncAfterStore = m_bIdIncAfterStore != 0;
-    options.batchActive = g_bBatchActive;
-    options.batchRunning = g_nBatchPos < g_nBatchCount;
-    options.batchUser = BatchItemUser(g_nBatchPos);
+    options.batchActive = m_Batch.IsActive();
+    options.batchRunning = m_Batch.IsRunning();
+    options.batchUser = m_Batch.CurrentUser();
     return options;
 }
 
@@ -76,44 +67,32 @@ void CModuleTestDlg::InterpretReply() {
 }
 
 void CModuleTestDlg::IncrementUserNumber() {
-    const unsigned next = ParseHexField(1) * 256u + ParseHexField(2) + 1u;
-    SetText(1000, HexNoLeadingZeros((next >> 8) & 0xFFu));
-    SetText(1003, HexNoLeadingZeros(next & 0xFFu));
+    const CUserNumber next = NextUserNumber(ParseHexField(1), ParseHexField(2));
+    SetText(1000, HexNoLeadingZeros(next.high));
+    SetText(1003, HexNoLeadingZeros(next.low));
     OnParamByteChanged();
 }
 
 void CModuleTestDlg::RunEnrolmentStep(int command, int resultCode) {
-    const bool ok = resultCode == 0x00;
-    switch (command) {
-    case kEnrolFirst:
-        if (ok) {
-            m_bEnrolFirstStep = false;
-            Pull();
-            SendNextEnrolmentStep(m_bCaptureTwice ? LastEnrolmentStep() : kEnrolSecond);
-            return;
-        }
-        break;
-    case kEnrolSecond:
-        if (ok) {
-            m_bEnrolFirstStep = false;
-            SendNextEnrolmentStep(LastEnrolmentStep());
-            return;
-        }
-        break;
-    case kEnrolLast:
-    case kEnrolLastWithUpload:
-        break;
-    default:
-        return;
-    }
-    // A failed capture, or the last one: the packet is ready for a new enrolment with 0x01.
-    m_bEnrolFirstStep = true;
-    BuildCommand();
+    m_Enrolment.OnReply(command, resultCode);
 }
 
-// The last capture asks for the new feature value when "特征值上传" is ticked.
-uint8_t CModuleTestDlg::LastEnrolmentStep() const {
-    return m_bUploadFeature ? kEnrolLastWithUpload : kEnrolLast;
+// A step has succeeded: the choices are read from the controls as they stand now.
+CEnrolmentSequence::CHost CModuleTestDlg::EnrolmentHost() {
+    CEnrolmentSequence::CHost host;
+    host.options = [this] {
+        Pull();
+        CEnrolmentOptions options;
+        options.captureTwice = m_bCaptureTwice != 0;
+        options.uploadFeature = m_bUploadFeature != 0;
+        return options;
+    };
+    host.sendStep = [this](uint8_t command) {
+        m_bEnrolFirstStep = false;
+        SendNextEnrolmentStep(command);
+    };
+    host.startOver = [this] { StartNewEnrolment(); };
+    return host;
 }
 
 // The build keeps this command byte for the enrol operation and renews its parameters; another
@@ -123,4 +102,9 @@ void CModuleTestDlg::SendNextEnrolmentStep(uint8_t command) {
     BuildCommand();
     OnSendCommand();
     g_nRxCount = 0;
+}
+
+void CModuleTestDlg::StartNewEnrolment() {
+    m_bEnrolFirstStep = true;
+    BuildCommand();
 }
