@@ -7,3 +7,5 @@ morvane_add_test(test_feature_files SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_featu
   LIBS morvane_console_core)
 morvane_add_test(test_batch_storage SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_batch_storage.cpp
   LIBS morvane_console_core)
+morvane_add_test(test_console_exchanges
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_console_exchanges.cpp LIBS morvane_console_core)
