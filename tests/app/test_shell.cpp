@@ -16,6 +16,7 @@
 #include "support/accessible_toggle.h"
 #include "support/dialog_geometry.h"
 #include "support/fake_serial_backend.h"
+#include "support/process_state.h"
 #include "support/scripted_prompts.h"
 
 #include <QAction>
@@ -31,18 +32,11 @@
 
 class TestShell : public QObject {
     Q_OBJECT
+    CFakeSerialScope m_fakeDevices;
+
 private slots:
-    void initTestCase() {
-        CFakeSerialBackend::Install();
-        QStandardPaths::setTestModeEnabled(true);
-    }
-    void cleanupTestCase() { CFakeSerialBackend::Uninstall(); }
-    void init() {
-        ResetProtocolBuffers();
-        ResetSerialSettings();
-        ResetCurrentPanel();
-        CFakeSerialBackend::MissingDevices().clear();
-    }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { ResetProcessState(); }
 
     void startUpShowsTheTestPanelWithItsPortOpen() {
         CScriptedPrompts prompts;

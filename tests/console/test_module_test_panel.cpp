@@ -2,9 +2,9 @@
 // packet through its radio button, the options, the refusals and the send path.
 #include "test_module_test_panel_driver.h"
 
-#include "console/batch_storage.h"
 #include "protocol/hex_text.h"
 #include "serial/shared_settings.h"
+#include "support/process_state.h"
 #include "support/scripted_prompts.h"
 #include "widgets/user_changes.h"
 
@@ -37,14 +37,10 @@ QString WriteFeatureFile(const QTemporaryDir& dir, const QString& name, const QB
 
 class TestModuleTestPanel : public QObject {
     Q_OBJECT
+    CFakeSerialScope m_fakeDevices;
+
 private slots:
-    void initTestCase() { CFakeSerialBackend::Install(); }
-    void cleanupTestCase() { CFakeSerialBackend::Uninstall(); }
-    void init() {
-        ResetProtocolBuffers();
-        ResetSerialSettings();
-        ResetBatchState();
-    }
+    void init() { ResetProcessState(); }
 
     void startUpState() {
         CPanelDriver driver;

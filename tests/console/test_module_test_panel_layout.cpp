@@ -3,9 +3,8 @@
 #include "test_module_test_panel_driver.h"
 
 #include "console/finger_image_button.h"
-#include "protocol/buffers.h"
-#include "serial/shared_settings.h"
 #include "support/dialog_geometry.h"
+#include "support/process_state.h"
 #include "widgets/panel_font.h"
 
 #include <QAccessible>
@@ -23,13 +22,10 @@ enum State { Visible = 0, Hidden = 1, Disabled = 2 };
 
 class TestModuleTestPanelLayout : public QObject {
     Q_OBJECT
+    CFakeSerialScope m_fakeDevices;
+
 private slots:
-    void initTestCase() { CFakeSerialBackend::Install(); }
-    void cleanupTestCase() { CFakeSerialBackend::Uninstall(); }
-    void init() {
-        ResetProtocolBuffers();
-        ResetSerialSettings();
-    }
+    void init() { ResetProcessState(); }
 
     void radioButtons_data() {
         QTest::addColumn<int>("index");

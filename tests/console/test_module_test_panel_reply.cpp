@@ -8,6 +8,7 @@
 #include "console/image_decoder.h"
 #include "protocol/hex_text.h"
 #include "serial/shared_settings.h"
+#include "support/process_state.h"
 #include "support/scripted_prompts.h"
 
 #include <QDir>
@@ -48,15 +49,10 @@ void PrepareEnrolment(CPanelDriver& driver, const QString& p1, const QString& p2
 
 class TestModuleTestPanelReply : public QObject {
     Q_OBJECT
+    CFakeSerialScope m_fakeDevices;
+
 private slots:
-    void initTestCase() { CFakeSerialBackend::Install(); }
-    void cleanupTestCase() { CFakeSerialBackend::Uninstall(); }
-    void init() {
-        ResetProtocolBuffers();
-        ResetSerialSettings();
-        ResetBatchState();
-        ResetImageCanvas();
-    }
+    void init() { ResetProcessState(); }
     void cleanup() {
         for (const QString& name : std::as_const(m_batchFiles))
             QFile::remove(QDir(QCoreApplication::applicationDirPath()).filePath(name));

@@ -5,9 +5,9 @@
 
 #include "console/finger_image_button.h"
 #include "console/image_decoder.h"
-#include "protocol/buffers.h"
 #include "serial/shared_settings.h"
 #include "support/packet_bytes.h"
+#include "support/process_state.h"
 
 #include <QFile>
 #include <QImage>
@@ -62,11 +62,7 @@ bool InPlacement(const CPlacement& at, int row, int column) {
 class TestE2eConsole : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        ResetProtocolBuffers();
-        ResetSerialSettings();
-        ResetImageCanvas();
-    }
+    void init() { ResetProcessState(); }
     // Each test's simulator has gone with its session, and COM1 leads nowhere again.
     void cleanup() { QVERIFY(!qEnvironmentVariableIsSet("MORVANE_COM1")); }
 

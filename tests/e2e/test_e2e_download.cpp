@@ -4,9 +4,7 @@
 #include "sim_session.h"
 
 #include "download/download_panel.h"
-#include "download/program_image.h"
-#include "protocol/buffers.h"
-#include "serial/shared_settings.h"
+#include "support/process_state.h"
 #include "support/scripted_prompts.h"
 #include "widgets/cool_button.h"
 
@@ -112,11 +110,7 @@ void VerifyBlocksInLog(const QStringList& log, const QList<int>& refusedArrivals
 class TestE2eDownload : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        ResetProtocolBuffers();
-        ResetSerialSettings();
-        ResetProgramImage();
-    }
+    void init() { ResetProcessState(); }
     // Each test's simulator has gone with its session, and COM1 leads nowhere again.
     void cleanup() { QVERIFY(!qEnvironmentVariableIsSet("MORVANE_COM1")); }
 

@@ -2,6 +2,7 @@
 // the test runs as root) and into a folder without write permission: the user is told, an
 // existing file keeps its contents, and no partial or scratch file is left behind.
 #include "support/fake_serial_backend.h"
+#include "support/process_state.h"
 #include "support/scripted_prompts.h"
 
 #include "console/batch_storage.h"
@@ -9,9 +10,7 @@
 #include "console/module_test_panel.h"
 #include "download/dat_reader.h"
 #include "download/download_panel.h"
-#include "download/program_image.h"
 #include "protocol/buffers.h"
-#include "serial/shared_settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,14 +99,10 @@ QStringList Sorted(QStringList names) {
 
 class TestFileFaults : public QObject {
     Q_OBJECT
+    CFakeSerialScope m_fakeDevices;
+
 private slots:
-    void initTestCase() { CFakeSerialBackend::Install(); }
-    void cleanupTestCase() { CFakeSerialBackend::Uninstall(); }
-    void init() {
-        ResetProtocolBuffers();
-        ResetSerialSettings();
-        ResetProgramImage();
-    }
+    void init() { ResetProcessState(); }
 
     void binOntoAFullFileSystemKeepsTheOldFile() {
         CSmallFileSystem fs;

@@ -3,18 +3,16 @@
 // count fields at their maximum, and noise, partial frames and acknowledgement storms during a
 // download. Under the sanitizers any read or write past a buffer fails the test.
 #include "support/fake_serial_backend.h"
+#include "support/process_state.h"
 #include "support/scripted_prompts.h"
 
-#include "console/batch_storage.h"
 #include "console/module_test_panel.h"
 #include "download/download_frames.h"
 #include "download/download_panel.h"
 #include "download/panel_fixture.h"
-#include "download/program_image.h"
 #include "protocol/buffers.h"
 #include "serial/comm_setup_panel.h"
 #include "serial/panel_timers.h"
-#include "serial/shared_settings.h"
 #include "support/packet_bytes.h"
 
 #include <QCoreApplication>
@@ -76,15 +74,10 @@ QList<int> BlocksSent(const QList<QByteArray>& writes) {
 
 class TestHostileReplies : public QObject {
     Q_OBJECT
+    CFakeSerialScope m_fakeDevices;
+
 private slots:
-    void initTestCase() { CFakeSerialBackend::Install(); }
-    void cleanupTestCase() { CFakeSerialBackend::Uninstall(); }
-    void init() {
-        ResetProtocolBuffers();
-        ResetSerialSettings();
-        ResetBatchState();
-        ResetProgramImage();
-    }
+    void init() { ResetProcessState(); }
 
     // The module talks without a pause: the collection ends at its limit, and the next reply is
     // collected from the start of the buffer.

@@ -2,15 +2,13 @@
 // faults switched on), repeating enrolments, image captures and batch stores for a few minutes.
 // The process's resident memory and open descriptors are sampled at the start and the end and
 // must not grow. MORVANE_SOAK_SECONDS sets the length (default 180).
+#include "support/process_state.h"
 #include "support/scripted_prompts.h"
 #include "support/sim_process.h"
 
-#include "console/batch_storage.h"
 #include "console/module_test_panel.h"
-#include "protocol/buffers.h"
 #include "serial/mscomm.h"
 #include "serial/panel_timers.h"
-#include "serial/shared_settings.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -84,9 +82,7 @@ private slots:
                          QStringLiteral("--nak-every"), QStringLiteral("3")});
         QVERIFY2(sim.IsRunning(), qPrintable(sim.ErrorOutput()));
         qputenv("MORVANE_COM1", sim.DevicePath().toLocal8Bit());
-        ResetProtocolBuffers();
-        ResetSerialSettings();
-        ResetBatchState();
+        ResetProcessState();
         const QString folder = QCoreApplication::applicationDirPath();
         for (int user = 20; user < 23; ++user) {
             QFile file(QStringLiteral("%1/%2.fea").arg(folder).arg(user));

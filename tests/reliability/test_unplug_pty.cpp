@@ -9,13 +9,12 @@
 #include "console/module_test_panel.h"
 #include "download/download_panel.h"
 #include "download/panel_fixture.h"
-#include "protocol/buffers.h"
 #include "serial/comm_setup_panel.h"
 #include "serial/mscomm.h"
 #include "serial/panel_timers.h"
 #include "serial/port_operations.h"
-#include "serial/shared_settings.h"
 #include "support/packet_bytes.h"
+#include "support/process_state.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -95,11 +94,7 @@ void VerifyReopensAfterPlugIn(CPluggableModule& module, CMSComm& comm, QWidget* 
 class TestUnplugPty : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        ResetProtocolBuffers();
-        ResetSerialSettings();
-        ResetBatchState();
-    }
+    void init() { ResetProcessState(); }
 
     void settingsPanelIdle() {
         CPluggableModule module;

@@ -1,12 +1,12 @@
 // The communication settings panel: its controls as laid out, the port choice and the two
 // PC-rate handlers, driven through the panel's own widgets on a fake serial device.
-#include "protocol/buffers.h"
 #include "serial/comm_setup_panel.h"
 #include "serial/port_map.h"
 #include "serial/shared_settings.h"
 #include "support/accessible_toggle.h"
 #include "support/dialog_geometry.h"
 #include "support/fake_serial_backend.h"
+#include "support/process_state.h"
 #include "support/scripted_prompts.h"
 #include "widgets/cool_button.h"
 
@@ -41,14 +41,10 @@ const QStringList kRateTexts{"9,600", "19,200", "38,400", "57,600", "115,200"};
 
 class TestCommSetupPanel : public QObject {
     Q_OBJECT
+    CFakeSerialScope m_fakeDevices;
+
 private slots:
-    void initTestCase() { CFakeSerialBackend::Install(); }
-    void cleanupTestCase() { CFakeSerialBackend::Uninstall(); }
-    void init() {
-        ResetProtocolBuffers();
-        ResetSerialSettings();
-        CFakeSerialBackend::MissingDevices().clear();
-    }
+    void init() { ResetProcessState(); }
 
     void controlsSitAtTheirTemplatePositions_data() {
         QTest::addColumn<QString>("name");

@@ -4,6 +4,7 @@
 #include "serial/comm_setup_panel.h"
 #include "serial/shared_settings.h"
 #include "support/fake_serial_backend.h"
+#include "support/process_state.h"
 #include "support/scripted_prompts.h"
 #include "widgets/cool_button.h"
 
@@ -50,14 +51,10 @@ struct COpenPanel {
 
 class TestCommSetupPanelReply : public QObject {
     Q_OBJECT
+    CFakeSerialScope m_fakeDevices;
+
 private slots:
-    void initTestCase() { CFakeSerialBackend::Install(); }
-    void cleanupTestCase() { CFakeSerialBackend::Uninstall(); }
-    void init() {
-        ResetProtocolBuffers();
-        ResetSerialSettings();
-        CFakeSerialBackend::MissingDevices().clear();
-    }
+    void init() { ResetProcessState(); }
 
     void rateCommand_data() {
         QTest::addColumn<int>("position"); // -1: nothing selected

@@ -1,25 +1,20 @@
-#include "protocol/buffers.h"
 #include "serial/mscomm.h"
 #include "serial/port_map.h"
 #include "serial/port_operations.h"
 #include "serial/rate_table.h"
 #include "serial/shared_settings.h"
 #include "support/fake_serial_backend.h"
+#include "support/process_state.h"
 #include "support/scripted_prompts.h"
 
 #include <QTest>
 
 class TestPortOperations : public QObject {
     Q_OBJECT
+    CFakeSerialScope m_fakeDevices;
+
 private slots:
-    void initTestCase() { CFakeSerialBackend::Install(); }
-    void cleanupTestCase() { CFakeSerialBackend::Uninstall(); }
-    void init() {
-        ResetProtocolBuffers();
-        ResetSerialSettings();
-        CFakeSerialBackend::MissingDevices().clear();
-        CFakeSerialBackend::RefusedDevices().clear();
-    }
+    void init() { ResetProcessState(); }
 
     void rateTable_data() {
         QTest::addColumn<int>("index");

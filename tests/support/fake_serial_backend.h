@@ -69,6 +69,16 @@ private:
     CSerialPortProvider* m_pPrevious;
 };
 
+// The fake device installed while the object lives (CFakeSerialBackend::Install), as a member of a
+// test class: installed before the first test function runs, removed after the last.
+class CFakeSerialScope {
+public:
+    CFakeSerialScope() { CFakeSerialBackend::Install(); }
+    ~CFakeSerialScope() { CFakeSerialBackend::Uninstall(); }
+    CFakeSerialScope(const CFakeSerialScope&) = delete;
+    CFakeSerialScope& operator=(const CFakeSerialScope&) = delete;
+};
+
 // The fake behind a control created while the fake factory is installed.
 class CMSComm;
 CFakeSerialBackend* FakeOf(CMSComm& comm);
