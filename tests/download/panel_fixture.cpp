@@ -1,8 +1,7 @@
 #include "panel_fixture.h"
 
 #include "download/program_image.h"
-#include "protocol/buffers.h"
-#include "serial/shared_settings.h"
+#include "support/process_state.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
@@ -19,15 +18,7 @@ void LoadProgramFiles(CDownloadDlg& panel, CScriptedPrompts& prompts, const QStr
 }
 
 CPanelFixture::CPanelFixture() {
-    CFakeSerialBackend::Install();
-    ResetProgramImage();
-    ResetProtocolBuffers();
-    ResetSerialSettings();
-}
-
-CPanelFixture::~CPanelFixture() {
-    m_pPanel.reset();
-    CFakeSerialBackend::Uninstall();
+    ResetProcessState();
 }
 
 CDownloadDlg& CPanelFixture::NewPanel() {

@@ -22,7 +22,6 @@ void LoadProgramFiles(CDownloadDlg& panel, CScriptedPrompts& prompts, const QStr
 class CPanelFixture {
 public:
     CPanelFixture();
-    ~CPanelFixture();
 
     // A fresh panel; the port stays closed until OpenPort.
     CDownloadDlg& NewPanel();
@@ -47,6 +46,7 @@ public:
     bool StartEnabled() const { return Button(1026)->isEnabled(); }
     bool GenerateEnabled() const { return Button(1045)->isEnabled(); }
 
+    CFakeSerialScope m_fakeDevices; // installed first, removed after the panel has gone
     CScriptedPrompts m_prompts;
     QTemporaryDir m_dir;
 

@@ -6,14 +6,12 @@
 #include "fuzz_target.h"
 
 #include "support/fake_serial_backend.h"
+#include "support/process_state.h"
 #include "support/scripted_prompts.h"
 
 #include "download/download_frames.h"
 #include "download/download_panel.h"
 #include "download/panel_fixture.h"
-#include "download/program_image.h"
-#include "protocol/buffers.h"
-#include "serial/shared_settings.h"
 #include "support/packet_bytes.h"
 
 #include <QApplication>
@@ -107,9 +105,8 @@ void Step(CScript& script, CDownloadDlg& panel, CFakeSerialBackend& fake, CScrip
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Application();
     static CScriptedPrompts prompts;
-    CFakeSerialBackend::Install();
-    ResetProtocolBuffers();
-    ResetSerialSettings();
+    const CFakeSerialScope fakeDevices;
+    ResetProcessState();
     prompts.m_messages.clear();
     prompts.m_questions.clear();
     prompts.m_answers.clear();
@@ -125,6 +122,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (int steps = 0; steps < 4000 && !script.AtEnd(); ++steps)
             Step(script, *panel, fake, prompts, unplugged);
     }
-    CFakeSerialBackend::Uninstall();
     return 0;
 }

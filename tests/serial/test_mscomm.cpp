@@ -7,9 +7,9 @@
 
 class TestMSComm : public QObject {
     Q_OBJECT
+    CFakeSerialScope m_fakeDevices;
+
 private slots:
-    void initTestCase() { CFakeSerialBackend::Install(); }
-    void cleanupTestCase() { CFakeSerialBackend::Uninstall(); }
     void init() { CFakeSerialBackend::MissingDevices().clear(); }
 
     void receiveEventIsQueuedAndNeedsTheThreshold() {

@@ -5,6 +5,7 @@
 #include "serial/receive_cycle.h"
 #include "serial/shared_settings.h"
 #include "support/fake_serial_backend.h"
+#include "support/process_state.h"
 
 #include <QTest>
 
@@ -28,13 +29,10 @@ struct CCycleRig {
 
 class TestReceiveCycle : public QObject {
     Q_OBJECT
+    CFakeSerialScope m_fakeDevices;
+
 private slots:
-    void initTestCase() { CFakeSerialBackend::Install(); }
-    void cleanupTestCase() { CFakeSerialBackend::Uninstall(); }
-    void init() {
-        ResetProtocolBuffers();
-        ResetSerialSettings();
-    }
+    void init() { ResetProcessState(); }
 
     void collectionEndsOnAQuietTick() {
         CCycleRig rig;
