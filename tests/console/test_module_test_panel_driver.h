@@ -7,16 +7,14 @@
 #include "protocol/packets.h"
 #include "serial/mscomm.h"
 #include "serial/panel_timers.h"
-#include "support/accessible_toggle.h"
 #include "support/fake_serial_backend.h"
 #include "support/packet_bytes.h"
+#include "support/panel_controls.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTest>
 
 inline QByteArray Hex(const char* text) {
@@ -35,54 +33,16 @@ inline QByteArray FeatureReply(uint8_t command, uint8_t first = 0) {
     return reply;
 }
 
-class CPanelDriver {
+class CPanelDriver : public CPanelControls {
 public:
-    CPanelDriver() {
+    CPanelDriver() : CPanelControls(m_panel) {
         m_panel.show();
         m_panel.Comm().SetPortOpen(true);
     }
 
     CModuleTestDlg& Panel() { return m_panel; }
     CFakeSerialBackend& Device() { return *FakeOf(m_panel.Comm()); }
-
-    QWidget* Control(int id) {
-        QWidget* control = m_panel.Control(id);
-        if (!control)
-            qFatal("no control %d", id);
-        return control;
-    }
-    QAbstractButton* Button(int id) { return qobject_cast<QAbstractButton*>(Control(id)); }
-    QLineEdit* Edit(int id) { return qobject_cast<QLineEdit*>(Control(id)); }
     QString Text(int id) { return ControlText(Control(id)); }
-    bool Enabled(int id) { return Control(id)->isEnabled(); }
-
-    // A click with the mouse where the user would click; hidden buttons, which no user can
-    // reach, are clicked the only way they can be.
-    void Click(int id) {
-        QAbstractButton* button = Button(id);
-        if (!button->isVisible()) {
-            button->click();
-            return;
-        }
-        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, ClickPoint(button));
-    }
-
-    // Toggles a check box or radio button as an assistive technology does, without a click.
-    void Toggle(int id) {
-        if (!AccessibleToggle(Button(id)))
-            qFatal("control %d offers no toggle", id);
-    }
-
-    // Replaces the field's text by typing, as the user would after selecting all of it.
-    void Type(int id, const QString& text) {
-        QLineEdit* edit = Edit(id);
-        edit->setFocus();
-        edit->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(edit, Qt::Key_Delete);
-        else
-            QTest::keyClicks(edit, text);
-    }
 
     // Enrol operation selected with the parameters typed in.
     void SelectWithParams(int radioId, const QString& p1, const QString& p2, const QString& p3) {
@@ -120,12 +80,6 @@ public:
     QString CommandDisplay() { return Text(1002); }
 
 private:
-    static QPoint ClickPoint(QAbstractButton* button) {
-        if (button->inherits("QCheckBox") || button->inherits("QRadioButton"))
-            return QPoint(6, button->height() / 2); // on the indicator
-        return button->rect().center();
-    }
-
     CModuleTestDlg m_panel;
 };
 

@@ -15,6 +15,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace {
 enum State { Visible = 0, Hidden = 1, Disabled = 2 };

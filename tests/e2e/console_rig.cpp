@@ -3,23 +3,16 @@
 #include "console/module_test_widgets.h"
 #include "serial/panel_timers.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
 #include <QTest>
 
 namespace {
 constexpr int kSendButton = 1005;
 constexpr int kResultField = 1007;
 constexpr int kReplyTimer = 1;
-
-QPoint ClickPoint(QAbstractButton* button) {
-    if (button->inherits("QCheckBox") || button->inherits("QRadioButton"))
-        return QPoint(6, button->height() / 2); // on the indicator
-    return button->rect().center();
-}
 } // namespace
 
-CConsoleRig::CConsoleRig(const QStringList& simArguments) : m_session(simArguments) {
+CConsoleRig::CConsoleRig(const QStringList& simArguments)
+    : CPanelControls(m_panel), m_session(simArguments) {
     m_panel.show();
     if (m_session.IsRunning())
         m_bPortOpen = CSimSession::OpenPanelPort(m_panel.Comm(), &m_panel);
@@ -29,23 +22,6 @@ QString CConsoleRig::NotReadyReason() {
     if (!m_session.IsRunning())
         return m_session.StartFailure();
     return QStringLiteral("the port did not open: ") + m_prompts.m_messages.join(QLatin1Char('|'));
-}
-
-void CConsoleRig::Click(int id) {
-    auto* button = qobject_cast<QAbstractButton*>(m_panel.Control(id));
-    if (!button)
-        qFatal("no button %d", id);
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, ClickPoint(button));
-}
-
-void CConsoleRig::Type(int id, const QString& text) {
-    auto* edit = qobject_cast<QLineEdit*>(m_panel.Control(id));
-    if (!edit)
-        qFatal("no field %d", id);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
 }
 
 QString CConsoleRig::Text(int id) const {

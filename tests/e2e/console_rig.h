@@ -6,9 +6,10 @@
 #include "sim_session.h"
 
 #include "console/module_test_panel.h"
+#include "support/panel_controls.h"
 #include "support/scripted_prompts.h"
 
-class CConsoleRig {
+class CConsoleRig : public CPanelControls {
 public:
     explicit CConsoleRig(const QStringList& simArguments = {});
 
@@ -20,9 +21,6 @@ public:
     CSimProcess& Sim() { return m_session.Sim(); }
     CModuleTestDlg& Panel() { return m_panel; }
 
-    void Click(int id);
-    // Replaces the field's text by typing, after selecting all of it.
-    void Type(int id, const QString& text);
     QString Text(int id) const;
     // Selects the operation and types P1, P2 (and P3 unless empty) into its fields.
     void SelectWithParams(int radioId, const QString& p1, const QString& p2,
