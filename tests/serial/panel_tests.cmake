@@ -1,3 +1,0 @@
-morvane_add_test(test_comm_setup_panel SOURCES test_comm_setup_panel.cpp LIBS morvane_test_state)
-morvane_add_test(test_comm_setup_panel_reply SOURCES test_comm_setup_panel_reply.cpp
-  LIBS morvane_test_state)
