@@ -1,30 +1,33 @@
-// The download panel's frame search and acknowledgement handling, driven through the panel with
-// the fake serial device: the input is a script of module bytes (raw noise, partial or whole
-// reply frames), receive events, timer ticks, start presses, answers and unplugs. Whatever the
-// module sends, the panel counts at most 32 acknowledgements, never builds a block outside the
-// image, and writes nothing once the device is gone.
+// The download exchange's frame search and acknowledgement handling, driven with the fake serial
+// device and no window: the input is a script of module bytes (raw noise, partial or whole reply
+// frames), receive events, timer ticks, start presses, answers and unplugs. Whatever the module
+// sends, the exchange counts at most 32 acknowledgements, never builds a block outside the image,
+// and writes nothing once the device is gone.
 #include "fuzz_target.h"
 
 #include "support/fake_serial_backend.h"
-#include "support/process_state.h"
-#include "support/scripted_prompts.h"
-
-#include "download/download_frames.h"
-#include "download/download_panel.h"
-#include "download/panel_fixture.h"
 #include "support/packet_bytes.h"
 
-#include <QApplication>
+#include "download/dat_fixture.h"
+#include "download/download_exchange.h"
+#include "download/download_frames.h"
+#include "download/half_loader.h"
+#include "download/program_image.h"
+#include "protocol/buffers.h"
+#include "serial/mscomm.h"
+#include "serial/shared_settings.h"
+
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <cstdlib>
-#include <memory>
+#include <optional>
 
 namespace {
-QApplication& Application() {
+QCoreApplication& Application() {
     static int argc = 1;
     static char name[] = "fuzz_download";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    static QCoreApplication app(argc, argv);
     return app;
 }
 
@@ -51,8 +54,36 @@ void Check(bool condition) {
         std::abort();
 }
 
-void Step(CScript& script, CDownloadDlg& panel, CFakeSerialBackend& fake, CScriptedPrompts& prompts,
-          bool& unplugged) {
+// Both program halves, from valid program files written once and loaded at every run, as the
+// panel's browse buttons would load them.
+void LoadProgramImage() {
+    static const QTemporaryDir folder;
+    static const QString files[] = {
+        WriteFixtureFile(folder.path(), QStringLiteral("28000.dat"),
+                         DatFileBytes({"DSP program data\r\n", ProgramValues(0xAD28, 0xAD28)})),
+        WriteFixtureFile(folder.path(), QStringLiteral("38000.dat"),
+                         DatFileBytes({"DSP program data\r\n", ProgramValues(0xAD38, 0xAD38)})),
+    };
+    Check(LoadProgramHalf(EProgramHalf::Half28000, files[0]) == EHalfLoadResult::Loaded);
+    Check(LoadProgramHalf(EProgramHalf::Half38000, files[1]) == EHalfLoadResult::Loaded);
+}
+
+// The front end's part: the program is loaded, every question gets the current answer, the
+// messages go nowhere.
+struct CScriptedHost {
+    bool m_bAnswer = true;
+
+    CDownloadExchange::CHost Host() {
+        CDownloadExchange::CHost host;
+        host.programLoaded = [] { return true; };
+        host.ask = [this](const QString&) -> std::optional<bool> { return m_bAnswer; };
+        host.tell = [](const QString&) {};
+        return host;
+    }
+};
+
+void Step(CScript& script, CDownloadExchange& exchange, CFakeSerialBackend& fake,
+          CScriptedHost& host, bool& unplugged) {
     const uint8_t op = script.Next();
     switch (op % 9) {
     case 0:
@@ -72,19 +103,19 @@ void Step(CScript& script, CDownloadDlg& panel, CFakeSerialBackend& fake, CScrip
         break;
     }
     case 2:
-        panel.OnComm();
+        exchange.OnComm();
         break;
     case 3:
-        panel.OnTimer(CDownloadDlg::kReplyTimer);
+        exchange.OnTimer(CDownloadExchange::kReplyTimer);
         break;
     case 4:
-        panel.OnTimer(CDownloadDlg::kSendTimer);
+        exchange.OnTimer(CDownloadExchange::kSendTimer);
         break;
     case 5:
-        panel.OnStartDownload();
+        exchange.Start();
         break;
     case 6:
-        prompts.m_bDefaultAnswer = !prompts.m_bDefaultAnswer;
+        host.m_bAnswer = !host.m_bAnswer;
         break;
     case 7:
         if (script.Next() == 0x5A) { // rare, so most scripts reach deep into a download
@@ -92,11 +123,12 @@ void Step(CScript& script, CDownloadDlg& panel, CFakeSerialBackend& fake, CScrip
             unplugged = true;
         }
         break;
-    case 8:
-        panel.OnCancelDownload();
+    case 8: // the cancel question, answered as the others
+        if (host.m_bAnswer)
+            exchange.Cancel();
         break;
     }
-    Check(panel.AckCount() >= 0 && panel.AckCount() <= kBlockCount);
+    Check(exchange.AckCount() >= 0 && exchange.AckCount() <= kBlockCount);
     const QByteArray written = fake.TakeHostBytes();
     Check(!unplugged || written.isEmpty());
 }
@@ -104,23 +136,24 @@ void Step(CScript& script, CDownloadDlg& panel, CFakeSerialBackend& fake, CScrip
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Application();
-    static CScriptedPrompts prompts;
     const CFakeSerialScope fakeDevices;
-    ResetProcessState();
-    prompts.m_messages.clear();
-    prompts.m_questions.clear();
-    prompts.m_answers.clear();
-    prompts.m_bDefaultAnswer = true;
-    {
-        auto panel = std::make_unique<CDownloadDlg>();
-        static const QTemporaryDir folder; // the program files, written once and loaded each run
-        LoadProgramFiles(*panel, prompts, folder.path());
-        panel->Comm().SetPortOpen(true);
-        CFakeSerialBackend& fake = *FakeOf(panel->Comm());
-        CScript script(data, size);
-        bool unplugged = false;
-        for (int steps = 0; steps < 4000 && !script.AtEnd(); ++steps)
-            Step(script, *panel, fake, prompts, unplugged);
-    }
+    ResetProtocolBuffers();
+    ResetSerialSettings();
+    ResetProgramImage();
+    LoadProgramImage();
+    CScriptedHost host;
+    // Wired as the download panel wires its own control and exchange.
+    CMSComm comm;
+    CDownloadExchange exchange(comm, host.Host(), nullptr);
+    QObject::connect(&comm, &CMSComm::PortLost, &exchange, &CDownloadExchange::OnPortLost);
+    comm.SetCommPort(static_cast<short>(g_nCommPort));
+    comm.SetInputMode(1);
+    exchange.Reset();
+    comm.SetPortOpen(true);
+    CFakeSerialBackend& fake = *FakeOf(comm);
+    CScript script(data, size);
+    bool unplugged = false;
+    for (int steps = 0; steps < 4000 && !script.AtEnd(); ++steps)
+        Step(script, exchange, fake, host, unplugged);
     return 0;
 }
