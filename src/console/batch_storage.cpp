@@ -1,5 +1,6 @@
 #include "batch_storage.h"
 
+#include "protocol/command_codes.h"
 #include "protocol/file_access.h"
 #include "protocol/packets.h"
 
@@ -18,7 +19,6 @@ namespace {
 const QString kSuffix = QStringLiteral(".fea");
 constexpr int kSlotBits = 16;
 constexpr uint32_t kSlotMask = 0xFFFF;
-constexpr uint8_t kBatchStoreCommand = 0x41;
 constexpr uint8_t kBatchPayloadSize = 0xC4; // user number, privilege and one feature value
 
 uint32_t BatchKey(int user, int slot) {
@@ -124,7 +124,8 @@ int FillBatchItem(uint8_t* txBuffer) {
     if (slot >= static_cast<uint32_t>(kBatchCapacity))
         return 0;
     const uint8_t packet[kCommandPacketSize] = {
-        kPacketMark, kBatchStoreCommand, 0x00, kBatchPayloadSize, 0x00, 0x00, 0, kPacketMark};
+        kPacketMark, ModuleCommand::kStoreFeature, 0x00, kBatchPayloadSize, 0x00, 0x00, 0,
+        kPacketMark};
     std::memcpy(txBuffer, packet, sizeof packet);
     txBuffer[6] = XorBytes(txBuffer + 1, 5);
     txBuffer[kFeatureOffset - 3] = static_cast<uint8_t>(user >> 8);

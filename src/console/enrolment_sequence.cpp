@@ -1,27 +1,31 @@
 #include "enrolment_sequence.h"
 
+#include "protocol/command_codes.h"
+
 #include <utility>
+
+using namespace ModuleCommand;
 
 CEnrolmentSequence::CEnrolmentSequence(CHost host) : m_host(std::move(host)) {}
 
 void CEnrolmentSequence::OnReply(int command, int resultCode) {
     const bool ok = resultCode == 0x00;
     switch (command) {
-    case kFirstStep:
+    case kEnrolFirst:
         if (ok) {
             const CEnrolmentOptions options = m_host.options();
-            m_host.sendStep(options.captureTwice ? LastStep(options) : kSecondStep);
+            m_host.sendStep(options.captureTwice ? LastStep(options) : kEnrolSecond);
             return;
         }
         break;
-    case kSecondStep:
+    case kEnrolSecond:
         if (ok) {
             m_host.sendStep(LastStep(m_host.options()));
             return;
         }
         break;
-    case kLastStep:
-    case kLastStepWithUpload:
+    case kEnrolLast:
+    case kEnrolLastUpload:
         break;
     default:
         return;
@@ -30,7 +34,7 @@ void CEnrolmentSequence::OnReply(int command, int resultCode) {
 }
 
 uint8_t CEnrolmentSequence::LastStep(const CEnrolmentOptions& options) const {
-    return options.uploadFeature ? kLastStepWithUpload : kLastStep;
+    return options.uploadFeature ? kEnrolLastUpload : kEnrolLast;
 }
 
 CUserNumber NextUserNumber(unsigned high, unsigned low) {

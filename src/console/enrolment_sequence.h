@@ -14,18 +14,13 @@ struct CEnrolmentOptions {
 
 class CEnrolmentSequence {
 public:
-    // Command bytes of the enrolment steps.
-    static constexpr uint8_t kFirstStep = 0x01;
-    static constexpr uint8_t kSecondStep = 0x02;
-    static constexpr uint8_t kLastStep = 0x03;
-    static constexpr uint8_t kLastStepWithUpload = 0x06;
-
     // What the sequence needs from its front end.
     struct CHost {
         std::function<CEnrolmentOptions()> options; // read once a step has succeeded
         // Builds the packet of the next step with this command byte and sends it.
         std::function<void(uint8_t command)> sendStep;
-        // A failed capture, or the last one: the packet is built for a new enrolment with 0x01.
+        // A failed capture, or the last one: the packet is built for a new enrolment (its first
+        // capture).
         std::function<void()> startOver;
     };
 
