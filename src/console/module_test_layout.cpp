@@ -8,6 +8,7 @@
 
 namespace {
 using K = CControlKind;
+using Id = ControlId;
 constexpr unsigned kHidden = kStyleHidden, kDisabled = kStyleDisabled, kUpper = kStyleUpperCase,
                    kReadOnly = kStyleReadOnly, kCentred = kStyleCentred, kDefault = kStyleDefault,
                    kWrap = kStyleWrapCaption;
@@ -31,76 +32,76 @@ const CRadioLayout kRadioLayout[kRadioCount] = {
 
 // clang-format off
 const CControlSpec kOtherControls[] = {
-    {1098, K::Check, "取容量", 111, 46, 55, 10, 0, 0, ""},
-    {1080, K::Check, "采集两次", 111, 60, 51, 10, 0, 0, ""},
-    {1081, K::Check, "特征值上传", 111, 70, 51, 10, 0, 0, ""},
-    {1082, K::Check, "ID号自增1", 111, 80, 55, 10, 0, 0, ""},
-    {1086, K::Check, "ID号自动加1", 263, 48, 55, 10, 0, 0, ""},
-    {1087, K::Check, "2指纹", 297, 58, 33, 11, 0, 0, ""},
-    {1088, K::Check, "高分辨率原图", 96, 119, 63, 8, 0, 0, ""},
-    {1000, K::LineEdit, "", 311, 166, 35, 12, kUpper, 0, ""},
-    {1003, K::LineEdit, "", 311, 180, 35, 12, kUpper, 0, ""},
-    {1009, K::LineEdit, "", 351, 178, 35, 12, kUpper, 0, ""},
-    {1004, K::LineEdit, "", 311, 194, 35, 12, kUpper, 0, ""},
-    {1042, K::LineEdit, "", 100, 162, 78, 15, kReadOnly, 0, ""},
-    {1041, K::CoolButton, "浏览", 178, 162, 30, 14, kDisabled, 0, ""},
-    {1002, K::TextDisplay, "", 100, 182, 108, 14, kReadOnly | kUpper, 0, ""},
-    {1005, K::CoolButton, "发送命令", 342, 40, 87, 86, kDefault, 0, ""},
-    {1049, K::CoolButton, "", 351, 112, 56, 14, kHidden, 0, ""},
-    {1048, K::CoolButton, "上传特征值存储", 39, 393, 181, 22, kDisabled, 0, ""},
-    {1007, K::TextDisplay, "", 36, 233, 81, 152, kReadOnly | kUpper, 0, "结果显示"},
-    {1054, K::HexDump, "", 120, 233, 108, 152, kReadOnly | kUpper, 0, "返回数据显示(HEX)"},
-    {1011, K::ImageControl, "", 243, 219, 203, 203, 0, 0, "指纹图像"},
-    {1013, K::SerialControl, "", 222, 166, 25, 25, 0, 0, "MSComm"},
-    {1092, K::PushButton, "批量存储指纹特征值", 467, 14, 58, 70, kDisabled | kWrap, 0, ""},
-    {1093, K::LineEdit, "", 492, 94, 28, 15, kReadOnly | kCentred | kDisabled, 0, ""},
-    {1094, K::LineEdit, "", 492, 112, 28, 15, kReadOnly | kCentred | kDisabled, 0, ""},
-    {1096, K::Label, "总数", 472, 98, 17, 13, kDisabled, 1093, ""},
-    {1097, K::Label, "当前", 472, 117, 16, 14, kDisabled, 1094, ""},
-    {1095, K::Check, "有效", 481, 138, 29, 12, 0, 0, ""},
-    {1067, K::PushButton, "右移", 473, 324, 37, 14, kHidden, 0, ""},
-    {1069, K::LineEdit, "", 511, 325, 30, 12, kHidden, 0, ""},
-    {1068, K::PushButton, "上移", 473, 346, 37, 14, kHidden, 0, ""},
-    {1070, K::LineEdit, "", 511, 347, 30, 12, kHidden, 0, ""},
-    {1071, K::PushButton, "亮度增加", 473, 370, 37, 14, kHidden, 0, ""},
-    {1072, K::LineEdit, "", 511, 371, 30, 12, kHidden, 0, ""},
-    {1083, K::LineEdit, "", 292, 115, 25, 12, kHidden, 0, ""},
+    {Id::kQueryCapacity, K::Check, "取容量", 111, 46, 55, 10, 0, Id::kNone, ""},
+    {Id::kCaptureTwice, K::Check, "采集两次", 111, 60, 51, 10, 0, Id::kNone, ""},
+    {Id::kUploadFeature, K::Check, "特征值上传", 111, 70, 51, 10, 0, Id::kNone, ""},
+    {Id::kIdIncAfterEnrol, K::Check, "ID号自增1", 111, 80, 55, 10, 0, Id::kNone, ""},
+    {Id::kIdIncAfterStore, K::Check, "ID号自动加1", 263, 48, 55, 10, 0, Id::kNone, ""},
+    {Id::kTwoFingers, K::Check, "2指纹", 297, 58, 33, 11, 0, Id::kNone, ""},
+    {Id::kHighResolution, K::Check, "高分辨率原图", 96, 119, 63, 8, 0, Id::kNone, ""},
+    {Id::kParam1, K::LineEdit, "", 311, 166, 35, 12, kUpper, Id::kNone, ""},
+    {Id::kParam2, K::LineEdit, "", 311, 180, 35, 12, kUpper, Id::kNone, ""},
+    {Id::kParam12, K::LineEdit, "", 351, 178, 35, 12, kUpper, Id::kNone, ""},
+    {Id::kParam3, K::LineEdit, "", 311, 194, 35, 12, kUpper, Id::kNone, ""},
+    {Id::kFeaturePath, K::LineEdit, "", 100, 162, 78, 15, kReadOnly, Id::kNone, ""},
+    {Id::kBrowse, K::CoolButton, "浏览", 178, 162, 30, 14, kDisabled, Id::kNone, ""},
+    {Id::kCommandDisplay, K::TextDisplay, "", 100, 182, 108, 14, kReadOnly | kUpper, Id::kNone, ""},
+    {Id::kSendCommand, K::CoolButton, "发送命令", 342, 40, 87, 86, kDefault, Id::kNone, ""},
+    {Id::kEnableSend, K::CoolButton, "", 351, 112, 56, 14, kHidden, Id::kNone, ""},
+    {Id::kSaveFeature, K::CoolButton, "上传特征值存储", 39, 393, 181, 22, kDisabled, Id::kNone, ""},
+    {Id::kResult, K::TextDisplay, "", 36, 233, 81, 152, kReadOnly | kUpper, Id::kNone, "结果显示"},
+    {Id::kDump, K::HexDump, "", 120, 233, 108, 152, kReadOnly | kUpper, Id::kNone, "返回数据显示(HEX)"},
+    {Id::kImage, K::ImageControl, "", 243, 219, 203, 203, 0, Id::kNone, "指纹图像"},
+    {Id::kSerial, K::SerialControl, "", 222, 166, 25, 25, 0, Id::kNone, "MSComm"},
+    {Id::kBatchStore, K::PushButton, "批量存储指纹特征值", 467, 14, 58, 70, kDisabled | kWrap, Id::kNone, ""},
+    {Id::kBatchTotal, K::LineEdit, "", 492, 94, 28, 15, kReadOnly | kCentred | kDisabled, Id::kNone, ""},
+    {Id::kBatchCurrent, K::LineEdit, "", 492, 112, 28, 15, kReadOnly | kCentred | kDisabled, Id::kNone, ""},
+    {Id::kBatchTotalLabel, K::Label, "总数", 472, 98, 17, 13, kDisabled, Id::kBatchTotal, ""},
+    {Id::kBatchCurrentLabel, K::Label, "当前", 472, 117, 16, 14, kDisabled, Id::kBatchCurrent, ""},
+    {Id::kBatchEnable, K::Check, "有效", 481, 138, 29, 12, 0, Id::kNone, ""},
+    {Id::kMoveRight, K::PushButton, "右移", 473, 324, 37, 14, kHidden, Id::kNone, ""},
+    {Id::kMoveRightValue, K::LineEdit, "", 511, 325, 30, 12, kHidden, Id::kNone, ""},
+    {Id::kMoveUp, K::PushButton, "上移", 473, 346, 37, 14, kHidden, Id::kNone, ""},
+    {Id::kMoveUpValue, K::LineEdit, "", 511, 347, 30, 12, kHidden, Id::kNone, ""},
+    {Id::kBrightnessUp, K::PushButton, "亮度增加", 473, 370, 37, 14, kHidden, Id::kNone, ""},
+    {Id::kBrightnessStep, K::LineEdit, "", 511, 371, 30, 12, kHidden, Id::kNone, ""},
+    {Id::kCaptureTime, K::LineEdit, "", 292, 115, 25, 12, kHidden, Id::kNone, ""},
 };
 
 // Labels and frames without an id. The three parameter labels have no size of their own in the
 // layout; they take the room left of their fields.
 const CControlSpec kStatics[] = {
-    {kNoControlId, K::Frame, "操作选择", 31, 22, 408, 124, 0, 0, ""},
-    {kNoControlId, K::Frame, "基本操作", 39, 37, 133, 93, 0, 0, ""},
-    {kNoControlId, K::Frame, "特征值下传操作", 177, 37, 158, 52, 0, 0, ""},
-    {kNoControlId, K::Frame, "特征值上传操作", 177, 93, 158, 37, 0, 0, ""},
-    {kNoControlId, K::Frame, "参数选择(HEX)", 267, 152, 132, 58, 0, 0, ""},
-    {kNoControlId, K::Frame, "返回数据显示(HEX)", 30, 215, 203, 207, 0, 0, ""},
-    {kNoControlId, K::Frame, "记录操作", 471, 179, 69, 87, kHidden, 0, ""},
-    {kNoControlId, K::Frame, "", 242, 214, 205, 209, 0, 0, ""},
-    {kNoControlId, K::Frame, "", 19, 9, 437, 421, 0, 0, ""},
-    {kNoControlId, K::Frame, "", 277, 160, 114, 34, 0, 0, ""},
-    {kNoControlId, K::Frame, "", 107, 53, 61, 38, 0, 0, ""},
-    {kNoControlId, K::Frame, "", 43, 54, 65, 14, 0, 0, ""},
-    {kNoControlId, K::Frame, "", 181, 111, 106, 16, kHidden, 0, ""},
-    {kNoControlId, K::Frame, "", 286, 96, 47, 32, kHidden, 0, ""},
-    {kNoControlId, K::Label, "下传命令显示", 42, 186, 52, 10, 0, 1002, ""},
-    {kNoControlId, K::Label, "下传特征值选择", 42, 166, 56, 8, 0, 1042, ""},
-    {kNoControlId, K::Label, "参数1", 281, 166, 28, 10, 0, 1000, ""},
-    {kNoControlId, K::Label, "参数2", 281, 180, 28, 10, 0, 1003, ""},
-    {kNoControlId, K::Label, "参数3", 281, 194, 28, 10, 0, 1004, ""},
-    {kNoControlId, K::Label, "参数1,2", 351, 166, 38, 10, 0, 1009, ""},
-    {kNoControlId, K::Label, "采集时间", 293, 105, 33, 8, kHidden, 1083, ""},
-    {kNoControlId, K::Label, "ms", 320, 115, 10, 11, kHidden, 0, ""},
+    {Id::kNone, K::Frame, "操作选择", 31, 22, 408, 124, 0, Id::kNone, ""},
+    {Id::kNone, K::Frame, "基本操作", 39, 37, 133, 93, 0, Id::kNone, ""},
+    {Id::kNone, K::Frame, "特征值下传操作", 177, 37, 158, 52, 0, Id::kNone, ""},
+    {Id::kNone, K::Frame, "特征值上传操作", 177, 93, 158, 37, 0, Id::kNone, ""},
+    {Id::kNone, K::Frame, "参数选择(HEX)", 267, 152, 132, 58, 0, Id::kNone, ""},
+    {Id::kNone, K::Frame, "返回数据显示(HEX)", 30, 215, 203, 207, 0, Id::kNone, ""},
+    {Id::kNone, K::Frame, "记录操作", 471, 179, 69, 87, kHidden, Id::kNone, ""},
+    {Id::kNone, K::Frame, "", 242, 214, 205, 209, 0, Id::kNone, ""},
+    {Id::kNone, K::Frame, "", 19, 9, 437, 421, 0, Id::kNone, ""},
+    {Id::kNone, K::Frame, "", 277, 160, 114, 34, 0, Id::kNone, ""},
+    {Id::kNone, K::Frame, "", 107, 53, 61, 38, 0, Id::kNone, ""},
+    {Id::kNone, K::Frame, "", 43, 54, 65, 14, 0, Id::kNone, ""},
+    {Id::kNone, K::Frame, "", 181, 111, 106, 16, kHidden, Id::kNone, ""},
+    {Id::kNone, K::Frame, "", 286, 96, 47, 32, kHidden, Id::kNone, ""},
+    {Id::kNone, K::Label, "下传命令显示", 42, 186, 52, 10, 0, Id::kCommandDisplay, ""},
+    {Id::kNone, K::Label, "下传特征值选择", 42, 166, 56, 8, 0, Id::kFeaturePath, ""},
+    {Id::kNone, K::Label, "参数1", 281, 166, 28, 10, 0, Id::kParam1, ""},
+    {Id::kNone, K::Label, "参数2", 281, 180, 28, 10, 0, Id::kParam2, ""},
+    {Id::kNone, K::Label, "参数3", 281, 194, 28, 10, 0, Id::kParam3, ""},
+    {Id::kNone, K::Label, "参数1,2", 351, 166, 38, 10, 0, Id::kParam12, ""},
+    {Id::kNone, K::Label, "采集时间", 293, 105, 33, 8, kHidden, Id::kCaptureTime, ""},
+    {Id::kNone, K::Label, "ms", 320, 115, 10, 11, kHidden, Id::kNone, ""},
 };
 // clang-format on
 
 CControlSpec RadioSpec(int index) {
     const COperation& operation = OperationAt(index);
     const CRadioLayout& at = kRadioLayout[index];
-    const unsigned hidden = operation.visible ? 0u : kHidden;
-    return {operation.radioId, K::Radio,  operation.caption, at.x, at.y,
-            at.width,          at.height, at.style | hidden, 0,    ""};
+    const auto id = static_cast<ControlId>(operation.radioId);
+    const unsigned style = at.style | (operation.visible ? 0u : kHidden);
+    return {id, K::Radio, operation.caption, at.x, at.y, at.width, at.height, style, Id::kNone, ""};
 }
 
 const std::vector<CControlSpec>& AllControls() {
@@ -122,13 +123,4 @@ static_assert(kRadioCount + std::size(kOtherControls) + std::size(kStatics) == k
 
 const CControlSpec& ControlSpecAt(int index) {
     return AllControls().at(static_cast<std::size_t>(index));
-}
-
-const CControlSpec* FindControlSpec(int id) {
-    if (id == kNoControlId)
-        return nullptr;
-    for (const CControlSpec& row : AllControls())
-        if (row.id == id)
-            return &row;
-    return nullptr;
 }

@@ -6,6 +6,7 @@
 
 #include "protocol/buffers.h"
 #include "protocol/command_catalogue.h"
+#include "protocol/command_codes.h"
 #include "protocol/hex_text.h"
 #include "protocol/packets.h"
 #include "serial/mscomm.h"
@@ -27,12 +28,7 @@
 namespace {
 using Panel = CModuleTestDlg;
 using Handler = void (Panel::*)();
-
-constexpr int kEnrolOperation = 1;
-constexpr int kStoreFeatureOperation = 8;
-constexpr int kTwoFingerOperation = 9;
-constexpr int kImageOperation = 7;
-constexpr int kUserCountOperation = 0;
+using Id = ControlId;
 
 constexpr int kInputModeBinary = 1;
 
@@ -42,78 +38,93 @@ constexpr int kHoldThreshold = 9000;
 
 // Check boxes and the number and text fields bound to members.
 struct CCheckBinding {
-    int id;
+    ControlId id;
     int Panel::*member;
 };
 const CCheckBinding kCheckBindings[] = {
-    {1082, &Panel::m_bIdIncAfterEnrol}, {1080, &Panel::m_bCaptureTwice},
-    {1081, &Panel::m_bUploadFeature},   {1086, &Panel::m_bIdIncAfterStore},
-    {1087, &Panel::m_bTwoFingers},      {1088, &Panel::m_bHighResolution},
-    {1095, &Panel::m_bBatchEnabled},    {1098, &Panel::m_bQueryCapacity},
+    {Id::kIdIncAfterEnrol, &Panel::m_bIdIncAfterEnrol},
+    {Id::kCaptureTwice, &Panel::m_bCaptureTwice},
+    {Id::kUploadFeature, &Panel::m_bUploadFeature},
+    {Id::kIdIncAfterStore, &Panel::m_bIdIncAfterStore},
+    {Id::kTwoFingers, &Panel::m_bTwoFingers},
+    {Id::kHighResolution, &Panel::m_bHighResolution},
+    {Id::kBatchEnable, &Panel::m_bBatchEnabled},
+    {Id::kQueryCapacity, &Panel::m_bQueryCapacity},
 };
 
 struct CIntBinding {
-    int id;
+    ControlId id;
     int Panel::*member;
 };
 const CIntBinding kIntBindings[] = {
-    {1069, &Panel::m_nMoveRight}, {1070, &Panel::m_nMoveUp}, {1072, &Panel::m_nBrightnessStep}};
+    {Id::kMoveRightValue, &Panel::m_nMoveRight},
+    {Id::kMoveUpValue, &Panel::m_nMoveUp},
+    {Id::kBrightnessStep, &Panel::m_nBrightnessStep},
+};
 
 struct CUnsignedBinding {
-    int id;
+    ControlId id;
     unsigned Panel::*member;
 };
-const CUnsignedBinding kUnsignedBindings[] = {{1083, &Panel::m_nCaptureTimeMs},
-                                              {1093, &Panel::m_nBatchTotal},
-                                              {1094, &Panel::m_nBatchCurrent}};
-
-constexpr int kFeaturePathField = 1042;
+const CUnsignedBinding kUnsignedBindings[] = {
+    {Id::kCaptureTime, &Panel::m_nCaptureTimeMs},
+    {Id::kBatchTotal, &Panel::m_nBatchTotal},
+    {Id::kBatchCurrent, &Panel::m_nBatchCurrent},
+};
 
 // Clicks on buttons, changes the user makes to check boxes, and text changes of the parameter
 // fields.
 struct CHandlerBinding {
-    int id;
+    ControlId id;
     Handler handler;
 };
 const CHandlerBinding kClickHandlers[] = {
-    {1005, &Panel::OnSendCommand},    {1049, &Panel::OnEnableSend},
-    {1041, &Panel::OnBrowseFeature},  {1048, &Panel::OnSaveFeature},
-    {1092, &Panel::OnBatchStore},     {1067, &Panel::OnMoveRight},
-    {1068, &Panel::OnMoveUp},         {1071, &Panel::OnBrightnessUp},
-    {1080, &Panel::OnEnrolOption},    {1081, &Panel::OnEnrolOption},
-    {1082, &Panel::OnEnrolOption},    {1087, &Panel::OnTwoFingers},
-    {1088, &Panel::OnHighResolution}, {1086, &Panel::OnIdIncOption},
-    {1098, &Panel::OnQueryCapacity},  {1095, &Panel::OnBatchEnable},
+    {Id::kSendCommand, &Panel::OnSendCommand},
+    {Id::kEnableSend, &Panel::OnEnableSend},
+    {Id::kBrowse, &Panel::OnBrowseFeature},
+    {Id::kSaveFeature, &Panel::OnSaveFeature},
+    {Id::kBatchStore, &Panel::OnBatchStore},
+    {Id::kMoveRight, &Panel::OnMoveRight},
+    {Id::kMoveUp, &Panel::OnMoveUp},
+    {Id::kBrightnessUp, &Panel::OnBrightnessUp},
+    {Id::kCaptureTwice, &Panel::OnEnrolOption},
+    {Id::kUploadFeature, &Panel::OnEnrolOption},
+    {Id::kIdIncAfterEnrol, &Panel::OnEnrolOption},
+    {Id::kTwoFingers, &Panel::OnTwoFingers},
+    {Id::kHighResolution, &Panel::OnHighResolution},
+    {Id::kIdIncAfterStore, &Panel::OnIdIncOption},
+    {Id::kQueryCapacity, &Panel::OnQueryCapacity},
+    {Id::kBatchEnable, &Panel::OnBatchEnable},
 };
 const CHandlerBinding kTextHandlers[] = {
-    {1000, &Panel::OnParamByteChanged},
-    {1003, &Panel::OnParamByteChanged},
-    {1009, &Panel::OnParamWordChanged},
-    {1004, &Panel::OnOperationChanged},
+    {Id::kParam1, &Panel::OnParamByteChanged},
+    {Id::kParam2, &Panel::OnParamByteChanged},
+    {Id::kParam12, &Panel::OnParamWordChanged},
+    {Id::kParam3, &Panel::OnOperationChanged},
 };
 
 // The parameter fields that ParseHexField reads, and how many characters of each count.
 struct CHexField {
-    int id;
+    ControlId id;
     int keepChars;
 };
-const CHexField kHexFields[] = {{1000, 2}, {1003, 2}, {1004, 2}, {1009, 4}};
+const CHexField kHexFields[] = {
+    {Id::kParam1, 2}, {Id::kParam2, 2}, {Id::kParam3, 2}, {Id::kParam12, 4}};
 
 // The fields a build enables or disables.
 struct CFieldEnable {
     unsigned bit;
-    int id;
+    ControlId id;
 };
 const CFieldEnable kFieldEnables[] = {
-    {kFieldParam1, 1000},  {kFieldParam2, 1003},      {kFieldParam3, 1004},
-    {kFieldParam12, 1009}, {kFieldFeaturePath, 1042}, {kFieldBrowse, 1041},
+    {kFieldParam1, Id::kParam1},           {kFieldParam2, Id::kParam2},
+    {kFieldParam3, Id::kParam3},           {kFieldParam12, Id::kParam12},
+    {kFieldFeaturePath, Id::kFeaturePath}, {kFieldBrowse, Id::kBrowse},
 };
 
 // The batch controls that "有效" enables, in that order.
-const int kBatchControls[] = {1092, 1096, 1097, 1093, 1094};
-
-constexpr uint8_t kEnrolFirstCommand = 0x01;
-constexpr uint8_t kStoreCommand = 0x41;
+const ControlId kBatchControls[] = {Id::kBatchStore, Id::kBatchTotalLabel, Id::kBatchCurrentLabel,
+                                    Id::kBatchTotal, Id::kBatchCurrent};
 
 QAbstractButton* AsButton(QWidget* control) {
     return qobject_cast<QAbstractButton*>(control);
@@ -149,14 +160,14 @@ void CModuleTestDlg::CreateControls() {
     for (int i = 0; i < kControlCount; ++i) {
         const CControlSpec& row = ControlSpecAt(i);
         created.push_back(CreateControl(row, i, this, units));
-        if (row.id != kNoControlId)
-            m_controls[row.id] = created.back();
+        if (row.id != Id::kNone)
+            m_controls[IdNumber(row.id)] = created.back();
         if (row.kind == CControlKind::Radio)
             m_pOperations->addButton(AsButton(created.back()), i);
     }
     for (int i = 0; i < kControlCount; ++i) {
         const CControlSpec& row = ControlSpecAt(i);
-        if (row.kind == CControlKind::Label && row.buddyId != kNoControlId)
+        if (row.kind == CControlKind::Label && row.buddyId != Id::kNone)
             NameByLabel(qobject_cast<QLabel*>(created[i]), Control(row.buddyId));
         // Frames lie behind the controls they surround, so they never take their clicks.
         if (row.kind == CControlKind::Frame)
@@ -176,7 +187,7 @@ void CModuleTestDlg::ConnectHandlers() {
     for (QAbstractButton* button : m_pOperations->buttons()) {
         const int operation = m_pOperations->id(button);
         ConnectUserChange(button, this, [this, operation] {
-            if (operation == kEnrolOperation)
+            if (operation == OperationIndex(EOperation::Enrol))
                 OnEnrolSelected();
             else
                 OnOperationChanged();
@@ -192,19 +203,23 @@ QWidget* CModuleTestDlg::Control(int id) const {
     return it == m_controls.end() ? nullptr : it->second;
 }
 
-CFingerImageButton& CModuleTestDlg::ImageControl() const {
-    return *qobject_cast<CFingerImageButton*>(Control(1011));
+QWidget* CModuleTestDlg::Control(ControlId id) const {
+    return Control(IdNumber(id));
 }
 
-QString CModuleTestDlg::Text(int id) const {
+CFingerImageButton& CModuleTestDlg::ImageControl() const {
+    return *qobject_cast<CFingerImageButton*>(Control(Id::kImage));
+}
+
+QString CModuleTestDlg::Text(ControlId id) const {
     return ControlText(Control(id));
 }
 
-void CModuleTestDlg::SetText(int id, const QString& text) {
+void CModuleTestDlg::SetText(ControlId id, const QString& text) {
     SetControlText(Control(id), text);
 }
 
-void CModuleTestDlg::SetEnabled(int id, bool enabled) {
+void CModuleTestDlg::SetEnabled(ControlId id, bool enabled) {
     Control(id)->setEnabled(enabled);
 }
 
@@ -215,7 +230,7 @@ void CModuleTestDlg::Pull() {
         this->*binding.member = Text(binding.id).toInt();
     for (const CUnsignedBinding& binding : kUnsignedBindings)
         this->*binding.member = Text(binding.id).toUInt();
-    m_strFeaturePath = Text(kFeaturePathField);
+    m_strFeaturePath = Text(Id::kFeaturePath);
     m_nOperation = m_pOperations->checkedId();
 }
 
@@ -226,7 +241,7 @@ void CModuleTestDlg::Push() {
         SetText(binding.id, QString::number(this->*binding.member));
     for (const CUnsignedBinding& binding : kUnsignedBindings)
         SetText(binding.id, QString::number(this->*binding.member));
-    SetText(kFeaturePathField, m_strFeaturePath);
+    SetText(Id::kFeaturePath, m_strFeaturePath);
     if (QAbstractButton* selected = m_pOperations->button(m_nOperation)) {
         SetCheckedQuietly(selected, true);
     } else if (QAbstractButton* checked = m_pOperations->checkedButton()) {
@@ -246,9 +261,9 @@ void CModuleTestDlg::ConfigureComm() {
 
 void CModuleTestDlg::InitTestPanel() {
     ConfigureComm();
-    SetText(1002, QString());
-    SetEnabled(1048, false);
-    m_nOperation = kUserCountOperation;
+    SetText(Id::kCommandDisplay, QString());
+    SetEnabled(Id::kSaveFeature, false);
+    m_nOperation = OperationIndex(EOperation::UserCount);
     Push();
     m_bSyncingParams = false;
     BuildCommand();
@@ -267,12 +282,12 @@ void CModuleTestDlg::ApplyEnables(unsigned fields) {
 }
 
 void CModuleTestDlg::ShowCommand() {
-    SetText(1002, FormatCommandBytes(g_TxBuffer, kCommandPacketSize));
+    SetText(Id::kCommandDisplay, FormatCommandBytes(g_TxBuffer, kCommandPacketSize));
 }
 
 void CModuleTestDlg::BuildCommand() {
     Pull();
-    SetEnabled(1048, false);
+    SetEnabled(Id::kSaveFeature, false);
     m_bNeedFeatureFile = false;
     CBuildInputs inputs;
     inputs.operation = m_nOperation;
@@ -304,12 +319,12 @@ void CModuleTestDlg::BuildCommand() {
 // (payload bytes 0 to 2) must not be 0, unless the enrolment uploads its feature value.
 bool CModuleTestDlg::PassesUserChecks() {
     const uint8_t command = g_TxBuffer[1];
-    if (command != kEnrolFirstCommand && command != kStoreCommand)
+    if (command != ModuleCommand::kEnrolFirst && command != ModuleCommand::kStoreFeature)
         return true;
     Pull();
-    if (command == kEnrolFirstCommand && m_bUploadFeature)
+    if (command == ModuleCommand::kEnrolFirst && m_bUploadFeature)
         return true;
-    const uint8_t* user = g_TxBuffer + (command == kEnrolFirstCommand ? 2 : 9);
+    const uint8_t* user = g_TxBuffer + (command == ModuleCommand::kEnrolFirst ? 2 : 9);
     if (user[0] == 0 && user[1] == 0) {
         ShowMessage(this, QStringLiteral("用户号不能为0"));
         return false;
@@ -346,8 +361,8 @@ void CModuleTestDlg::WriteTransmission() {
         ShowMessage(this, QString::fromLatin1(CommPortErrorText()));
         return;
     }
-    SetText(1007, QString());
-    SetText(1054, QString());
+    SetText(Id::kResult, QString());
+    SetText(Id::kDump, QString());
     g_nRxCount = 0;
 }
 
@@ -369,7 +384,7 @@ void CModuleTestDlg::OnParamByteChanged() {
     if (!m_bSyncingParams) {
         m_bSyncingParams = true;
         const unsigned p1 = ParseHexField(1) & 0xFFu, p2 = ParseHexField(2) & 0xFFu;
-        SetText(1009, HexNoLeadingZeros(p1 * 256u + p2));
+        SetText(Id::kParam12, HexNoLeadingZeros(p1 * 256u + p2));
         m_bSyncingParams = false;
     }
     BuildCommand();
@@ -379,56 +394,58 @@ void CModuleTestDlg::OnParamWordChanged() {
     if (!m_bSyncingParams) {
         m_bSyncingParams = true;
         const unsigned value = ParseHexField(4);
-        SetText(1000, HexNoLeadingZeros((value >> 8) & 0xFFu));
-        SetText(1003, HexNoLeadingZeros(value & 0xFFu));
+        SetText(Id::kParam1, HexNoLeadingZeros((value >> 8) & 0xFFu));
+        SetText(Id::kParam2, HexNoLeadingZeros(value & 0xFFu));
         m_bSyncingParams = false;
     }
     BuildCommand();
 }
 
-void CModuleTestDlg::SelectOperation(int operation, bool enrolFirstStep) {
+void CModuleTestDlg::SelectOperation(EOperation operation, bool enrolFirstStep) {
     if (enrolFirstStep)
         m_bEnrolFirstStep = true;
     Pull();
-    m_nOperation = operation;
+    m_nOperation = OperationIndex(operation);
     Push();
     BuildCommand();
 }
 
 void CModuleTestDlg::OnEnrolOption() {
-    SelectOperation(kEnrolOperation, true);
+    SelectOperation(EOperation::Enrol, true);
 }
 
 void CModuleTestDlg::OnTwoFingers() {
-    SelectOperation(kTwoFingerOperation, true);
+    SelectOperation(EOperation::DownloadCompare, true);
 }
 
 void CModuleTestDlg::OnHighResolution() {
-    SelectOperation(kImageOperation, true);
+    SelectOperation(EOperation::CaptureImage, true);
 }
 
 void CModuleTestDlg::OnIdIncOption() {
-    SelectOperation(kStoreFeatureOperation, true);
+    SelectOperation(EOperation::StoreFeature, true);
 }
 
 void CModuleTestDlg::OnQueryCapacity() {
-    SelectOperation(kUserCountOperation, false);
+    SelectOperation(EOperation::UserCount, false);
 }
 
 void CModuleTestDlg::OnBatchEnable() {
     Pull();
-    for (int id : kBatchControls)
+    for (ControlId id : kBatchControls)
         SetEnabled(id, m_bBatchEnabled != 0);
 }
 
 void CModuleTestDlg::OnEnableSend() {
-    SetEnabled(1005, true);
+    SetEnabled(Id::kSendCommand, true);
 }
 
-// The image-move buttons send a bare command of their own, whatever operation is selected.
+// The image-move buttons send a bare command of their own, whatever operation is selected: the
+// module's register command writes p2 into sensor register p1 (and answers with its old value).
 void CModuleTestDlg::OnMoveRight() {
     Pull();
-    FillCommandPacket(0x22, 0, static_cast<uint8_t>(0x6A - m_nMoveRight), 0);
+    // Register 0 is the image's horizontal offset, 0x6A at rest; the field's steps come off it.
+    FillCommandPacket(ModuleCommand::kSetRegister, 0, static_cast<uint8_t>(0x6A - m_nMoveRight), 0);
     g_nTxLength = kCommandPacketSize;
     m_bNeedFeatureFile = false;
     OnSendCommand();
@@ -436,7 +453,8 @@ void CModuleTestDlg::OnMoveRight() {
 
 void CModuleTestDlg::OnMoveUp() {
     Pull();
-    FillCommandPacket(0x22, 1, static_cast<uint8_t>(0x80 - m_nMoveUp), 0);
+    // Register 1 is the image's vertical offset, 0x80 at rest; the field's steps come off it.
+    FillCommandPacket(ModuleCommand::kSetRegister, 1, static_cast<uint8_t>(0x80 - m_nMoveUp), 0);
     g_nTxLength = kCommandPacketSize;
     m_bNeedFeatureFile = false;
     OnSendCommand();

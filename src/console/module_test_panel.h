@@ -5,7 +5,9 @@
 // controls).
 #include "batch_store.h"
 #include "enrolment_sequence.h"
+#include "module_test_layout.h"
 
+#include "protocol/command_catalogue.h"
 #include "serial/receive_cycle.h"
 
 #include <QString>
@@ -26,11 +28,12 @@ public:
     explicit CModuleTestDlg(QWidget* parent = nullptr);
     ~CModuleTestDlg() override;
 
-    // The panel's serial control (control 1013); configured here, opened by the view.
+    // The panel's serial control (ControlId::kSerial); configured here, opened by the view.
     CMSComm& Comm() { return *m_pComm; }
     CPanelTimers& Timers() { return *m_pTimers; }
     // The control with that id (1000..1098), or nullptr.
     QWidget* Control(int id) const;
+    QWidget* Control(ControlId id) const;
     QButtonGroup& OperationGroup() const { return *m_pOperations; }
     CFingerImageButton& ImageControl() const;
 
@@ -38,7 +41,7 @@ public:
     void Push();
 
     void InitTestPanel();
-    // Field 1 to 4 (1000, 1003, 1004, 1009) read as hexadecimal; 0 for any other number.
+    // Field 1 to 4 (parameters 1, 2, 3 and 1,2) read as hexadecimal; 0 for any other number.
     uint16_t ParseHexField(int field) const;
     void BuildCommand();
     void SendCommand();
@@ -95,7 +98,7 @@ private:
     void CreateControls();
     void ConnectHandlers();
     void ConfigureComm();
-    void SelectOperation(int operation, bool enrolFirstStep);
+    void SelectOperation(EOperation operation, bool enrolFirstStep);
     void ApplyEnables(unsigned fields);
     void ShowCommand();
     bool PassesUserChecks();
@@ -118,9 +121,9 @@ private:
     void ShowBatchProgress(unsigned total, unsigned current);
     void SendBatchItem();
 
-    QString Text(int id) const;
-    void SetText(int id, const QString& text);
-    void SetEnabled(int id, bool enabled);
+    QString Text(ControlId id) const;
+    void SetText(ControlId id, const QString& text);
+    void SetEnabled(ControlId id, bool enabled);
 
     CMSComm* m_pComm;
     CPanelTimers* m_pTimers;

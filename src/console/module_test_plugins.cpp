@@ -12,10 +12,6 @@
 
 #include <QCoreApplication>
 
-namespace {
-constexpr int kStoreFeatureOperation = 8; // "存储用户特征值"
-}
-
 bool CModuleTestDlg::LoadFeatureFiles() {
     Pull();
     const QString failure = ::LoadFeatureFiles(m_strFeaturePath, m_bTwoFingers != 0, g_TxBuffer);
@@ -58,7 +54,7 @@ void CModuleTestDlg::OnBatchStore() {
     }
     m_bEnrolFirstStep = true;
     Pull();
-    m_nOperation = kStoreFeatureOperation;
+    m_nOperation = OperationIndex(EOperation::StoreFeature);
     m_nBatchTotal = m_Batch.Total();
     m_nBatchCurrent = 1;
     Push();

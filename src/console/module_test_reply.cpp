@@ -25,7 +25,7 @@ void CModuleTestDlg::StopReplyCollection() {
 // Timer 1 has stopped with a whole reply in g_RxBuffer: "发送命令" works again, the controls
 // are read into the members and the reply is interpreted.
 void CModuleTestDlg::OnReplyComplete() {
-    SetEnabled(1005, true);
+    SetEnabled(ControlId::kSendCommand, true);
     Pull();
     InterpretReply();
 }
@@ -50,7 +50,7 @@ CReplyOptions CModuleTestDlg::ReplyOptions() const {
 }
 
 void CModuleTestDlg::InterpretReply() {
-    SetText(1054, FormatHexDump(g_RxBuffer, g_nRxCount));
+    SetText(ControlId::kDump, FormatHexDump(g_RxBuffer, g_nRxCount));
     const CReplyOutcome reply = InterpretReplyBytes(g_RxBuffer, g_nRxCount, ReplyOptions());
     if (reply.decodeImage)
         DecodeFingerImage();
@@ -58,18 +58,18 @@ void CModuleTestDlg::InterpretReply() {
         ShowBatchRefusal(reply.batchMessage);
     if (reply.incrementUser)
         IncrementUserNumber();
-    SetText(1007, reply.status);
+    SetText(ControlId::kResult, reply.status);
     RunBatchStep();
     RunEnrolmentStep(reply.command, reply.resultCode);
     if (reply.enableSave)
-        SetEnabled(1048, true);
+        SetEnabled(ControlId::kSaveFeature, true);
     g_nRxCount = 0;
 }
 
 void CModuleTestDlg::IncrementUserNumber() {
     const CUserNumber next = NextUserNumber(ParseHexField(1), ParseHexField(2));
-    SetText(1000, HexNoLeadingZeros(next.high));
-    SetText(1003, HexNoLeadingZeros(next.low));
+    SetText(ControlId::kParam1, HexNoLeadingZeros(next.high));
+    SetText(ControlId::kParam2, HexNoLeadingZeros(next.low));
     OnParamByteChanged();
 }
 

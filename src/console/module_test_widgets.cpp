@@ -7,6 +7,7 @@
 #include "widgets/dialog_units.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +37,19 @@ void CDisplayField::SetText(const QString& text) {
 namespace {
 QString Utf8(const char* text) {
     return QString::fromUtf8(text);
+}
+
+// Breaks a caption into lines no wider than `width` pixels, between any two characters.
+QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int width) {
+    QString wrapped, line;
+    for (const QChar c : caption) {
+        if (!line.isEmpty() && metrics.horizontalAdvance(line + c) > width) {
+            wrapped += line + QLatin1Char('\n');
+            line.clear();
+        }
+        line += c;
+    }
+    return wrapped + line;
 }
 
 QString Caption(const CControlSpec& row, const QFont& font, const CDialogUnits& units) {
@@ -112,9 +126,9 @@ QWidget* CreateWidget(const CControlSpec& row, QWidget* parent, const CDialogUni
 }
 
 QString ObjectName(const CControlSpec& row, int index) {
-    if (row.id == kNoControlId)
+    if (row.id == ControlId::kNone)
         return QStringLiteral("ctlStatic") + QString::number(index);
-    return QStringLiteral("ctl") + QString::number(row.id);
+    return QStringLiteral("ctl") + QString::number(IdNumber(row.id));
 }
 } // namespace
 
@@ -128,18 +142,6 @@ QWidget* CreateControl(const CControlSpec& row, int index, QWidget* parent,
     control->setEnabled(!(row.style & kStyleDisabled));
     control->setVisible(!(row.style & kStyleHidden));
     return control;
-}
-
-QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int width) {
-    QString wrapped, line;
-    for (const QChar c : caption) {
-        if (!line.isEmpty() && metrics.horizontalAdvance(line + c) > width) {
-            wrapped += line + QLatin1Char('\n');
-            line.clear();
-        }
-        line += c;
-    }
-    return wrapped + line;
 }
 
 QString ControlText(const QWidget* control) {

@@ -8,7 +8,6 @@
 #include <QValidator>
 
 class CDialogUnits;
-class QFontMetrics;
 
 // Turns whatever is typed or written into a one-line field into upper case.
 class CUpperCaseValidator : public QValidator {
@@ -32,9 +31,6 @@ private:
 // `index` numbers the labels and frames without an id ("ctlStatic<index>").
 QWidget* CreateControl(const CControlSpec& row, int index, QWidget* parent,
                        const CDialogUnits& units);
-
-// Breaks a caption into lines no wider than `width` pixels, between any two characters.
-QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int width);
 
 // The text of a field, label or button, and the way to write it.
 QString ControlText(const QWidget* control);

@@ -76,9 +76,13 @@ enum class EOperation : int {
     SerialTest,
 };
 
+// The operation's row in the table, the number the panel's radio group and m_nOperation use.
+constexpr int OperationIndex(EOperation operation) {
+    return static_cast<int>(operation);
+}
+
 constexpr int kOperationCount = 27;
-static_assert(static_cast<int>(EOperation::SerialTest) == kOperationCount - 1,
-              "one operation a row");
+static_assert(OperationIndex(EOperation::SerialTest) == kOperationCount - 1, "one operation a row");
 const COperation& OperationAt(int index); // index 0..26
 int OperationIndexOfRadio(int radioId);   // -1 when the id is not an operation
 
