@@ -241,8 +241,8 @@ bool WriteDatFile(const QString& path, uint16_t mark, uint32_t seed) {
 // plus the wire time at 10 bits a byte of the two command packets and the 32 block packets
 // sent, and the 34 eight-byte replies received.
 double DownloadFloorMs(double* pacingMs) {
-    *pacingMs = 34.0 * CDownloadDlg::kReplyPeriodMs + CDownloadDlg::kHandshakeDelayMs +
-                double(kBlockCount) * CDownloadDlg::kBlockPaceMs;
+    *pacingMs = 34.0 * CDownloadExchange::kReplyPeriodMs + CDownloadExchange::kHandshakeDelayMs +
+                double(kBlockCount) * CDownloadExchange::kBlockPaceMs;
     const double bytesSent = 2.0 * kCommandPacketSize + double(kBlockCount) * kBlockPacketSize;
     const double bytesReceived = (2.0 + kBlockCount) * kReplyFrameSize;
     return *pacingMs + (bytesSent + bytesReceived) * kBitsPerByte / double(kLineRate) * 1000.0;
