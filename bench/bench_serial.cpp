@@ -90,10 +90,10 @@ public:
         m_messageTimes.push_back(NowMs());
     }
     bool Question(QWidget*, const QString&, const QString&) override { return true; }
-    QString OpenFileName(QWidget*, const CFileDialogSpec&) override {
+    QString OpenFileName(QWidget*, const CFileDialogOptions&) override {
         return m_files.isEmpty() ? QString() : m_files.takeFirst();
     }
-    QString SaveFileName(QWidget*, const CFileDialogSpec&) override { return QString(); }
+    QString SaveFileName(QWidget*, const CFileDialogOptions&) override { return QString(); }
 
     QStringList m_messages;
     std::vector<double> m_messageTimes;

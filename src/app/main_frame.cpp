@@ -155,7 +155,7 @@ void CMainFrame::OnFileNew() {
 
 void CMainFrame::OnFileOpen() {
     const QString path = Prompts().OpenFileName(
-        this, CFileDialogSpec{QStringLiteral("所有文件 (*)"), QString(), QString()});
+        this, CFileDialogOptions{QStringLiteral("所有文件 (*)"), QString(), QString()});
     if (path.isEmpty())
         return;
     m_pDoc->SetPath(path);
@@ -166,7 +166,7 @@ void CMainFrame::OnFileSave() {
     QString path = m_pDoc->Path();
     if (path.isEmpty())
         path = Prompts().SaveFileName(
-            this, CFileDialogSpec{QStringLiteral("所有文件 (*)"), QString(), m_pDoc->Title()});
+            this, CFileDialogOptions{QStringLiteral("所有文件 (*)"), QString(), m_pDoc->Title()});
     if (path.isEmpty())
         return;
     QSaveFile file(path);

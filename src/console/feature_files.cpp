@@ -5,9 +5,9 @@
 
 #include <QFile>
 
-CFileDialogSpec FeatureFileDialogSpec() {
-    return CFileDialogSpec{QStringLiteral("feature files (*.fea)"), QStringLiteral("fea"),
-                           QStringLiteral("feature")};
+CFileDialogOptions FeatureFileDialogOptions() {
+    return CFileDialogOptions{QStringLiteral("feature files (*.fea)"), QStringLiteral("fea"),
+                              QStringLiteral("feature")};
 }
 
 QString SecondFeaturePath(const QString& path) {

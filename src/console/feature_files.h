@@ -2,14 +2,14 @@
 // Feature files (.fea): exactly one 193-byte feature value, no header or trailer. Loading fills
 // the feature bytes of a transmission; saving writes the feature value of the last reply.
 // Both return the empty text on success, otherwise the message to show the user.
-#include "widgets/file_dialog_spec.h"
+#include "widgets/file_dialog_options.h"
 
 #include <QString>
 #include <cstdint>
 
 // The open and save dialogs: filter "feature files (*.fea)", default suffix "fea", initial name
 // "feature". The save dialog asks before an existing file is overwritten.
-CFileDialogSpec FeatureFileDialogSpec();
+CFileDialogOptions FeatureFileDialogOptions();
 
 // The second file of a two-finger download: the first path with ".fea" appended.
 QString SecondFeaturePath(const QString& path);

@@ -24,7 +24,7 @@ bool CModuleTestDlg::LoadFeatureFiles() {
 }
 
 void CModuleTestDlg::OnBrowseFeature() {
-    const QString path = Prompts().OpenFileName(this, FeatureFileDialogSpec());
+    const QString path = Prompts().OpenFileName(this, FeatureFileDialogOptions());
     if (path.isEmpty())
         return;
     Pull();
@@ -33,7 +33,7 @@ void CModuleTestDlg::OnBrowseFeature() {
 }
 
 void CModuleTestDlg::OnSaveFeature() {
-    const QString path = Prompts().SaveFileName(this, FeatureFileDialogSpec());
+    const QString path = Prompts().SaveFileName(this, FeatureFileDialogOptions());
     if (path.isEmpty())
         return;
     const QString failure = SaveFeatureValue(path, g_RxBuffer + kFeatureOffset);

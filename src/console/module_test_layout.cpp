@@ -31,7 +31,7 @@ const CRadioLayout kRadioLayout[kRadioCount] = {
 };
 
 // clang-format off
-const CControlSpec kOtherControls[] = {
+const CControlRow kOtherControls[] = {
     {Id::kQueryCapacity, K::Check, "取容量", 111, 46, 55, 10, 0, Id::kNone, ""},
     {Id::kCaptureTwice, K::Check, "采集两次", 111, 60, 51, 10, 0, Id::kNone, ""},
     {Id::kUploadFeature, K::Check, "特征值上传", 111, 70, 51, 10, 0, Id::kNone, ""},
@@ -70,7 +70,7 @@ const CControlSpec kOtherControls[] = {
 
 // Labels and frames without an id. The three parameter labels have no size of their own in the
 // layout; they take the room left of their fields.
-const CControlSpec kStatics[] = {
+const CControlRow kStatics[] = {
     {Id::kNone, K::Frame, "操作选择", 31, 22, 408, 124, 0, Id::kNone, ""},
     {Id::kNone, K::Frame, "基本操作", 39, 37, 133, 93, 0, Id::kNone, ""},
     {Id::kNone, K::Frame, "特征值下传操作", 177, 37, 158, 52, 0, Id::kNone, ""},
@@ -96,7 +96,7 @@ const CControlSpec kStatics[] = {
 };
 // clang-format on
 
-CControlSpec RadioSpec(int index) {
+CControlRow RadioRow(int index) {
     const COperation& operation = OperationAt(index);
     const CRadioLayout& at = kRadioLayout[index];
     const auto id = static_cast<ControlId>(operation.radioId);
@@ -104,14 +104,14 @@ CControlSpec RadioSpec(int index) {
     return {id, K::Radio, operation.caption, at.x, at.y, at.width, at.height, style, Id::kNone, ""};
 }
 
-const std::vector<CControlSpec>& AllControls() {
-    static const std::vector<CControlSpec> all = [] {
-        std::vector<CControlSpec> specs;
+const std::vector<CControlRow>& AllControls() {
+    static const std::vector<CControlRow> all = [] {
+        std::vector<CControlRow> rows;
         for (int i = 0; i < kRadioCount; ++i)
-            specs.push_back(RadioSpec(i));
-        specs.insert(specs.end(), std::begin(kOtherControls), std::end(kOtherControls));
-        specs.insert(specs.end(), std::begin(kStatics), std::end(kStatics));
-        return specs;
+            rows.push_back(RadioRow(i));
+        rows.insert(rows.end(), std::begin(kOtherControls), std::end(kOtherControls));
+        rows.insert(rows.end(), std::begin(kStatics), std::end(kStatics));
+        return rows;
     }();
     return all;
 }
@@ -121,6 +121,6 @@ static_assert(kRadioCount == kOperationCount, "one radio button per operation");
 static_assert(kRadioCount + std::size(kOtherControls) + std::size(kStatics) == kControlCount,
               "the layout holds 83 controls");
 
-const CControlSpec& ControlSpecAt(int index) {
+const CControlRow& ControlRowAt(int index) {
     return AllControls().at(static_cast<std::size_t>(index));
 }

@@ -111,7 +111,7 @@ constexpr int IdNumber(ControlId id) {
     return static_cast<int>(id);
 }
 
-struct CControlSpec {
+struct CControlRow {
     ControlId id;
     CControlKind kind;
     const char* caption; // UTF-8; empty for none
@@ -128,4 +128,4 @@ constexpr int kRadioCount = 27;
 
 // All 83 controls in creation order: the radio buttons first (index = operation index), then the
 // other controls, then the labels and frames.
-const CControlSpec& ControlSpecAt(int index);
+const CControlRow& ControlRowAt(int index);

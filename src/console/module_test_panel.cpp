@@ -158,7 +158,7 @@ void CModuleTestDlg::CreateControls() {
     const CDialogUnits units(font());
     std::vector<QWidget*> created;
     for (int i = 0; i < kControlCount; ++i) {
-        const CControlSpec& row = ControlSpecAt(i);
+        const CControlRow& row = ControlRowAt(i);
         created.push_back(CreateControl(row, i, this, units));
         if (row.id != Id::kNone)
             m_controls[IdNumber(row.id)] = created.back();
@@ -166,7 +166,7 @@ void CModuleTestDlg::CreateControls() {
             m_pOperations->addButton(AsButton(created.back()), i);
     }
     for (int i = 0; i < kControlCount; ++i) {
-        const CControlSpec& row = ControlSpecAt(i);
+        const CControlRow& row = ControlRowAt(i);
         if (row.kind == CControlKind::Label && row.buddyId != Id::kNone)
             NameByLabel(qobject_cast<QLabel*>(created[i]), Control(row.buddyId));
         // Frames lie behind the controls they surround, so they never take their clicks.

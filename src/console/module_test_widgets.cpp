@@ -52,14 +52,14 @@ QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int wid
     return wrapped + line;
 }
 
-QString Caption(const CControlSpec& row, const QFont& font, const CDialogUnits& units) {
+QString Caption(const CControlRow& row, const QFont& font, const CDialogUnits& units) {
     const QString caption = Utf8(row.caption);
     if (!(row.style & kStyleWrapCaption))
         return caption;
     return WrapCaption(caption, QFontMetrics(font), units.X(row.width) - 8);
 }
 
-QLineEdit* CreateLineEdit(const CControlSpec& row, QWidget* parent) {
+QLineEdit* CreateLineEdit(const CControlRow& row, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     if (row.style & kStyleUpperCase)
         edit->setValidator(new CUpperCaseValidator(edit));
@@ -71,7 +71,7 @@ QLineEdit* CreateLineEdit(const CControlSpec& row, QWidget* parent) {
 
 // A frame is drawn as dialog frames are: a thin line whose title, if any, sits on the top edge,
 // so that the frame's rectangle is the line itself and not the area below its title.
-QWidget* CreateFrame(const CControlSpec& row, QWidget* parent) {
+QWidget* CreateFrame(const CControlRow& row, QWidget* parent) {
     const QString caption = Utf8(row.caption);
     auto* frame = new QGroupBox(caption, parent);
     frame->setFocusPolicy(Qt::NoFocus);
@@ -93,7 +93,7 @@ QWidget* CreateSerialPlace(QWidget* parent) {
     return place;
 }
 
-QWidget* CreateWidget(const CControlSpec& row, QWidget* parent, const CDialogUnits& units) {
+QWidget* CreateWidget(const CControlRow& row, QWidget* parent, const CDialogUnits& units) {
     const QString caption = Caption(row, parent->font(), units);
     switch (row.kind) {
     case CControlKind::Radio:
@@ -125,14 +125,14 @@ QWidget* CreateWidget(const CControlSpec& row, QWidget* parent, const CDialogUni
     return CreateSerialPlace(parent);
 }
 
-QString ObjectName(const CControlSpec& row, int index) {
+QString ObjectName(const CControlRow& row, int index) {
     if (row.id == ControlId::kNone)
         return QStringLiteral("ctlStatic") + QString::number(index);
     return QStringLiteral("ctl") + QString::number(IdNumber(row.id));
 }
 } // namespace
 
-QWidget* CreateControl(const CControlSpec& row, int index, QWidget* parent,
+QWidget* CreateControl(const CControlRow& row, int index, QWidget* parent,
                        const CDialogUnits& units) {
     QWidget* control = CreateWidget(row, parent, units);
     control->setObjectName(ObjectName(row, index));

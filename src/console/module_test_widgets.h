@@ -29,7 +29,7 @@ private:
 
 // Creates the widget of a row at its position, in its initial state, named "ctl" + id.
 // `index` numbers the labels and frames without an id ("ctlStatic<index>").
-QWidget* CreateControl(const CControlSpec& row, int index, QWidget* parent,
+QWidget* CreateControl(const CControlRow& row, int index, QWidget* parent,
                        const CDialogUnits& units);
 
 // The text of a field, label or button, and the way to write it.

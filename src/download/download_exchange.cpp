@@ -80,30 +80,24 @@ void CDownloadExchange::ActOnReply(const CReplyFrame& frame) {
         OnUnexpectedAcknowledgement();
 }
 
-// The questions are modal and the port may be lost while one is open; that loss has been
-// reported already, so an OK then leads nowhere.
-std::optional<bool> CDownloadExchange::AskToGoOn(const QString& question) {
+// Before a program goes out: without both program files loaded the user is told so; otherwise
+// the question. The questions are modal and the port may be lost while one is open; that loss
+// has been reported already, so an OK then leads nowhere. No value when nothing more is to be
+// done: no program (the exchange is idle again), or the same question is still open.
+std::optional<bool> CDownloadExchange::AskToSend(const QString& question) {
+    if (!m_host.programLoaded()) {
+        Reset();
+        m_host.tell(kSelectProgramFirst);
+        return std::nullopt;
+    }
     const std::optional<bool> answer = m_host.ask(question);
     if (!answer)
         return answer;
     return *answer && m_Comm.PortOpen();
 }
 
-// The module may open the exchange by itself; without both program files loaded there is no
-// program to send, and the user is told so instead of being asked to overwrite the module's.
-bool CDownloadExchange::ProgramReadyToSend() {
-    if (m_host.programLoaded())
-        return true;
-    Reset();
-    m_host.tell(kSelectProgramFirst);
-    return false;
-}
-
-// A question still open waits for its answer; the same request again asks nothing.
 void CDownloadExchange::OnStartAccepted() {
-    if (!ProgramReadyToSend())
-        return;
-    const std::optional<bool> goOn = AskToGoOn(kAskOverwrite);
+    const std::optional<bool> goOn = AskToSend(kAskOverwrite);
     if (!goOn)
         return;
     if (*goOn)
@@ -131,9 +125,7 @@ void CDownloadExchange::OnBlockReply(const CReplyFrame& frame) {
 // An acknowledgement without a handshake: the module reports a faulty program and is waiting
 // for blocks already.
 void CDownloadExchange::OnUnexpectedAcknowledgement() {
-    if (!ProgramReadyToSend())
-        return;
-    const std::optional<bool> goOn = AskToGoOn(kAskFaultyProgram);
+    const std::optional<bool> goOn = AskToSend(kAskFaultyProgram);
     if (!goOn)
         return;
     if (!*goOn) {

@@ -63,8 +63,7 @@ private:
     void OnReplyTimer();
     void OnSendTimer();
     void ActOnReply(const CReplyFrame& frame);
-    std::optional<bool> AskToGoOn(const QString& question);
-    bool ProgramReadyToSend();
+    std::optional<bool> AskToSend(const QString& question);
     void OnStartAccepted();
     void OnBlockReply(const CReplyFrame& frame);
     void OnUnexpectedAcknowledgement();

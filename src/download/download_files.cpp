@@ -45,7 +45,7 @@ void CDownloadDlg::OnBrowse38000() {
 void CDownloadDlg::LoadHalf(EProgramHalf half) {
     // A typed name of a missing file comes back too, and is reported as "无法打开 " + path.
     const QString path =
-        Prompts().OpenFileName(this, CFileDialogSpec{kDatFilter, kDatSuffix, {}, false});
+        Prompts().OpenFileName(this, CFileDialogOptions{kDatFilter, kDatSuffix, {}, false});
     if (path.isEmpty())
         return;
     const EHalfLoadResult result = LoadProgramHalf(half, path);
@@ -71,7 +71,8 @@ void CDownloadDlg::ClearHalf(EProgramHalf half) {
 }
 
 void CDownloadDlg::OnGenerateBin() {
-    const QString path = Prompts().SaveFileName(this, CFileDialogSpec{kBinFilter, kBinSuffix, {}});
+    const QString path =
+        Prompts().SaveFileName(this, CFileDialogOptions{kBinFilter, kBinSuffix, {}});
     if (path.isEmpty())
         return;
     switch (WriteBinFile(path)) {

@@ -11,14 +11,15 @@ QString PromptBoxTitle(const QString& caption) {
     return caption.isEmpty() ? QStringLiteral(" ") : caption;
 }
 
-void ConfigureFileDialog(QFileDialog& dialog, const CFileDialogSpec& spec, bool save) {
+void ConfigureFileDialog(QFileDialog& dialog, const CFileDialogOptions& options, bool save) {
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save || !spec.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilter(spec.filter);
-    dialog.setDefaultSuffix(spec.defaultSuffix);
+    dialog.setFileMode(save || !options.mustExist ? QFileDialog::AnyFile
+                                                  : QFileDialog::ExistingFile);
+    dialog.setNameFilter(options.filter);
+    dialog.setDefaultSuffix(options.defaultSuffix);
     dialog.setOption(QFileDialog::ReadOnly, false);
-    if (!spec.initialName.isEmpty())
-        dialog.selectFile(spec.initialName);
+    if (!options.initialName.isEmpty())
+        dialog.selectFile(options.initialName);
 }
 
 namespace {
@@ -33,15 +34,15 @@ public:
                         QMessageBox::Ok | QMessageBox::Cancel, parent);
         return box.exec() == QMessageBox::Ok;
     }
-    QString OpenFileName(QWidget* parent, const CFileDialogSpec& dialog) override {
+    QString OpenFileName(QWidget* parent, const CFileDialogOptions& dialog) override {
         return Run(parent, dialog, false);
     }
-    QString SaveFileName(QWidget* parent, const CFileDialogSpec& dialog) override {
+    QString SaveFileName(QWidget* parent, const CFileDialogOptions& dialog) override {
         return Run(parent, dialog, true);
     }
 
 private:
-    static QString Run(QWidget* parent, const CFileDialogSpec& wanted, bool save) {
+    static QString Run(QWidget* parent, const CFileDialogOptions& wanted, bool save) {
         QFileDialog dialog(parent);
         ConfigureFileDialog(dialog, wanted, save);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

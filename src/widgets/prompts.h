@@ -2,7 +2,7 @@
 // Message boxes, OK/Cancel questions and file dialogs go through this one interface, so that the
 // panels can be driven by tests with a scripted fake. The program uses modal Qt dialogs, during
 // which timers and serial events keep flowing.
-#include "file_dialog_spec.h"
+#include "file_dialog_options.h"
 
 #include <QString>
 
@@ -13,9 +13,9 @@ class QFileDialog;
 // system would otherwise replace by the application name.
 QString PromptBoxTitle(const QString& caption);
 
-// Sets up a file dialog as the program shows it: open (ExistingFile, or AnyFile where the spec
+// Sets up a file dialog as the program shows it: open (ExistingFile, or AnyFile where the options
 // lets a missing name through) or save.
-void ConfigureFileDialog(QFileDialog& dialog, const CFileDialogSpec& spec, bool save);
+void ConfigureFileDialog(QFileDialog& dialog, const CFileDialogOptions& options, bool save);
 
 class CPrompts {
 public:
@@ -25,8 +25,8 @@ public:
     // OK and Cancel; true for OK.
     virtual bool Question(QWidget* parent, const QString& text, const QString& caption) = 0;
     // The chosen full path, or an empty text when the user cancels.
-    virtual QString OpenFileName(QWidget* parent, const CFileDialogSpec& dialog) = 0;
-    virtual QString SaveFileName(QWidget* parent, const CFileDialogSpec& dialog) = 0;
+    virtual QString OpenFileName(QWidget* parent, const CFileDialogOptions& dialog) = 0;
+    virtual QString SaveFileName(QWidget* parent, const CFileDialogOptions& dialog) = 0;
 };
 
 const QString& ApplicationTitle(); // "Morvane"

@@ -63,8 +63,8 @@ private slots:
         m_tx.assign(kTxSize, kUntouched);
     }
 
-    void dialogSpec() {
-        const CFileDialogSpec dialog = FeatureFileDialogSpec();
+    void dialogOptions() {
+        const CFileDialogOptions dialog = FeatureFileDialogOptions();
         QCOMPARE(dialog.filter, QStringLiteral("feature files (*.fea)"));
         QCOMPARE(dialog.defaultSuffix, QStringLiteral("fea"));
         QCOMPARE(dialog.initialName, QStringLiteral("feature"));

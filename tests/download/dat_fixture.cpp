@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-QByteArray DatFileBytes(const CDatFileSpec& layout) {
+QByteArray DatFileBytes(const CDatFileLayout& layout) {
     QByteArray bytes = layout.header;
     bytes.reserve(layout.header.size() + layout.values.size() * (6 + layout.lineEnd.size()));
     for (uint16_t value : layout.values) {

@@ -8,7 +8,7 @@
 
 constexpr int kFixtureValueCount = 32768;
 
-struct CDatFileSpec {
+struct CDatFileLayout {
     QByteArray header = "DSP program data\r\n";
     QVector<uint16_t> values;    // one record each
     QByteArray lineEnd = "\r\n"; // after every record
@@ -16,7 +16,7 @@ struct CDatFileSpec {
     int cutFromEnd = 0;          // bytes taken off the end of the file
 };
 
-QByteArray DatFileBytes(const CDatFileSpec& layout);
+QByteArray DatFileBytes(const CDatFileLayout& layout);
 
 // 32768 values: 0xD801, mark, then a reproducible pseudo-random sequence.
 QVector<uint16_t> ProgramValues(uint16_t mark, uint32_t seed);

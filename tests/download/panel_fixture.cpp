@@ -8,7 +8,7 @@
 
 void LoadProgramFiles(CDownloadDlg& panel, CScriptedPrompts& prompts, const QString& folder) {
     for (const uint16_t mark : {0xAD28, 0xAD38}) {
-        CDatFileSpec layout;
+        CDatFileLayout layout;
         layout.values = ProgramValues(mark, mark);
         prompts.m_files.append(
             WriteFixtureFile(folder, QString::number(mark, 16) + ".dat", DatFileBytes(layout)));
@@ -36,14 +36,14 @@ QString CPanelFixture::WriteFile(const QString& name, const QByteArray& bytes) {
 
 QString CPanelFixture::Write28000File(uint32_t seed) {
     m_values28000 = ProgramValues(0xAD28, seed);
-    CDatFileSpec layout;
+    CDatFileLayout layout;
     layout.values = m_values28000;
     return WriteFile(QStringLiteral("program28000_%1.dat").arg(seed), DatFileBytes(layout));
 }
 
 QString CPanelFixture::Write38000File(uint32_t seed) {
     m_values38000 = ProgramValues(0xAD38, seed);
-    CDatFileSpec layout;
+    CDatFileLayout layout;
     layout.values = m_values38000;
     return WriteFile(QStringLiteral("program38000_%1.dat").arg(seed), DatFileBytes(layout));
 }

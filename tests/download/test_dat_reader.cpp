@@ -19,7 +19,7 @@ QVector<uint16_t> Values28000() {
 }
 
 QByteArray Records(const QVector<uint16_t>& values, const QByteArray& lineEnd = "\r\n") {
-    CDatFileSpec layout;
+    CDatFileLayout layout;
     layout.values = values;
     layout.lineEnd = lineEnd;
     return DatFileBytes(layout);
@@ -120,7 +120,7 @@ private slots:
             << bareLf << EDatReadResult::ReadFailed << QVector<uint16_t>{0xD801, HexToWord("D28\n")}
             << 32768 * 7 / 8;
 
-        CDatFileSpec lower;
+        CDatFileLayout lower;
         lower.values = all;
         lower.lowerCase = true;
         QTest::newRow("lower-case digits")

@@ -172,21 +172,21 @@ private slots:
         Fix().Panel().OnBrowse28000();
         Fix().Panel().OnBrowse38000();
         Fix().Panel().OnGenerateBin();
-        const QList<CFileDialogSpec>& specs = Fix().m_prompts.m_dialogs;
-        QCOMPARE(specs.size(), 3);
+        const QList<CFileDialogOptions>& rows = Fix().m_prompts.m_dialogs;
+        QCOMPARE(rows.size(), 3);
         for (int i = 0; i < 2; ++i) {
-            QCOMPARE(specs[i].filter, QStringLiteral("DSP program data files - 28000 (*.dat)"));
-            QCOMPARE(specs[i].defaultSuffix, QStringLiteral("dat"));
-            QVERIFY(specs[i].initialName.isEmpty());
+            QCOMPARE(rows[i].filter, QStringLiteral("DSP program data files - 28000 (*.dat)"));
+            QCOMPARE(rows[i].defaultSuffix, QStringLiteral("dat"));
+            QVERIFY(rows[i].initialName.isEmpty());
             // A typed name of a missing file reaches the loader, which reports it.
             QFileDialog dialog;
-            ConfigureFileDialog(dialog, specs[i], false);
+            ConfigureFileDialog(dialog, rows[i], false);
             QCOMPARE(dialog.fileMode(), QFileDialog::AnyFile);
             QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptOpen);
         }
-        QCOMPARE(specs[2].filter, QStringLiteral("bin files (*.bin)"));
-        QCOMPARE(specs[2].defaultSuffix, QStringLiteral("bin"));
-        QVERIFY(specs[2].initialName.isEmpty());
+        QCOMPARE(rows[2].filter, QStringLiteral("bin files (*.bin)"));
+        QCOMPARE(rows[2].defaultSuffix, QStringLiteral("bin"));
+        QVERIFY(rows[2].initialName.isEmpty());
         QVERIFY(Fix().m_prompts.m_messages.isEmpty());
     }
 
@@ -255,12 +255,12 @@ private slots:
         QTest::addColumn<QByteArray>("file"); // empty name below: the file does not exist
         QTest::addColumn<bool>("exists");
         QTest::addColumn<QString>("message"); // a trailing "%1" stands for the path
-        CDatFileSpec good28000;
+        CDatFileLayout good28000;
         good28000.values = ProgramValues(0xAD28, 1);
-        CDatFileSpec short38000;
+        CDatFileLayout short38000;
         short38000.values = ProgramValues(0xAD38, 1);
         short38000.values.removeLast();
-        CDatFileSpec noCrLf = good28000;
+        CDatFileLayout noCrLf = good28000;
         noCrLf.cutFromEnd = 2;
         QTest::newRow("missing 0x28000") << true << QByteArray() << false << "无法打开 %1";
         QTest::newRow("missing 0x38000") << false << QByteArray() << false << "无法打开 %1";
@@ -272,7 +272,7 @@ private slots:
             << false << QByteArray("0x38000 program") << true << kReadFailed;
         QTest::newRow("0x28000 file for the 0x38000 half")
             << false << DatFileBytes(good28000) << true << "无效文件: %1";
-        CDatFileSpec bareLf = good28000;
+        CDatFileLayout bareLf = good28000;
         bareLf.lineEnd = "\n";
         bareLf.values += QVector<uint16_t>(6000, 0x1111);
         QTest::newRow("bare LF, long enough")

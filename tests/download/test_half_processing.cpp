@@ -31,7 +31,7 @@ private:
     QTemporaryDir m_dir;
 
     QString DatFile(const QVector<uint16_t>& values, const QString& name) {
-        CDatFileSpec layout;
+        CDatFileLayout layout;
         layout.values = values;
         return WriteFixtureFile(m_dir.path(), name, DatFileBytes(layout));
     }

@@ -1,6 +1,7 @@
 // Saving through the panels' own handlers onto a full file system (a small tmpfs, mounted when
 // the test runs as root) and into a folder without write permission: the user is told, an
 // existing file keeps its contents, and no partial or scratch file is left behind.
+#include "support/as_other_user.h"
 #include "support/fake_serial_backend.h"
 #include "support/process_state.h"
 #include "support/scripted_prompts.h"
@@ -69,26 +70,6 @@ public:
 private:
     QTemporaryDir m_dir;
     bool m_bMounted = false;
-};
-
-// Root passes every permission check: as root the test acts as user "nobody", owner of `paths`.
-class CAsOtherUser {
-public:
-    explicit CAsOtherUser(const QStringList& paths) : m_bSwitched(geteuid() == 0) {
-        for (const QString& path : paths)
-            if (m_bSwitched && chown(QFile::encodeName(path).constData(), kNobody, kNobody) != 0)
-                qFatal("chown %s", qPrintable(path));
-        if (m_bSwitched && (setegid(kNobody) != 0 || seteuid(kNobody) != 0))
-            qFatal("cannot act as nobody");
-    }
-    ~CAsOtherUser() {
-        if (m_bSwitched && (seteuid(0) != 0 || setegid(0) != 0))
-            qFatal("cannot return to root");
-    }
-
-private:
-    static constexpr uid_t kNobody = 65534;
-    bool m_bSwitched;
 };
 
 QStringList Sorted(QStringList names) {

@@ -23,11 +23,11 @@ public:
         WhileOpen();
         return m_answers.isEmpty() ? m_bDefaultAnswer : m_answers.takeFirst();
     }
-    QString OpenFileName(QWidget*, const CFileDialogSpec& dialog) override {
+    QString OpenFileName(QWidget*, const CFileDialogOptions& dialog) override {
         m_dialogs.append(dialog);
         return m_files.isEmpty() ? QString() : m_files.takeFirst();
     }
-    QString SaveFileName(QWidget*, const CFileDialogSpec& dialog) override {
+    QString SaveFileName(QWidget*, const CFileDialogOptions& dialog) override {
         m_dialogs.append(dialog);
         return m_files.isEmpty() ? QString() : m_files.takeFirst();
     }
@@ -36,7 +36,7 @@ public:
     QList<bool> m_answers; // next answers to questions, in order
     bool m_bDefaultAnswer = true;
     QStringList m_files; // next file dialog results; empty text = cancel
-    QList<CFileDialogSpec> m_dialogs;
+    QList<CFileDialogOptions> m_dialogs;
     // Runs once, while the next box is open, as timers and serial events do meanwhile.
     std::function<void()> m_whileOpen;
 

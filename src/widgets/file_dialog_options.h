@@ -4,7 +4,7 @@
 // system.
 #include <QString>
 
-struct CFileDialogSpec {
+struct CFileDialogOptions {
     QString filter;        // Qt form, e.g. "feature files (*.fea)"
     QString defaultSuffix; // e.g. "fea"
     QString initialName;   // e.g. "feature"; empty for none
