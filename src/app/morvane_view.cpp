@@ -27,12 +27,12 @@ CMorvaneView::CMorvaneView(QWidget* parent) : QScrollArea(parent), m_pForm(new Q
     m_pSettings = new CCommSetupDlg(m_pForm);
     m_pTest = new CModuleTestDlg(m_pForm);
     m_pDownload = new CDownloadDlg(m_pForm);
-    for (QWidget* panel : {static_cast<QWidget*>(m_pSettings), static_cast<QWidget*>(m_pTest),
-                           static_cast<QWidget*>(m_pDownload)})
+    for (CModulePanel* panel :
+         std::initializer_list<CModulePanel*>{m_pSettings, m_pTest, m_pDownload})
         panel->move(0, 0);
 }
 
-QWidget* CMorvaneView::PanelWidget(int panel) const {
+CModulePanel* CMorvaneView::PanelWidget(int panel) const {
     switch (panel) {
     case kPanelSettings:
         return m_pSettings;
@@ -42,17 +42,6 @@ QWidget* CMorvaneView::PanelWidget(int panel) const {
         return m_pDownload;
     default:
         return nullptr;
-    }
-}
-
-CMSComm& CMorvaneView::CommOf(int panel) const {
-    switch (panel) {
-    case kPanelSettings:
-        return m_pSettings->Comm();
-    case kPanelDownload:
-        return m_pDownload->Comm();
-    default:
-        return m_pTest->Comm();
     }
 }
 
@@ -89,24 +78,24 @@ void CMorvaneView::ScrollOver(const QWidget& panel) {
 }
 
 void CMorvaneView::SwitchTo(int panel) {
-    // Whatever the panels being left were collecting ends here, before their ports are
-    // closed under them; a download in flight says so.
-    if (panel != kPanelDownload)
-        m_pDownload->EndDownloadOnLeave();
-    if (panel != kPanelTest)
-        m_pTest->StopReplyCollection();
-    if (panel != kPanelSettings)
-        m_pSettings->StopReplyCollection();
-    for (int other : {kPanelSettings, kPanelTest, kPanelDownload})
+    constexpr int kPanelCount = 3;
+    constexpr int kPanels[kPanelCount] = {kPanelSettings, kPanelTest, kPanelDownload};
+    // The panels being left end what they were collecting or sending before their ports are
+    // closed under them.
+    for (int other : kPanels)
+        if (other != panel)
+            PanelWidget(other)->OnLeaving();
+    for (int other : kPanels)
         if (other != panel)
             PanelWidget(other)->hide();
     PanelWidget(panel)->show();
     ScrollOver(*PanelWidget(panel));
 
-    CMSComm* comms[3] = {&CommOf(kPanelSettings), &CommOf(kPanelTest), &CommOf(kPanelDownload)};
-    PortHandOver(comms, 3, CommOf(panel), window());
-    if (panel == kPanelTest)
-        m_pTest->BuildCommand();
+    CMSComm* comms[kPanelCount];
+    for (int i = 0; i < kPanelCount; ++i)
+        comms[i] = &PanelWidget(kPanels[i])->Comm();
+    PortHandOver(comms, kPanelCount, PanelWidget(panel)->Comm(), window());
+    PanelWidget(panel)->OnShown();
     g_nCurrentPanel = panel;
     emit PanelChanged(panel);
 }

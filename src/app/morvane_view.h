@@ -6,7 +6,7 @@
 class CCommSetupDlg;
 class CModuleTestDlg;
 class CDownloadDlg;
-class CMSComm;
+class CModulePanel;
 
 class CMorvaneView : public QScrollArea {
     Q_OBJECT
@@ -28,7 +28,7 @@ public:
     CCommSetupDlg& SettingsPanel() { return *m_pSettings; }
     CModuleTestDlg& TestPanel() { return *m_pTest; }
     CDownloadDlg& DownloadPanel() { return *m_pDownload; }
-    QWidget* PanelWidget(int panel) const;
+    CModulePanel* PanelWidget(int panel) const;
 
 signals:
     void PanelChanged(int panel);
@@ -36,7 +36,6 @@ signals:
 private:
     void SwitchTo(int panel);
     void ScrollOver(const QWidget& panel);
-    CMSComm& CommOf(int panel) const;
 
     QWidget* m_pForm;
     CCommSetupDlg* m_pSettings;

@@ -2,6 +2,7 @@
 
 #include "finger_image_button.h"
 #include "module_test_layout.h"
+#include "module_test_texts.h"
 #include "module_test_widgets.h"
 
 #include "protocol/buffers.h"
@@ -24,6 +25,8 @@
 #include <QLineEdit>
 
 #include <vector>
+
+using namespace ModuleTestTexts;
 
 namespace {
 using Panel = CModuleTestDlg;
@@ -138,13 +141,10 @@ void NameByLabel(QLabel* label, QWidget* field) {
 } // namespace
 
 CModuleTestDlg::CModuleTestDlg(QWidget* parent)
-    : QWidget(parent), m_pComm(new CMSComm(this)),
-      m_pTimers(new CPanelTimers(this, [this](int id) { OnTimer(id); })),
-      m_ReplyCycle(*m_pComm, *m_pTimers, kReplyPeriodMs, kHoldThreshold, kRxCollectLimit),
+    : CModulePanel(QStringLiteral("moduleTestPanel"), kPanelName, parent),
+      m_ReplyCycle(Comm(), Timers(), kReplyPeriodMs, kHoldThreshold, kRxCollectLimit),
       m_pOperations(new QButtonGroup(this)), m_Enrolment(EnrolmentHost()),
       m_Batch(BatchHost(), this) {
-    setObjectName(QStringLiteral("moduleTestPanel"));
-    setAccessibleName(QStringLiteral("模块测试"));
     setFont(PanelFont());
     setFixedSize(CDialogUnits(font()).Size(kPanelWidthUnits, kPanelHeightUnits));
     CreateControls();
@@ -193,8 +193,6 @@ void CModuleTestDlg::ConnectHandlers() {
                 OnOperationChanged();
         });
     }
-    connect(m_pComm, &CMSComm::OnComm, this, &CModuleTestDlg::OnComm);
-    connect(m_pComm, &CMSComm::PortLost, this, &CModuleTestDlg::OnPortLost);
     connect(&m_Batch, &CBatchStore::Progress, this, &CModuleTestDlg::ShowBatchProgress);
 }
 
@@ -252,11 +250,11 @@ void CModuleTestDlg::Push() {
 }
 
 void CModuleTestDlg::ConfigureComm() {
-    m_pComm->SetCommPort(static_cast<short>(g_nCommPort));
-    ApplyBaudRate(*m_pComm, g_nBaudIndex);
-    m_pComm->SetInputMode(kInputModeBinary);
-    m_pComm->SetRThreshold(1);
-    m_pComm->SetInputLen(kRxReadChunk);
+    Comm().SetCommPort(static_cast<short>(g_nCommPort));
+    ApplyBaudRate(Comm(), g_nBaudIndex);
+    Comm().SetInputMode(kInputModeBinary);
+    Comm().SetRThreshold(1);
+    Comm().SetInputLen(kRxReadChunk);
 }
 
 void CModuleTestDlg::InitTestPanel() {
@@ -326,11 +324,11 @@ bool CModuleTestDlg::PassesUserChecks() {
         return true;
     const uint8_t* user = g_TxBuffer + (command == ModuleCommand::kEnrolFirst ? 2 : 9);
     if (user[0] == 0 && user[1] == 0) {
-        ShowMessage(this, QStringLiteral("用户号不能为0"));
+        ShowMessage(this, kUserNumberZero);
         return false;
     }
     if (user[2] == 0) {
-        ShowMessage(this, QStringLiteral("权限无效"));
+        ShowMessage(this, kPrivilegeInvalid);
         return false;
     }
     return true;
@@ -356,9 +354,9 @@ void CModuleTestDlg::SendCommand() {
 void CModuleTestDlg::WriteTransmission() {
     if (g_nTxLength > kCommandPacketSize)
         FrameDataPacket(g_nTxLength);
-    if (!WriteBytes(*m_pComm, g_TxBuffer, g_nTxLength)) {
+    if (!WriteBytes(Comm(), g_TxBuffer, g_nTxLength)) {
         m_Batch.EndIfActive();
-        ShowMessage(this, QString::fromLatin1(CommPortErrorText()));
+        ShowPortError();
         return;
     }
     SetText(Id::kResult, QString());
@@ -465,6 +463,6 @@ void CModuleTestDlg::OnBrightnessUp() {
     const uint8_t frame[] = {0xC0, 0x01, 0x00, 0x00, 0x00, 0x00,
                              0x00, 0x01, 0x0B, 0x00, 0x0D, 0xC0};
     std::copy(std::begin(frame), std::end(frame), g_TxBuffer);
-    if (!WriteBytes(*m_pComm, g_TxBuffer, static_cast<int>(std::size(frame))))
-        ShowMessage(this, QString::fromLatin1(CommPortErrorText()));
+    if (!WriteBytes(Comm(), g_TxBuffer, static_cast<int>(std::size(frame))))
+        ShowPortError();
 }

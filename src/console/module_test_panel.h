@@ -8,29 +8,25 @@
 #include "module_test_layout.h"
 
 #include "protocol/command_catalogue.h"
+#include "serial/module_panel.h"
 #include "serial/receive_cycle.h"
 
 #include <QString>
-#include <QWidget>
 #include <cstdint>
 
 #include <map>
 
 class CFingerImageButton;
-class CMSComm;
-class CPanelTimers;
 class QButtonGroup;
 struct CReplyOptions;
 
-class CModuleTestDlg : public QWidget {
+// Its serial control (ControlId::kSerial) is configured here and opened by the view.
+class CModuleTestDlg : public CModulePanel {
     Q_OBJECT
 public:
     explicit CModuleTestDlg(QWidget* parent = nullptr);
     ~CModuleTestDlg() override;
 
-    // The panel's serial control (ControlId::kSerial); configured here, opened by the view.
-    CMSComm& Comm() { return *m_pComm; }
-    CPanelTimers& Timers() { return *m_pTimers; }
     // The control with that id (1000..1098), or nullptr.
     QWidget* Control(int id) const;
     QWidget* Control(ControlId id) const;
@@ -65,13 +61,15 @@ public:
     void OnMoveRight();
     void OnMoveUp();
     void OnBrightnessUp();
-    void OnComm();
-    void OnTimer(int id);
-    void OnPortLost();
+    void OnComm() override;
+    void OnTimer(int id) override;
+    void OnPortLost() override;
 
+    // On show the command of the selected operation is built again, for the port now open.
+    void OnShown() override;
     // Reply collection ends here without an interpretation: timer 1 stops and the receive
     // threshold is back at 1, ready for the next reply once a port is open again.
-    void StopReplyCollection();
+    void OnLeaving() override;
 
     // Members, in the order the panel declares them.
     bool m_bNeedFeatureFile = false;
@@ -125,9 +123,7 @@ private:
     void SetText(ControlId id, const QString& text);
     void SetEnabled(ControlId id, bool enabled);
 
-    CMSComm* m_pComm;
-    CPanelTimers* m_pTimers;
-    CReceiveCycle m_ReplyCycle; // timer 1 of m_pTimers collects the module's replies
+    CReceiveCycle m_ReplyCycle; // timer 1 of the panel collects the module's replies
     QButtonGroup* m_pOperations;
     std::map<int, QWidget*> m_controls;
     CEnrolmentSequence m_Enrolment; // the enrolment steps that follow each other's replies

@@ -18,8 +18,12 @@ void CModuleTestDlg::OnTimer(int id) {
         OnReplyComplete();
 }
 
-void CModuleTestDlg::StopReplyCollection() {
+void CModuleTestDlg::OnLeaving() {
     m_ReplyCycle.Stop();
+}
+
+void CModuleTestDlg::OnShown() {
+    BuildCommand();
 }
 
 // Timer 1 has stopped with a whole reply in g_RxBuffer: "发送命令" works again, the controls
@@ -34,9 +38,9 @@ void CModuleTestDlg::OnReplyComplete() {
 // under way ends (its next item must not go out by itself once a port is open again) and the
 // user is told once.
 void CModuleTestDlg::OnPortLost() {
-    StopReplyCollection();
+    m_ReplyCycle.Stop();
     m_Batch.EndIfActive();
-    ShowMessage(this, QString::fromLatin1(CommPortErrorText()));
+    ShowPortError();
 }
 
 CReplyOptions CModuleTestDlg::ReplyOptions() const {

@@ -3,6 +3,7 @@
 #include "finger_image_button.h"
 #include "hex_dump_view.h"
 
+#include "serial/module_panel.h"
 #include "widgets/cool_button.h"
 #include "widgets/dialog_units.h"
 
@@ -128,7 +129,7 @@ QWidget* CreateWidget(const CControlRow& row, QWidget* parent, const CDialogUnit
 QString ObjectName(const CControlRow& row, int index) {
     if (row.id == ControlId::kNone)
         return QStringLiteral("ctlStatic") + QString::number(index);
-    return QStringLiteral("ctl") + QString::number(IdNumber(row.id));
+    return ControlName(IdNumber(row.id));
 }
 } // namespace
 

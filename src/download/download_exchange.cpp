@@ -11,9 +11,9 @@
 
 using namespace DownloadTexts;
 
-CDownloadExchange::CDownloadExchange(CMSComm& comm, CHost host, QObject* parent)
-    : QObject(parent), m_Comm(comm), m_host(std::move(host)),
-      m_Timers(this, [this](int id) { OnTimer(id); }) {}
+CDownloadExchange::CDownloadExchange(CMSComm& comm, CPanelTimers& timers, CHost host,
+                                     QObject* parent)
+    : QObject(parent), m_Comm(comm), m_host(std::move(host)), m_Timers(timers) {}
 
 bool CDownloadExchange::IsUnderWay() const {
     return m_bDownloading || m_bStartRequested || m_Timers.IsRunning(kSendTimer);

@@ -32,9 +32,9 @@ public:
         std::function<void(const QString& message)> tell; // an OK message
     };
 
-    CDownloadExchange(CMSComm& comm, CHost host, QObject* parent);
+    // Timers 1 and 2 of `timers` pace the exchange; their owner hands their ticks to OnTimer.
+    CDownloadExchange(CMSComm& comm, CPanelTimers& timers, CHost host, QObject* parent);
 
-    CPanelTimers& Timers() { return m_Timers; }
     bool IsDownloading() const { return m_bDownloading; }
     int AckCount() const { return m_nAckCount; }
     // From the start request until the download ends: the user's firmware is on its way.
@@ -78,7 +78,7 @@ private:
 
     CMSComm& m_Comm;
     CHost m_host;
-    CPanelTimers m_Timers;
+    CPanelTimers& m_Timers;
     bool m_bDownloading = false;
     bool m_bStartRequested = false;
     int m_nAckCount = 0;

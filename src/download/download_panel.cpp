@@ -23,32 +23,18 @@ namespace {
 constexpr int kPanelWidthDu = 281;
 constexpr int kPanelHeightDu = 238;
 
-CCoolButton* MakeButton(const QString& caption, int id, QWidget* parent) {
-    auto* button = new CCoolButton(caption, parent);
-    button->setObjectName(QStringLiteral("ctl%1").arg(id));
-    button->setAccessibleName(caption);
-    return button;
-}
-
 QLineEdit* MakePathEdit(int id, const QString& label, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QStringLiteral("ctl%1").arg(id));
+    edit->setObjectName(ControlName(id));
     edit->setAccessibleName(label);
     edit->setReadOnly(true);
     return edit;
 }
-
-QLabel* MakeLabel(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
 } // namespace
 
 CDownloadDlg::CDownloadDlg(QWidget* parent)
-    : QWidget(parent), m_Comm(this), m_Exchange(m_Comm, ExchangeHost(), this) {
-    setObjectName(QStringLiteral("CDownloadDlg"));
-    setAccessibleName(kPanelName);
+    : CModulePanel(QStringLiteral("CDownloadDlg"), kPanelName, parent),
+      m_Exchange(Comm(), Timers(), ExchangeHost(), this) {
     CreateControls();
     LayOutControls();
     ConnectControls();
@@ -69,10 +55,9 @@ void CDownloadDlg::CreateControls() {
     m_pClose = MakeButton(kClose, 2, this);
     m_pClose->setVisible(false);
     m_pProgress = new QProgressBar(this);
-    m_pProgress->setObjectName(QStringLiteral("ctl1023"));
+    m_pProgress->setObjectName(ControlName(1023));
     m_pProgress->setAccessibleName(kProgressLabel);
     m_pProgress->setTextVisible(false);
-    m_Comm.setObjectName(QStringLiteral("ctl1013"));
 }
 
 void CDownloadDlg::LayOutControls() {
@@ -117,8 +102,6 @@ void CDownloadDlg::ConnectControls() {
     connect(m_pStartDownload, &QPushButton::clicked, this, &CDownloadDlg::OnStartDownload);
     connect(m_pCancel, &QPushButton::clicked, this, &CDownloadDlg::OnCancelDownload);
     connect(m_pGenerateBin, &QPushButton::clicked, this, &CDownloadDlg::OnGenerateBin);
-    connect(&m_Comm, &CMSComm::OnComm, this, &CDownloadDlg::OnComm);
-    connect(&m_Comm, &CMSComm::PortLost, &m_Exchange, &CDownloadExchange::OnPortLost);
     connect(&m_Exchange, &CDownloadExchange::WentIdle, this, &CDownloadDlg::ShowIdle);
     connect(&m_Exchange, &CDownloadExchange::Sending, this, &CDownloadDlg::ShowSending);
     connect(&m_Exchange, &CDownloadExchange::AckCountChanged, m_pProgress, &QProgressBar::setValue);
@@ -140,8 +123,8 @@ CDownloadExchange::CHost CDownloadDlg::ExchangeHost() {
 
 // The port stays closed: the shell opens it when the panel is shown.
 void CDownloadDlg::InitialiseComm() {
-    m_Comm.SetCommPort(static_cast<short>(g_nCommPort));
-    m_Comm.SetInputMode(1);
+    Comm().SetCommPort(static_cast<short>(g_nCommPort));
+    Comm().SetInputMode(1);
     ResetDownload();
 }
 
@@ -161,6 +144,10 @@ void CDownloadDlg::OnComm() {
 
 void CDownloadDlg::OnTimer(int id) {
     m_Exchange.OnTimer(id);
+}
+
+void CDownloadDlg::OnPortLost() {
+    m_Exchange.OnPortLost();
 }
 
 void CDownloadDlg::ShowIdle() {

@@ -5,16 +5,15 @@
 #include "download_exchange.h"
 #include "program_image.h"
 
-#include "serial/mscomm.h"
+#include "serial/module_panel.h"
 
 #include <QString>
-#include <QWidget>
 
 class CCoolButton;
 class QLineEdit;
 class QProgressBar;
 
-class CDownloadDlg : public QWidget {
+class CDownloadDlg : public CModulePanel {
     Q_OBJECT
 public:
     static constexpr int kReplyTimer = CDownloadExchange::kReplyTimer;
@@ -23,8 +22,6 @@ public:
     explicit CDownloadDlg(QWidget* parent = nullptr);
     ~CDownloadDlg() override;
 
-    CMSComm& Comm() { return m_Comm; }
-    CPanelTimers& Timers() { return m_Exchange.Timers(); }
     bool IsDownloading() const { return m_Exchange.IsDownloading(); }
     int AckCount() const { return m_Exchange.AckCount(); }
     const QString& Path28000() const { return m_str28000Path; }
@@ -39,18 +36,20 @@ public:
     void OnStartDownload();
     void OnCancelDownload();
 
-    // Receive event of the panel's serial control, and the two panel timers.
-    void OnComm();
-    void OnTimer(int id);
+    // Receive event of the panel's serial control, the two panel timers and a lost device all
+    // go to the download exchange.
+    void OnComm() override;
+    void OnTimer(int id) override;
+    void OnPortLost() override;
 
     // Back to idle: counters cleared, port values restored, progress at 0.
     void ResetDownload() { m_Exchange.Reset(); }
     // Builds block k in g_TxBuffer and writes it; false when nothing could be sent.
     bool SendBlock(int k) { return m_Exchange.SendBlock(k); }
 
-    // The shell calls this when another panel is shown: the port is about to close, so a
-    // download under way ends here and the user is told once.
-    void EndDownloadOnLeave() { m_Exchange.EndOnLeave(); }
+    // Another panel is shown: the port is about to close, so a download under way ends here
+    // and the user is told once.
+    void OnLeaving() override { m_Exchange.EndOnLeave(); }
 
 private:
     void CreateControls();
@@ -77,7 +76,6 @@ private:
     CCoolButton* m_pBrowse28000 = nullptr;
     QProgressBar* m_pProgress = nullptr;
     QString m_str28000Path;
-    CMSComm m_Comm;
     QString m_str38000Path;
     QLineEdit* m_pEdit28000 = nullptr;
     QLineEdit* m_pEdit38000 = nullptr;

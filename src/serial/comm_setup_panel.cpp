@@ -1,5 +1,7 @@
 #include "comm_setup_panel.h"
 
+#include "comm_setup_texts.h"
+
 #include "serial/port_map.h"
 #include "serial/port_operations.h"
 #include "serial/rate_table.h"
@@ -23,17 +25,9 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
-namespace {
-const QString kPanelName = QStringLiteral("通信设置");
-const QString kPortLabel = QStringLiteral("通信串口选择");
-const QString kPcRateLabel = QStringLiteral("当前通信波特率选择");
-const QString kModuleRateLabel = QStringLiteral("脱机模块波特率设置");
-const QString kChangeCaption = QStringLiteral("更改");
-const QString kSendCaption = QStringLiteral("发送命令");
-const QString kCloseCaption = QStringLiteral("关闭");
-const QString kPortErrorText = QStringLiteral("串口错误!");
-const QString kCommFailedText = QStringLiteral("通信失败!");
+using namespace CommSetupTexts;
 
+namespace {
 // The port entry with its device ("COM1 — /dev/ttyUSB0, ...") that the dropped list of 1053 shows.
 constexpr int kPortEntryRole = Qt::UserRole + 1;
 
@@ -66,10 +60,6 @@ constexpr CDlgRect kModuleRateListRect{138, 106, 44, 58};
 constexpr CDlgRect kSendButtonRect{186, 104, 42, 16};
 constexpr CDlgRect kCloseButtonRect{49, 181, 166, 22};
 
-QString ControlName(int id) {
-    return QStringLiteral("ctl%1").arg(id);
-}
-
 void Place(QWidget* widget, const CDialogUnits& units, const CDlgRect& rect) {
     widget->setGeometry(units.Rect(rect.x, rect.y, rect.width, rect.height));
 }
@@ -87,20 +77,6 @@ QComboBox* MakeList(QComboBox* list, int id, const QString& label, bool withEdit
     // Positions carry the meaning, so typed text never becomes an entry.
     list->setInsertPolicy(QComboBox::NoInsert);
     return list;
-}
-
-QLabel* MakeLabel(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setAccessibleName(text);
-    label->setBuddy(buddy);
-    return label;
-}
-
-CCoolButton* MakeButton(const QString& caption, int id, QWidget* parent) {
-    auto* button = new CCoolButton(caption, parent);
-    button->setObjectName(ControlName(id));
-    button->setAccessibleName(caption);
-    return button;
 }
 
 // The selected entry, or -1. Text typed over the edit field of a list leaves nothing selected.
@@ -154,13 +130,11 @@ void CCloseUpComboBox::hidePopup() {
 }
 
 CCommSetupDlg::CCommSetupDlg(QWidget* parent)
-    : QWidget(parent), m_Comm(this), m_Timers(this, [this](int id) { OnTimer(id); }),
+    : CModulePanel(QStringLiteral("CCommSetupDlg"), kPanelName, parent),
       // Bytes that keep arriving unasked pile up cycle after cycle, since only sending resets
       // the count; when the next read might not fit, the collection starts again at the front.
-      m_ReplyCycle(m_Comm, m_Timers, kReplyTimerPeriodMs, kHoldThreshold, kCollectLimit,
+      m_ReplyCycle(Comm(), Timers(), kReplyTimerPeriodMs, kHoldThreshold, kCollectLimit,
                    EWhenFull::StartOver) {
-    setObjectName(QStringLiteral("CCommSetupDlg"));
-    setAccessibleName(kPanelName);
     QFont panelFont = QGuiApplication::font();
     panelFont.setPointSize(10);
     setFont(panelFont);
@@ -191,7 +165,6 @@ void CCommSetupDlg::CreateControls() {
     m_pModuleRateList = MakeList(new QComboBox(this), 1011, kModuleRateLabel, true);
     m_pPcRateList = new CCloseUpComboBox(this);
     MakeList(m_pPcRateList, 1051, kPcRateLabel, false);
-    m_Comm.setObjectName(ControlName(1013));
 }
 
 void CCommSetupDlg::LayOutControls() {
@@ -237,15 +210,15 @@ void CCommSetupDlg::FillLists() {
 }
 
 void CCommSetupDlg::ConfigureComm() {
-    m_Comm.SetCommPort(static_cast<short>(g_nCommPort));
-    ApplyBaudRate(m_Comm, g_nBaudIndex);
+    Comm().SetCommPort(static_cast<short>(g_nCommPort));
+    ApplyBaudRate(Comm(), g_nBaudIndex);
     ConfigureInput();
 }
 
 void CCommSetupDlg::ConfigureInput() {
-    m_Comm.SetInputMode(1);
-    m_Comm.SetRThreshold(1);
-    m_Comm.SetInputLen(kInputLen);
+    Comm().SetInputMode(1);
+    Comm().SetRThreshold(1);
+    Comm().SetInputLen(kInputLen);
 }
 
 void CCommSetupDlg::ConnectControls() {
@@ -261,8 +234,6 @@ void CCommSetupDlg::ConnectControls() {
             &CCommSetupDlg::OnPcRateSelChange);
     connect(m_pPcRateList, &CCloseUpComboBox::CloseUp, this, &CCommSetupDlg::OnPcRateCloseUp);
     connect(m_pSendButton, &QAbstractButton::clicked, this, &CCommSetupDlg::OnSendBaudCommand);
-    connect(&m_Comm, &CMSComm::OnComm, this, &CCommSetupDlg::OnComm);
-    connect(&m_Comm, &CMSComm::PortLost, this, &CCommSetupDlg::OnPortLost);
 }
 
 void CCommSetupDlg::PullFromControls() {
@@ -316,15 +287,15 @@ void CCommSetupDlg::ReopenPort(int port, const QString& typedDevice) {
     if (!typedDevice.isEmpty())
         BindTypedDevice(port, typedDevice);
     try {
-        if (m_Comm.PortOpen())
-            m_Comm.SetPortOpen(false);
+        if (Comm().PortOpen())
+            Comm().SetPortOpen(false);
         // The new number is kept even when the port fails to open; the next hand-over tries it.
         g_nCommPort = port;
-        m_Comm.SetCommPort(static_cast<short>(g_nCommPort));
-        m_Comm.SetPortOpen(true);
-        ApplyBaudRate(m_Comm, g_nBaudIndex);
+        Comm().SetCommPort(static_cast<short>(g_nCommPort));
+        Comm().SetPortOpen(true);
+        ApplyBaudRate(Comm(), g_nBaudIndex);
     } catch (const CCommPortError&) {
-        ShowMessage(this, PortOpenErrorMessage(kPortErrorText, m_Comm));
+        ShowMessage(this, PortOpenErrorMessage(kPortErrorText, Comm()));
     }
     ShowPortDevices();
     ConfigureInput();
@@ -337,7 +308,7 @@ void CCommSetupDlg::OnChangeClicked() {
 
 void CCommSetupDlg::ApplyPcRate(int position) {
     g_nBaudIndex = position + 1;
-    ApplyBaudRate(m_Comm, g_nBaudIndex);
+    ApplyBaudRate(Comm(), g_nBaudIndex);
     m_bChange = 0;
     PushToControls();
 }
@@ -355,8 +326,8 @@ void CCommSetupDlg::OnSendBaudCommand() {
     const auto rate = static_cast<uint8_t>(SelectedPosition(*m_pModuleRateList) + 1);
     FillCommandPacket(kRateCommand, 0x00, 0x00, rate);
     g_nRxCount = 0;
-    if (!WriteBytes(m_Comm, g_TxBuffer, kCommandPacketSize))
-        ShowMessage(this, QString::fromLatin1(CommPortErrorText()));
+    if (!WriteBytes(Comm(), g_TxBuffer, kCommandPacketSize))
+        ShowPortError();
 }
 
 void CCommSetupDlg::OnComm() {
@@ -382,15 +353,15 @@ void CCommSetupDlg::CheckReply() {
     }
     // The module now talks at the rate selected in 1011 at this moment.
     g_nBaudIndex = SelectedPosition(*m_pModuleRateList) + 1;
-    ApplyBaudRate(m_Comm, g_nBaudIndex);
+    ApplyBaudRate(Comm(), g_nBaudIndex);
     SelectSilently(*m_pPcRateList, g_nBaudIndex - 1);
 }
 
-void CCommSetupDlg::StopReplyCollection() {
+void CCommSetupDlg::OnLeaving() {
     m_ReplyCycle.Stop();
 }
 
 void CCommSetupDlg::OnPortLost() {
-    StopReplyCollection();
-    ShowMessage(this, QString::fromLatin1(CommPortErrorText()));
+    m_ReplyCycle.Stop();
+    ShowPortError();
 }

@@ -2,8 +2,7 @@
 // CCommSetupDlg: the communication settings panel (template 131). The user picks the PC's
 // serial port and rate here and tells the module to change its own rate. It is the only writer
 // of g_nCommPort and g_nBaudIndex; the other panels read them when their port is opened.
-#include "panel_timers.h"
-#include "serial/mscomm.h"
+#include "module_panel.h"
 #include "serial/receive_cycle.h"
 
 #include <QComboBox>
@@ -26,22 +25,21 @@ signals:
     void CloseUp();
 };
 
-class CCommSetupDlg : public QWidget {
+// Its serial control (1013) is configured here and opened by the port hand-over.
+class CCommSetupDlg : public CModulePanel {
     Q_OBJECT
 public:
     explicit CCommSetupDlg(QWidget* parent = nullptr);
     ~CCommSetupDlg() override;
 
-    // The panel's serial control (1013): configured here, opened by the port hand-over.
-    CMSComm& Comm() { return m_Comm; }
-
     // Timer 1 collects the module's answer; other ids are not part of the cycle.
-    void OnTimer(int id);
-    const CPanelTimers& Timers() const { return m_Timers; }
+    void OnTimer(int id) override;
     // Click on 1012: the rate-change command for the rate selected in 1011.
     void OnSendBaudCommand();
     // Collection ends without a check: timer 1 stops and the receive threshold is back at 1.
-    void StopReplyCollection();
+    void OnLeaving() override;
+    void OnComm() override;
+    void OnPortLost() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -55,8 +53,6 @@ private:
     void OnChangeClicked();
     void OnPcRateSelChange(int position);
     void OnPcRateCloseUp();
-    void OnComm();
-    void OnPortLost();
     void CreateControls();
     void LayOutControls();
     void ConnectControls();
@@ -76,8 +72,6 @@ private:
     QCheckBox* m_pChangeBox = nullptr;         // 1022
     QComboBox* m_pModuleRateList = nullptr;    // 1011
     CCloseUpComboBox* m_pPcRateList = nullptr; // 1051
-    CMSComm m_Comm;                            // 1013
     int m_bChange = 0;                         // 1022: 0 unticked, 1 ticked
-    CPanelTimers m_Timers;
-    CReceiveCycle m_ReplyCycle; // timer 1 of m_Timers collects the module's answer
+    CReceiveCycle m_ReplyCycle;                // timer 1 of m_Timers collects the module's answer
 };

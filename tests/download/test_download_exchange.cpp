@@ -350,11 +350,11 @@ private slots:
         }
         QVERIFY(!Fix().Button(1024)->isEnabled()); // no loading while the image is sent
         Fix().Fake().TakeHostWrites();
-        Panel().EndDownloadOnLeave();
+        Panel().OnLeaving();
         Panel().Comm().SetPortOpen(false); // the shell closes the port next
         QCOMPARE(Prompts().m_messages, QStringList{kInterrupted});
         ExpectIdle();
-        Panel().EndDownloadOnLeave();
+        Panel().OnLeaving();
         QCOMPARE(Prompts().m_messages.size(), 1);
         QVERIFY(Fix().Fake().TakeHostWrites().isEmpty());
     }
@@ -362,7 +362,7 @@ private slots:
     void leavingWhileIdle() {
         Fix().Fake().PushModuleBytes(QByteArray::fromHex("00"));
         QCoreApplication::sendPostedEvents(&Panel().Comm(), QEvent::MetaCall);
-        Panel().EndDownloadOnLeave();
+        Panel().OnLeaving();
         QVERIFY(Prompts().m_messages.isEmpty());
         ExpectIdle();
     }

@@ -144,7 +144,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CScriptedHost host;
     // Wired as the download panel wires its own control and exchange.
     CMSComm comm;
-    CDownloadExchange exchange(comm, host.Host(), nullptr);
+    CPanelTimers timers(nullptr, [](int) {}); // ticks come from the script, never from a clock
+    CDownloadExchange exchange(comm, timers, host.Host(), nullptr);
     QObject::connect(&comm, &CMSComm::PortLost, &exchange, &CDownloadExchange::OnPortLost);
     comm.SetCommPort(static_cast<short>(g_nCommPort));
     comm.SetInputMode(1);
