@@ -7,7 +7,7 @@
 #include <vector>
 
 namespace {
-using K = CControlKind;
+using K = EControlKind;
 using Id = ControlId;
 constexpr unsigned kHidden = kStyleHidden, kDisabled = kStyleDisabled, kUpper = kStyleUpperCase,
                    kReadOnly = kStyleReadOnly, kCentred = kStyleCentred, kDefault = kStyleDefault,

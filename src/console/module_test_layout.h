@@ -4,7 +4,7 @@
 // operation table; only their positions live here.
 #include <cstdint>
 
-enum class CControlKind : uint8_t {
+enum class EControlKind : uint8_t {
     Radio,         // operation radio button, one group
     Check,         // check box
     LineEdit,      // one-line edit field
@@ -18,7 +18,7 @@ enum class CControlKind : uint8_t {
     SerialControl, // where the serial communications control sits; draws nothing
 };
 
-enum ControlStyle : unsigned {
+enum EControlStyle : unsigned {
     kStyleHidden = 1u << 0,      // created invisible and never shown
     kStyleDisabled = 1u << 1,    // created disabled
     kStyleUpperCase = 1u << 2,   // the field turns all of its text into upper case
@@ -113,10 +113,10 @@ constexpr int IdNumber(ControlId id) {
 
 struct CControlRow {
     ControlId id;
-    CControlKind kind;
+    EControlKind kind;
     const char* caption; // UTF-8; empty for none
     int x, y, width, height;
-    unsigned style;             // ControlStyle bits
+    unsigned style;             // EControlStyle bits
     ControlId buddyId;          // for a label: the control it names; kNone for none
     const char* accessibleName; // UTF-8; set where neither caption nor label names the control
 };

@@ -162,15 +162,15 @@ void CModuleTestDlg::CreateControls() {
         created.push_back(CreateControl(row, i, this, units));
         if (row.id != Id::kNone)
             m_controls[IdNumber(row.id)] = created.back();
-        if (row.kind == CControlKind::Radio)
+        if (row.kind == EControlKind::Radio)
             m_pOperations->addButton(AsButton(created.back()), i);
     }
     for (int i = 0; i < kControlCount; ++i) {
         const CControlRow& row = ControlRowAt(i);
-        if (row.kind == CControlKind::Label && row.buddyId != Id::kNone)
+        if (row.kind == EControlKind::Label && row.buddyId != Id::kNone)
             NameByLabel(qobject_cast<QLabel*>(created[i]), Control(row.buddyId));
         // Frames lie behind the controls they surround, so they never take their clicks.
-        if (row.kind == CControlKind::Frame)
+        if (row.kind == EControlKind::Frame)
             created[i]->lower();
     }
 }

@@ -97,30 +97,30 @@ QWidget* CreateSerialPlace(QWidget* parent) {
 QWidget* CreateWidget(const CControlRow& row, QWidget* parent, const CDialogUnits& units) {
     const QString caption = Caption(row, parent->font(), units);
     switch (row.kind) {
-    case CControlKind::Radio:
+    case EControlKind::Radio:
         return new QRadioButton(caption, parent);
-    case CControlKind::Check:
+    case EControlKind::Check:
         return new QCheckBox(caption, parent);
-    case CControlKind::LineEdit:
+    case EControlKind::LineEdit:
         return CreateLineEdit(row, parent);
-    case CControlKind::TextDisplay:
+    case EControlKind::TextDisplay:
         return new CDisplayField(row.style & kStyleUpperCase, parent);
-    case CControlKind::HexDump:
+    case EControlKind::HexDump:
         return new CHexDumpView(parent);
-    case CControlKind::PushButton:
+    case EControlKind::PushButton:
         return new QPushButton(caption, parent);
-    case CControlKind::CoolButton: {
+    case EControlKind::CoolButton: {
         auto* button = new CCoolButton(caption, parent);
         button->setDefault(row.style & kStyleDefault);
         return button;
     }
-    case CControlKind::Label:
+    case EControlKind::Label:
         return new QLabel(caption, parent);
-    case CControlKind::Frame:
+    case EControlKind::Frame:
         return CreateFrame(row, parent);
-    case CControlKind::ImageControl:
+    case EControlKind::ImageControl:
         return new CFingerImageButton(parent);
-    case CControlKind::SerialControl:
+    case EControlKind::SerialControl:
         break;
     }
     return CreateSerialPlace(parent);

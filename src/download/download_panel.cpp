@@ -44,18 +44,18 @@ CDownloadDlg::CDownloadDlg(QWidget* parent)
 CDownloadDlg::~CDownloadDlg() = default;
 
 void CDownloadDlg::CreateControls() {
-    m_pEdit28000 = MakePathEdit(1025, kLabel28000, this);
-    m_pBrowse28000 = MakeButton(kBrowse, 1024, this);
-    m_pEdit38000 = MakePathEdit(1028, kLabel38000, this);
-    m_pBrowse38000 = MakeButton(kBrowse, 1029, this);
-    m_pStartDownload = MakeButton(kStartDownload, 1026, this);
-    m_pCancel = MakeButton(kCancel, 1027, this);
-    m_pGenerateBin = MakeButton(kGenerateBin, 1045, this);
+    m_pEdit28000 = MakePathEdit(kPath28000Edit, kLabel28000, this);
+    m_pBrowse28000 = MakeButton(kBrowse, kBrowse28000Button, this);
+    m_pEdit38000 = MakePathEdit(kPath38000Edit, kLabel38000, this);
+    m_pBrowse38000 = MakeButton(kBrowse, kBrowse38000Button, this);
+    m_pStartDownload = MakeButton(kStartDownload, kStartButton, this);
+    m_pCancel = MakeButton(kCancel, kCancelButton, this);
+    m_pGenerateBin = MakeButton(kGenerateBin, kGenerateBinButton, this);
     m_pGenerateBin->setEnabled(false);
-    m_pClose = MakeButton(kClose, 2, this);
+    m_pClose = MakeButton(kClose, kCloseButton, this);
     m_pClose->setVisible(false);
     m_pProgress = new QProgressBar(this);
-    m_pProgress->setObjectName(ControlName(1023));
+    m_pProgress->setObjectName(ControlName(kProgressBar));
     m_pProgress->setAccessibleName(kProgressLabel);
     m_pProgress->setTextVisible(false);
 }

@@ -19,6 +19,19 @@ public:
     static constexpr int kReplyTimer = CDownloadExchange::kReplyTimer;
     static constexpr int kSendTimer = CDownloadExchange::kSendTimer;
 
+    // The panel's controls; each is named ctl<id>.
+    enum EControl : int {
+        kCloseButton = 2, // never shown
+        kProgressBar = 1023,
+        kBrowse28000Button = 1024,
+        kPath28000Edit = 1025,
+        kStartButton = 1026,
+        kCancelButton = 1027,
+        kPath38000Edit = 1028,
+        kBrowse38000Button = 1029,
+        kGenerateBinButton = 1045,
+    };
+
     explicit CDownloadDlg(QWidget* parent = nullptr);
     ~CDownloadDlg() override;
 

@@ -5,58 +5,58 @@
 
 namespace {
 using namespace ModuleCommand;
-using B = ByteSource;
+using B = EByteSource;
 constexpr unsigned kP1 = kFieldParam1, kP2 = kFieldParam2, kP3 = kFieldParam3, kP12 = kFieldParam12,
                    kPath = kFieldFeaturePath, kBrowse = kFieldBrowse;
 constexpr B kNoPayload[3] = {B::Zero, B::Zero, B::Zero};
 
 #define PLAIN(id, text, cmd, a, b, c, opt, f, vis)                                                 \
     COperation {                                                                                   \
-        id, text, CommandRule::Fixed, cmd, a, b, c, 0, 0, false, {B::Zero, B::Zero, B::Zero}, opt, \
-            f, vis                                                                                 \
+        id, text, ECommandRule::Fixed, cmd, a, b, c, 0, 0, false, {B::Zero, B::Zero, B::Zero},     \
+            opt, f, vis                                                                            \
     }
 #define FEATURE(id, text, cmd, x, y, z, opt, f)                                                    \
     COperation {                                                                                   \
-        id, text, CommandRule::Fixed, cmd, B::Fixed, B::Fixed, B::Zero, 0x00, 0xC4, true,          \
+        id, text, ECommandRule::Fixed, cmd, B::Fixed, B::Fixed, B::Zero, 0x00, 0xC4, true,         \
             {x, y, z}, opt, f, true                                                                \
     }
 #define UNCHANGED(id, text)                                                                        \
     COperation {                                                                                   \
-        id, text, CommandRule::NoChange, 0, B::Zero, B::Zero, B::Zero, 0, 0, false,                \
-            {B::Zero, B::Zero, B::Zero}, RowOption::None, 0, false                                 \
+        id, text, ECommandRule::NoChange, 0, B::Zero, B::Zero, B::Zero, 0, 0, false,               \
+            {B::Zero, B::Zero, B::Zero}, ERowOption::None, 0, false                                \
     }
 
 // clang-format off
 constexpr COperation kOperations[kOperationCount] = {
-    PLAIN(1018, "取用户总数", kUserCount, B::Zero, B::Zero, B::Zero, RowOption::QueryCapacity, 0, true),
-    COperation{1021, "用户录入", CommandRule::Enrol, kEnrolFirst, B::Param1, B::Param2, B::Param3, 0, 0, false,
-               {B::Zero, B::Zero, B::Zero}, RowOption::None, kP1 | kP2 | kP3 | kP12, true},
-    PLAIN(1019, "取用户权限", kUserPrivilege, B::Param1, B::Param2, B::Zero, RowOption::None, kP1 | kP2 | kP12, true),
-    PLAIN(1022, "删除指定用户", kDeleteUser, B::Param1, B::Param2, B::Zero, RowOption::None, kP1 | kP2 | kP12, true),
-    PLAIN(1023, "删除所有用户", kDeleteAllUsers, B::Zero, B::Zero, B::Param3, RowOption::None, kP3, true),
-    PLAIN(1030, "1:1比对", kCompareOne, B::Param1, B::Param2, B::Zero, RowOption::None, kP1 | kP2 | kP12, true),
-    PLAIN(1026, "1:N比对", kCompareAll, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
-    PLAIN(1032, "采集图像", kCaptureImage, B::Zero, B::Zero, B::Zero, RowOption::HighRes, 0, true),
-    FEATURE(1027, "存储用户特征值", kStoreFeature, B::Param1, B::Param2, B::Param3, RowOption::None,
+    PLAIN(1018, "取用户总数", kUserCount, B::Zero, B::Zero, B::Zero, ERowOption::QueryCapacity, 0, true),
+    COperation{1021, "用户录入", ECommandRule::Enrol, kEnrolFirst, B::Param1, B::Param2, B::Param3, 0, 0, false,
+               {B::Zero, B::Zero, B::Zero}, ERowOption::None, kP1 | kP2 | kP3 | kP12, true},
+    PLAIN(1019, "取用户权限", kUserPrivilege, B::Param1, B::Param2, B::Zero, ERowOption::None, kP1 | kP2 | kP12, true),
+    PLAIN(1022, "删除指定用户", kDeleteUser, B::Param1, B::Param2, B::Zero, ERowOption::None, kP1 | kP2 | kP12, true),
+    PLAIN(1023, "删除所有用户", kDeleteAllUsers, B::Zero, B::Zero, B::Param3, ERowOption::None, kP3, true),
+    PLAIN(1030, "1:1比对", kCompareOne, B::Param1, B::Param2, B::Zero, ERowOption::None, kP1 | kP2 | kP12, true),
+    PLAIN(1026, "1:N比对", kCompareAll, B::Zero, B::Zero, B::Zero, ERowOption::None, 0, true),
+    PLAIN(1032, "采集图像", kCaptureImage, B::Zero, B::Zero, B::Zero, ERowOption::HighRes, 0, true),
+    FEATURE(1027, "存储用户特征值", kStoreFeature, B::Param1, B::Param2, B::Param3, ERowOption::None,
             kP1 | kP2 | kP3 | kP12 | kBrowse),
-    FEATURE(1031, "下传特征值与采集指纹比对", kDownloadCompare, B::Zero, B::Zero, B::Zero, RowOption::TwoFingers, kBrowse),
-    FEATURE(1029, "下传指纹1:1比对", kDownloadCompareOne, B::Param1, B::Param2, B::Zero, RowOption::None,
+    FEATURE(1031, "下传特征值与采集指纹比对", kDownloadCompare, B::Zero, B::Zero, B::Zero, ERowOption::TwoFingers, kBrowse),
+    FEATURE(1029, "下传指纹1:1比对", kDownloadCompareOne, B::Param1, B::Param2, B::Zero, ERowOption::None,
             kP1 | kP2 | kP12 | kBrowse),
-    FEATURE(1020, "下传指纹1:N比对", kDownloadCompareAll, B::Zero, B::Zero, B::Zero, RowOption::None, kBrowse),
-    PLAIN(1028, "取用户特征值上传", kUploadUser, B::Param1, B::Param2, B::Zero, RowOption::None, kP1 | kP2 | kP12, true),
-    PLAIN(1025, "采集指纹提取特征值上传", kCaptureUpload, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
-    PLAIN(1043, "取用户信息", kUserList, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
-    PLAIN(1044, "使进入休眠模式", kSleep, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
-    PLAIN(1035, "取脱机模块版本", kVersion, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
-    PLAIN(1036, "设置比对等级", kCompareLevel, B::Zero, B::Param2, B::Param3, RowOption::None, kP2 | kP3 | kPath, true),
-    PLAIN(1046, "连续取亮度", kBrightness, B::Zero, B::Zero, B::Zero, RowOption::None, 0, true),
-    PLAIN(1091, "亮度自适应", kAdjustBrightness, B::Zero, B::Zero, B::Param3, RowOption::None, kP3, true),
-    PLAIN(1059, "取单条记录", kOneRecord, B::Param1, B::Param2, B::Zero, RowOption::None, kP1 | kP2 | kP12, false),
-    PLAIN(1060, "取新记录", kNewRecords, B::Param1, B::Param2, B::Param3, RowOption::None, kP1 | kP2 | kP3, false),
-    PLAIN(1063, "清空记录", kClearRecords, B::Zero, B::Zero, B::Zero, RowOption::None, 0, false),
+    FEATURE(1020, "下传指纹1:N比对", kDownloadCompareAll, B::Zero, B::Zero, B::Zero, ERowOption::None, kBrowse),
+    PLAIN(1028, "取用户特征值上传", kUploadUser, B::Param1, B::Param2, B::Zero, ERowOption::None, kP1 | kP2 | kP12, true),
+    PLAIN(1025, "采集指纹提取特征值上传", kCaptureUpload, B::Zero, B::Zero, B::Zero, ERowOption::None, 0, true),
+    PLAIN(1043, "取用户信息", kUserList, B::Zero, B::Zero, B::Zero, ERowOption::None, 0, true),
+    PLAIN(1044, "使进入休眠模式", kSleep, B::Zero, B::Zero, B::Zero, ERowOption::None, 0, true),
+    PLAIN(1035, "取脱机模块版本", kVersion, B::Zero, B::Zero, B::Zero, ERowOption::None, 0, true),
+    PLAIN(1036, "设置比对等级", kCompareLevel, B::Zero, B::Param2, B::Param3, ERowOption::None, kP2 | kP3 | kPath, true),
+    PLAIN(1046, "连续取亮度", kBrightness, B::Zero, B::Zero, B::Zero, ERowOption::None, 0, true),
+    PLAIN(1091, "亮度自适应", kAdjustBrightness, B::Zero, B::Zero, B::Param3, ERowOption::None, kP3, true),
+    PLAIN(1059, "取单条记录", kOneRecord, B::Param1, B::Param2, B::Zero, ERowOption::None, kP1 | kP2 | kP12, false),
+    PLAIN(1060, "取新记录", kNewRecords, B::Param1, B::Param2, B::Param3, ERowOption::None, kP1 | kP2 | kP3, false),
+    PLAIN(1063, "清空记录", kClearRecords, B::Zero, B::Zero, B::Zero, ERowOption::None, 0, false),
     UNCHANGED(1061, "设置时间"),
     UNCHANGED(1062, "读取时间"),
-    PLAIN(1034, "设置初始化值", kSetRegister, B::Param1, B::Param2, B::Param3, RowOption::None,
+    PLAIN(1034, "设置初始化值", kSetRegister, B::Param1, B::Param2, B::Param3, ERowOption::None,
           kP1 | kP2 | kP3 | kP12, false),
     UNCHANGED(1038, "串口通信测试"),
 };
@@ -82,7 +82,7 @@ static_assert(RowIs(EOperation::InitialValue, 1034, kSetRegister), "row 25");
 #undef FEATURE
 #undef UNCHANGED
 
-uint8_t ByteFrom(ByteSource source, uint8_t fixed, const CBuildInputs& in) {
+uint8_t ByteFrom(EByteSource source, uint8_t fixed, const CBuildInputs& in) {
     switch (source) {
     case B::Param1:
         return static_cast<uint8_t>(in.param1 & 0xFF);
@@ -103,35 +103,28 @@ const COperation& OperationAt(int index) {
     return kOperations[index];
 }
 
-int OperationIndexOfRadio(int radioId) {
-    for (int i = 0; i < kOperationCount; ++i)
-        if (kOperations[i].radioId == radioId)
-            return i;
-    return -1;
-}
-
 CBuildResult BuildOperation(const CBuildInputs& in) {
     CBuildResult out;
     if (in.operation < 0 || in.operation >= kOperationCount)
         return out;
     const COperation& row = kOperations[in.operation];
-    if (row.rule == CommandRule::NoChange)
+    if (row.rule == ECommandRule::NoChange)
         return out;
 
     out.noChange = false;
     out.fields = row.fields;
     out.command = row.command;
-    if (row.rule == CommandRule::Enrol && !in.enrolFirstStep)
+    if (row.rule == ECommandRule::Enrol && !in.enrolFirstStep)
         out.command = in.previousCommand;
     out.p1 = ByteFrom(row.p1, row.fixedP1, in);
     out.p2 = ByteFrom(row.p2, row.fixedP2, in);
     out.p3 = ByteFrom(row.p3, 0, in);
 
-    if (row.option == RowOption::QueryCapacity && in.queryCapacity)
+    if (row.option == ERowOption::QueryCapacity && in.queryCapacity)
         out.p3 = 0xFF;
-    if (row.option == RowOption::HighRes && in.highResolution)
+    if (row.option == ERowOption::HighRes && in.highResolution)
         out.p3 = 0x20;
-    if (row.option == RowOption::TwoFingers && in.twoFingers) {
+    if (row.option == ERowOption::TwoFingers && in.twoFingers) {
         out.command = kTwoFingerCompare;
         out.p1 = 0x01;
         out.p2 = 0x85;

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 // Input fields and buttons that a build enables; all others of these six are disabled.
-enum EnabledField : unsigned {
+enum EEnabledField : unsigned {
     kFieldParam1 = 1u << 0,      // 1000 "参数1"
     kFieldParam2 = 1u << 1,      // 1003 "参数2"
     kFieldParam3 = 1u << 2,      // 1004 "参数3"
@@ -14,17 +14,17 @@ enum EnabledField : unsigned {
 };
 
 // Where a packet byte comes from.
-enum class ByteSource : uint8_t { Zero, Param1, Param2, Param3, Fixed };
+enum class EByteSource : uint8_t { Zero, Param1, Param2, Param3, Fixed };
 
 // How the command byte of a row is chosen.
-enum class CommandRule : uint8_t {
+enum class ECommandRule : uint8_t {
     Fixed,    // always the row's command
     Enrol,    // 0x01 on the first step, else the byte the enrolment sequence left
     NoChange, // the previous packet stays; only head, reserved, check and tail are renewed
 };
 
 // The option that changes a row's bytes.
-enum class RowOption : uint8_t {
+enum class ERowOption : uint8_t {
     None,
     QueryCapacity, // p3 = 0xFF when "取容量" is ticked
     HighRes,       // p3 = 0x20 when "高分辨率原图" is ticked
@@ -34,14 +34,14 @@ enum class RowOption : uint8_t {
 struct COperation {
     int radioId;
     const char* caption; // UTF-8
-    CommandRule rule;
+    ECommandRule rule;
     uint8_t command;
-    ByteSource p1, p2, p3;
-    uint8_t fixedP1, fixedP2; // for ByteSource::Fixed
+    EByteSource p1, p2, p3;
+    uint8_t fixedP1, fixedP2; // for EByteSource::Fixed
     bool carriesFeature;      // payload bytes 0..2 then feature value(s)
-    ByteSource payload[3];
-    RowOption option;
-    unsigned fields; // EnabledField bits
+    EByteSource payload[3];
+    ERowOption option;
+    unsigned fields; // EEnabledField bits
     bool visible;    // indices 20..26 are never shown
 };
 
@@ -84,7 +84,6 @@ constexpr int OperationIndex(EOperation operation) {
 constexpr int kOperationCount = 27;
 static_assert(OperationIndex(EOperation::SerialTest) == kOperationCount - 1, "one operation a row");
 const COperation& OperationAt(int index); // index 0..26
-int OperationIndexOfRadio(int radioId);   // -1 when the id is not an operation
 
 struct CBuildInputs {
     int operation = 0;

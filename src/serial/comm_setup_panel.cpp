@@ -154,17 +154,17 @@ CCommSetupDlg::~CCommSetupDlg() {
 
 void CCommSetupDlg::CreateControls() {
     m_pPortList = new CCloseUpComboBox(this);
-    MakeList(m_pPortList, 1053, kPortLabel, true);
+    MakeList(m_pPortList, kPortList, kPortLabel, true);
     m_pPortList->view()->setItemDelegate(new CPortEntryDelegate(m_pPortList->view()));
-    m_pClose = MakeButton(kCloseCaption, 2, this);
+    m_pClose = MakeButton(kCloseCaption, kCloseButton, this);
     m_pClose->setVisible(false);
-    m_pSendButton = MakeButton(kSendCaption, 1012, this);
+    m_pSendButton = MakeButton(kSendCaption, kSendButton, this);
     m_pChangeBox = new QCheckBox(kChangeCaption, this);
-    m_pChangeBox->setObjectName(ControlName(1022));
+    m_pChangeBox->setObjectName(ControlName(kChangeBox));
     m_pChangeBox->setAccessibleName(kChangeCaption);
-    m_pModuleRateList = MakeList(new QComboBox(this), 1011, kModuleRateLabel, true);
+    m_pModuleRateList = MakeList(new QComboBox(this), kModuleRateList, kModuleRateLabel, true);
     m_pPcRateList = new CCloseUpComboBox(this);
-    MakeList(m_pPcRateList, 1051, kPcRateLabel, false);
+    MakeList(m_pPcRateList, kPcRateList, kPcRateLabel, false);
 }
 
 void CCommSetupDlg::LayOutControls() {

@@ -29,6 +29,16 @@ signals:
 class CCommSetupDlg : public CModulePanel {
     Q_OBJECT
 public:
+    // The panel's controls; each is named ctl<id>.
+    enum EControl : int {
+        kCloseButton = 2, // never shown
+        kModuleRateList = 1011,
+        kSendButton = 1012,
+        kChangeBox = 1022,
+        kPcRateList = 1051,
+        kPortList = 1053,
+    };
+
     explicit CCommSetupDlg(QWidget* parent = nullptr);
     ~CCommSetupDlg() override;
 

@@ -133,25 +133,25 @@ CSerialPortProvider* SetSerialPortProvider(CSerialPortProvider* provider) {
     return previous;
 }
 
-CPortKind PortKindOf(const QString& portName, bool hasUsbVendor, const QString& uartType) {
+EPortKind PortKindOf(const QString& portName, bool hasUsbVendor, const QString& uartType) {
     static const QStringList kAdapterPrefixes{QStringLiteral("ttyUSB"), QStringLiteral("ttyACM"),
                                               QStringLiteral("cu.usb"), QStringLiteral("tty.usb")};
     const bool adapterName =
         std::any_of(kAdapterPrefixes.begin(), kAdapterPrefixes.end(),
                     [&](const QString& prefix) { return portName.startsWith(prefix); });
     if (hasUsbVendor || adapterName)
-        return CPortKind::Adapter;
-    return uartType.trimmed() == QLatin1String("0") ? CPortKind::NoUart : CPortKind::Uart;
+        return EPortKind::Adapter;
+    return uartType.trimmed() == QLatin1String("0") ? EPortKind::NoUart : EPortKind::Uart;
 }
 
 QList<CSerialPortEntry> OrderedPorts(QList<CSerialPortEntry> ports) {
     ports.removeIf([](const CSerialPortEntry& entry) {
-        return entry.kind == CPortKind::NoUart || entry.device.isEmpty();
+        return entry.kind == EPortKind::NoUart || entry.device.isEmpty();
     });
     std::stable_sort(ports.begin(), ports.end(),
                      [](const CSerialPortEntry& a, const CSerialPortEntry& b) {
-                         const bool aFirst = a.kind == CPortKind::Adapter;
-                         if (aFirst != (b.kind == CPortKind::Adapter))
+                         const bool aFirst = a.kind == EPortKind::Adapter;
+                         if (aFirst != (b.kind == EPortKind::Adapter))
                              return aFirst;
                          return NameKey(a.device) < NameKey(b.device);
                      });

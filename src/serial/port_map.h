@@ -9,7 +9,7 @@
 
 constexpr int kPortCount = 8;
 
-enum class CPortKind {
+enum class EPortKind {
     Adapter, // behind USB (ttyUSB, ttyACM, or anything with a USB vendor id)
     Uart,    // a built-in UART
     NoUart,  // a UART node with nothing behind it, as most /dev/ttyS* are
@@ -19,7 +19,7 @@ enum class CPortKind {
 struct CSerialPortEntry {
     QString device;      // "/dev/ttyUSB0"
     QString description; // "CP2102 USB to UART Bridge Controller", or the by-id name; may be empty
-    CPortKind kind = CPortKind::Uart;
+    EPortKind kind = EPortKind::Uart;
 };
 
 // Where the list of serial devices comes from: Qt Serial Port in the program, a fixed list in
@@ -36,7 +36,7 @@ CSerialPortProvider* SetSerialPortProvider(CSerialPortProvider* provider);
 
 // How a device counts, from its name ("ttyUSB0"), whether it has a USB vendor id, and the UART
 // type the system gives for it (Linux: /sys/class/tty/<name>/type; "0" is no UART, empty unknown).
-CPortKind PortKindOf(const QString& portName, bool hasUsbVendor, const QString& uartType);
+EPortKind PortKindOf(const QString& portName, bool hasUsbVendor, const QString& uartType);
 // Adapters first, then UARTs, each in name order (ttyUSB2 before ttyUSB10); no NoUart entries.
 QList<CSerialPortEntry> OrderedPorts(QList<CSerialPortEntry> ports);
 

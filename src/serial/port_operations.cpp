@@ -43,14 +43,14 @@ QString PortOpenErrorMessage(const QString& firstLine, const CMSComm& comm) {
                               : port + QStringLiteral("（") + device + QStringLiteral("）");
     QString why;
     switch (failure.kind) {
-    case CPortFailure::NotFound:
+    case EPortFailure::NotFound:
         why = device.isEmpty() ? QStringLiteral("没有对应的串口设备，请检查连接。")
                                : QStringLiteral("找不到该设备，请检查连接。");
         break;
-    case CPortFailure::InUse:
+    case EPortFailure::InUse:
         why = QStringLiteral("串口已被其他程序占用，请先关闭该程序。");
         break;
-    case CPortFailure::NoPermission:
+    case EPortFailure::NoPermission:
         why = QStringLiteral("当前用户没有权限打开该串口。\n请将当前用户加入 ") +
               (failure.group.isEmpty() ? QStringLiteral("dialout") : failure.group) +
               QStringLiteral(" 组后重新登录。");

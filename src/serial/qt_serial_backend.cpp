@@ -63,15 +63,15 @@ CPortOpenFailure OpenFailureOf(QSerialPort::SerialPortError error, const QString
     failure.detail = detail;
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
-        failure.kind = CPortFailure::NotFound;
+        failure.kind = EPortFailure::NotFound;
         break;
     case QSerialPort::PermissionError:
-        failure.kind = MayOpen(device) ? CPortFailure::InUse : CPortFailure::NoPermission;
-        if (failure.kind == CPortFailure::NoPermission)
+        failure.kind = MayOpen(device) ? EPortFailure::InUse : EPortFailure::NoPermission;
+        if (failure.kind == EPortFailure::NoPermission)
             failure.group = GroupThatMayOpen(device);
         break;
     default:
-        failure.kind = CPortFailure::Other;
+        failure.kind = EPortFailure::Other;
         break;
     }
     return failure;
@@ -79,11 +79,11 @@ CPortOpenFailure OpenFailureOf(QSerialPort::SerialPortError error, const QString
 
 QString OpenErrorText(const CPortOpenFailure& failure) {
     switch (failure.kind) {
-    case CPortFailure::NotFound:
+    case EPortFailure::NotFound:
         return QStringLiteral("no such device: ") + failure.detail;
-    case CPortFailure::InUse:
+    case EPortFailure::InUse:
         return QStringLiteral("port in use: ") + failure.detail;
-    case CPortFailure::NoPermission:
+    case EPortFailure::NoPermission:
         return QStringLiteral("permission denied: ") + failure.detail;
     default:
         return failure.detail;
@@ -98,7 +98,7 @@ CQtSerialBackend::CQtSerialBackend(QObject* parent) : CSerialBackend(parent) {
 
 bool CQtSerialBackend::Open(const QString& device, const CLineSettings& settings, QString* error) {
     if (device.isEmpty()) { // no device is bound to the port
-        SetOpenFailure({CPortFailure::NotFound, QString(), QString()});
+        SetOpenFailure({EPortFailure::NotFound, QString(), QString()});
         if (error)
             *error = QStringLiteral("no device");
         return false;
@@ -116,7 +116,7 @@ bool CQtSerialBackend::Open(const QString& device, const CLineSettings& settings
     if (Apply(settings))
         return true;
     // A line the device will not take counts as a failed open; the port is left closed.
-    SetOpenFailure({CPortFailure::Other, QString(), m_port.errorString()});
+    SetOpenFailure({EPortFailure::Other, QString(), m_port.errorString()});
     if (error)
         *error = m_port.errorString();
     Close();

@@ -15,7 +15,7 @@ struct CLineSettings {
 };
 
 // Why a device could not be opened, as the backend can tell it.
-enum class CPortFailure {
+enum class EPortFailure {
     None,
     NotFound,     // no such device, or no device bound to the port
     InUse,        // another program holds it
@@ -24,7 +24,7 @@ enum class CPortFailure {
 };
 
 struct CPortOpenFailure {
-    CPortFailure kind = CPortFailure::None;
+    EPortFailure kind = EPortFailure::None;
     QString group;  // NoPermission: the group whose members may open the device
     QString detail; // the system's own words
 };

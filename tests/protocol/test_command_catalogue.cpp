@@ -141,10 +141,11 @@ private slots:
     }
 
     void radioIdsMapToIndices() {
-        QCOMPARE(OperationIndexOfRadio(1018), 0);
-        QCOMPARE(OperationIndexOfRadio(1021), 1);
-        QCOMPARE(OperationIndexOfRadio(1038), 26);
-        QCOMPARE(OperationIndexOfRadio(1005), -1);
+        QCOMPARE(OperationAt(0).radioId, 1018);
+        QCOMPARE(OperationAt(1).radioId, 1021);
+        QCOMPARE(OperationAt(26).radioId, 1038);
+        for (int i = 0; i < kOperationCount; ++i)
+            QVERIFY(OperationAt(i).radioId != 1005); // the result field is no operation
         int visible = 0;
         for (int i = 0; i < kOperationCount; ++i)
             visible += OperationAt(i).visible ? 1 : 0;

@@ -158,15 +158,15 @@ private slots:
     // number while it is there, so the current choice stays; new devices take free numbers.
     void portListFollowsTheDevicesThere() {
         CScriptedPrompts prompts;
-        CFakePortList devices({{"/dev/ttyUSB0", "CP2102 USB to UART", CPortKind::Adapter},
-                               {"/dev/ttyS0", "", CPortKind::Uart}});
+        CFakePortList devices({{"/dev/ttyUSB0", "CP2102 USB to UART", EPortKind::Adapter},
+                               {"/dev/ttyS0", "", EPortKind::Uart}});
         g_nCommPort = 2;
         CCommSetupDlg panel;
         ShowAndWait(panel);
         panel.Comm().SetPortOpen(true);
         QComboBox* ports = List(panel, 1053);
         QCOMPARE(PortTips(ports)[2], QString("COM3 — 无串口设备"));
-        devices.m_ports.prepend({"/dev/ttyACM0", "", CPortKind::Adapter});
+        devices.m_ports.prepend({"/dev/ttyACM0", "", EPortKind::Adapter});
         ports->showPopup();
         QTRY_VERIFY(ports->view()->isVisible());
         QCOMPARE(PortTips(ports)[2], QString("COM3 — /dev/ttyACM0"));

@@ -65,7 +65,7 @@ private slots:
         CFakeSerialBackend::MissingDevices().insert(DeviceForPort(3));
         QVERIFY_THROWS_EXCEPTION(CCommPortError, comm.SetPortOpen(true));
         QVERIFY(!comm.PortOpen());
-        QCOMPARE(comm.Backend()->OpenFailure().kind, CPortFailure::NotFound);
+        QCOMPARE(comm.Backend()->OpenFailure().kind, EPortFailure::NotFound);
     }
 
     void closedPortFailsHarmlessly() {

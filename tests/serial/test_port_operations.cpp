@@ -105,26 +105,26 @@ private slots:
     // same text, which is what keeps a second box away while the first is open.
     void handOverFailureSaysWhy_data() {
         QTest::addColumn<int>("port");
-        QTest::addColumn<CPortFailure>("kind");
+        QTest::addColumn<EPortFailure>("kind");
         QTest::addColumn<QString>("message");
         const QString first = QStringLiteral("Comm port error!\n");
-        QTest::newRow("missing") << 1 << CPortFailure::NotFound
+        QTest::newRow("missing") << 1 << EPortFailure::NotFound
                                  << first + "COM1（/dev/ttyUSB0）：找不到该设备，请检查连接。";
         QTest::newRow("no device for the number")
-            << 3 << CPortFailure::NotFound << first + "COM3：没有对应的串口设备，请检查连接。";
+            << 3 << EPortFailure::NotFound << first + "COM3：没有对应的串口设备，请检查连接。";
         QTest::newRow("in use")
-            << 2 << CPortFailure::InUse
+            << 2 << EPortFailure::InUse
             << first + "COM2（/dev/ttyUSB1）：串口已被其他程序占用，请先关闭该程序。";
         QTest::newRow("no permission")
-            << 1 << CPortFailure::NoPermission
+            << 1 << EPortFailure::NoPermission
             << first + "COM1（/dev/ttyUSB0）：当前用户没有权限打开该串口。\n"
                        "请将当前用户加入 uucp 组后重新登录。";
     }
     void handOverFailureSaysWhy() {
         QFETCH(int, port);
-        QFETCH(CPortFailure, kind);
+        QFETCH(EPortFailure, kind);
         CFakePortList ports(
-            {{"/dev/ttyUSB0", "", CPortKind::Adapter}, {"/dev/ttyUSB1", "", CPortKind::Adapter}});
+            {{"/dev/ttyUSB0", "", EPortKind::Adapter}, {"/dev/ttyUSB1", "", EPortKind::Adapter}});
         CScriptedPrompts prompts;
         CMSComm settings, test, download;
         CMSComm* all[3] = {&settings, &test, &download};

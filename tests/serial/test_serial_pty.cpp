@@ -113,7 +113,7 @@ private slots:
         QVERIFY(!qEnvironmentVariableIsSet("MORVANE_COM1"));
         CSimProcess sim(QStringLiteral(MORVANE_SIM_PATH));
         QVERIFY2(sim.IsRunning(), qPrintable(sim.ErrorOutput()));
-        CFakePortList devices({{sim.DevicePath(), "morvane-sim", CPortKind::Adapter}});
+        CFakePortList devices({{sim.DevicePath(), "morvane-sim", EPortKind::Adapter}});
         ResetSerialSettings();
         CScriptedPrompts prompts;
         CMSComm comm;

@@ -21,7 +21,7 @@ bool CFakeSerialBackend::Open(const QString& device, const CLineSettings& settin
                               QString* error) {
     if (device.isEmpty() || MissingDevices().contains(device) ||
         RefusedDevices().contains(device)) {
-        SetOpenFailure(RefusedDevices().value(device, {CPortFailure::NotFound, {}, {}}));
+        SetOpenFailure(RefusedDevices().value(device, {EPortFailure::NotFound, {}, {}}));
         if (error)
             *error = QStringLiteral("cannot open: ") + device;
         return false;
@@ -93,7 +93,7 @@ void CFakeSerialBackend::Install() {
     QList<CSerialPortEntry> adapters;
     for (int n = 0; n < kPortCount; ++n)
         adapters.append({QStringLiteral("/dev/ttyUSB%1").arg(n),
-                         QStringLiteral("fake adapter %1").arg(n), CPortKind::Adapter});
+                         QStringLiteral("fake adapter %1").arg(n), EPortKind::Adapter});
     InstalledPorts().reset(); // a list it replaced would put its own provider back over this one
     InstalledPorts() = std::make_unique<CFakePortList>(adapters);
 }
