@@ -1,5 +1,6 @@
 #include "mscomm.h"
 
+#include "comm_log.h"
 #include "port_map.h"
 
 #include <QMetaObject>
@@ -40,8 +41,10 @@ void CMSComm::SetPortOpen(bool open) {
     CLineSettings line;
     ParseLineSettings(m_strSettings, &line);
     QString error;
-    if (!m_pBackend->Open(DeviceName(), line, &error))
+    const QString device = DeviceName();
+    if (!m_pBackend->Open(device, line, &error))
         throw CCommPortError(error.toStdString());
+    m_strOpenDevice = device;
 }
 
 bool CMSComm::PortOpen() const {
@@ -57,12 +60,17 @@ QByteArray CMSComm::Input() {
     const qint64 wanted = m_nInputLen > 0 ? std::min<qint64>(waiting, m_nInputLen) : waiting;
     if (wanted <= 0)
         return QByteArray();
-    return m_pBackend->Read(wanted);
+    QByteArray bytes = m_pBackend->Read(wanted);
+    if (g_pCommLog && !bytes.isEmpty())
+        g_pCommLog->Record(ECommDirection::Received, m_nCommPort, m_strOpenDevice, bytes);
+    return bytes;
 }
 
 bool CMSComm::Output(const QByteArray& bytes) {
     if (!m_pBackend->IsOpen() || !m_pBackend->Write(bytes))
         return false;
+    if (g_pCommLog)
+        g_pCommLog->Record(ECommDirection::Sent, m_nCommPort, m_strOpenDevice, bytes);
     emit Transmitted();
     return true;
 }

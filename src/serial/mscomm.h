@@ -45,6 +45,7 @@ public:
     int InputLen() const { return m_nInputLen; }
 
     // Removes up to InputLen waiting bytes (all of them for 0); empty when none or closed.
+    // Input and Output record what they move in the communication log while one is kept.
     QByteArray Input();
     // Queues the bytes; false when the port is closed or the device refused them.
     bool Output(const QByteArray& bytes);
@@ -71,6 +72,7 @@ private:
 
     std::unique_ptr<CSerialBackend> m_pBackend;
     short m_nCommPort = 1;
+    QString m_strOpenDevice; // the device of the last open, for the communication log
     QString m_strSettings = QStringLiteral("9600,n,8,1");
     int m_nInputMode = 0;
     int m_nRThreshold = 0;

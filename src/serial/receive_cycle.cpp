@@ -1,5 +1,6 @@
 #include "receive_cycle.h"
 
+#include "comm_log.h"
 #include "mscomm.h"
 #include "shared_settings.h"
 
@@ -41,6 +42,8 @@ bool CReceiveCycle::OnTimer(int id) {
     if (!bytes.isEmpty() && g_nRxCount < m_nLimit)
         return false;
     m_timers.Stop(kTimerId);
+    if (g_pCommLog)
+        g_pCommLog->EndExchange();
     return true;
 }
 
