@@ -1,0 +1,38 @@
+#pragma once
+// "通信记录": the dockable window of the main frame that shows the communication log, with
+// "清除" (clear), "保存…" (save as a text file) and "记录到文件" (append every entry to a
+// chosen file as it comes). The log is kept only while the window is open or a file is being
+// recorded to; otherwise the serial controls record nothing.
+#include <QDockWidget>
+
+class CCommLog;
+class CCommLogView;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+class CCommLogDock : public QDockWidget {
+    Q_OBJECT
+public:
+    explicit CCommLogDock(QWidget* parent = nullptr);
+    ~CCommLogDock() override;
+
+    CCommLog& Log() { return *m_pLog; }
+    CCommLogView& View() { return *m_pView; }
+    QCheckBox* RecordToFileCheck() const { return m_pRecordToFile; }
+
+    void OnClear();
+    void OnSave();
+    void OnRecordToFile();
+
+private:
+    void UpdateRecording();
+    QWidget* CreateButtonRow();
+
+    CCommLog* m_pLog;
+    CCommLogView* m_pView;
+    QPushButton* m_pClear = nullptr;
+    QPushButton* m_pSave = nullptr;
+    QCheckBox* m_pRecordToFile = nullptr;
+    QLabel* m_pFileLabel = nullptr;
+};
