@@ -130,6 +130,10 @@ const std::vector<COptionEntry>& OptionEntries() {
          "After the last block of a download, write the received 131,072-byte program image "
          "to PATH (blocks never kept read as FF).",
          [](CSimOptions& o, const QString& v) { return SetPath(o.flashOutPath, v); }},
+        {"dump-users", "PATH",
+         "When ended, write the stored users to PATH, one line each in ascending user number: "
+         "the user number, the privilege and the 193-byte feature value in hexadecimal.",
+         [](CSimOptions& o, const QString& v) { return SetPath(o.userDumpPath, v); }},
         {"help", nullptr, "Show this text and exit.",
          [](CSimOptions& o, const QString&) {
              o.help = true;

@@ -12,6 +12,7 @@ struct CSimOptions {
     QString linkPath;     // --link: a symbolic link to the device
     QString logPath;      // --log: every frame received and sent
     QString flashOutPath; // --flash-out: the received program image
+    QString userDumpPath; // --dump-users: the stored users, written at exit
     int splitMs = -1;     // --split-ms: each reply in two pieces with this pause (-1: whole)
     int latencyMs = 0;    // --latency-ms: a short last chunk is held this long more
     int chunkBytes = 0;   // --chunk: output in pieces of this size at the line rate (0: whole)

@@ -1,6 +1,7 @@
 #include "sim_server.h"
 
 #include "pty.h"
+#include "user_dump.h"
 
 #include <QFile>
 #include <algorithm>
@@ -64,6 +65,7 @@ void CSimServer::Run(int stopFd) {
         TakeStaleFrames(Now());
         WriteOutput(Now());
     }
+    WriteUserDump(Now());
 }
 
 int CSimServer::PollTimeout(qint64 now, bool& wantWrite) const {
@@ -175,6 +177,18 @@ void CSimServer::WriteProgramImage(qint64 now) {
         file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(image) == image.size();
     m_log.Note(now, ok ? QStringLiteral("program image written to %1").arg(file.fileName())
                        : QStringLiteral("cannot write the program image to %1: %2")
+                             .arg(file.fileName(), file.errorString()));
+}
+
+void CSimServer::WriteUserDump(qint64 now) {
+    if (m_options.userDumpPath.isEmpty())
+        return;
+    QFile file(m_options.userDumpPath);
+    const QByteArray text = UserDumpText(m_module.State());
+    const bool ok =
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
+    m_log.Note(now, ok ? QStringLiteral("stored users written to %1").arg(file.fileName())
+                       : QStringLiteral("cannot write the stored users to %1: %2")
                              .arg(file.fileName(), file.errorString()));
 }
 

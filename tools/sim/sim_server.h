@@ -31,6 +31,7 @@ private:
     int LineRate() const;
     void WriteOutput(qint64 now);
     void WriteProgramImage(qint64 now);
+    void WriteUserDump(qint64 now);
 
     const CSimOptions& m_options;
     CPseudoTerminal& m_pty;
