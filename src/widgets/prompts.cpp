@@ -40,6 +40,14 @@ public:
     QString SaveFileName(QWidget* parent, const CFileDialogOptions& dialog) override {
         return Run(parent, dialog, true);
     }
+    QString FolderName(QWidget* parent, const QString& title, const QString& start) override {
+        QFileDialog dialog(parent, title, start);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly, true);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().constFirst();
+    }
 
 private:
     static QString Run(QWidget* parent, const CFileDialogOptions& wanted, bool save) {

@@ -27,6 +27,12 @@ public:
     // The chosen full path, or an empty text when the user cancels.
     virtual QString OpenFileName(QWidget* parent, const CFileDialogOptions& dialog) = 0;
     virtual QString SaveFileName(QWidget* parent, const CFileDialogOptions& dialog) = 0;
+    // A folder chooser with this title, starting at `start`: the chosen folder, or an empty
+    // text when the user cancels (prompts that offer no chooser always cancel).
+    virtual QString FolderName(QWidget* parent, const QString& title, const QString& start) {
+        (void)parent, (void)title, (void)start;
+        return QString();
+    }
 };
 
 const QString& ApplicationTitle(); // "Morvane"

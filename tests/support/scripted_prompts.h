@@ -32,11 +32,17 @@ public:
         return m_files.isEmpty() ? QString() : m_files.takeFirst();
     }
 
+    QString FolderName(QWidget*, const QString& title, const QString&) override {
+        m_folderTitles.append(title);
+        return m_folders.isEmpty() ? QString() : m_folders.takeFirst();
+    }
+
     QStringList m_messages, m_messageCaptions, m_questions, m_questionCaptions;
     QList<bool> m_answers; // next answers to questions, in order
     bool m_bDefaultAnswer = true;
     QStringList m_files; // next file dialog results; empty text = cancel
     QList<CFileDialogOptions> m_dialogs;
+    QStringList m_folders, m_folderTitles; // next folder choices (empty = cancel), titles asked
     // Runs once, while the next box is open, as timers and serial events do meanwhile.
     std::function<void()> m_whileOpen;
 
