@@ -1,0 +1,167 @@
+#include "user_backup.h"
+
+#include "feature_files.h"
+
+#include "protocol/buffers.h"
+#include "protocol/command_codes.h"
+#include "protocol/packets.h"
+#include "protocol/payloads.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+constexpr uint8_t kResultOk = 0x00;
+constexpr uint8_t kResultNoUser = 0x05;
+constexpr int kResultOffset = 4;
+constexpr int kFailuresShown = 20; // the closing message lists at most these
+
+QString NoUserText() {
+    return QStringLiteral("无此用户");
+}
+} // namespace
+
+CUserBackup::CUserBackup(CHost host, QObject* parent) : QObject(parent), m_host(std::move(host)) {}
+
+QString CUserBackup::UserFilePath(const QString& folder, uint32_t user) {
+    return QDir(folder).filePath(QString::number(user) + QStringLiteral(".fea"));
+}
+
+std::vector<uint32_t> CUserBackup::ListedUsers(const uint8_t* reply, int count) {
+    std::vector<uint32_t> users;
+    if (count < kListOffset)
+        return users;
+    const int listed = reply[kPayloadOffset] * 256 + reply[kPayloadOffset + 1];
+    for (int i = 0; i < listed && kListOffset + (i + 1) * kUserEntrySize <= count; ++i)
+        users.push_back(DecodeUserEntry(reply + kListOffset + i * kUserEntrySize).userNumber);
+    return users;
+}
+
+bool CUserBackup::Start(const QString& folder) {
+    if (IsRunning())
+        return false;
+    m_report = CReport();
+    m_report.folder = folder;
+    m_report.listed = -1;
+    m_users.clear();
+    m_nNext = 0;
+    FillCommandPacket(ModuleCommand::kUserList, 0, 0, 0);
+    m_state = EState::Listing;
+    if (m_host.send())
+        return true;
+    m_state = EState::Idle;
+    return false;
+}
+
+void CUserBackup::OnReply(const uint8_t* reply, int count) {
+    if (m_state == EState::Listing)
+        OnUserList(reply, count);
+    else if (m_state == EState::Uploading)
+        OnUpload(reply, count);
+}
+
+void CUserBackup::OnUserList(const uint8_t* reply, int count) {
+    if (count < kCommandPacketSize || reply[1] != ModuleCommand::kUserList ||
+        reply[kResultOffset] != kResultOk) {
+        m_report.listFailure = QStringLiteral("读取用户列表失败");
+        Finish(false);
+        return;
+    }
+    const std::vector<uint32_t> listed = ListedUsers(reply, count);
+    m_report.listed = int(listed.size());
+    const bool keep = KeepExistingFiles(listed);
+    for (uint32_t user : listed) {
+        if (keep && QFileInfo::exists(UserFilePath(m_report.folder, user)))
+            ++m_report.kept;
+        else
+            m_users.push_back(user);
+    }
+    m_state = EState::Uploading;
+    UploadNext();
+}
+
+// Asked once for the whole folder: OK overwrites every file there, Cancel keeps them all.
+bool CUserBackup::KeepExistingFiles(const std::vector<uint32_t>& users) {
+    int existing = 0;
+    QString example;
+    for (uint32_t user : users) {
+        if (!QFileInfo::exists(UserFilePath(m_report.folder, user)))
+            continue;
+        if (existing++ == 0)
+            example = QString::number(user) + QStringLiteral(".fea");
+    }
+    if (existing == 0)
+        return false;
+    const std::optional<bool> overwrite = m_host.ask(
+        QStringLiteral("文件夹中已有 %1 个同名特征值文件（如 %2）。\n"
+                       "确定：全部覆盖；取消：保留这些文件，跳过这些用户。")
+            .arg(existing)
+            .arg(example));
+    return !overwrite.value_or(false);
+}
+
+void CUserBackup::UploadNext() {
+    if (m_nNext >= m_users.size()) {
+        Finish(false);
+        return;
+    }
+    const uint32_t user = m_users[m_nNext];
+    emit Progress(unsigned(m_users.size()), unsigned(m_nNext) + 1);
+    FillCommandPacket(ModuleCommand::kUploadUser, uint8_t(user >> 8), uint8_t(user & 0xFF), 0);
+    if (!m_host.send())
+        Finish(true);
+}
+
+void CUserBackup::OnUpload(const uint8_t* reply, int count) {
+    const uint32_t user = m_users[m_nNext];
+    if (count == kFeatureReplySize && reply[1] == ModuleCommand::kUploadUser) {
+        const QString failure =
+            SaveFeatureValue(UserFilePath(m_report.folder, user), reply + kFeatureOffset);
+        if (failure.isEmpty())
+            ++m_report.written;
+        else
+            m_report.failures.append({user, failure});
+    } else {
+        const bool noUser = count >= kCommandPacketSize && reply[kResultOffset] == kResultNoUser;
+        m_report.failures.append({user, noUser ? NoUserText() : QStringLiteral("特征值上传失败")});
+    }
+    ++m_nNext;
+    UploadNext();
+}
+
+void CUserBackup::Stop() {
+    if (IsRunning())
+        Finish(true);
+}
+
+void CUserBackup::Finish(bool stopped) {
+    m_report.stopped = stopped;
+    m_report.notReached = int(m_users.size() - qMin(m_nNext, m_users.size()));
+    m_state = EState::Idle;
+    emit Finished(m_report);
+}
+
+QString CUserBackup::ReportText(const CReport& report) {
+    if (!report.listFailure.isEmpty())
+        return report.listFailure + QStringLiteral("，未备份任何用户。");
+    QString text = report.stopped ? QStringLiteral("备份已停止。") : QStringLiteral("备份完成。");
+    if (report.listed >= 0)
+        text += QStringLiteral("模块共有 %1 个用户，").arg(report.listed);
+    text += QStringLiteral("已写入 %1 个特征值文件到 %2")
+                .arg(report.written)
+                .arg(QDir::toNativeSeparators(report.folder));
+    if (report.kept > 0)
+        text += QStringLiteral("\n保留已有文件、跳过 %1 个用户。").arg(report.kept);
+    if (report.notReached > 0)
+        text += QStringLiteral("\n尚未备份 %1 个用户。").arg(report.notReached);
+    if (report.failures.isEmpty())
+        return text;
+    text += QStringLiteral("\n以下 %1 个用户备份失败：").arg(report.failures.size());
+    for (int i = 0; i < report.failures.size() && i < kFailuresShown; ++i)
+        text += QStringLiteral("\n用户 %1：%2")
+                    .arg(report.failures[i].user)
+                    .arg(report.failures[i].reason);
+    if (report.failures.size() > kFailuresShown)
+        text += QStringLiteral("\n……另有 %1 个").arg(report.failures.size() - kFailuresShown);
+    return text;
+}

@@ -1,0 +1,83 @@
+#pragma once
+// The backup of a module's users to a folder, without any window: the user list is read from the
+// module (command 0x2B), then each user's feature value is uploaded in turn (command 0x31) and
+// written as "<user number>.fea" (193 bytes). One command is in flight at a time; the front end
+// writes it and hands back every reply its receive cycle collects. A failed upload or write is
+// noted and the next user follows; every file is complete once written, so a stop loses nothing
+// written. Files already in the folder are overwritten only when the user says so, asked once.
+// The test panel and a command-line front end each own one.
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class CUserBackup : public QObject {
+    Q_OBJECT
+public:
+    // What the backup needs from its front end.
+    struct CHost {
+        // Writes the command packet now in g_TxBuffer (8 bytes) through the front end's send
+        // path; false when it did not go out (the front end has said why).
+        std::function<bool()> send;
+        // An OK/Cancel question: true for OK; no value when it cannot be asked now.
+        std::function<std::optional<bool>(const QString& question)> ask;
+    };
+
+    struct CFailure {
+        uint32_t user = 0;
+        QString reason;
+    };
+
+    // What a backup did, for its closing message.
+    struct CReport {
+        QString folder;
+        int listed = 0;   // users in the module's list (-1: the list never came)
+        int written = 0;  // feature files written
+        int kept = 0;     // users passed over because their file was there and is kept
+        int notReached = 0; // users still to upload when it stopped
+        bool stopped = false;
+        QString listFailure; // why the list could not be read
+        QList<CFailure> failures;
+    };
+
+    CUserBackup(CHost host, QObject* parent = nullptr);
+
+    // Asks the module for its user list; false (nothing runs) when that could not be sent.
+    bool Start(const QString& folder);
+    bool IsRunning() const { return m_state != EState::Idle; }
+    // A reply the front end collected while the backup runs: the list, then each upload.
+    void OnReply(const uint8_t* reply, int count);
+    // The user stops it, a command of the front end's own goes out, or the port is gone: the
+    // backup ends with what it has written. Nothing happens when it is not running.
+    void Stop();
+
+    // The closing message: what was written where, what was kept, what failed and why.
+    static QString ReportText(const CReport& report);
+    // The file of a user: "<folder>/<user number>.fea".
+    static QString UserFilePath(const QString& folder, uint32_t user);
+    // The user numbers of a user list reply; only whole entries that arrived are read.
+    static std::vector<uint32_t> ListedUsers(const uint8_t* reply, int count);
+
+signals:
+    // total users to upload; current, 1-based, is about to be uploaded.
+    void Progress(unsigned total, unsigned current);
+    void Finished(const CReport& report);
+
+private:
+    enum class EState { Idle, Listing, Uploading };
+
+    void OnUserList(const uint8_t* reply, int count);
+    void OnUpload(const uint8_t* reply, int count);
+    bool KeepExistingFiles(const std::vector<uint32_t>& users);
+    void UploadNext();
+    void Finish(bool stopped);
+
+    CHost m_host;
+    EState m_state = EState::Idle;
+    CReport m_report;
+    std::vector<uint32_t> m_users; // to upload, in list order
+    size_t m_nNext = 0;            // index in m_users of the upload in flight
+};
