@@ -1,0 +1,33 @@
+// "保存图像…": the last decoded fingerprint image saved as a file, from the image control's
+// context menu or the main window's menu; disabled until an image has been decoded.
+#include "module_test_panel.h"
+
+#include "finger_image_button.h"
+#include "image_decoder.h"
+
+#include "widgets/prompts.h"
+
+#include <QAction>
+
+void CModuleTestDlg::CreateImageActions() {
+    m_pSaveImage = new QAction(QStringLiteral("保存图像…"), this);
+    m_pSaveImage->setStatusTip(QStringLiteral("把采集到的指纹图像按原分辨率存为 PNG 或 BMP 文件"));
+    m_pSaveImage->setEnabled(false);
+    connect(m_pSaveImage, &QAction::triggered, this, &CModuleTestDlg::OnSaveImage);
+    ImageControl().addAction(m_pSaveImage);
+    ImageControl().setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void CModuleTestDlg::OnSaveImage() {
+    if (!m_pSaveImage->isEnabled())
+        return;
+    const QImage image = RegionImage(g_ImageCanvas, m_ImageRegion);
+    const QString path = Prompts().SaveFileName(
+        this, ImageFileDialogOptions(DefaultImageFileName(QDateTime::currentDateTime(),
+                                                          image.width(), image.height())));
+    if (path.isEmpty())
+        return;
+    const QString failure = SaveImageFile(path, image);
+    if (!failure.isEmpty())
+        ShowMessage(this, failure);
+}
