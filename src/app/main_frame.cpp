@@ -1,6 +1,7 @@
 #include "main_frame.h"
 
 #include "about_dialog.h"
+#include "comm_log_dock.h"
 #include "current_panel.h"
 #include "lock_key_indicators.h"
 #include "morvane_doc.h"
@@ -22,15 +23,17 @@
 #include <QToolBar>
 #include <QWindowStateChangeEvent>
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), m_pDoc(new CMorvaneDoc(this)) {
+CMainFrame::CMainFrame(QWidget* parent)
+    : QMainWindow(parent), m_pDoc(new CMorvaneDoc(this)), m_pCommLog(new CCommLogDock(this)) {
     setWindowTitle(QStringLiteral("Morvane"));
+    addDockWidget(Qt::BottomDockWidgetArea, m_pCommLog);
     m_recentFiles.Load();
+    m_pView = new CMorvaneView(this);
     CreateActions();
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
     CreateAccelerators();
-    m_pView = new CMorvaneView(this);
     setCentralWidget(m_pView);
     connect(m_pView, &CMorvaneView::PanelChanged, this, &CMainFrame::UpdateCommandStates);
     // A silent module shows in the message pane; choosing a panel ends the wait.
@@ -67,8 +70,10 @@ void CMainFrame::CreateMenus() {
     QMenu* operation = menuBar()->addMenu(QStringLiteral("操作"));
     operation->addAction(m_pCommSettings);
     operation->addAction(m_pModuleTest);
+    AddTestPanelCommands(operation);
     QMenu* tools = menuBar()->addMenu(QStringLiteral("工具"));
     tools->addAction(m_pProgramDownload);
+    tools->addAction(CommLogAction());
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
     help->addAction(m_pAbout);
 }
@@ -84,12 +89,29 @@ void CMainFrame::CreateToolBar() {
         QAction* action;
         const char* text;
     } buttons[] = {
-        {m_pCommSettings, "设置"}, {m_pModuleTest, "测试"}, {m_pProgramDownload, "程序下载"}};
+        {m_pCommSettings, "设置"},
+        {m_pModuleTest, "测试"},
+        {m_pProgramDownload, "程序下载"},
+        {CommLogAction(), "通信记录"}};
     for (const auto& button : buttons) {
         button.action->setIcon(ToolbarImage(QString::fromUtf8(button.text)));
         button.action->setToolTip(QString::fromUtf8(button.text));
         bar->addAction(button.action);
     }
+}
+
+QAction* CMainFrame::CommLogAction() const {
+    return m_pCommLog->toggleViewAction();
+}
+
+// The test console's own commands: its image, the backup of the module's users and the folder
+// of batch storage.
+void CMainFrame::AddTestPanelCommands(QMenu* operation) {
+    CModuleTestDlg& test = m_pView->TestPanel();
+    operation->addSeparator();
+    for (QAction* action : {test.SaveImageAction(), test.BackupAction(), test.StopBackupAction(),
+                            test.BatchFolderAction()})
+        operation->addAction(action);
 }
 
 void CMainFrame::CreateStatusBar() {

@@ -5,11 +5,13 @@
 
 #include <QMainWindow>
 
+class CCommLogDock;
 class CMorvaneView;
 class CMorvaneDoc;
 class CLockKeyIndicators;
 class CReplyWaitStatus;
 class QAction;
+class QMenu;
 class QLabel;
 
 class CMainFrame : public QMainWindow {
@@ -24,6 +26,9 @@ public:
     QAction* ModuleTestAction() const { return m_pModuleTest; }
     QAction* ProgramDownloadAction() const { return m_pProgramDownload; }
     QAction* AboutAction() const { return m_pAbout; }
+    // "通信记录": the log window and the command (工具 menu, toolbar) that opens and closes it.
+    CCommLogDock& CommLog() { return *m_pCommLog; }
+    QAction* CommLogAction() const;
     QLabel* ReadyPane() const { return m_pReady; }
     CReplyWaitStatus& ReplyWait() { return *m_pReplyWait; }
     const CRecentFileList& RecentFiles() const { return m_recentFiles; }
@@ -44,12 +49,14 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreateAccelerators();
+    void AddTestPanelCommands(QMenu* operation);
     void OnFileNew();
     void OnFileOpen();
     void OnFileSave();
 
     CMorvaneDoc* m_pDoc;
     CMorvaneView* m_pView;
+    CCommLogDock* m_pCommLog;
     CLockKeyIndicators* m_pLockKeys = nullptr;
     QLabel* m_pReady = nullptr;
     CReplyWaitStatus* m_pReplyWait = nullptr;

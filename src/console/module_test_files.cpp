@@ -44,10 +44,13 @@ void CModuleTestDlg::OnSaveFeature() {
 void CModuleTestDlg::DecodeFingerImage() {
     const CImageDisplay display = DecodeImageReply(g_RxBuffer, g_nRxCount, g_ImageCanvas);
     ImageControl().SetImage(g_ImageCanvas, display.width, display.height);
+    m_ImageRegion = DecodedImageRegion(g_RxBuffer);
+    m_pSaveImage->setEnabled(true);
 }
 
 void CModuleTestDlg::OnBatchStore() {
-    const QString failure = m_Batch.Load(QCoreApplication::applicationDirPath());
+    m_Backup.Stop();
+    const QString failure = m_Batch.Load(BatchFolder());
     if (!failure.isEmpty()) {
         ShowMessage(this, failure);
         return;
@@ -60,6 +63,10 @@ void CModuleTestDlg::OnBatchStore() {
     Push();
     BuildCommand();
     m_Batch.Begin();
+}
+
+QString CModuleTestDlg::BatchFolder() const {
+    return m_strBatchFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_strBatchFolder;
 }
 
 CBatchStore::CHost CModuleTestDlg::BatchHost() {

@@ -144,10 +144,12 @@ CModuleTestDlg::CModuleTestDlg(QWidget* parent)
     : CModulePanel(QStringLiteral("moduleTestPanel"), kPanelName, parent),
       m_ReplyCycle(Comm(), Timers(), kReplyPeriodMs, kHoldThreshold, kRxCollectLimit),
       m_pOperations(new QButtonGroup(this)), m_Enrolment(EnrolmentHost()),
-      m_Batch(BatchHost(), this) {
+      m_Batch(BatchHost(), this), m_Backup(BackupHost(), this) {
     setFont(PanelFont());
     setFixedSize(CDialogUnits(font()).Size(kPanelWidthUnits, kPanelHeightUnits));
     CreateControls();
+    CreateImageActions();
+    CreateBackupActions();
     ConnectHandlers();
     InitTestPanel();
 }
@@ -351,21 +353,24 @@ void CModuleTestDlg::SendCommand() {
 // A write that cannot reach the port (closed, or the device refused it) is reported; the
 // displays and the receive count then stay as they were, since nothing went out. A batch ends
 // there, as it does when the port is lost, so that no later reply sends its next item.
-void CModuleTestDlg::WriteTransmission() {
+bool CModuleTestDlg::WriteTransmission() {
     if (g_nTxLength > kCommandPacketSize)
         FrameDataPacket(g_nTxLength);
     if (!WriteBytes(Comm(), g_TxBuffer, g_nTxLength)) {
         m_Batch.EndIfActive();
         ShowPortError();
-        return;
+        return false;
     }
     SetText(Id::kResult, QString());
     SetText(Id::kDump, QString());
     g_nRxCount = 0;
+    return true;
 }
 
+// The user's own command ends a backup under way, as it ends a batch.
 void CModuleTestDlg::OnSendCommand() {
     EndBatchOnSend();
+    m_Backup.Stop();
     SendCommand();
 }
 

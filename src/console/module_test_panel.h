@@ -5,7 +5,9 @@
 // controls).
 #include "batch_store.h"
 #include "enrolment_sequence.h"
+#include "image_file.h"
 #include "module_test_layout.h"
+#include "user_backup.h"
 
 #include "protocol/command_catalogue.h"
 #include "serial/module_panel.h"
@@ -17,6 +19,7 @@
 #include <map>
 
 class CFingerImageButton;
+class QAction;
 class QButtonGroup;
 struct CReplyOptions;
 
@@ -32,6 +35,15 @@ public:
     QWidget* Control(ControlId id) const;
     QButtonGroup& OperationGroup() const { return *m_pOperations; }
     CFingerImageButton& ImageControl() const;
+    // Commands the main window also offers in its menu: "保存图像…" (also the image control's
+    // context menu), "备份用户到文件夹…", "停止备份" and "批量存储文件夹…".
+    QAction* SaveImageAction() const { return m_pSaveImage; }
+    QAction* BackupAction() const { return m_pBackupUsers; }
+    QAction* StopBackupAction() const { return m_pStopBackup; }
+    QAction* BatchFolderAction() const { return m_pBatchFolder; }
+    CUserBackup& Backup() { return m_Backup; }
+    // Where the last decoded image lies in the canvas.
+    const CImageRegion& ImageRegion() const { return m_ImageRegion; }
 
     void Pull();
     void Push();
@@ -61,6 +73,10 @@ public:
     void OnMoveRight();
     void OnMoveUp();
     void OnBrightnessUp();
+    void OnSaveImage();
+    void OnBackupUsers();
+    void OnStopBackup();
+    void OnChooseBatchFolder();
     void OnComm() override;
     void OnTimer(int id) override;
     void OnPortLost() override;
@@ -91,6 +107,7 @@ public:
     unsigned m_nBatchCurrent = 0;
     int m_bBatchEnabled = 0;
     int m_bQueryCapacity = 0;
+    QString m_strBatchFolder; // batch storage reads this folder; empty: the program's own
 
 private:
     void CreateControls();
@@ -100,7 +117,7 @@ private:
     void ApplyEnables(unsigned fields);
     void ShowCommand();
     bool PassesUserChecks();
-    void WriteTransmission();
+    bool WriteTransmission();
     bool LoadFeatureFiles();
 
     void OnReplyComplete();
@@ -118,6 +135,14 @@ private:
     CBatchStore::CHost BatchHost();
     void ShowBatchProgress(unsigned total, unsigned current);
     void SendBatchItem();
+    QString BatchFolder() const;
+    void CreateImageActions();
+    void CreateBackupActions();
+    CUserBackup::CHost BackupHost();
+    bool SendBackupCommand();
+    void ShowBackupProgress(unsigned total, unsigned current);
+    void OnBackupFinished(const CUserBackup::CReport& report);
+    void RunBackupStep();
 
     QString Text(ControlId id) const;
     void SetText(ControlId id, const QString& text);
@@ -128,4 +153,10 @@ private:
     std::map<int, QWidget*> m_controls;
     CEnrolmentSequence m_Enrolment; // the enrolment steps that follow each other's replies
     CBatchStore m_Batch;            // the batch store, one item per reply
+    CUserBackup m_Backup;           // the backup of the module's users, one upload per reply
+    CImageRegion m_ImageRegion;
+    QAction* m_pSaveImage = nullptr;
+    QAction* m_pBackupUsers = nullptr;
+    QAction* m_pStopBackup = nullptr;
+    QAction* m_pBatchFolder = nullptr;
 };

@@ -18,8 +18,10 @@ void CModuleTestDlg::OnTimer(int id) {
         OnReplyComplete();
 }
 
+// The port is about to close: a backup under way ends with what it has written.
 void CModuleTestDlg::OnLeaving() {
     m_ReplyCycle.Stop();
+    m_Backup.Stop();
 }
 
 void CModuleTestDlg::OnShown() {
@@ -40,6 +42,7 @@ void CModuleTestDlg::OnReplyComplete() {
 void CModuleTestDlg::OnPortLost() {
     m_ReplyCycle.Stop();
     m_Batch.EndIfActive();
+    m_Backup.Stop();
     ShowPortError();
 }
 
@@ -67,6 +70,7 @@ void CModuleTestDlg::InterpretReply() {
     RunEnrolmentStep(reply.command, reply.resultCode);
     if (reply.enableSave)
         SetEnabled(ControlId::kSaveFeature, true);
+    RunBackupStep();
     g_nRxCount = 0;
 }
 

@@ -1,0 +1,95 @@
+// Where the backup of the module's users and the batch folder choice meet the test panel: the
+// commands, the folder choices, the sends through the panel's own write, and the progress in the
+// batch fields "总数" and "当前".
+#include "module_test_panel.h"
+
+#include "protocol/buffers.h"
+#include "protocol/packets.h"
+#include "widgets/prompts.h"
+
+#include <QAction>
+#include <QDir>
+
+void CModuleTestDlg::CreateBackupActions() {
+    m_pBackupUsers = new QAction(QStringLiteral("备份用户到文件夹…"), this);
+    m_pBackupUsers->setStatusTip(
+        QStringLiteral("读取模块的用户列表，把每个用户的特征值存为“用户号.fea”"));
+    m_pStopBackup = new QAction(QStringLiteral("停止备份"), this);
+    m_pStopBackup->setEnabled(false);
+    m_pBatchFolder = new QAction(QStringLiteral("批量存储文件夹…"), this);
+    m_pBatchFolder->setStatusTip(QStringLiteral("选择批量存储读取特征值文件的文件夹"));
+    connect(m_pBackupUsers, &QAction::triggered, this, &CModuleTestDlg::OnBackupUsers);
+    connect(m_pStopBackup, &QAction::triggered, this, &CModuleTestDlg::OnStopBackup);
+    connect(m_pBatchFolder, &QAction::triggered, this, &CModuleTestDlg::OnChooseBatchFolder);
+    connect(&m_Backup, &CUserBackup::Progress, this, &CModuleTestDlg::ShowBackupProgress);
+    connect(&m_Backup, &CUserBackup::Finished, this, &CModuleTestDlg::OnBackupFinished);
+}
+
+CUserBackup::CHost CModuleTestDlg::BackupHost() {
+    CUserBackup::CHost host;
+    host.send = [this] { return SendBackupCommand(); };
+    host.ask = [this](const QString& question) -> std::optional<bool> {
+        if (IsPromptOpen(this, question))
+            return std::nullopt;
+        return AskOkCancel(this, question);
+    };
+    return host;
+}
+
+// The backup's command is shown and written like any other; a batch never runs beside it.
+bool CModuleTestDlg::SendBackupCommand() {
+    m_Batch.EndIfActive();
+    g_nTxLength = kCommandPacketSize;
+    ShowCommand();
+    return WriteTransmission();
+}
+
+void CModuleTestDlg::OnBackupUsers() {
+    if (m_Backup.IsRunning())
+        return;
+    const QString folder =
+        Prompts().FolderName(this, QStringLiteral("备份用户到文件夹"), BatchFolder());
+    if (folder.isEmpty())
+        return;
+    if (!QDir(folder).exists()) {
+        ShowMessage(this, QStringLiteral("无法打开 ") + folder);
+        return;
+    }
+    m_pBackupUsers->setEnabled(false);
+    m_pStopBackup->setEnabled(true);
+    if (!m_Backup.Start(folder)) {
+        m_pBackupUsers->setEnabled(true);
+        m_pStopBackup->setEnabled(false);
+    }
+}
+
+void CModuleTestDlg::OnStopBackup() {
+    m_Backup.Stop();
+}
+
+void CModuleTestDlg::OnChooseBatchFolder() {
+    const QString folder =
+        Prompts().FolderName(this, QStringLiteral("批量存储文件夹"), BatchFolder());
+    if (!folder.isEmpty())
+        m_strBatchFolder = folder;
+}
+
+void CModuleTestDlg::ShowBackupProgress(unsigned total, unsigned current) {
+    Pull();
+    m_nBatchTotal = total;
+    m_nBatchCurrent = current;
+    Push();
+}
+
+// The panel's own command is built again in place of the backup's, and the user is told what
+// was written, kept and failed.
+void CModuleTestDlg::OnBackupFinished(const CUserBackup::CReport& report) {
+    m_pBackupUsers->setEnabled(true);
+    m_pStopBackup->setEnabled(false);
+    BuildCommand();
+    ShowMessage(this, CUserBackup::ReportText(report));
+}
+
+void CModuleTestDlg::RunBackupStep() {
+    m_Backup.OnReply(g_RxBuffer, g_nRxCount);
+}
