@@ -37,10 +37,24 @@ CCommLogDock::CCommLogDock(QWidget* parent)
     m_pView = new CCommLogView(*m_pLog, body);
     column->addWidget(m_pView, 1);
     setWidget(body);
-    toggleViewAction()->setText(QStringLiteral("通信记录"));
-    toggleViewAction()->setStatusTip(QStringLiteral("显示每个面板串口收发的全部字节"));
-    connect(this, &QDockWidget::visibilityChanged, this, &CCommLogDock::UpdateRecording);
+    // A command of its own rather than the dock's toggle action, which follows only triggers:
+    // a toggle through the accessibility interface opens and closes the window as well.
+    m_pShowAction = new QAction(QStringLiteral("通信记录"), this);
+    m_pShowAction->setCheckable(true);
+    m_pShowAction->setStatusTip(QStringLiteral("显示每个面板串口收发的全部字节"));
+    ConnectUserChange(m_pShowAction, this, [this] { OnShowChosen(); });
+    connect(this, &QDockWidget::visibilityChanged, this, &CCommLogDock::OnVisibilityChanged);
     hide();
+}
+
+void CCommLogDock::OnShowChosen() {
+    setVisible(m_pShowAction->isChecked());
+    OnVisibilityChanged();
+}
+
+void CCommLogDock::OnVisibilityChanged() {
+    SetCheckedQuietly(m_pShowAction, !isHidden());
+    UpdateRecording();
 }
 
 CCommLogDock::~CCommLogDock() {

@@ -7,6 +7,7 @@
 
 class CCommLog;
 class CCommLogView;
+class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -18,6 +19,8 @@ public:
     ~CCommLogDock() override;
 
     CCommLog& Log() { return *m_pLog; }
+    // The checkable command that opens and closes the window, checked while it is open.
+    QAction* ShowAction() const { return m_pShowAction; }
     CCommLogView& View() { return *m_pView; }
     QCheckBox* RecordToFileCheck() const { return m_pRecordToFile; }
 
@@ -26,11 +29,14 @@ public:
     void OnRecordToFile();
 
 private:
+    void OnShowChosen();
+    void OnVisibilityChanged();
     void UpdateRecording();
     QWidget* CreateButtonRow();
 
     CCommLog* m_pLog;
     CCommLogView* m_pView;
+    QAction* m_pShowAction;
     QPushButton* m_pClear = nullptr;
     QPushButton* m_pSave = nullptr;
     QCheckBox* m_pRecordToFile = nullptr;

@@ -88,11 +88,10 @@ void CMainFrame::CreateToolBar() {
     const struct {
         QAction* action;
         const char* text;
-    } buttons[] = {
-        {m_pCommSettings, "设置"},
-        {m_pModuleTest, "测试"},
-        {m_pProgramDownload, "程序下载"},
-        {CommLogAction(), "通信记录"}};
+    } buttons[] = {{m_pCommSettings, "设置"},
+                   {m_pModuleTest, "测试"},
+                   {m_pProgramDownload, "程序下载"},
+                   {CommLogAction(), "通信记录"}};
     for (const auto& button : buttons) {
         button.action->setIcon(ToolbarImage(QString::fromUtf8(button.text)));
         button.action->setToolTip(QString::fromUtf8(button.text));
@@ -101,7 +100,7 @@ void CMainFrame::CreateToolBar() {
 }
 
 QAction* CMainFrame::CommLogAction() const {
-    return m_pCommLog->toggleViewAction();
+    return m_pCommLog->ShowAction();
 }
 
 // The test console's own commands: its image, the backup of the module's users and the folder
