@@ -92,11 +92,11 @@ bool CUserBackup::KeepExistingFiles(const std::vector<uint32_t>& users) {
     }
     if (existing == 0)
         return false;
-    const std::optional<bool> overwrite = m_host.ask(
-        QStringLiteral("文件夹中已有 %1 个同名特征值文件（如 %2）。\n"
-                       "确定：全部覆盖；取消：保留这些文件，跳过这些用户。")
-            .arg(existing)
-            .arg(example));
+    const std::optional<bool> overwrite =
+        m_host.ask(QStringLiteral("文件夹中已有 %1 个同名特征值文件（如 %2）。\n"
+                                  "确定：全部覆盖；取消：保留这些文件，跳过这些用户。")
+                       .arg(existing)
+                       .arg(example));
     return !overwrite.value_or(false);
 }
 

@@ -34,9 +34,9 @@ public:
     // What a backup did, for its closing message.
     struct CReport {
         QString folder;
-        int listed = 0;   // users in the module's list (-1: the list never came)
-        int written = 0;  // feature files written
-        int kept = 0;     // users passed over because their file was there and is kept
+        int listed = 0;     // users in the module's list (-1: the list never came)
+        int written = 0;    // feature files written
+        int kept = 0;       // users passed over because their file was there and is kept
         int notReached = 0; // users still to upload when it stopped
         bool stopped = false;
         QString listFailure; // why the list could not be read
@@ -81,3 +81,5 @@ private:
     std::vector<uint32_t> m_users; // to upload, in list order
     size_t m_nNext = 0;            // index in m_users of the upload in flight
 };
+
+Q_DECLARE_METATYPE(CUserBackup::CReport)
