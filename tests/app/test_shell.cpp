@@ -1,4 +1,5 @@
 #include "app/about_dialog.h"
+#include "app/comm_log_dock.h"
 #include "app/current_panel.h"
 #include "app/lock_key_indicators.h"
 #include "app/main_frame.h"
@@ -8,6 +9,7 @@
 #include "console/module_test_panel.h"
 #include "download/download_panel.h"
 #include "protocol/buffers.h"
+#include "serial/comm_log.h"
 #include "serial/comm_setup_panel.h"
 #include "serial/mscomm.h"
 #include "serial/panel_timers.h"
@@ -232,9 +234,36 @@ private slots:
         QCOMPARE(frame.AboutAction()->text(), QString("关于 Morvane..."));
         auto* bar = frame.findChild<QToolBar*>("toolbar128");
         QVERIFY(bar);
-        QCOMPARE(bar->actions().size(), 3);
+        QCOMPARE(bar->actions().size(), 4);
         QCOMPARE(bar->actions()[0]->toolTip(), QString("设置"));
         QCOMPARE(bar->actions()[2]->toolTip(), QString("程序下载"));
+        QCOMPARE(bar->actions()[3], frame.CommLogAction());
+        QStringList operations;
+        for (QAction* action : frame.menuBar()->actions()[0]->menu()->actions())
+            operations << action->text();
+        QCOMPARE(operations, (QStringList{"通信设置", "模块测试", "", "保存图像…",
+                                          "备份用户到文件夹…", "停止备份", "批量存储文件夹…"}));
+        QVERIFY(frame.menuBar()->actions()[1]->menu()->actions().contains(frame.CommLogAction()));
+    }
+
+    // "通信记录" opens from its tool button however it is used; only while it is open do the
+    // panels' controls record, and what the test panel sends shows in it.
+    void commLogRecordsOnlyWhileOpen() {
+        CScriptedPrompts prompts;
+        CMainFrame frame;
+        frame.View().ShowStartPanel();
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QCOMPARE(g_pCommLog, nullptr);
+        auto* bar = frame.findChild<QToolBar*>("toolbar128");
+        QVERIFY(AccessibleToggle(bar->widgetForAction(frame.CommLogAction())));
+        QVERIFY(frame.CommLog().isVisible());
+        QCOMPARE(g_pCommLog, &frame.CommLog().Log());
+        frame.View().TestPanel().OnSendCommand();
+        QVERIFY(frame.CommLog().Log().Line(0).contains(QString("发送  COM1")));
+        frame.CommLogAction()->trigger();
+        QVERIFY(!frame.CommLog().isVisible());
+        QCOMPARE(g_pCommLog, nullptr);
     }
 
     // A command goes out on a panel: the message pane waits for the module, names the line when

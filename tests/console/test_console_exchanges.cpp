@@ -1,13 +1,58 @@
-// The enrolment sequence and the batch store driven without any window, as a command-line front
-// end drives them.
+// The enrolment sequence, the batch store and the user backup driven without any window, as a
+// command-line front end drives them.
 #include "console/batch_storage.h"
 #include "console/batch_store.h"
 #include "console/enrolment_sequence.h"
+#include "console/user_backup.h"
+#include "protocol/buffers.h"
+#include "support/packet_bytes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+// The reply 0x2B listing these users, each with privilege 1.
+QByteArray UserListReply(const QList<int>& users) {
+    QByteArray payload;
+    payload.append(char(users.size() >> 8)).append(char(users.size()));
+    for (int user : users)
+        payload.append(char(user >> 8)).append(char(user)).append(char(1));
+    return Packet(0x2B, uint8_t(payload.size() >> 8), uint8_t(payload.size()), 0) +
+           DataPacket(payload);
+}
+
+// The 207-byte upload reply of `user`, its feature value 193 bytes of `fill`.
+QByteArray UploadReply(int user, char fill) {
+    return Packet(0x31, 0x00, 0xC4, 0x00) + DataPacket(QByteArray(1, char(user >> 8)) + char(user) +
+                                                       char(1) + QByteArray(193, fill));
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A backup whose sends are taken down as the packets they wrote.
+struct CBackupRig {
+    QList<QByteArray> sent;
+    QStringList asked;
+    bool overwrite = false;
+    CUserBackup backup{{[this] {
+                            sent << QByteArray(reinterpret_cast<const char*>(g_TxBuffer), 8);
+                            return true;
+                        },
+                        [this](const QString& question) -> std::optional<bool> {
+                            asked << question;
+                            return overwrite;
+                        }}};
+    void Reply(const QByteArray& bytes) {
+        backup.OnReply(reinterpret_cast<const uint8_t*>(bytes.constData()), int(bytes.size()));
+    }
+};
+} // namespace
 
 class TestConsoleExchanges : public QObject {
     Q_OBJECT
@@ -97,6 +142,73 @@ private slots:
         g_bBatchActive = true;
         QCOMPARE(batch.FillItem(tx), 0);
         QVERIFY(!batch.IsActive());
+    }
+
+    // The list, then one upload per user: each feature value in "<user>.fea", a missing user
+    // reported by number, and a file already there kept or overwritten as answered, asked once.
+    void backupUploadsEachUser_data() {
+        QTest::addColumn<bool>("overwrite");
+        QTest::newRow("keep the file there") << false;
+        QTest::newRow("overwrite it") << true;
+    }
+    void backupUploadsEachUser() {
+        QFETCH(bool, overwrite);
+        QTemporaryDir dir;
+        QFile old(dir.filePath(QStringLiteral("300.fea")));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        CBackupRig rig;
+        rig.overwrite = overwrite;
+        QSignalSpy finished(&rig.backup, &CUserBackup::Finished);
+        QVERIFY(rig.backup.Start(dir.path()));
+        rig.Reply(UserListReply({3, 300, 9}));
+        QCOMPARE(rig.asked.size(), 1);
+        rig.Reply(UploadReply(3, 'a'));
+        if (overwrite)
+            rig.Reply(UploadReply(300, 'b'));
+        rig.Reply(Packet(0x31, 0, 0, 0x05));
+        QList<QByteArray> expected{Packet(0x2B), Packet(0x31, 0, 3)};
+        if (overwrite)
+            expected << Packet(0x31, 1, 0x2C);
+        QCOMPARE(rig.sent, expected << Packet(0x31, 0, 9));
+        QCOMPARE(FileBytes(dir.filePath(QStringLiteral("3.fea"))), QByteArray(193, 'a'));
+        QCOMPARE(FileBytes(dir.filePath(QStringLiteral("300.fea"))),
+                 overwrite ? QByteArray(193, 'b') : QByteArray("old"));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("9.fea"))));
+        QCOMPARE(finished.size(), 1);
+        const auto report = finished[0][0].value<CUserBackup::CReport>();
+        QCOMPARE(report.written, overwrite ? 2 : 1);
+        QCOMPARE(report.kept, overwrite ? 0 : 1);
+        QVERIFY(CUserBackup::ReportText(report).endsWith(QStringLiteral("用户 9：无此用户")));
+        QVERIFY(!rig.backup.IsRunning());
+    }
+
+    // Stopped half way: what was written stays, the rest is counted, later replies pass by.
+    void backupStopKeepsWhatIsWritten() {
+        QTemporaryDir dir;
+        CBackupRig rig;
+        QSignalSpy finished(&rig.backup, &CUserBackup::Finished);
+        QVERIFY(rig.backup.Start(dir.path()));
+        rig.Reply(UserListReply({1, 2, 3}));
+        rig.Reply(UploadReply(1, 'x'));
+        rig.backup.Stop();
+        rig.Reply(UploadReply(2, 'y'));
+        QCOMPARE(rig.sent.size(), 3);
+        QCOMPARE(FileBytes(dir.filePath(QStringLiteral("1.fea"))), QByteArray(193, 'x'));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("2.fea"))));
+        const auto report = finished.at(0).at(0).value<CUserBackup::CReport>();
+        QVERIFY(report.stopped);
+        QCOMPARE(report.notReached, 2);
+        QVERIFY(rig.asked.isEmpty());
+    }
+
+    void backupWithoutAList() {
+        CBackupRig rig;
+        QSignalSpy finished(&rig.backup, &CUserBackup::Finished);
+        QVERIFY(rig.backup.Start(QDir::tempPath()));
+        rig.Reply(Packet(0x2B, 0, 0, 0x01));
+        QCOMPARE(CUserBackup::ReportText(finished.at(0).at(0).value<CUserBackup::CReport>()),
+                 QStringLiteral("读取用户列表失败，未备份任何用户。"));
     }
 };
 

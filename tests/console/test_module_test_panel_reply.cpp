@@ -11,7 +11,9 @@
 #include "support/process_state.h"
 #include "support/scripted_prompts.h"
 
+#include <QAction>
 #include <QDir>
+#include <QImageReader>
 #include <QTemporaryDir>
 
 namespace {
@@ -196,6 +198,56 @@ private slots:
         QCOMPARE(driver.Text(1007), QStringLiteral("指纹采集超时"));
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(g_ImageCanvas), kCanvasSize), canvas);
         QCOMPARE(driver.Panel().ImageControl().ImageWidth(), 152);
+    }
+
+    // "保存图像…" waits for an image; the file holds the image's own pixels, turned as the
+    // control shows them: its top line is the canvas row drawn along the top edge.
+    void savedImageMatchesTheCanvas_data() {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("region"); // in the canvas
+        QTest::addColumn<int>("rowLength");
+        QTest::newRow("256 x 280 at half resolution")
+            << 8960 << 0x00 << "a.png" << QRect(12, 6, 128, 140) << 152;
+        QTest::newRow("240 x 312 at full resolution, as BMP")
+            << 9360 << 0x20 << "b.BMP" << QRect(32, 0, 240, 304) << 304;
+        QTest::newRow("80 x 80") << 6400 << 0x00 << "c.png" << QRect(80, 80, 80, 80) << 240;
+    }
+    void savedImageMatchesTheCanvas() {
+        QFETCH(int, length);
+        QFETCH(int, result);
+        QFETCH(QString, name);
+        QFETCH(QRect, region);
+        QFETCH(int, rowLength);
+        CPanelDriver driver;
+        CScriptedPrompts prompts;
+        QTemporaryDir dir;
+        QAction* save = driver.Panel().SaveImageAction();
+        QVERIFY(!save->isEnabled() && driver.Panel().ImageControl().actions().contains(save));
+        driver.Click(1032);
+        driver.Click(1005);
+        const int pixelBytes = length != 6400 && result == 0x20 ? 8 * length : length;
+        driver.Reply(Packet(0x24, uint8_t(length >> 8), uint8_t(length), uint8_t(result)) +
+                     DataPacket(Pattern(pixelBytes)));
+        QVERIFY(save->isEnabled());
+        prompts.m_files << dir.filePath(name);
+        save->trigger();
+        QVERIFY(prompts.m_dialogs.last().initialName.endsWith(
+            QStringLiteral("-%1x%2.png").arg(region.width()).arg(region.height())));
+        QImageReader reader(dir.filePath(name));
+        QCOMPARE(reader.format(), name.endsWith(QLatin1String("BMP")) ? "bmp" : "png");
+        const QImage image = reader.read().convertToFormat(QImage::Format_Grayscale8);
+        QCOMPARE(image.size(), region.size());
+        QByteArray saved, shown;
+        for (int y = 0; y < image.height(); ++y) {
+            saved.append(reinterpret_cast<const char*>(image.constScanLine(y)), image.width());
+            const int row = region.bottom() - y;
+            shown.append(reinterpret_cast<const char*>(g_ImageCanvas) + row * rowLength +
+                             region.left(),
+                         region.width());
+        }
+        QCOMPARE(saved, shown);
     }
 
     void enrolmentSequences_data() {
