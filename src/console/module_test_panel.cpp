@@ -144,7 +144,7 @@ CModuleTestDlg::CModuleTestDlg(QWidget* parent)
     : CModulePanel(QStringLiteral("moduleTestPanel"), kPanelName, parent),
       m_ReplyCycle(Comm(), Timers(), kReplyPeriodMs, kHoldThreshold, kRxCollectLimit),
       m_pOperations(new QButtonGroup(this)), m_Enrolment(EnrolmentHost()),
-      m_Batch(BatchHost(), this), m_Backup(BackupHost(), this) {
+      m_Batch(BatchHost(), this), m_Backup(Timers(), BackupHost(), this) {
     setFont(PanelFont());
     setFixedSize(CDialogUnits(font()).Size(kPanelWidthUnits, kPanelHeightUnits));
     CreateControls();

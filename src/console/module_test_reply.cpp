@@ -16,6 +16,8 @@ void CModuleTestDlg::OnComm() {
 void CModuleTestDlg::OnTimer(int id) {
     if (m_ReplyCycle.OnTimer(id))
         OnReplyComplete();
+    else
+        m_Backup.OnTimer(id);
 }
 
 // The port is about to close: a backup under way ends with what it has written.

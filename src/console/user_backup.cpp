@@ -16,12 +16,23 @@ constexpr uint8_t kResultNoUser = 0x05;
 constexpr int kResultOffset = 4;
 constexpr int kFailuresShown = 20; // the closing message lists at most these
 
-QString NoUserText() {
-    return QStringLiteral("无此用户");
+enum class EUploadAnswer { Feature, Refusal, Garbled };
+
+// A whole feature reply with its data packet intact, a bare refusal, or anything else.
+EUploadAnswer ClassifyUpload(const uint8_t* reply, int count) {
+    if (count == kCommandPacketSize && reply[1] == ModuleCommand::kUploadUser)
+        return EUploadAnswer::Refusal;
+    const int payload = kFeatureReplySize - kCommandPacketSize - kDataPacketOverhead;
+    if (count == kFeatureReplySize && reply[1] == ModuleCommand::kUploadUser &&
+        reply[kCommandPacketSize] == kPacketMark && reply[count - 1] == kPacketMark &&
+        XorBytes(reply + kPayloadOffset, payload) == reply[count - 2])
+        return EUploadAnswer::Feature;
+    return EUploadAnswer::Garbled;
 }
 } // namespace
 
-CUserBackup::CUserBackup(CHost host, QObject* parent) : QObject(parent), m_host(std::move(host)) {}
+CUserBackup::CUserBackup(CPanelTimers& timers, CHost host, QObject* parent)
+    : QObject(parent), m_Timers(timers), m_host(std::move(host)) {}
 
 QString CUserBackup::UserFilePath(const QString& folder, uint32_t user) {
     return QDir(folder).filePath(QString::number(user) + QStringLiteral(".fea"));
@@ -105,28 +116,85 @@ void CUserBackup::UploadNext() {
         Finish(false);
         return;
     }
-    const uint32_t user = m_users[m_nNext];
+    m_bRetried = false;
     emit Progress(unsigned(m_users.size()), unsigned(m_nNext) + 1);
+    SendUpload();
+}
+
+void CUserBackup::SendUpload() {
+    const uint32_t user = m_users[m_nNext];
     FillCommandPacket(ModuleCommand::kUploadUser, uint8_t(user >> 8), uint8_t(user & 0xFF), 0);
-    if (!m_host.send())
+    if (!m_host.send()) {
         Finish(true);
+        return;
+    }
+    m_Timers.Start(kAnswerTimer, kAnswerMs);
 }
 
 void CUserBackup::OnUpload(const uint8_t* reply, int count) {
+    if (m_bSettling) {
+        Settle(); // a late piece: the line is not quiet yet
+        return;
+    }
+    m_Timers.Stop(kAnswerTimer);
     const uint32_t user = m_users[m_nNext];
-    if (count == kFeatureReplySize && reply[1] == ModuleCommand::kUploadUser) {
+    switch (ClassifyUpload(reply, count)) {
+    case EUploadAnswer::Feature: {
         const QString failure =
             SaveFeatureValue(UserFilePath(m_report.folder, user), reply + kFeatureOffset);
         if (failure.isEmpty())
             ++m_report.written;
         else
             m_report.failures.append({user, failure});
-    } else {
-        const bool noUser = count >= kCommandPacketSize && reply[kResultOffset] == kResultNoUser;
-        m_report.failures.append({user, noUser ? NoUserText() : QStringLiteral("特征值上传失败")});
+        break;
+    }
+    case EUploadAnswer::Refusal:
+        m_report.failures.append({user, reply[kResultOffset] == kResultNoUser
+                                            ? QStringLiteral("无此用户")
+                                            : QStringLiteral("特征值上传失败")});
+        break;
+    case EUploadAnswer::Garbled:
+        OnUploadFailed(QStringLiteral("应答不完整"));
+        return;
     }
     ++m_nNext;
     UploadNext();
+}
+
+// The first failure of a user asks again once the line is quiet; the second is noted, and the
+// next user follows once the line is quiet.
+void CUserBackup::OnUploadFailed(const QString& reason) {
+    if (m_bRetried) {
+        m_report.failures.append({m_users[m_nNext], reason});
+        ++m_nNext;
+        m_bRetried = false;
+    } else {
+        m_bRetried = true;
+    }
+    Settle();
+}
+
+void CUserBackup::Settle() {
+    m_bSettling = true;
+    m_Timers.Start(kSettleTimer, kSettleMs);
+}
+
+bool CUserBackup::OnTimer(int id) {
+    if (id != kSettleTimer && id != kAnswerTimer)
+        return false;
+    m_Timers.Stop(id);
+    if (!IsRunning())
+        return true;
+    if (id == kAnswerTimer) {
+        OnUploadFailed(QStringLiteral("模块无应答"));
+        return true;
+    }
+    m_bSettling = false;
+    if (m_bRetried)
+        SendUpload();
+    else
+        UploadNext();
+    return true;
 }
 
 void CUserBackup::Stop() {
@@ -135,6 +203,9 @@ void CUserBackup::Stop() {
 }
 
 void CUserBackup::Finish(bool stopped) {
+    m_Timers.Stop(kSettleTimer);
+    m_Timers.Stop(kAnswerTimer);
+    m_bSettling = false;
     m_report.stopped = stopped;
     m_report.notReached = int(m_users.size() - qMin(m_nNext, m_users.size()));
     m_state = EState::Idle;

@@ -2,10 +2,15 @@
 // The backup of a module's users to a folder, without any window: the user list is read from the
 // module (command 0x2B), then each user's feature value is uploaded in turn (command 0x31) and
 // written as "<user number>.fea" (193 bytes). One command is in flight at a time; the front end
-// writes it and hands back every reply its receive cycle collects. A failed upload or write is
-// noted and the next user follows; every file is complete once written, so a stop loses nothing
+// writes it and hands back every reply its receive cycle collects. An upload reply is written only
+// when it is whole (207 bytes, its data packet's check right). A reply cut or garbled on the line,
+// or none within kAnswerMs, is asked for once more once the line has been quiet for kSettleMs (a
+// late piece then cannot pass for the next user's reply); a refusal or a second failure is noted
+// and the next user follows. Every file is complete once written, so a stop loses nothing
 // written. Files already in the folder are overwritten only when the user says so, asked once.
-// The test panel and a command-line front end each own one.
+// The test panel and a command-line front end each own one, with the front end's timers.
+#include "serial/panel_timers.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -17,6 +22,11 @@
 class CUserBackup : public QObject {
     Q_OBJECT
 public:
+    static constexpr int kSettleTimer = 3; // ids among the front end's timers
+    static constexpr int kAnswerTimer = 4;
+    static constexpr int kSettleMs = 300;
+    static constexpr int kAnswerMs = 3000;
+
     // What the backup needs from its front end.
     struct CHost {
         // Writes the command packet now in g_TxBuffer (8 bytes) through the front end's send
@@ -43,13 +53,15 @@ public:
         QList<CFailure> failures;
     };
 
-    CUserBackup(CHost host, QObject* parent = nullptr);
+    CUserBackup(CPanelTimers& timers, CHost host, QObject* parent = nullptr);
 
     // Asks the module for its user list; false (nothing runs) when that could not be sent.
     bool Start(const QString& folder);
     bool IsRunning() const { return m_state != EState::Idle; }
     // A reply the front end collected while the backup runs: the list, then each upload.
     void OnReply(const uint8_t* reply, int count);
+    // A tick of the front end's timer id; false for the timers that are not the backup's.
+    bool OnTimer(int id);
     // The user stops it, a command of the front end's own goes out, or the port is gone: the
     // backup ends with what it has written. Nothing happens when it is not running.
     void Stop();
@@ -71,15 +83,21 @@ private:
 
     void OnUserList(const uint8_t* reply, int count);
     void OnUpload(const uint8_t* reply, int count);
+    void OnUploadFailed(const QString& reason);
     bool KeepExistingFiles(const std::vector<uint32_t>& users);
     void UploadNext();
+    void SendUpload();
+    void Settle();
     void Finish(bool stopped);
 
+    CPanelTimers& m_Timers;
     CHost m_host;
     EState m_state = EState::Idle;
     CReport m_report;
     std::vector<uint32_t> m_users; // to upload, in list order
     size_t m_nNext = 0;            // index in m_users of the upload in flight
+    bool m_bRetried = false;       // the upload in flight is the second for its user
+    bool m_bSettling = false;      // waiting for a quiet line; replies meanwhile are dropped
 };
 
 Q_DECLARE_METATYPE(CUserBackup::CReport)

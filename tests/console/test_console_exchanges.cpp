@@ -37,10 +37,12 @@ QByteArray FileBytes(const QString& path) {
 
 // A backup whose sends are taken down as the packets they wrote.
 struct CBackupRig {
+    CPanelTimers timers{nullptr, [](int) {}};
     QList<QByteArray> sent;
     QStringList asked;
     bool overwrite = false;
-    CUserBackup backup{{[this] {
+    CUserBackup backup{timers,
+                       {[this] {
                             sent << QByteArray(reinterpret_cast<const char*>(g_TxBuffer), 8);
                             return true;
                         },
@@ -200,6 +202,36 @@ private slots:
         QVERIFY(report.stopped);
         QCOMPARE(report.notReached, 2);
         QVERIFY(rig.asked.isEmpty());
+    }
+
+    // A reply cut on the line is asked for again once the line is quiet, and a piece that comes
+    // meanwhile is dropped; silence twice is noted and the next user follows.
+    void backupAsksAgainAfterAGarbledReply() {
+        QTemporaryDir dir;
+        CBackupRig rig;
+        QSignalSpy finished(&rig.backup, &CUserBackup::Finished);
+        QVERIFY(rig.backup.Start(dir.path()));
+        rig.Reply(UserListReply({1, 2}));
+        const QByteArray whole = UploadReply(1, 'p');
+        rig.Reply(whole.left(100));
+        QVERIFY(rig.timers.IsRunning(CUserBackup::kSettleTimer));
+        rig.Reply(whole.mid(100));
+        for (int timer :
+             {CUserBackup::kSettleTimer, -1, CUserBackup::kAnswerTimer, CUserBackup::kSettleTimer,
+              CUserBackup::kAnswerTimer, CUserBackup::kSettleTimer}) {
+            if (timer < 0)
+                rig.Reply(whole);
+            else
+                QVERIFY(rig.backup.OnTimer(timer));
+        }
+        QCOMPARE(rig.sent, (QList<QByteArray>{Packet(0x2B), Packet(0x31, 0, 1), Packet(0x31, 0, 1),
+                                              Packet(0x31, 0, 2), Packet(0x31, 0, 2)}));
+        QCOMPARE(FileBytes(dir.filePath(QStringLiteral("1.fea"))), QByteArray(193, 'p'));
+        const auto report = finished.at(0).at(0).value<CUserBackup::CReport>();
+        QCOMPARE(report.written, 1);
+        QCOMPARE(report.failures.size(), 1);
+        QCOMPARE(report.failures[0].reason, QStringLiteral("模块无应答"));
+        QVERIFY(!rig.timers.AnyRunning());
     }
 
     void backupWithoutAList() {
