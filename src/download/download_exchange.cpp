@@ -5,6 +5,7 @@
 
 #include "protocol/buffers.h"
 #include "protocol/packets.h"
+#include "serial/comm_log.h"
 #include "serial/mscomm.h"
 #include "serial/port_operations.h"
 #include "serial/shared_settings.h"
@@ -62,6 +63,8 @@ void CDownloadExchange::OnReplyTimer() {
     m_Timers.Stop(kReplyTimer);
     m_Comm.SetInputLen(kReplyReadLimit);
     const int n = ReadReply(m_Comm, g_RxBuffer);
+    if (g_pCommLog)
+        g_pCommLog->EndExchange();
     CReplyFrame frame;
     if (FindReplyFrame(g_RxBuffer, n, &frame))
         ActOnReply(frame);
