@@ -250,6 +250,30 @@ private slots:
         QCOMPARE(saved, shown);
     }
 
+    // The backup goes through the panel's own write and receive cycle with its progress in
+    // "总数"/"当前"; "发送命令" stops it, and the panel's own command is built and sent again.
+    void backupRunsThroughThePanel() {
+        CPanelDriver driver;
+        CScriptedPrompts prompts;
+        QTemporaryDir dir;
+        prompts.m_folders << dir.path();
+        driver.Panel().BackupAction()->trigger();
+        QCOMPARE(driver.Writes(), QList<QByteArray>{Packet(0x2B)});
+        driver.Reply(Packet(0x2B, 0, 8, 0) + DataPacket(Hex("0002 000501 000901")));
+        QCOMPARE(driver.Writes(), QList<QByteArray>{Packet(0x31, 0, 5)});
+        QCOMPARE(driver.CommandDisplay(), CommandText(Packet(0x31, 0, 5)));
+        driver.Reply(Packet(0x31, 0, 0xC4, 0) +
+                     DataPacket(QByteArray(3, 0) + QByteArray(193, 'f')));
+        QCOMPARE(driver.Writes(), QList<QByteArray>{Packet(0x31, 0, 9)});
+        QCOMPARE(driver.Text(1093) + driver.Text(1094), QStringLiteral("22"));
+        QVERIFY(!driver.Panel().BackupAction()->isEnabled());
+        driver.Click(1005);
+        QCOMPARE(driver.Writes(), QList<QByteArray>{Packet(0x09)});
+        QVERIFY(prompts.m_messages.last().startsWith(QStringLiteral("备份已停止。")));
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("5.fea"))));
+        QVERIFY(driver.Panel().BackupAction()->isEnabled());
+    }
+
     void enrolmentSequences_data() {
         QTest::addColumn<bool>("twice");
         QTest::addColumn<bool>("upload");
