@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 
 void CModuleTestDlg::CreateBackupActions() {
     m_pBackupUsers = new QAction(QStringLiteral("备份用户到文件夹…"), this);
@@ -51,8 +52,8 @@ void CModuleTestDlg::OnBackupUsers() {
         Prompts().FolderName(this, QStringLiteral("备份用户到文件夹"), BatchFolder());
     if (folder.isEmpty())
         return;
-    if (!QDir(folder).exists()) {
-        ShowMessage(this, QStringLiteral("无法打开 ") + folder);
+    if (!QFileInfo(folder).isDir() || !QFileInfo(folder).isWritable()) {
+        ShowMessage(this, QStringLiteral("无法写入 ") + QDir::toNativeSeparators(folder));
         return;
     }
     m_pBackupUsers->setEnabled(false);
