@@ -9,8 +9,8 @@
 #include <cstring>
 #include <utility>
 
-bool g_bBatchActive = false;
-int g_nBatchPos = 0;
+thread_local bool g_bBatchActive = false;
+thread_local int g_nBatchPos = 0;
 int g_nBatchCount = 0;
 uint32_t g_BatchKeys[kBatchCapacity];
 uint8_t g_BatchFeatures[kBatchCapacity][kBatchSlotSize];

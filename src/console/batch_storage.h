@@ -12,9 +12,11 @@ constexpr int kMaxBatchUser = 16382;
 constexpr uint8_t kBatchPrivilege = 1;
 
 // While set, sending a command sends the current batch item instead of the panel's parameters.
-extern bool g_bBatchActive;
+// This flag and the position are per thread: morvane-cli stores one scanned folder into several
+// modules at once, one thread each, and each thread walks the items on its own.
+extern thread_local bool g_bBatchActive;
 // 0-based index, in sorted order, of the item sent last.
-extern int g_nBatchPos;
+extern thread_local int g_nBatchPos;
 // Number of feature files loaded by the last scan.
 extern int g_nBatchCount;
 // key = user number x 65536 + slot index; sorted, they order the items by user number and, for

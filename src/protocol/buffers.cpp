@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-uint8_t g_TxBuffer[kTxBufferSize];
-int32_t g_nTxLength = 0;
-uint8_t g_RxBuffer[kRxBufferSize];
-int32_t g_nRxCount = 0;
+thread_local uint8_t g_TxBuffer[kTxBufferSize];
+thread_local int32_t g_nTxLength = 0;
+thread_local uint8_t g_RxBuffer[kRxBufferSize];
+thread_local int32_t g_nRxCount = 0;
 
 void ResetProtocolBuffers() {
     std::memset(g_TxBuffer, 0, sizeof g_TxBuffer);

@@ -1,6 +1,7 @@
 #pragma once
-// The process-wide transmit and receive buffers that every panel shares. Only the panel on show
-// has its port open, so only one panel uses them at a time.
+// The transmit and receive buffers that every panel shares. Only the panel on show has its port
+// open, so only one panel uses them at a time. Each thread has its own: the window runs on one
+// thread and sees one set, while morvane-cli runs each port's exchange on a thread of its own.
 #include <cstdint>
 
 constexpr int kTxBufferSize = 4100;
@@ -14,10 +15,10 @@ constexpr int kRxReadChunk = 9000;
 // read: 101,427 bytes.
 constexpr int kRxBufferSize = kRxCollectLimit + kRxReadChunk;
 
-extern uint8_t g_TxBuffer[kTxBufferSize];
-extern int32_t g_nTxLength;
-extern uint8_t g_RxBuffer[kRxBufferSize];
-extern int32_t g_nRxCount;
+extern thread_local uint8_t g_TxBuffer[kTxBufferSize];
+extern thread_local int32_t g_nTxLength;
+extern thread_local uint8_t g_RxBuffer[kRxBufferSize];
+extern thread_local int32_t g_nRxCount;
 
 // Back to the state at program start (all zero); tests call it between cases.
 void ResetProtocolBuffers();
