@@ -20,7 +20,7 @@ void CMSComm::SetCommPort(short port) {
 }
 
 QString CMSComm::DeviceName() const {
-    return DeviceForPort(m_nCommPort);
+    return m_strDevice.isEmpty() ? DeviceForPort(m_nCommPort) : m_strDevice;
 }
 
 void CMSComm::SetSettings(const QString& settings) {

@@ -25,8 +25,11 @@ public:
 
     void SetCommPort(short port);
     short CommPort() const { return m_nCommPort; }
-    // The operating-system device that CommPort names.
+    // The operating-system device that CommPort names, or the one named with SetDevice.
     QString DeviceName() const;
+    // Names the device directly, ahead of the port map (morvane-cli opens any number of devices
+    // given by path); an empty name returns to the port map.
+    void SetDevice(const QString& device) { m_strDevice = device; }
 
     // "19200,n,8,1"; applied to the line at once when the port is open. An unreadable text
     // leaves the settings as they were.
@@ -73,6 +76,7 @@ private:
     std::unique_ptr<CSerialBackend> m_pBackend;
     short m_nCommPort = 1;
     QString m_strOpenDevice; // the device of the last open, for the communication log
+    QString m_strDevice;     // named directly; empty: the port map's device of CommPort
     QString m_strSettings = QStringLiteral("9600,n,8,1");
     int m_nInputMode = 0;
     int m_nRThreshold = 0;

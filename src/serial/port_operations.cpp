@@ -34,13 +34,19 @@ const char* CommPortErrorText() {
 }
 
 QString PortOpenErrorMessage(const QString& firstLine, const CMSComm& comm) {
-    const CPortOpenFailure& failure = comm.Backend()->OpenFailure();
     const QString device = comm.DeviceName();
     const QString port = PortListText(comm.CommPort() - 1);
     // "COM1（/dev/ttyUSB0）", or the port alone where its name is the device
     const QString where = device.isEmpty() || device == port
                               ? port
                               : port + QStringLiteral("（") + device + QStringLiteral("）");
+    return firstLine + QLatin1Char('\n') + where + QStringLiteral("：") +
+           PortOpenFailureReason(comm);
+}
+
+QString PortOpenFailureReason(const CMSComm& comm) {
+    const CPortOpenFailure& failure = comm.Backend()->OpenFailure();
+    const QString device = comm.DeviceName();
     QString why;
     switch (failure.kind) {
     case EPortFailure::NotFound:
@@ -61,5 +67,5 @@ QString PortOpenErrorMessage(const QString& firstLine, const CMSComm& comm) {
                   : QStringLiteral("无法打开（") + failure.detail + QStringLiteral("）。");
         break;
     }
-    return firstLine + QLatin1Char('\n') + where + QStringLiteral("：") + why;
+    return why;
 }

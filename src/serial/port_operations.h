@@ -31,3 +31,5 @@ const char* CommPortErrorText();
 // then the port, its device and why (not found, in use, no permission with its fix). The same
 // failure always gives the same text.
 QString PortOpenErrorMessage(const QString& firstLine, const CMSComm& comm);
+// Why comm failed to open, as the box above says it after the port and device.
+QString PortOpenFailureReason(const CMSComm& comm);
