@@ -39,10 +39,10 @@ CUserBackup::CHost CModuleTestDlg::BackupHost() {
 
 // The backup's command is shown and written like any other; a batch never runs beside it.
 bool CModuleTestDlg::SendBackupCommand() {
-    m_Batch.EndIfActive();
+    m_Console.Batch().EndIfActive();
     g_nTxLength = kCommandPacketSize;
     ShowCommand();
-    return WriteTransmission();
+    return m_Console.WriteTransmission();
 }
 
 void CModuleTestDlg::OnBackupUsers() {

@@ -50,7 +50,7 @@ void CModuleTestDlg::DecodeFingerImage() {
 
 void CModuleTestDlg::OnBatchStore() {
     m_Backup.Stop();
-    const QString failure = m_Batch.Load(BatchFolder());
+    const QString failure = m_Console.Batch().Load(BatchFolder());
     if (!failure.isEmpty()) {
         ShowMessage(this, failure);
         return;
@@ -58,43 +58,19 @@ void CModuleTestDlg::OnBatchStore() {
     m_bEnrolFirstStep = true;
     Pull();
     m_nOperation = OperationIndex(EOperation::StoreFeature);
-    m_nBatchTotal = m_Batch.Total();
+    m_nBatchTotal = m_Console.Batch().Total();
     m_nBatchCurrent = 1;
     Push();
     BuildCommand();
-    m_Batch.Begin();
+    m_Console.Batch().Begin();
 }
 
 QString CModuleTestDlg::BatchFolder() const {
     return m_strBatchFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_strBatchFolder;
 }
 
-CBatchStore::CHost CModuleTestDlg::BatchHost() {
-    CBatchStore::CHost host;
-    host.sendItem = [this] { SendBatchItem(); };
-    host.tell = [this](const QString& message) { ShowMessage(this, message); };
-    return host;
-}
-
 // The total was shown when the batch started; only the current item changes.
 void CModuleTestDlg::ShowBatchProgress(unsigned /*total*/, unsigned current) {
     m_nBatchCurrent = current;
     Push();
-}
-
-void CModuleTestDlg::SendBatchItem() {
-    SendCommand();
-    g_nRxCount = 0;
-}
-
-void CModuleTestDlg::RunBatchStep() {
-    m_Batch.OnReply();
-}
-
-void CModuleTestDlg::ShowBatchRefusal(const QString& message) {
-    m_Batch.OnRefused(message);
-}
-
-void CModuleTestDlg::EndBatchOnSend() {
-    m_Batch.End();
 }

@@ -35,10 +35,6 @@ using Id = ControlId;
 
 constexpr int kInputModeBinary = 1;
 
-// The reply collection: timer 1 every 50 ms, RThreshold 9000 while a reply comes in.
-constexpr int kReplyPeriodMs = 50;
-constexpr int kHoldThreshold = 9000;
-
 // Check boxes and the number and text fields bound to members.
 struct CCheckBinding {
     ControlId id;
@@ -142,9 +138,8 @@ void NameByLabel(QLabel* label, QWidget* field) {
 
 CModuleTestDlg::CModuleTestDlg(QWidget* parent)
     : CModulePanel(QStringLiteral("moduleTestPanel"), kPanelName, parent),
-      m_ReplyCycle(Comm(), Timers(), kReplyPeriodMs, kHoldThreshold, kRxCollectLimit),
-      m_pOperations(new QButtonGroup(this)), m_Enrolment(EnrolmentHost()),
-      m_Batch(BatchHost(), this), m_Backup(Timers(), BackupHost(), this) {
+      m_pOperations(new QButtonGroup(this)), m_Console(Comm(), Timers(), ConsoleHost(), this),
+      m_Backup(Timers(), BackupHost(), this) {
     setFont(PanelFont());
     setFixedSize(CDialogUnits(font()).Size(kPanelWidthUnits, kPanelHeightUnits));
     CreateControls();
@@ -195,7 +190,7 @@ void CModuleTestDlg::ConnectHandlers() {
                 OnOperationChanged();
         });
     }
-    connect(&m_Batch, &CBatchStore::Progress, this, &CModuleTestDlg::ShowBatchProgress);
+    connect(&m_Console.Batch(), &CBatchStore::Progress, this, &CModuleTestDlg::ShowBatchProgress);
 }
 
 QWidget* CModuleTestDlg::Control(int id) const {
@@ -298,80 +293,35 @@ void CModuleTestDlg::BuildCommand() {
     inputs.highResolution = m_bHighResolution != 0;
     inputs.twoFingers = m_bTwoFingers != 0;
     inputs.enrolFirstStep = m_bEnrolFirstStep;
-    inputs.previousCommand = g_TxBuffer[1];
-    const CBuildResult built = BuildOperation(inputs);
+    const CBuildResult built = CConsoleExchange::BuildInto(inputs);
     if (!built.noChange) {
         ApplyEnables(built.fields);
-        g_TxBuffer[1] = built.command;
-        g_TxBuffer[2] = built.p1;
-        g_TxBuffer[3] = built.p2;
-        g_TxBuffer[4] = built.p3;
-        if (built.hasPayloadHeader)
-            std::copy(std::begin(built.payload), std::end(built.payload), g_TxBuffer + 9);
-        g_nTxLength = built.txLength;
         m_bNeedFeatureFile = built.needFeatureFile;
     }
-    FillCommandPacket(g_TxBuffer[1], g_TxBuffer[2], g_TxBuffer[3], g_TxBuffer[4]);
     ShowCommand();
 }
 
-// The user number and privilege of a first enrolment step (bytes 2 to 4) or of a feature store
-// (payload bytes 0 to 2) must not be 0, unless the enrolment uploads its feature value.
+// The user number and privilege of a first enrolment step or of a feature store must not be 0,
+// unless the enrolment uploads its feature value.
 bool CModuleTestDlg::PassesUserChecks() {
-    const uint8_t command = g_TxBuffer[1];
-    if (command != ModuleCommand::kEnrolFirst && command != ModuleCommand::kStoreFeature)
+    if (!CConsoleExchange::NeedsUserCheck())
         return true;
     Pull();
-    if (command == ModuleCommand::kEnrolFirst && m_bUploadFeature)
+    const QString refusal = CConsoleExchange::UserCheckRefusal(m_bUploadFeature != 0);
+    if (refusal.isEmpty())
         return true;
-    const uint8_t* user = g_TxBuffer + (command == ModuleCommand::kEnrolFirst ? 2 : 9);
-    if (user[0] == 0 && user[1] == 0) {
-        ShowMessage(this, kUserNumberZero);
-        return false;
-    }
-    if (user[2] == 0) {
-        ShowMessage(this, kPrivilegeInvalid);
-        return false;
-    }
-    return true;
+    ShowMessage(this, refusal);
+    return false;
 }
 
-// A batch item brings its whole store packet and length, so a choice made on the panel while
-// the batch runs never changes what is stored.
 void CModuleTestDlg::SendCommand() {
-    if (m_Batch.IsActive()) {
-        const int length = m_Batch.FillItem(g_TxBuffer);
-        if (length == 0)
-            return;
-        g_nTxLength = length;
-    } else if (!PassesUserChecks() || (m_bNeedFeatureFile && !LoadFeatureFiles())) {
-        return;
-    }
-    WriteTransmission();
-}
-
-// A write that cannot reach the port (closed, or the device refused it) is reported; the
-// displays and the receive count then stay as they were, since nothing went out. A batch ends
-// there, as it does when the port is lost, so that no later reply sends its next item.
-bool CModuleTestDlg::WriteTransmission() {
-    if (g_nTxLength > kCommandPacketSize)
-        FrameDataPacket(g_nTxLength);
-    if (!WriteBytes(Comm(), g_TxBuffer, g_nTxLength)) {
-        m_Batch.EndIfActive();
-        ShowPortError();
-        return false;
-    }
-    SetText(Id::kResult, QString());
-    SetText(Id::kDump, QString());
-    g_nRxCount = 0;
-    return true;
+    m_Console.SendCommand();
 }
 
 // The user's own command ends a backup under way, as it ends a batch.
 void CModuleTestDlg::OnSendCommand() {
-    EndBatchOnSend();
     m_Backup.Stop();
-    SendCommand();
+    m_Console.OnSendCommand();
 }
 
 void CModuleTestDlg::OnOperationChanged() {

@@ -3,15 +3,13 @@
 // parameters, sees the command bytes, sends them and reads the reply as a dump and as a text.
 // Controls and members meet only through Pull (controls into members) and Push (members into
 // controls).
-#include "batch_store.h"
-#include "enrolment_sequence.h"
+#include "console_exchange.h"
 #include "image_file.h"
 #include "module_test_layout.h"
 #include "user_backup.h"
 
 #include "protocol/command_catalogue.h"
 #include "serial/module_panel.h"
-#include "serial/receive_cycle.h"
 
 #include <QString>
 #include <cstdint>
@@ -21,7 +19,6 @@
 class CFingerImageButton;
 class QAction;
 class QButtonGroup;
-struct CReplyOptions;
 
 // Its serial control (ControlId::kSerial) is configured here and opened by the view.
 class CModuleTestDlg : public CModulePanel {
@@ -117,24 +114,16 @@ private:
     void ApplyEnables(unsigned fields);
     void ShowCommand();
     bool PassesUserChecks();
-    bool WriteTransmission();
     bool LoadFeatureFiles();
 
     void OnReplyComplete();
-    void InterpretReply();
     CReplyOptions ReplyOptions() const;
+    CConsoleExchange::CHost ConsoleHost();
+    void ShowReply(const CReplyOutcome& reply);
+    void ShowStatus(const CReplyOutcome& reply);
     void DecodeFingerImage();
     void IncrementUserNumber();
-    void ShowBatchRefusal(const QString& message);
-    void RunBatchStep();
-    void EndBatchOnSend();
-    void RunEnrolmentStep(int command, int resultCode);
-    void SendNextEnrolmentStep(uint8_t command);
-    void StartNewEnrolment();
-    CEnrolmentSequence::CHost EnrolmentHost();
-    CBatchStore::CHost BatchHost();
     void ShowBatchProgress(unsigned total, unsigned current);
-    void SendBatchItem();
     QString BatchFolder() const;
     void CreateImageActions();
     void CreateBackupActions();
@@ -148,12 +137,11 @@ private:
     void SetText(ControlId id, const QString& text);
     void SetEnabled(ControlId id, bool enabled);
 
-    CReceiveCycle m_ReplyCycle; // timer 1 of the panel collects the module's replies
     QButtonGroup* m_pOperations;
     std::map<int, QWidget*> m_controls;
-    CEnrolmentSequence m_Enrolment; // the enrolment steps that follow each other's replies
-    CBatchStore m_Batch;            // the batch store, one item per reply
-    CUserBackup m_Backup;           // the backup of the module's users, one upload per reply
+    // Sends, collects replies on timer 1 of the panel, and runs the batch and enrolment steps.
+    CConsoleExchange m_Console;
+    CUserBackup m_Backup; // the backup of the module's users, one upload per reply
     CImageRegion m_ImageRegion;
     QAction* m_pSaveImage = nullptr;
     QAction* m_pBackupUsers = nullptr;

@@ -10,11 +10,11 @@
 #include "widgets/prompts.h"
 
 void CModuleTestDlg::OnComm() {
-    m_ReplyCycle.OnComm();
+    m_Console.OnComm();
 }
 
 void CModuleTestDlg::OnTimer(int id) {
-    if (m_ReplyCycle.OnTimer(id))
+    if (m_Console.OnTimer(id))
         OnReplyComplete();
     else
         m_Backup.OnTimer(id);
@@ -22,7 +22,7 @@ void CModuleTestDlg::OnTimer(int id) {
 
 // The port is about to close: a backup under way ends with what it has written.
 void CModuleTestDlg::OnLeaving() {
-    m_ReplyCycle.Stop();
+    m_Console.StopReplyCollection();
     m_Backup.Stop();
 }
 
@@ -35,15 +35,14 @@ void CModuleTestDlg::OnShown() {
 void CModuleTestDlg::OnReplyComplete() {
     SetEnabled(ControlId::kSendCommand, true);
     Pull();
-    InterpretReply();
+    m_Console.InterpretReply(ReplyOptions());
 }
 
 // The device went away: the control has closed the port already; collecting stops, a batch
 // under way ends (its next item must not go out by itself once a port is open again) and the
 // user is told once.
 void CModuleTestDlg::OnPortLost() {
-    m_ReplyCycle.Stop();
-    m_Batch.EndIfActive();
+    m_Console.OnPortLost();
     m_Backup.Stop();
     ShowPortError();
 }
@@ -52,28 +51,54 @@ CReplyOptions CModuleTestDlg::ReplyOptions() const {
     CReplyOptions options;
     options.idIncAfterEnrol = m_bIdIncAfterEnrol != 0;
     options.idIncAfterStore = m_bIdIncAfterStore != 0;
-    options.batchActive = m_Batch.IsActive();
-    options.batchRunning = m_Batch.IsRunning();
-    options.batchUser = m_Batch.CurrentUser();
     return options;
 }
 
-void CModuleTestDlg::InterpretReply() {
+// The exchange sends, collects and steps; the panel checks and loads before a send, shows each
+// reply, asks its controls when a step needs the user's choices, and hands the reply on to a
+// backup under way.
+CConsoleExchange::CHost CModuleTestDlg::ConsoleHost() {
+    CConsoleExchange::CHost host;
+    host.prepareCommand = [this] {
+        return PassesUserChecks() && (!m_bNeedFeatureFile || LoadFeatureFiles());
+    };
+    host.rebuild = [this](bool enrolFirstStep) {
+        m_bEnrolFirstStep = enrolFirstStep;
+        BuildCommand();
+    };
+    host.enrolmentOptions = [this] {
+        Pull();
+        CEnrolmentOptions options;
+        options.captureTwice = m_bCaptureTwice != 0;
+        options.uploadFeature = m_bUploadFeature != 0;
+        return options;
+    };
+    host.tell = [this](const QString& message) { ShowMessage(this, message); };
+    host.sent = [this] {
+        SetText(ControlId::kResult, QString());
+        SetText(ControlId::kDump, QString());
+    };
+    host.sendOwnCommand = [this] { OnSendCommand(); };
+    host.showReply = [this](const CReplyOutcome& reply) { ShowReply(reply); };
+    host.showStatus = [this](const CReplyOutcome& reply) { ShowStatus(reply); };
+    host.replyDone = [this](const CReplyOutcome& reply) {
+        if (reply.enableSave)
+            SetEnabled(ControlId::kSaveFeature, true);
+        RunBackupStep();
+    };
+    return host;
+}
+
+void CModuleTestDlg::ShowReply(const CReplyOutcome& reply) {
     SetText(ControlId::kDump, FormatHexDump(g_RxBuffer, g_nRxCount));
-    const CReplyOutcome reply = InterpretReplyBytes(g_RxBuffer, g_nRxCount, ReplyOptions());
     if (reply.decodeImage)
         DecodeFingerImage();
-    if (!reply.batchMessage.isEmpty())
-        ShowBatchRefusal(reply.batchMessage);
+}
+
+void CModuleTestDlg::ShowStatus(const CReplyOutcome& reply) {
     if (reply.incrementUser)
         IncrementUserNumber();
     SetText(ControlId::kResult, reply.status);
-    RunBatchStep();
-    RunEnrolmentStep(reply.command, reply.resultCode);
-    if (reply.enableSave)
-        SetEnabled(ControlId::kSaveFeature, true);
-    RunBackupStep();
-    g_nRxCount = 0;
 }
 
 void CModuleTestDlg::IncrementUserNumber() {
@@ -81,40 +106,4 @@ void CModuleTestDlg::IncrementUserNumber() {
     SetText(ControlId::kParam1, HexNoLeadingZeros(next.high));
     SetText(ControlId::kParam2, HexNoLeadingZeros(next.low));
     OnParamByteChanged();
-}
-
-void CModuleTestDlg::RunEnrolmentStep(int command, int resultCode) {
-    m_Enrolment.OnReply(command, resultCode);
-}
-
-// A step has succeeded: the choices are read from the controls as they stand now.
-CEnrolmentSequence::CHost CModuleTestDlg::EnrolmentHost() {
-    CEnrolmentSequence::CHost host;
-    host.options = [this] {
-        Pull();
-        CEnrolmentOptions options;
-        options.captureTwice = m_bCaptureTwice != 0;
-        options.uploadFeature = m_bUploadFeature != 0;
-        return options;
-    };
-    host.sendStep = [this](uint8_t command) {
-        m_bEnrolFirstStep = false;
-        SendNextEnrolmentStep(command);
-    };
-    host.startOver = [this] { StartNewEnrolment(); };
-    return host;
-}
-
-// The build keeps this command byte for the enrol operation and renews its parameters; another
-// operation selected in the meantime builds and sends its own command instead.
-void CModuleTestDlg::SendNextEnrolmentStep(uint8_t command) {
-    g_TxBuffer[1] = command;
-    BuildCommand();
-    OnSendCommand();
-    g_nRxCount = 0;
-}
-
-void CModuleTestDlg::StartNewEnrolment() {
-    m_bEnrolFirstStep = true;
-    BuildCommand();
 }

@@ -1,0 +1,91 @@
+#pragma once
+// The test console's exchange without any window: a command built from the front end's choices
+// into g_TxBuffer, written, its reply collected by the receive cycle and read into the status
+// text, then the steps that follow a reply (the batch store's next item, the enrolment's next
+// capture). The test panel and morvane-cli each own one and show what it reports.
+#include "batch_store.h"
+#include "enrolment_sequence.h"
+
+#include "protocol/command_catalogue.h"
+#include "protocol/reply_texts.h"
+#include "serial/receive_cycle.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class CMSComm;
+class CPanelTimers;
+
+class CConsoleExchange : public QObject {
+    Q_OBJECT
+public:
+    // The reply collection: timer 1 every 50 ms, RThreshold 9000 while a reply comes in.
+    static constexpr int kReplyPeriodMs = 50;
+    static constexpr int kHoldThreshold = 9000;
+
+    // What the exchange needs from its front end.
+    struct CHost {
+        // The front end's own command is checked, its feature file(s) loaded and its packet
+        // built in g_TxBuffer; false when nothing is to be sent (the front end has told why).
+        std::function<bool()> prepareCommand;
+        // Rebuilds the packet from the front end's choices, with the enrolment's first step set
+        // or cleared (the command byte an enrolment step left in g_TxBuffer[1] stays for it).
+        std::function<void(bool enrolFirstStep)> rebuild;
+        std::function<CEnrolmentOptions()> enrolmentOptions; // read once a capture succeeded
+        std::function<void(const QString& message)> tell;    // an OK message
+        std::function<void()> sent; // a transmission went out; no reply to it yet
+        // The front end's own send of its command (an enrolment's next capture goes this way,
+        // as if the user had pressed "发送命令"); it ends with OnSendCommand.
+        std::function<void()> sendOwnCommand;
+        // A reply has been read: first what it brings (dump, image), then, after a batch
+        // refusal was told, its status text (and the user-number increment it asks for).
+        std::function<void(const CReplyOutcome& reply)> showReply;
+        std::function<void(const CReplyOutcome& reply)> showStatus;
+        // The batch and enrolment steps have run; g_nRxCount goes back to 0 after this.
+        std::function<void(const CReplyOutcome& reply)> replyDone;
+    };
+
+    CConsoleExchange(CMSComm& comm, CPanelTimers& timers, CHost host, QObject* parent = nullptr);
+
+    CBatchStore& Batch() { return m_Batch; }
+
+    // The packet of the chosen operation into bytes 0..11 of g_TxBuffer and g_nTxLength (the
+    // previous command byte is g_TxBuffer[1]); the feature bytes from 12 on stay. Returns what
+    // was built: the fields to enable and whether a feature file must be loaded.
+    static CBuildResult BuildInto(CBuildInputs inputs);
+    // The refusal of a first enrolment step or a feature store whose user number or privilege
+    // is 0, by the packet in g_TxBuffer; empty when it may go. An enrolment that uploads its
+    // feature value needs neither.
+    static QString UserCheckRefusal(bool uploadFeature);
+    // Whether the packet in g_TxBuffer is one that UserCheckRefusal looks at.
+    static bool NeedsUserCheck();
+
+    // Sends the current batch item while a batch runs, else the front end's command.
+    void SendCommand();
+    // The user's own send: a batch under way ends first.
+    void OnSendCommand();
+    // Frames and writes the transmission in g_TxBuffer (g_nTxLength bytes); false when it could
+    // not reach the port (told, and a batch under way ends).
+    bool WriteTransmission();
+
+    void OnComm();
+    // True when the tick ended a reply; the front end then reads its choices and calls
+    // InterpretReply.
+    bool OnTimer(int id);
+    void InterpretReply(CReplyOptions options);
+    // Collection ends without an interpretation.
+    void StopReplyCollection();
+    // The device went away: collecting stops and a batch under way ends.
+    void OnPortLost();
+
+private:
+    CEnrolmentSequence::CHost EnrolmentHost();
+    CBatchStore::CHost BatchHost();
+
+    CMSComm& m_Comm;
+    CHost m_host;
+    CReceiveCycle m_ReplyCycle;
+    CEnrolmentSequence m_Enrolment;
+    CBatchStore m_Batch;
+};
