@@ -4,6 +4,7 @@
 
 #include "serial/port_map.h"
 #include "serial/port_operations.h"
+#include "serial/rate_command.h"
 #include "serial/rate_table.h"
 #include "serial/shared_settings.h"
 
@@ -31,16 +32,9 @@ namespace {
 // The port entry with its device ("COM1 — /dev/ttyUSB0, ...") that the dropped list of 1053 shows.
 constexpr int kPortEntryRole = Qt::UserRole + 1;
 
-constexpr int kReplyTimerPeriodMs = 100;
-constexpr int kHoldThreshold = 9000;
 constexpr int kInputLen = kRxReadChunk;
-constexpr int kCollectLimit = 12288;
-static_assert(kCollectLimit + kInputLen <= kRxBufferSize, "a read past the limit must still fit");
-
-constexpr uint8_t kRateCommand = ModuleCommand::kSetRate;
-constexpr int kRateReplySize = kCommandPacketSize;
-constexpr int kReplyCommandOffset = 1;
-constexpr int kReplyResultOffset = 4;
+static_assert(kRateCollectLimit + kInputLen <= kRxBufferSize,
+              "a read past the limit must still fit");
 
 // Template 131, in dialog units; drop-down heights include the dropped list.
 struct CDlgRect {
@@ -133,7 +127,7 @@ CCommSetupDlg::CCommSetupDlg(QWidget* parent)
     : CModulePanel(QStringLiteral("CCommSetupDlg"), kPanelName, parent),
       // Bytes that keep arriving unasked pile up cycle after cycle, since only sending resets
       // the count; when the next read might not fit, the collection starts again at the front.
-      m_ReplyCycle(Comm(), Timers(), kReplyTimerPeriodMs, kHoldThreshold, kCollectLimit,
+      m_ReplyCycle(Comm(), Timers(), kRateReplyPeriodMs, kRateHoldThreshold, kRateCollectLimit,
                    EWhenFull::StartOver) {
     QFont panelFont = QGuiApplication::font();
     panelFont.setPointSize(10);
@@ -324,9 +318,7 @@ void CCommSetupDlg::OnPcRateCloseUp() {
 
 void CCommSetupDlg::OnSendBaudCommand() {
     const auto rate = static_cast<uint8_t>(SelectedPosition(*m_pModuleRateList) + 1);
-    FillCommandPacket(kRateCommand, 0x00, 0x00, rate);
-    g_nRxCount = 0;
-    if (!WriteBytes(Comm(), g_TxBuffer, kCommandPacketSize))
+    if (!SendRateCommand(Comm(), rate))
         ShowPortError();
 }
 
@@ -340,14 +332,13 @@ void CCommSetupDlg::OnTimer(int id) {
 }
 
 void CCommSetupDlg::CheckReply() {
-    const int count = g_nRxCount;
-    if (count != kRateReplySize)
-        ShowMessage(this, kCommFailedText);
     // Bytes beyond the count belong to earlier replies and are not looked at.
-    if (count <= kReplyCommandOffset || g_RxBuffer[kReplyCommandOffset] != kRateCommand)
+    const CRateReplyCheck check = CheckRateReply(g_RxBuffer, g_nRxCount);
+    if (check.lengthWrong)
+        ShowMessage(this, kCommFailedText);
+    if (!check.isRateReply)
         return;
-    const uint8_t result = count > kReplyResultOffset ? g_RxBuffer[kReplyResultOffset] : 0;
-    if (result < 1 || result > kRateCount) {
+    if (!check.confirmed) {
         ShowMessage(this, kCommFailedText);
         return;
     }
