@@ -1,0 +1,184 @@
+#include "cli_app.h"
+
+#include "interrupt_watch.h"
+#include "local_commands.h"
+#include "port_runner.h"
+#include "result_printer.h"
+
+#include "console/batch_storage.h"
+#include "serial/port_map.h"
+#include "serial/shared_settings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QThread>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <unistd.h>
+
+namespace {
+const QString kInterruptNote = QStringLiteral("interrupted (Ctrl+C): stopping every port");
+
+void PrintError(const QString& message) {
+    const QByteArray bytes =
+        (QStringLiteral("morvane-cli: ") + message + QLatin1Char('\n')).toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+}
+
+// "COM3" is the device bound to port 3; anything else is a device path.
+void ResolvePort(const QString& port, CPortTask& task) {
+    static const QRegularExpression kComName(QStringLiteral("^COM([1-8])$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    task.port = port;
+    task.device = port;
+    const QRegularExpressionMatch com = kComName.match(port);
+    if (!com.hasMatch())
+        return;
+    task.comNumber = com.captured(1).toInt();
+    task.device = DeviceForPort(task.comNumber);
+}
+
+// What every port's task shares, prepared once; "" or the usage error.
+QString PrepareTask(const CCliRequest& request, CPortTask& task) {
+    task.kind = request.command->kind;
+    task.lineRateIndex = request.rateIndex;
+    task.timeoutMs = request.timeoutMs;
+    task.verbose = request.verbose;
+    task.yes = request.yes;
+    QString error;
+    switch (task.kind) {
+    case ECommandKind::Console:
+        if (const std::optional<CConsolePlan> plan = PlanConsoleCommand(request, &error))
+            task.plan = *plan;
+        return error;
+    case ECommandKind::StoreFolder:
+        task.plan.inputs.operation = OperationIndex(EOperation::StoreFeature);
+        task.plan.inputs.enrolFirstStep = true;
+        return ScanBatchFolder(request.arguments[0]);
+    case ECommandKind::Backup:
+        task.folder = request.arguments[0];
+        return QDir().mkpath(task.folder)
+                   ? QString()
+                   : QStringLiteral("cannot make the folder %1").arg(task.folder);
+    case ECommandKind::SetRate:
+        task.moduleRateIndex = RateIndexOf(request.arguments[0]);
+        return task.moduleRateIndex
+                   ? QString()
+                   : QStringLiteral("RATE must be 9600, 19200, 38400, 57600 or 115200");
+    case ECommandKind::Flash:
+        error = LoadProgramFiles(request.arguments[0], request.arguments[1]);
+        if (error.isEmpty() && request.Has("--bin"))
+            error = WriteProgramImage(request.Option("--bin"));
+        return error;
+    default:
+        return QString();
+    }
+}
+
+// A port's own output file or folder, so that several ports never write the same one.
+CPortTask TaskForPort(const CPortTask& shared, const QString& port, int portCount) {
+    CPortTask task = shared;
+    ResolvePort(port, task);
+    if (!task.plan.outputPath.isEmpty())
+        task.plan.outputPath = PortOutputPath(task.plan.outputPath, port, portCount);
+    if (!task.folder.isEmpty() && portCount > 1) {
+        task.folder = QDir(task.folder).filePath(QFileInfo(port).fileName());
+        QDir().mkpath(task.folder);
+    }
+    return task;
+}
+
+class CPortSet {
+public:
+    CPortSet(const CCliRequest& request, CResultPrinter& printer)
+        : m_request(request), m_printer(printer) {}
+    ~CPortSet() {
+        for (auto& [thread, runner] : m_ports) {
+            thread->quit();
+            thread->wait();
+        }
+    }
+
+    void Start(const CPortTask& shared) {
+        const int count = static_cast<int>(m_request.ports.size());
+        for (const QString& port : m_request.ports) {
+            auto thread = std::make_unique<QThread>();
+            auto runner = std::make_unique<CPortRunner>(TaskForPort(shared, port, count));
+            runner->moveToThread(thread.get());
+            CPortRunner* raw = runner.get();
+            QObject::connect(thread.get(), &QThread::started, raw, &CPortRunner::Run);
+            QObject::connect(raw, &CPortRunner::Progress, qApp, [this, port](int done, int total) {
+                m_printer.ShowProgress(port, done, total);
+            });
+            QObject::connect(raw, &CPortRunner::Finished, qApp, [this, raw] { OnFinished(*raw); });
+            thread->start();
+            m_ports.emplace_back(std::move(thread), std::move(runner));
+        }
+    }
+
+    void Interrupt() {
+        PrintError(kInterruptNote);
+        for (auto& [thread, runner] : m_ports)
+            QMetaObject::invokeMethod(runner.get(), &CPortRunner::Interrupt, Qt::QueuedConnection);
+    }
+
+    int ExitCode() const { return m_nExit; }
+
+private:
+    void OnFinished(const CPortRunner& runner) {
+        CPortResult result = runner.Result();
+        result.command = QLatin1String(m_request.command->name);
+        m_printer.PrintResult(result);
+        m_nExit = std::max(m_nExit, result.code);
+        if (++m_nFinished == static_cast<int>(m_ports.size()))
+            QCoreApplication::exit(m_nExit);
+    }
+
+    const CCliRequest& m_request;
+    CResultPrinter& m_printer;
+    std::vector<std::pair<std::unique_ptr<QThread>, std::unique_ptr<CPortRunner>>> m_ports;
+    int m_nFinished = 0;
+    int m_nExit = kExitOk;
+};
+
+int RunOnPorts(const CCliRequest& request) {
+    CPortTask shared;
+    const QString error = PrepareTask(request, shared);
+    if (!error.isEmpty()) {
+        PrintError(error);
+        return kExitUsage;
+    }
+    g_nBaudIndex = request.rateIndex;
+    CResultPrinter printer(request.json, isatty(STDERR_FILENO) && !request.verbose);
+    printer.SetPorts(request.ports);
+    CPortSet ports(request, printer);
+    WatchInterrupts(qApp, [&ports] { ports.Interrupt(); });
+    ports.Start(shared);
+    QCoreApplication::exec();
+    return ports.ExitCode();
+}
+} // namespace
+
+int RunCommand(const CCliRequest& request) {
+    switch (request.command->kind) {
+    case ECommandKind::Ports: {
+        const std::vector<CPortResult> ports = ListPorts();
+        for (const CPortResult& port : ports)
+            std::puts(ResultLine(port, request.json).toUtf8().constData());
+        if (ports.empty())
+            PrintError(QStringLiteral("no serial device found"));
+        return kExitOk;
+    }
+    case ECommandKind::MakeBin: {
+        const CPortResult result = MakeBin(request);
+        std::puts(ResultLine(result, request.json).toUtf8().constData());
+        return result.code;
+    }
+    default:
+        return RunOnPorts(request);
+    }
+}

@@ -1,0 +1,125 @@
+#include "cli_arguments.h"
+
+#include "serial/rate_table.h"
+
+namespace {
+const COptionSpec* FindOption(const std::vector<COptionSpec>& options, const QString& name) {
+    for (const COptionSpec& option : options)
+        if (name == QLatin1String(option.name))
+            return &option;
+    return nullptr;
+}
+
+// A global option with its value into the request; false with the error.
+bool ApplyGlobal(CCliRequest& request, const QString& name, const QString& value, QString* error) {
+    if (name == QLatin1String("--port")) {
+        request.ports << value;
+    } else if (name == QLatin1String("--rate")) {
+        request.rateIndex = RateIndexOf(value);
+        if (request.rateIndex == 0)
+            *error = QStringLiteral("--rate must be 9600, 19200, 38400, 57600 or 115200, not '%1'")
+                         .arg(value);
+    } else if (name == QLatin1String("--timeout")) {
+        bool ok = false;
+        const double seconds = value.toDouble(&ok);
+        if (!ok || seconds < 1 || seconds > 3600)
+            *error = QStringLiteral("--timeout must be 1 to 3600 seconds, not '%1'").arg(value);
+        request.timeoutMs = static_cast<int>(seconds * 1000);
+    } else if (name == QLatin1String("--json")) {
+        request.json = true;
+    } else if (name == QLatin1String("-v")) {
+        request.verbose = true;
+    } else if (name == QLatin1String("--yes")) {
+        request.yes = true;
+    } else {
+        request.help = true;
+    }
+    return error->isEmpty();
+}
+
+bool CheckShape(const CCliRequest& request, QString* error) {
+    if (request.help || !request.command)
+        return true;
+    const CCommandSpec& command = *request.command;
+    const int n = static_cast<int>(request.arguments.size());
+    if (n < command.minArguments || n > command.maxArguments) {
+        *error = QStringLiteral("%1 takes %2")
+                     .arg(QLatin1String(command.name), *command.arguments
+                                                           ? QLatin1String(command.arguments)
+                                                           : QLatin1String("no arguments"));
+        return false;
+    }
+    const bool needsPort =
+        command.kind != ECommandKind::Ports && command.kind != ECommandKind::MakeBin;
+    if (needsPort && request.ports.isEmpty()) {
+        *error = QStringLiteral("%1 needs --port DEVICE").arg(QLatin1String(command.name));
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+int RateIndexOf(const QString& rate) {
+    for (int index = 1; index <= kRateCount; ++index)
+        if (RateSettings(index).section(QLatin1Char(','), 0, 0) == rate.trimmed())
+            return index;
+    return 0;
+}
+
+std::optional<unsigned> ParseNumber(const QString& text, unsigned low, unsigned high) {
+    bool ok = false;
+    const QString trimmed = text.trimmed();
+    const unsigned value = trimmed.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+                               ? trimmed.mid(2).toUInt(&ok, 16)
+                               : trimmed.toUInt(&ok, 10);
+    if (!ok || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<CCliRequest> ParseCommandLine(const QStringList& arguments, QString* error) {
+    CCliRequest request;
+    for (int i = 0; i < arguments.size(); ++i) {
+        QString name = arguments[i];
+        QString value;
+        bool hasValue = false;
+        if (name.startsWith(QLatin1String("--")) && name.contains(QLatin1Char('='))) {
+            value = name.section(QLatin1Char('='), 1);
+            name = name.section(QLatin1Char('='), 0, 0);
+            hasValue = true;
+        }
+        if (name == QLatin1String("-h"))
+            name = QStringLiteral("--help");
+        const COptionSpec* global = FindOption(GlobalOptions(), name);
+        const COptionSpec* own =
+            request.command ? FindOption(request.command->options, name) : nullptr;
+        const COptionSpec* option = global ? global : own;
+        if (!option && name.startsWith(QLatin1Char('-'))) {
+            *error = QStringLiteral("unknown option %1").arg(name);
+            return std::nullopt;
+        }
+        if (!option) {
+            if (request.command) {
+                request.arguments << name;
+            } else if (!(request.command = FindCommand(name))) {
+                *error = QStringLiteral("unknown command '%1' (see morvane-cli --help)").arg(name);
+                return std::nullopt;
+            }
+            continue;
+        }
+        if (option->valueName && !hasValue) {
+            if (i + 1 >= arguments.size()) {
+                *error = QStringLiteral("%1 needs %2").arg(name, QLatin1String(option->valueName));
+                return std::nullopt;
+            }
+            value = arguments[++i];
+        }
+        if (global && !ApplyGlobal(request, name, value, error))
+            return std::nullopt;
+        if (!global)
+            request.options.insert(name, value);
+    }
+    if (!CheckShape(request, error))
+        return std::nullopt;
+    return request;
+}

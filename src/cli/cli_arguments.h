@@ -1,0 +1,33 @@
+#pragma once
+// The command line of morvane-cli: global options anywhere, one command with its arguments and
+// options.
+#include "command_table.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct CCliRequest {
+    const CCommandSpec* command = nullptr; // none: the program's help
+    QStringList arguments;
+    QHash<QString, QString> options; // the command's options by name; "" for a switch
+    QStringList ports;
+    int rateIndex = 2; // 19,200 bit/s
+    int timeoutMs = 5000;
+    bool json = false;
+    bool verbose = false;
+    bool yes = false;
+    bool help = false;
+
+    bool Has(const char* option) const { return options.contains(QLatin1String(option)); }
+    QString Option(const char* option) const { return options.value(QLatin1String(option)); }
+};
+
+// The request, or the usage error to print ("" with request.help for a help request).
+std::optional<CCliRequest> ParseCommandLine(const QStringList& arguments, QString* error);
+
+// The rate index (1..5) of "9600" .. "115200"; 0 for any other text.
+int RateIndexOf(const QString& rate);
+// A number in decimal or 0x hexadecimal within low..high.
+std::optional<unsigned> ParseNumber(const QString& text, unsigned low, unsigned high);

@@ -1,0 +1,40 @@
+#pragma once
+// The commands of morvane-cli and the global options: names, arguments, what they do and an
+// example of each, as --help shows them.
+#include <QString>
+#include <vector>
+
+enum class ECommandKind {
+    Ports,       // lists the serial devices; no module
+    MakeBin,     // writes the program image file; no module
+    Console,     // one exchange of the test console (an enrolment is one, in its steps)
+    StoreFolder, // the batch store of a folder
+    Backup,      // the user list, then every user's feature value into a folder
+    SetRate,     // the module rate command, then the PC follows
+    Flash,       // the firmware download
+};
+
+struct COptionSpec {
+    const char* name;      // "--capacity"
+    const char* valueName; // nullptr for a switch
+    const char* help;
+    const char* example;
+};
+
+struct CCommandSpec {
+    const char* name;
+    const char* arguments; // "USER FILE.fea"
+    int minArguments;
+    int maxArguments;
+    ECommandKind kind;
+    const char* summary;
+    std::vector<COptionSpec> options;
+    const char* example;
+};
+
+const std::vector<CCommandSpec>& Commands();
+const CCommandSpec* FindCommand(const QString& name);
+const std::vector<COptionSpec>& GlobalOptions();
+
+QString ProgramHelp();
+QString CommandHelp(const CCommandSpec& command);

@@ -1,0 +1,104 @@
+#include "console_job.h"
+
+#include "image_file.h"
+#include "reply_data.h"
+
+#include "console/feature_files.h"
+#include "protocol/buffers.h"
+#include "protocol/packets.h"
+#include "serial/mscomm.h"
+#include "serial/port_operations.h"
+
+CConsoleJob::CConsoleJob(CMSComm& comm, CConsolePlan plan, bool storeFolder, QObject* parent)
+    : CPortJob(parent), m_Comm(comm), m_plan(std::move(plan)), m_bStoreFolder(storeFolder),
+      m_Timers(this, [this](int id) { OnTimer(id); }),
+      m_Console(comm, m_Timers, ConsoleHost(), this) {
+    connect(&comm, &CMSComm::OnComm, &m_Console, &CConsoleExchange::OnComm);
+    connect(&m_Console.Batch(), &CBatchStore::Progress, this,
+            [this](unsigned total, unsigned current) {
+                emit Progress(static_cast<int>(current), static_cast<int>(total));
+            });
+}
+
+// As the panel does: the packet of the chosen operation is built, then sent, or for a folder
+// the batch begins with its first item.
+void CConsoleJob::Start() {
+    CConsoleExchange::BuildInto(m_plan.inputs);
+    if (!m_bStoreFolder) {
+        m_Console.OnSendCommand();
+        return;
+    }
+    emit Progress(1, static_cast<int>(m_Console.Batch().Total()));
+    m_Console.Batch().Begin();
+}
+
+void CConsoleJob::OnTimer(int id) {
+    if (m_Console.OnTimer(id))
+        m_Console.InterpretReply(CReplyOptions());
+}
+
+void CConsoleJob::StopExchange() {
+    m_Console.OnPortLost();
+}
+
+// The panel's checks and feature loading before its own command goes out; a refusal ends the
+// command as a usage error with the panel's message.
+bool CConsoleJob::PrepareCommand() {
+    QString refusal = CConsoleExchange::UserCheckRefusal(m_plan.enrolment.uploadFeature);
+    const CBuildResult built = CConsoleExchange::BuildInto(m_plan.inputs);
+    if (refusal.isEmpty() && built.needFeatureFile) {
+        refusal = LoadFeatureFiles(m_plan.featurePath, m_plan.inputs.twoFingers, g_TxBuffer);
+        CConsoleExchange::BuildInto(m_plan.inputs);
+    }
+    if (!refusal.isEmpty())
+        End(kExitUsage, refusal);
+    return refusal.isEmpty();
+}
+
+CConsoleExchange::CHost CConsoleJob::ConsoleHost() {
+    CConsoleExchange::CHost host;
+    host.prepareCommand = [this] { return PrepareCommand(); };
+    host.rebuild = [this](bool enrolFirstStep) {
+        m_plan.inputs.enrolFirstStep = enrolFirstStep;
+        CConsoleExchange::BuildInto(m_plan.inputs);
+    };
+    host.enrolmentOptions = [this] { return m_plan.enrolment; };
+    host.tell = [this](const QString& message) {
+        m_strMessage = message;
+        if (message == QLatin1String(CommPortErrorText()))
+            End(kExitPort, message);
+    };
+    host.sent = [this] { m_bSentSinceReply = true; };
+    host.showReply = [](const CReplyOutcome&) {};
+    host.showStatus = [this](const CReplyOutcome&) { m_bSentSinceReply = false; };
+    host.replyDone = [this](const CReplyOutcome& reply) {
+        if (!m_bSentSinceReply && !HasEnded())
+            OnLastReply(reply);
+    };
+    return host;
+}
+
+void CConsoleJob::OnLastReply(const CReplyOutcome& reply) {
+    QJsonObject data = ReplyData(g_RxBuffer, g_nRxCount);
+    if (!m_strMessage.isEmpty())
+        data.insert(QStringLiteral("message"), m_strMessage);
+    if (m_bStoreFolder)
+        data.insert(QStringLiteral("total"), static_cast<int>(m_Console.Batch().Total()));
+    const bool succeeded = ReplySucceeded(g_RxBuffer, g_nRxCount) && m_strMessage.isEmpty();
+    if (succeeded && !SaveReply())
+        return;
+    if (succeeded && m_plan.saved != ESavedReply::None)
+        data.insert(QStringLiteral("file"), m_plan.outputPath);
+    End(succeeded ? kExitOk : kExitFailed, reply.status, data);
+}
+
+bool CConsoleJob::SaveReply() {
+    QString failure;
+    if (m_plan.saved == ESavedReply::Feature)
+        failure = SaveFeatureValue(m_plan.outputPath, g_RxBuffer + kFeatureOffset);
+    else if (m_plan.saved == ESavedReply::Image)
+        failure = SaveImageReply(m_plan.outputPath, g_RxBuffer, g_nRxCount);
+    if (!failure.isEmpty())
+        End(kExitUsage, failure);
+    return failure.isEmpty();
+}

@@ -1,0 +1,41 @@
+#pragma once
+// A console command on one port through the test console's own exchange: the packet is built
+// from the plan, sent, and every reply goes through the exchange's steps (an enrolment's next
+// capture, a batch's next item). The command ends with the first reply after which nothing more
+// was sent; its status text is the result.
+#include "console_plan.h"
+#include "port_job.h"
+
+#include "console/console_exchange.h"
+#include "serial/panel_timers.h"
+
+class CConsoleJob : public CPortJob {
+    Q_OBJECT
+public:
+    CConsoleJob(CMSComm& comm, CConsolePlan plan, bool storeFolder, QObject* parent = nullptr);
+
+    void Start() override;
+    // A tick of the job's timers (timer 1 collects the replies).
+    void OnTimer(int id);
+
+protected:
+    void StopExchange() override;
+    CConsoleExchange& Exchange() { return m_Console; }
+    CConsolePlan& Plan() { return m_plan; }
+    // A reply ended the command (nothing more was sent after it).
+    virtual void OnLastReply(const CReplyOutcome& reply);
+    // Saves what the plan asks for; false with the job ended when it could not be written.
+    bool SaveReply();
+
+private:
+    CConsoleExchange::CHost ConsoleHost();
+    bool PrepareCommand();
+
+    CMSComm& m_Comm;
+    CConsolePlan m_plan;
+    bool m_bStoreFolder;
+    bool m_bSentSinceReply = false;
+    QString m_strMessage; // a batch refusal or a failed write, as the window's box tells it
+    CPanelTimers m_Timers;
+    CConsoleExchange m_Console;
+};

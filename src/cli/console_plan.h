@@ -1,0 +1,33 @@
+#pragma once
+// What a console command asks of the test console's exchange: the operation with the choices the
+// panel would show for it, the feature file it sends and the file its reply is saved to. Made
+// once from the command line, before any port is opened, so that a wrong number or a missing
+// file is a usage error.
+#include "cli_arguments.h"
+
+#include "console/enrolment_sequence.h"
+#include "protocol/command_catalogue.h"
+
+#include <QString>
+#include <optional>
+
+enum class ESavedReply {
+    None,
+    Feature, // the 193 bytes of a 207-byte feature reply, as a .fea file
+    Image,   // the decoded image, as a PNG file
+};
+
+struct CConsolePlan {
+    CBuildInputs inputs;
+    CEnrolmentOptions enrolment;
+    QString featurePath; // sent with the command; empty for none
+    ESavedReply saved = ESavedReply::None;
+    QString outputPath;
+};
+
+std::optional<CConsolePlan> PlanConsoleCommand(const CCliRequest& request, QString* error);
+
+// The output file of one port: the path itself for a single port; with several, the device's
+// name goes before the suffix ("u25.fea" becomes "u25-ttyUSB0.fea"), so that no port overwrites
+// another's file.
+QString PortOutputPath(const QString& path, const QString& port, int portCount);

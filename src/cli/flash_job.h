@@ -1,0 +1,26 @@
+#pragma once
+// The firmware download on one port through the download panel's own exchange. The program
+// image is loaded once for every port before they start; the questions are answered by --yes.
+#include "port_job.h"
+
+#include "download/download_exchange.h"
+
+class CFlashJob : public CPortJob {
+    Q_OBJECT
+public:
+    CFlashJob(CMSComm& comm, bool yes, QObject* parent = nullptr);
+
+    void Start() override;
+    void Interrupt() override;
+
+protected:
+    void StopExchange() override;
+
+private:
+    CDownloadExchange::CHost ExchangeHost();
+    void OnTold(const QString& message);
+
+    bool m_bYes;
+    bool m_bInterrupted = false;
+    CDownloadExchange m_Exchange;
+};

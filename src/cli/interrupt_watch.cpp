@@ -1,0 +1,33 @@
+#include "interrupt_watch.h"
+
+#include <QSocketNotifier>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+int g_interruptPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = write(g_interruptPipe[1], &byte, 1);
+}
+} // namespace
+
+void WatchInterrupts(QObject* context, std::function<void()> onInterrupt) {
+    if (pipe(g_interruptPipe) != 0)
+        return;
+    fcntl(g_interruptPipe[1], F_SETFL, O_NONBLOCK);
+    auto* notifier = new QSocketNotifier(g_interruptPipe[0], QSocketNotifier::Read, context);
+    QObject::connect(notifier, &QSocketNotifier::activated, context,
+                     [handler = std::move(onInterrupt)] {
+                         char byte = 0;
+                         [[maybe_unused]] const ssize_t got = read(g_interruptPipe[0], &byte, 1);
+                         handler();
+                     });
+    struct sigaction action = {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}

@@ -1,0 +1,122 @@
+#include "port_runner.h"
+
+#include "backup_job.h"
+#include "console_job.h"
+#include "flash_job.h"
+#include "rate_job.h"
+#include "trace_backend.h"
+
+#include "protocol/buffers.h"
+#include "serial/mscomm.h"
+#include "serial/port_operations.h"
+
+#include <QMetaObject>
+#include <QMutex>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+constexpr int kInputModeBinary = 1;
+
+QMutex g_traceMutex;
+} // namespace
+
+void TraceLine(const QString& port, const QString& line) {
+    const QByteArray bytes = (port + QStringLiteral(": ") + line + QLatin1Char('\n')).toUtf8();
+    QMutexLocker lock(&g_traceMutex);
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+CPortRunner::CPortRunner(CPortTask task) : m_task(std::move(task)) {
+    m_result.port = m_task.port;
+}
+
+CPortRunner::~CPortRunner() = default;
+
+void CPortRunner::Run() {
+    if (!OpenPort()) {
+        Finish();
+        return;
+    }
+    m_pJob = MakeJob();
+    m_pWatchdog = new QTimer(this);
+    m_pWatchdog->setSingleShot(true);
+    m_pWatchdog->setInterval(m_task.timeoutMs);
+    connect(m_pWatchdog, &QTimer::timeout, m_pJob, &CPortJob::Silence);
+    // Any traffic on the line shows the module is still there.
+    for (auto signal : {&CMSComm::Transmitted, &CMSComm::BytesReceived})
+        connect(m_pComm.get(), signal, m_pWatchdog, qOverload<>(&QTimer::start));
+    connect(m_pComm.get(), &CMSComm::PortLost, m_pJob, &CPortJob::OnPortLost);
+    connect(m_pJob, &CPortJob::Progress, this, &CPortRunner::Progress);
+    connect(m_pJob, &CPortJob::Ended, this, &CPortRunner::OnEnded);
+    m_pWatchdog->start();
+    m_pJob->Start();
+}
+
+void CPortRunner::Interrupt() {
+    if (m_pJob)
+        m_pJob->Interrupt();
+}
+
+// As the window opens a panel's port: binary input, a threshold of 1, reads of up to 9000 bytes,
+// the rate of --rate.
+bool CPortRunner::OpenPort() {
+    std::unique_ptr<CSerialBackend> device = CreateSerialBackend();
+    if (m_task.verbose)
+        device = std::make_unique<CTraceBackend>(
+            std::move(device),
+            [port = m_task.port](const QString& line) { TraceLine(port, line); });
+    m_pComm = std::make_unique<CMSComm>(std::move(device), nullptr);
+    m_pComm->SetCommPort(static_cast<short>(m_task.comNumber));
+    m_pComm->SetDevice(m_task.device);
+    m_pComm->SetInputMode(kInputModeBinary);
+    ApplyBaudRate(*m_pComm, m_task.lineRateIndex);
+    m_pComm->SetRThreshold(1);
+    m_pComm->SetInputLen(kRxReadChunk);
+    try {
+        m_pComm->SetPortOpen(true);
+    } catch (const CCommPortError&) {
+        m_result.code = kExitPort;
+        const QString where = m_task.device.isEmpty() ? m_task.port : m_task.device;
+        m_result.text = QString::fromLatin1(CommPortErrorText()) + QLatin1Char(' ') + where +
+                        QStringLiteral("：") + PortOpenFailureReason(*m_pComm);
+        return false;
+    }
+    return true;
+}
+
+CPortJob* CPortRunner::MakeJob() {
+    switch (m_task.kind) {
+    case ECommandKind::Flash:
+        return new CFlashJob(*m_pComm, m_task.yes, this);
+    case ECommandKind::SetRate:
+        return new CRateJob(*m_pComm, m_task.moduleRateIndex, this);
+    case ECommandKind::Backup:
+        return new CBackupJob(*m_pComm, m_task.folder, this);
+    case ECommandKind::StoreFolder:
+        return new CConsoleJob(*m_pComm, m_task.plan, true, this);
+    default:
+        return new CConsoleJob(*m_pComm, m_task.plan, false, this);
+    }
+}
+
+// The job may still be inside its exchange: the port closes once that has returned.
+void CPortRunner::OnEnded(int code, const QString& text, const QJsonObject& data) {
+    m_pWatchdog->stop();
+    m_result.code = code;
+    m_result.text = text;
+    m_result.data = data;
+    QMetaObject::invokeMethod(this, &CPortRunner::Finish, Qt::QueuedConnection);
+}
+
+void CPortRunner::Finish() {
+    delete m_pJob;
+    m_pJob = nullptr;
+    delete m_pWatchdog;
+    m_pWatchdog = nullptr;
+    if (m_pComm)
+        m_pComm->SetPortOpen(false);
+    m_pComm.reset();
+    emit Finished();
+}

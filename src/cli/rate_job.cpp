@@ -1,0 +1,47 @@
+#include "rate_job.h"
+
+#include "serial/mscomm.h"
+#include "serial/port_operations.h"
+#include "serial/rate_command.h"
+#include "serial/rate_table.h"
+
+#include "protocol/buffers.h"
+
+CRateJob::CRateJob(CMSComm& comm, int rateIndex, QObject* parent)
+    : CPortJob(parent), m_Comm(comm), m_nRateIndex(rateIndex),
+      m_Timers(this, [this](int id) { OnTimer(id); }),
+      m_ReplyCycle(comm, m_Timers, kRateReplyPeriodMs, kRateHoldThreshold, kRateCollectLimit) {
+    connect(&comm, &CMSComm::OnComm, this, [this] { m_ReplyCycle.OnComm(); });
+}
+
+void CRateJob::Start() {
+    if (!SendRateCommand(m_Comm, static_cast<uint8_t>(m_nRateIndex)))
+        End(kExitPort, QString::fromLatin1(CommPortErrorText()));
+}
+
+void CRateJob::StopExchange() {
+    m_ReplyCycle.Stop();
+}
+
+void CRateJob::OnTimer(int id) {
+    if (m_ReplyCycle.OnTimer(id))
+        CheckReply();
+}
+
+void CRateJob::CheckReply() {
+    const CRateReplyCheck check = CheckRateReply(g_RxBuffer, g_nRxCount);
+    if (!check.isRateReply) {
+        End(kExitFailed, kRateFailedText);
+        return;
+    }
+    if (!check.confirmed || check.lengthWrong) {
+        // Confirmed in a reply of the wrong length: the window switches, and so does the PC here.
+        if (check.confirmed)
+            ApplyBaudRate(m_Comm, m_nRateIndex);
+        End(kExitFailed, kRateFailedText);
+        return;
+    }
+    ApplyBaudRate(m_Comm, m_nRateIndex);
+    const QString rate = RateSettings(m_nRateIndex).section(QLatin1Char(','), 0, 0);
+    End(kExitOk, QStringLiteral("module and PC now at %1 bit/s").arg(rate));
+}
