@@ -3,7 +3,6 @@
 #include "console/feature_files.h"
 #include "protocol/buffers.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <functional>
 #include <map>
@@ -153,7 +152,8 @@ QString PortOutputPath(const QString& path, const QString& port, int portCount) 
     if (portCount <= 1)
         return path;
     const QFileInfo file(path);
-    const QString name = QFileInfo(port).fileName();
+    const QString folder = path.left(path.size() - file.fileName().size()); // as given
     const QString suffix = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
-    return file.dir().filePath(file.completeBaseName() + QLatin1Char('-') + name + suffix);
+    return folder + file.completeBaseName() + QLatin1Char('-') + QFileInfo(port).fileName() +
+           suffix;
 }

@@ -10,10 +10,12 @@
 using namespace DownloadTexts;
 
 namespace {
-const QString kInterruptedNote = QStringLiteral(
-    "interrupted: the download stopped as the window stops it when its panel is left; the module "
-    "keeps waiting for a download, so flash it again");
-}
+// The window's own text, then what it means for the module.
+const QString kInterruptedNote =
+    kDownloadInterrupted +
+    QStringLiteral(" — stopped as the window stops a download when its panel is left: the module "
+                   "keeps waiting for its blocks; flash it again");
+} // namespace
 
 CFlashJob::CFlashJob(CMSComm& comm, bool yes, QObject* parent)
     : CPortJob(parent), m_bYes(yes), m_Exchange(comm, ExchangeHost(), this) {

@@ -1,0 +1,30 @@
+#include "cli_run.h"
+
+#include <QJsonDocument>
+#include <QProcess>
+
+QString CliPath() {
+    return QStringLiteral(MORVANE_CLI_PATH);
+}
+
+QList<QJsonObject> CCliRun::Results() const {
+    QList<QJsonObject> results;
+    for (const QString& line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        results.append(QJsonDocument::fromJson(line.toUtf8()).object());
+    return results;
+}
+
+CCliRun RunCli(const QStringList& arguments, const QString& folder, int timeoutMs) {
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(CliPath(), arguments);
+    CCliRun run;
+    if (process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit)
+        run.exitCode = process.exitCode();
+    else
+        process.kill();
+    process.waitForFinished(3000);
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}

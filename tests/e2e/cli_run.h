@@ -1,0 +1,19 @@
+#pragma once
+// Runs the real morvane-cli for a test, in a folder of the test's choosing, and gives back its
+// exit code and output; its JSON result lines read as objects.
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+struct CCliRun {
+    int exitCode = -1; // -1 when it did not finish in time
+    QString out;
+    QString err;
+    // The JSON objects of the result lines (with --json).
+    QList<QJsonObject> Results() const;
+};
+
+// The morvane-cli executable (compiled in as MORVANE_CLI_PATH).
+QString CliPath();
+CCliRun RunCli(const QStringList& arguments, const QString& folder, int timeoutMs = 30000);

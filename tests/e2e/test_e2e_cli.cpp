@@ -1,0 +1,315 @@
+// morvane-cli end to end: the real program against morvane-sim on pseudo-terminals, at real
+// pacing. Every command once, the error exits, four modules flashed at once, Ctrl+C in a flash.
+#include "cli_run.h"
+#include "dat_writer.h"
+#include "sim_session.h"
+
+#include "download/half_loader.h"
+#include "support/pty_pair.h"
+
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <memory>
+
+namespace {
+const QString kSimPath = QStringLiteral(MORVANE_SIM_PATH);
+const QStringList kThreeUsers{QStringLiteral("--users"), QStringLiteral("3")};
+constexpr int kFlashTimeoutMs = 60000;
+
+QByteArray FeatureBytes(char seed) {
+    QByteArray bytes(193, seed);
+    bytes[0] = char(seed + 1);
+    return bytes;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The command bytes of the frames the module received, in order.
+QList<int> ReceivedCommands(const CSimProcess& sim) {
+    QList<int> commands;
+    for (const QByteArray& frame : LoggedFrames(sim.LogLines(), QStringLiteral("RX")))
+        commands.append(frame.size() > 1 ? uint8_t(frame[1]) : -1);
+    return commands;
+}
+
+// The two program files of a download, written into `folder`.
+bool WriteProgramFiles(const QString& folder) {
+    return WriteDatFile(folder + QStringLiteral("/a.dat"), SignedProgramValues(kDatMark28000, 7)) &&
+           WriteDatFile(folder + QStringLiteral("/b.dat"), SignedProgramValues(kDatMark38000, 8));
+}
+
+QStringList Split(const char* words) {
+    return QString::fromUtf8(words).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+} // namespace
+
+class TestE2eCli : public QObject {
+    Q_OBJECT
+private slots:
+    void everyCommand_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("sent");
+        QTest::addColumn<QString>("output"); // a file the command writes
+        QTest::addColumn<int>("outputSize"); // its bytes, or the side of the image
+        const QString ok = QStringLiteral("操作成功");
+        const QString uploaded = QStringLiteral("特征值上传成功");
+        const QString captured = QStringLiteral("指纹采集成功");
+        auto row = [](const char* name, const char* command, const QString& text, QList<int> sent,
+                      const char* output = "", int size = 0) {
+            QTest::newRow(name) << QString::fromUtf8(command) << 0 << text << sent
+                                << QString::fromUtf8(output) << size;
+        };
+        row("count", "count", QStringLiteral("用户总数为：3"), {0x09});
+        row("capacity", "count --capacity", QStringLiteral("用户容量为：1000"), {0x09});
+        row("version", "version", QStringLiteral("版本号:\r\nMORVANE-SIM FP V2.0"), {0x26});
+        row("users", "users",
+            QStringLiteral("共取得3个用户\r\n1:用户号 = 1 权限 = 1\r\n2:用户号 = 2 权限 = 1\r\n"
+                           "3:用户号 = 3 权限 = 1\r\n"),
+            {0x2B});
+        row("privilege", "privilege 2", QStringLiteral("此用户为一般使用者"), {0x0A});
+        row("enrol", "enrol 7", QStringLiteral("用户录入成功"), {0x01, 0x02, 0x03});
+        row("enrol twice, upload", "enrol 8 --twice --upload new.fea", ok, {0x01, 0x06}, "new.fea",
+            193);
+        row("delete", "delete 2", ok, {0x04});
+        row("delete-all", "delete-all --privilege-class 1", ok, {0x05});
+        row("compare", "compare 3", QStringLiteral("指纹比对成功"), {0x0B});
+        row("search", "search", QStringLiteral("3号用户比对成功"), {0x0C});
+        row("capture-feature", "capture-feature cap.fea", uploaded, {0x23}, "cap.fea", 193);
+        row("upload", "upload 2 up.fea", uploaded, {0x31}, "up.fea", 193);
+        row("store", "store 20 in.fea --privilege 2", ok, {0x41});
+        row("store-folder", "store-folder batch", ok, {0x41, 0x41});
+        row("backup", "backup saved", QStringLiteral("共取得3个用户"), {0x2B, 0x31, 0x31, 0x31},
+            "saved/3.fea", 193);
+        row("image", "image finger.png", captured, {0x24}, "finger.png", 152);
+        row("image, high", "image --high finger.png", captured, {0x24}, "finger.png", 304);
+        row("level", "level 6", QStringLiteral("前次比对等级为：5"), {0x28});
+        row("brightness", "brightness", QStringLiteral("操作成功 亮度值为：100"), {0x2F});
+        row("calibrate", "brightness --adjust 0", QStringLiteral("校正成功"), {0x0F});
+        row("records", "records --new 5", QStringLiteral("记录数为：0\r\n"), {0x39});
+        row("set-rate", "set-rate 57600", QStringLiteral("module and PC now at 57600 bit/s"),
+            {0x21});
+        row("sleep", "sleep", QStringLiteral("模块进入休眠状态，不再响应任何命令"), {0x2C});
+    }
+    void everyCommand() {
+        QFETCH(QString, command);
+        QFETCH(QString, text);
+        QFETCH(QList<int>, sent);
+        QFETCH(QString, output);
+        QFETCH(int, outputSize);
+        QTemporaryDir dir;
+        QVERIFY(WriteFile(dir.filePath(QStringLiteral("in.fea")), FeatureBytes(3)));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("batch")));
+        QVERIFY(WriteFile(dir.filePath(QStringLiteral("batch/5.fea")), FeatureBytes(5)));
+        QVERIFY(WriteFile(dir.filePath(QStringLiteral("batch/6.fea")), FeatureBytes(6)));
+        CSimProcess sim(kSimPath, kThreeUsers);
+        QVERIFY(sim.IsRunning());
+        const CCliRun run = RunCli(
+            QStringList{QStringLiteral("--port"), sim.DevicePath(), QStringLiteral("--json")} +
+                command.split(QLatin1Char(' ')),
+            dir.path());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.Results().size(), 1);
+        const QJsonObject result = run.Results().first();
+        QCOMPARE(result.value(QStringLiteral("text")).toString(), text);
+        QCOMPARE(result.value(QStringLiteral("port")).toString(), sim.DevicePath());
+        QCOMPARE(result.value(QStringLiteral("command")).toString(), command.section(' ', 0, 0));
+        QCOMPARE(ReceivedCommands(sim), sent);
+        if (output.endsWith(QLatin1String(".fea")))
+            QCOMPARE(QFileInfo(dir.filePath(output)).size(), qint64(outputSize));
+        if (output.endsWith(QLatin1String(".png")))
+            QCOMPARE(QImage(dir.filePath(output)).size(), QSize(outputSize, outputSize));
+        // Nothing else was written beside what the command was given.
+        QStringList files{QStringLiteral("in.fea")};
+        if (!output.isEmpty() && !output.contains(QLatin1Char('/')))
+            files << output;
+        files.sort();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), files);
+    }
+
+    // A stored feature value comes back unchanged, and a backup stores back into an empty module.
+    void backupAndStoreFolderRoundTrip() {
+        QTemporaryDir dir;
+        CSimProcess source(kSimPath, kThreeUsers), target(kSimPath);
+        QVERIFY(source.IsRunning() && target.IsRunning());
+        QCOMPARE(RunCli({"--port", source.DevicePath(), "backup", "saved"}, dir.path()).exitCode,
+                 0);
+        QCOMPARE(
+            RunCli({"--port", target.DevicePath(), "store-folder", "saved"}, dir.path()).exitCode,
+            0);
+        for (const char* user : {"1", "2", "3"}) {
+            const QString copy = QStringLiteral("copy%1.fea").arg(QLatin1String(user));
+            QCOMPARE(
+                RunCli({"--port", target.DevicePath(), "upload", user, copy}, dir.path()).exitCode,
+                0);
+            QFile saved(dir.filePath(QStringLiteral("saved/%1.fea").arg(QLatin1String(user))));
+            QFile restored(dir.filePath(copy));
+            QVERIFY(saved.open(QIODevice::ReadOnly) && restored.open(QIODevice::ReadOnly));
+            QCOMPARE(restored.readAll(), saved.readAll());
+        }
+    }
+
+    void errorExits_data() {
+        QTest::addColumn<QStringList>("simArguments"); // no simulator when empty
+        QTest::addColumn<QString>("command");          // SIM stands for its device
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("says"); // on standard output or error
+        QTest::addColumn<QString>("unwritten");
+        auto row = [](const char* name, QStringList sim, const char* command, int code,
+                      const QString& says, const char* unwritten = "") {
+            QTest::newRow(name) << sim << QString::fromUtf8(command) << code << says
+                                << QString::fromUtf8(unwritten);
+        };
+        const QStringList plain{QStringLiteral("--seed"), QStringLiteral("1")};
+        row("missing feature file", plain, "--port SIM store 3 none.fea", 2,
+            QStringLiteral("无法打开 none.fea"));
+        row("short feature file", plain, "--port SIM store 3 short.fea", 2,
+            QStringLiteral("读 short.fea 文件错误"));
+        row("missing program file", {}, "make-bin none.dat none.dat out.bin", 2,
+            QStringLiteral("无法打开 none.dat"), "out.bin");
+        row("wrong program file", {}, "make-bin short.fea short.fea out.bin", 2,
+            QStringLiteral("文件读取失败!"), "out.bin");
+        row("no such port", {}, "--port /dev/morvane-none count", 3,
+            QStringLiteral("Comm port error! /dev/morvane-none：找不到该设备，请检查连接。"));
+        row("port in use", plain, "--port SIM --port SIM count", 3,
+            QStringLiteral("串口已被其他程序占用"));
+        row("silent module", {QStringLiteral("--mute"), QStringLiteral("09")},
+            "--port SIM --timeout 1 count", 4, QStringLiteral("no answer from the module"));
+        row("module refuses", kThreeUsers, "--port SIM compare 9", 1, QStringLiteral("无此用户"));
+        row("failed store", kThreeUsers, "--port SIM store 2 long.fea", 1,
+            QStringLiteral("此用户已存在"));
+        row("user 0", plain, "--port SIM enrol 0", 2, QStringLiteral("用户号不能为0"));
+        row("no port", {}, "count", 2, QStringLiteral("count needs --port DEVICE"));
+        row("unknown command", {}, "--port SIM frobnicate", 2,
+            QStringLiteral("unknown command 'frobnicate'"));
+        row("bad rate", {}, "--rate 1234 --port SIM count", 2, QStringLiteral("--rate must be"));
+        row("bad user", {}, "--port SIM delete 70000", 2, QStringLiteral("USER must be"));
+        row("unconfirmed flash", plain, "--port SIM flash a.dat b.dat --bin fw.bin", 2,
+            QStringLiteral("下载新的程序会冲掉片内原程序，是否继续？ — not confirmed: add --yes"));
+    }
+    void errorExits() {
+        QFETCH(QStringList, simArguments);
+        QFETCH(QString, command);
+        QFETCH(int, code);
+        QFETCH(QString, says);
+        QFETCH(QString, unwritten);
+        QTemporaryDir dir;
+        QVERIFY(WriteFile(dir.filePath(QStringLiteral("short.fea")), QByteArray(192, 1)));
+        QVERIFY(WriteFile(dir.filePath(QStringLiteral("long.fea")), FeatureBytes(9) + "tail"));
+        QVERIFY(WriteProgramFiles(dir.path()));
+        std::unique_ptr<CSimProcess> sim;
+        if (!simArguments.isEmpty()) {
+            sim = std::make_unique<CSimProcess>(kSimPath, simArguments);
+            QVERIFY(sim->IsRunning());
+            command.replace(QLatin1String("SIM"), sim->DevicePath());
+        }
+        const CCliRun run = RunCli(command.split(QLatin1Char(' ')), dir.path());
+        QCOMPARE(run.exitCode, code);
+        QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
+        if (!unwritten.isEmpty())
+            QVERIFY(!QFile::exists(dir.filePath(unwritten)));
+    }
+
+    // The module answers noise: the reply is read by position, as the window reads it.
+    void garbageReply() {
+        CPtyPair pty;
+        QVERIFY(pty.IsValid());
+        QTemporaryDir dir;
+        QProcess cli;
+        cli.setWorkingDirectory(dir.path());
+        cli.start(CliPath(), {QStringLiteral("--port"), pty.SlavePath(), QStringLiteral("count")});
+        QCOMPARE(pty.ReadHost(8, 10000).toHex(' '), QByteArray("f5 09 00 00 00 00 09 f5"));
+        QVERIFY(pty.WriteModule(QByteArray::fromHex("13370042deadbeef")));
+        QVERIFY(cli.waitForFinished(10000));
+        QCOMPARE(cli.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()),
+                 pty.SlavePath() + QStringLiteral(": 操作失败\n"));
+    }
+
+    // Four modules flashed at once: each receives the program image exactly.
+    void flashFourAtOnce() {
+        QTemporaryDir dir;
+        QVERIFY(WriteProgramFiles(dir.path()));
+        QStringList arguments = Split("--rate 115200 --yes --json");
+        std::vector<std::unique_ptr<CSimProcess>> sims;
+        for (int i = 0; i < 4; ++i) {
+            const QString flashed = dir.filePath(QStringLiteral("flashed%1.bin").arg(i));
+            sims.push_back(std::make_unique<CSimProcess>(
+                kSimPath, QStringList{QStringLiteral("--flash-out"), flashed}));
+            QVERIFY(sims.back()->IsRunning());
+            arguments << QStringLiteral("--port") << sims.back()->DevicePath();
+        }
+        const CCliRun run =
+            RunCli(arguments + Split("flash a.dat b.dat"), dir.path(), kFlashTimeoutMs);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.Results().size(), 4);
+        for (const QJsonObject& result : run.Results())
+            QCOMPARE(result.value(QStringLiteral("text")).toString(),
+                     QStringLiteral("已成功完成下载!"));
+        QCOMPARE(LoadProgramHalf(EProgramHalf::Half28000, dir.filePath("a.dat")),
+                 EHalfLoadResult::Loaded);
+        QCOMPARE(LoadProgramHalf(EProgramHalf::Half38000, dir.filePath("b.dat")),
+                 EHalfLoadResult::Loaded);
+        const QByteArray image(reinterpret_cast<const char*>(ProgramImage), kProgramImageSize);
+        for (int i = 0; i < 4; ++i) {
+            QFile flashed(dir.filePath(QStringLiteral("flashed%1.bin").arg(i)));
+            QVERIFY(flashed.open(QIODevice::ReadOnly));
+            QVERIFY(flashed.readAll() == image);
+        }
+    }
+
+    // Ctrl+C in a flash: the download ends as the window ends it, and the CLI says so.
+    void interruptedFlash() {
+        QTemporaryDir dir;
+        QVERIFY(WriteProgramFiles(dir.path()));
+        CSimProcess sim(kSimPath);
+        QVERIFY(sim.IsRunning());
+        QProcess cli;
+        cli.setWorkingDirectory(dir.path());
+        cli.start(CliPath(), QStringList{"--port", sim.DevicePath(), "--yes"} +
+                                 Split("--rate 115200 flash a.dat b.dat"));
+        QVERIFY(sim.WaitForLogLine(QStringLiteral(" RX block "), 20000));
+        ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
+        QVERIFY(cli.waitForFinished(10000));
+        QCOMPARE(cli.exitCode(), 130);
+        const QString out = QString::fromUtf8(cli.readAllStandardOutput());
+        QVERIFY2(out.startsWith(sim.DevicePath() + QStringLiteral(": 下载已中断!")),
+                 qPrintable(out));
+        QVERIFY(QString::fromUtf8(cli.readAllStandardError()).contains("interrupted (Ctrl+C)"));
+    }
+
+    void help_data() {
+        QTest::addColumn<QString>("command");
+        for (const char* command :
+             {"count",        "version", "users",    "privilege",       "enrol",      "delete",
+              "delete-all",   "compare", "search",   "capture-feature", "upload",     "store",
+              "store-folder", "backup",  "image",    "level",           "brightness", "records",
+              "set-rate",     "flash",   "make-bin", "sleep",           "ports"})
+            QTest::newRow(command) << QString::fromUtf8(command);
+    }
+    void help() {
+        QFETCH(QString, command);
+        QTemporaryDir dir;
+        const CCliRun overview = RunCli({QStringLiteral("--help")}, dir.path());
+        QCOMPARE(overview.exitCode, 0);
+        QVERIFY(overview.out.contains(QStringLiteral("\n  ") + command + QLatin1Char(' ')));
+        const CCliRun own = RunCli({command, QStringLiteral("--help")}, dir.path());
+        QCOMPARE(own.exitCode, 0);
+        QVERIFY(own.out.contains(QStringLiteral("Example:\n  morvane-cli ")));
+        // Every option comes with an example.
+        QCOMPARE(own.out.count(QStringLiteral("\n      e.g. ")),
+                 own.out.count(QStringLiteral("\n  -")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestE2eCli)
+#include "test_e2e_cli.moc"
