@@ -9,8 +9,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
 set(CPACK_PACKAGE_DESCRIPTION
     "Morvane drives a stand-alone fingerprint module over a serial port: a test console for \
 the module's command set, batch storage of feature files, port and rate settings, and \
-firmware download into the module's DSP. morvane-sim plays the module on a pseudo-terminal \
-for use without hardware.")
+firmware download into the module's DSP. morvane-cli does the same operations from a shell, \
+on many modules at once. morvane-sim plays the module on a pseudo-terminal for use without \
+hardware.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 
