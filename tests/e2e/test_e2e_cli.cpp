@@ -219,6 +219,26 @@ private slots:
             QVERIFY(!QFile::exists(dir.filePath(unwritten)));
     }
 
+    // -v: each transmission and each reply as one line of hexadecimal on standard error.
+    void verboseShowsTheBytes() {
+        CSimProcess sim(kSimPath, kThreeUsers);
+        QVERIFY(sim.IsRunning());
+        QTemporaryDir dir;
+        const CCliRun run = RunCli({QStringLiteral("-v"), QStringLiteral("--port"),
+                                    sim.DevicePath(), QStringLiteral("enrol"), QStringLiteral("9")},
+                                   dir.path());
+        QCOMPARE(run.exitCode, 0);
+        // Each transmission in full; each reply by its command (the rest is the module's).
+        const QStringList expected{"TX F5 01 00 09 01 00 09 F5", "RX F5 01 ",
+                                   "TX F5 02 00 09 01 00 0A F5", "RX F5 02 ",
+                                   "TX F5 03 00 09 01 00 0B F5", "RX F5 03 "};
+        const QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), expected.size());
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY2(lines[i].startsWith(sim.DevicePath() + QStringLiteral(": ") + expected[i]),
+                     qPrintable(lines[i]));
+    }
+
     // The module answers noise: the reply is read by position, as the window reads it.
     void garbageReply() {
         CPtyPair pty;
