@@ -104,10 +104,15 @@ public:
     }
 
     void Start(const CPortTask& shared) {
+        // Every port is resolved before any thread starts: the port map is only read meanwhile.
         const int count = static_cast<int>(m_request.ports.size());
-        for (const QString& port : m_request.ports) {
+        std::vector<CPortTask> tasks;
+        for (const QString& port : m_request.ports)
+            tasks.push_back(TaskForPort(shared, port, count));
+        for (const CPortTask& task : tasks) {
+            const QString port = task.port;
             auto thread = std::make_unique<QThread>();
-            auto runner = std::make_unique<CPortRunner>(TaskForPort(shared, port, count));
+            auto runner = std::make_unique<CPortRunner>(task);
             runner->moveToThread(thread.get());
             CPortRunner* raw = runner.get();
             QObject::connect(thread.get(), &QThread::started, raw, &CPortRunner::Run);

@@ -28,6 +28,7 @@ void WatchInterrupts(QObject* context, std::function<void()> onInterrupt) {
     struct sigaction action = {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESETHAND; // a second Ctrl+C ends the program at once
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 }

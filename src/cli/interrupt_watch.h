@@ -1,6 +1,6 @@
 #pragma once
 // Ctrl+C (SIGINT) and SIGTERM as an event on the main thread: the handler only writes a byte
-// to a pipe, which the event loop reads.
+// to a pipe, which the event loop reads. A second signal ends the program the default way.
 #include <QObject>
 #include <functional>
 

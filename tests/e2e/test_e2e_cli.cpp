@@ -158,6 +158,29 @@ private slots:
         }
     }
 
+    // Two modules at once, each its own batch of the one folder and its own output file.
+    void twoPortsAtOnce() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("batch")));
+        for (char user : {'4', '5', '6'})
+            QVERIFY(WriteFile(dir.filePath(QStringLiteral("batch/%1.fea").arg(user)),
+                              FeatureBytes(user)));
+        CSimProcess first(kSimPath), second(kSimPath);
+        QVERIFY(first.IsRunning() && second.IsRunning());
+        const QStringList ports{"--port", first.DevicePath(), "--port", second.DevicePath()};
+        QCOMPARE(RunCli(ports + Split("store-folder batch"), dir.path()).exitCode, 0);
+        const QList<int> stores{0x41, 0x41, 0x41};
+        QCOMPARE(ReceivedCommands(first), stores);
+        QCOMPARE(ReceivedCommands(second), stores);
+        const CCliRun run = RunCli(ports + Split("--json upload 5 u5.fea"), dir.path());
+        QCOMPARE(run.exitCode, 0);
+        for (const CSimProcess* sim : {&first, &second}) {
+            QFile saved(dir.filePath("u5-" + QFileInfo(sim->DevicePath()).fileName() + ".fea"));
+            QVERIFY(saved.open(QIODevice::ReadOnly));
+            QCOMPARE(saved.readAll(), FeatureBytes('5'));
+        }
+    }
+
     void errorExits_data() {
         QTest::addColumn<QStringList>("simArguments"); // no simulator when empty
         QTest::addColumn<QString>("command");          // SIM stands for its device
