@@ -18,7 +18,8 @@ const QString kInterruptedNote =
 } // namespace
 
 CFlashJob::CFlashJob(CMSComm& comm, bool yes, QObject* parent)
-    : CPortJob(parent), m_bYes(yes), m_Exchange(comm, ExchangeHost(), this) {
+    : CPortJob(parent), m_bYes(yes), m_Timers(this, [this](int id) { m_Exchange.OnTimer(id); }),
+      m_Exchange(comm, m_Timers, ExchangeHost(), this) {
     connect(&comm, &CMSComm::OnComm, &m_Exchange, &CDownloadExchange::OnComm);
     connect(&m_Exchange, &CDownloadExchange::AckCountChanged, this,
             [this](int acks) { emit Progress(acks, kBlockCount); });

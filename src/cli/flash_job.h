@@ -4,6 +4,7 @@
 #include "port_job.h"
 
 #include "download/download_exchange.h"
+#include "serial/panel_timers.h"
 
 class CFlashJob : public CPortJob {
     Q_OBJECT
@@ -22,5 +23,6 @@ private:
 
     bool m_bYes;
     bool m_bInterrupted = false;
+    CPanelTimers m_Timers; // timer 1 takes the replies, timer 2 paces the packets
     CDownloadExchange m_Exchange;
 };

@@ -1,5 +1,6 @@
 #include "rate_job.h"
 
+#include "serial/comm_setup_texts.h"
 #include "serial/mscomm.h"
 #include "serial/port_operations.h"
 #include "serial/rate_command.h"
@@ -31,14 +32,14 @@ void CRateJob::OnTimer(int id) {
 void CRateJob::CheckReply() {
     const CRateReplyCheck check = CheckRateReply(g_RxBuffer, g_nRxCount);
     if (!check.isRateReply) {
-        End(kExitFailed, kRateFailedText);
+        End(kExitFailed, CommSetupTexts::kCommFailedText);
         return;
     }
     if (!check.confirmed || check.lengthWrong) {
         // Confirmed in a reply of the wrong length: the window switches, and so does the PC here.
         if (check.confirmed)
             ApplyBaudRate(m_Comm, m_nRateIndex);
-        End(kExitFailed, kRateFailedText);
+        End(kExitFailed, CommSetupTexts::kCommFailedText);
         return;
     }
     ApplyBaudRate(m_Comm, m_nRateIndex);
