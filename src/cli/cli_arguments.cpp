@@ -3,8 +3,8 @@
 #include "serial/rate_table.h"
 
 namespace {
-const COptionSpec* FindOption(const std::vector<COptionSpec>& options, const QString& name) {
-    for (const COptionSpec& option : options)
+const COptionInfo* FindOption(const std::vector<COptionInfo>& options, const QString& name) {
+    for (const COptionInfo& option : options)
         if (name == QLatin1String(option.name))
             return &option;
     return nullptr;
@@ -40,7 +40,7 @@ bool ApplyGlobal(CCliRequest& request, const QString& name, const QString& value
 bool CheckShape(const CCliRequest& request, QString* error) {
     if (request.help || !request.command)
         return true;
-    const CCommandSpec& command = *request.command;
+    const CCommandInfo& command = *request.command;
     const int n = static_cast<int>(request.arguments.size());
     if (n < command.minArguments || n > command.maxArguments) {
         *error = QStringLiteral("%1 takes %2")
@@ -90,10 +90,10 @@ std::optional<CCliRequest> ParseCommandLine(const QStringList& arguments, QStrin
         }
         if (name == QLatin1String("-h"))
             name = QStringLiteral("--help");
-        const COptionSpec* global = FindOption(GlobalOptions(), name);
-        const COptionSpec* own =
+        const COptionInfo* global = FindOption(GlobalOptions(), name);
+        const COptionInfo* own =
             request.command ? FindOption(request.command->options, name) : nullptr;
-        const COptionSpec* option = global ? global : own;
+        const COptionInfo* option = global ? global : own;
         if (!option && name.startsWith(QLatin1Char('-'))) {
             *error = QStringLiteral("unknown option %1").arg(name);
             return std::nullopt;

@@ -9,7 +9,7 @@
 #include <optional>
 
 struct CCliRequest {
-    const CCommandSpec* command = nullptr; // none: the program's help
+    const CCommandInfo* command = nullptr; // none: the program's help
     QStringList arguments;
     QHash<QString, QString> options; // the command's options by name; "" for a switch
     QStringList ports;

@@ -4,7 +4,7 @@ namespace {
 using K = ECommandKind;
 
 // clang-format off
-const std::vector<CCommandSpec> kCommands = {
+const std::vector<CCommandInfo> kCommands = {
     {"ports", "", 0, 0, K::Ports,
      "List the serial devices found, with their description and the COM number each is bound to.",
      {}, "morvane-cli ports"},
@@ -80,7 +80,7 @@ const std::vector<CCommandSpec> kCommands = {
      "morvane-cli --port COM1 sleep"},
 };
 
-const std::vector<COptionSpec> kGlobalOptions = {
+const std::vector<COptionInfo> kGlobalOptions = {
     {"--port", "DEVICE|COMn", "The module's port: a device path or COM1 to COM8 (see 'ports'). Repeat it "
      "to run the command on several modules at once.", "--port /dev/ttyUSB0 --port COM2"},
     {"--rate", "RATE", "The PC's rate: 9600, 19200 (default), 38400, 57600 or 115200.", "--rate 115200"},
@@ -93,9 +93,9 @@ const std::vector<COptionSpec> kGlobalOptions = {
 };
 // clang-format on
 
-QString OptionLines(const std::vector<COptionSpec>& options) {
+QString OptionLines(const std::vector<COptionInfo>& options) {
     QString text;
-    for (const COptionSpec& option : options) {
+    for (const COptionInfo& option : options) {
         QString head = QLatin1String(option.name);
         if (option.valueName)
             head += QLatin1Char(' ') + QLatin1String(option.valueName);
@@ -105,14 +105,14 @@ QString OptionLines(const std::vector<COptionSpec>& options) {
     return text;
 }
 
-QString Usage(const CCommandSpec& command) {
+QString Usage(const CCommandInfo& command) {
     QString usage = QStringLiteral("morvane-cli ");
     if (command.kind != K::Ports && command.kind != K::MakeBin)
         usage += QStringLiteral("--port DEVICE [--port DEVICE ...] [options] ");
     usage += QLatin1String(command.name);
     if (*command.arguments)
         usage += QLatin1Char(' ') + QLatin1String(command.arguments);
-    for (const COptionSpec& option : command.options)
+    for (const COptionInfo& option : command.options)
         usage += QStringLiteral(" [%1%2]").arg(
             QLatin1String(option.name),
             option.valueName ? QLatin1Char(' ') + QLatin1String(option.valueName) : QString());
@@ -120,18 +120,18 @@ QString Usage(const CCommandSpec& command) {
 }
 } // namespace
 
-const std::vector<CCommandSpec>& Commands() {
+const std::vector<CCommandInfo>& Commands() {
     return kCommands;
 }
 
-const CCommandSpec* FindCommand(const QString& name) {
-    for (const CCommandSpec& command : kCommands)
+const CCommandInfo* FindCommand(const QString& name) {
+    for (const CCommandInfo& command : kCommands)
         if (name == QLatin1String(command.name))
             return &command;
     return nullptr;
 }
 
-const std::vector<COptionSpec>& GlobalOptions() {
+const std::vector<COptionInfo>& GlobalOptions() {
     return kGlobalOptions;
 }
 
@@ -148,7 +148,7 @@ QString ProgramHelp() {
         "--timeout, 130 interrupted (Ctrl+C); with several ports the highest of them.\n"
         "\n"
         "Commands:\n");
-    for (const CCommandSpec& command : kCommands)
+    for (const CCommandInfo& command : kCommands)
         text += QStringLiteral("  %1 %2\n      %3\n")
                     .arg(QLatin1String(command.name), QLatin1String(command.arguments),
                          QString::fromUtf8(command.summary));
@@ -157,7 +157,7 @@ QString ProgramHelp() {
     return text;
 }
 
-QString CommandHelp(const CCommandSpec& command) {
+QString CommandHelp(const CCommandInfo& command) {
     QString text = QStringLiteral("Usage: %1\n\n%2\n\nExample:\n  %3\n")
                        .arg(Usage(command), QString::fromUtf8(command.summary),
                             QString::fromUtf8(command.example));

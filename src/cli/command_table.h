@@ -14,27 +14,27 @@ enum class ECommandKind {
     Flash,       // the firmware download
 };
 
-struct COptionSpec {
+struct COptionInfo {
     const char* name;      // "--capacity"
     const char* valueName; // nullptr for a switch
     const char* help;
     const char* example;
 };
 
-struct CCommandSpec {
+struct CCommandInfo {
     const char* name;
     const char* arguments; // "USER FILE.fea"
     int minArguments;
     int maxArguments;
     ECommandKind kind;
     const char* summary;
-    std::vector<COptionSpec> options;
+    std::vector<COptionInfo> options;
     const char* example;
 };
 
-const std::vector<CCommandSpec>& Commands();
-const CCommandSpec* FindCommand(const QString& name);
-const std::vector<COptionSpec>& GlobalOptions();
+const std::vector<CCommandInfo>& Commands();
+const CCommandInfo* FindCommand(const QString& name);
+const std::vector<COptionInfo>& GlobalOptions();
 
 QString ProgramHelp();
-QString CommandHelp(const CCommandSpec& command);
+QString CommandHelp(const CCommandInfo& command);

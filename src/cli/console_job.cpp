@@ -10,7 +10,7 @@
 #include "serial/port_operations.h"
 
 CConsoleJob::CConsoleJob(CMSComm& comm, CConsolePlan plan, bool storeFolder, QObject* parent)
-    : CPortJob(parent), m_Comm(comm), m_plan(std::move(plan)), m_bStoreFolder(storeFolder),
+    : CPortJob(parent), m_plan(std::move(plan)), m_bStoreFolder(storeFolder),
       m_Timers(this, [this](int id) { OnTimer(id); }),
       m_Console(comm, m_Timers, ConsoleHost(), this) {
     connect(&comm, &CMSComm::OnComm, &m_Console, &CConsoleExchange::OnComm);

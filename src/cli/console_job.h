@@ -31,7 +31,6 @@ private:
     CConsoleExchange::CHost ConsoleHost();
     bool PrepareCommand();
 
-    CMSComm& m_Comm;
     CConsolePlan m_plan;
     bool m_bStoreFolder;
     bool m_bSentSinceReply = false;

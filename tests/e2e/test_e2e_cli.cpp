@@ -158,6 +158,25 @@ private slots:
         }
     }
 
+    // A device bound to a COM number is listed with it and reached by it.
+    void portsAndComNames() {
+        CSimProcess sim(kSimPath, kThreeUsers);
+        QVERIFY(sim.IsRunning());
+        QTemporaryDir dir;
+        qputenv("MORVANE_COM2", sim.DevicePath().toLocal8Bit());
+        const CCliRun ports = RunCli(Split("--json ports"), dir.path());
+        const CCliRun count = RunCli(Split("--port COM2 count"), dir.path());
+        qunsetenv("MORVANE_COM2");
+        QCOMPARE(ports.exitCode, 0);
+        bool listed = false;
+        for (const QJsonObject& port : ports.Results())
+            listed = listed || (port.value("data")["com"] == "COM2" &&
+                                port.value("data")["device"] == sim.DevicePath());
+        QVERIFY2(listed, qPrintable(ports.out));
+        QCOMPARE(count.exitCode, 0);
+        QCOMPARE(count.out, QStringLiteral("COM2: 用户总数为：3\n"));
+    }
+
     // Two modules at once, each its own batch of the one folder and its own output file.
     void twoPortsAtOnce() {
         QTemporaryDir dir;
@@ -328,6 +347,30 @@ private slots:
         QVERIFY2(out.startsWith(sim.DevicePath() + QStringLiteral(": 下载已中断!")),
                  qPrintable(out));
         QVERIFY(QString::fromUtf8(cli.readAllStandardError()).contains("interrupted (Ctrl+C)"));
+    }
+
+    // The program needs no window system: no Qt Widgets library is loaded, and it runs with
+    // neither a display nor a platform plugin named.
+    void noWidgetsNoDisplay() {
+        QProcess ldd;
+        ldd.start(QStringLiteral("ldd"), {CliPath()});
+        QVERIFY(ldd.waitForFinished(10000));
+        const QString libraries = QString::fromLocal8Bit(ldd.readAllStandardOutput());
+        QVERIFY(libraries.contains(QLatin1String("libQt6Core")));
+        QVERIFY(!libraries.contains(QLatin1String("Widgets")));
+        CSimProcess sim(kSimPath);
+        QVERIFY(sim.IsRunning());
+        QTemporaryDir dir;
+        QProcess cli;
+        QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            bare.remove(QLatin1String(name));
+        cli.setProcessEnvironment(bare);
+        cli.setWorkingDirectory(dir.path());
+        cli.start(CliPath(), {"--port", sim.DevicePath(), "image", "finger.png"});
+        QVERIFY(cli.waitForFinished(10000));
+        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(QImage(dir.filePath(QStringLiteral("finger.png"))).width(), 152);
     }
 
     void help_data() {
