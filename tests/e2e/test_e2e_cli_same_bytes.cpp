@@ -1,11 +1,18 @@
-// The same bytes as the window: each operation of the test panel is done once through the panel
-// and once through morvane-cli, each against a simulator of its own, and the host's bytes on
-// the wire and the result texts are compared.
+// The same bytes as the window: each operation of the test panel, the module rate command of the
+// settings panel and the download of the download panel are done once through the panel and once
+// through morvane-cli, each against a simulator of its own, and the host's bytes on the wire and
+// the result texts are compared.
 #include "cli_run.h"
 #include "console_rig.h"
+#include "dat_writer.h"
 
+#include "download/download_panel.h"
+#include "serial/comm_setup_panel.h"
+#include "serial/shared_settings.h"
 #include "support/process_state.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QFile>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -18,8 +25,29 @@ constexpr int kParamFields[] = {1000, 1003, 1004}; // P1, P2, P3
 constexpr int kBrowseFeature = 1041;
 constexpr int kResultTimeoutMs = 15000;
 
+constexpr int kDownloadTimeoutMs = 60000;
+
+// What the host wrote: its command and data packets, then any program blocks.
 QList<QByteArray> HostFrames(const CSimProcess& sim) {
-    return LoggedFrames(sim.LogLines(), QStringLiteral("RX"));
+    return LoggedFrames(sim.LogLines(), QStringLiteral("RX")) +
+           LoggedFrames(sim.LogLines(), QStringLiteral("RX"), QStringLiteral("block"));
+}
+
+void Click(QWidget& panel, int id) {
+    panel.findChild<QAbstractButton*>(QStringLiteral("ctl%1").arg(id))->click();
+}
+
+// The same command through morvane-cli on a simulator of its own: its JSON result (empty when
+// it failed) and the host's frames there.
+QJsonObject CliOnItsOwnSim(const QString& command, const QString& folder, QList<QByteArray>* sent,
+                           int timeoutMs = 30000) {
+    CSimProcess sim(kSimPath, kThreeUsers);
+    const CCliRun run = RunCli(QStringList{QStringLiteral("--port"), sim.DevicePath(),
+                                           QStringLiteral("--yes"), QStringLiteral("--json")} +
+                                   command.split(QLatin1Char(' ')),
+                               folder, timeoutMs);
+    *sent = HostFrames(sim);
+    return run.exitCode == 0 ? run.Results().value(0) : QJsonObject();
 }
 } // namespace
 
@@ -87,22 +115,56 @@ private slots:
         const QString panelText = rig.SendAndAwaitResult(kResultTimeoutMs);
         QVERIFY(!panelText.isEmpty());
 
-        CSimProcess sim(kSimPath, kThreeUsers);
-        QVERIFY(sim.IsRunning());
-        const CCliRun run = RunCli(
-            QStringList{QStringLiteral("--port"), sim.DevicePath(), QStringLiteral("--json")} +
-                command.split(QLatin1Char(' ')),
-            dir.path());
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(!HostFrames(sim).isEmpty());
-        QCOMPARE(HostFrames(sim), HostFrames(rig.Sim()));
+        QList<QByteArray> sent;
+        const QJsonObject result = CliOnItsOwnSim(command, dir.path(), &sent);
+        QVERIFY(!sent.isEmpty());
+        QCOMPARE(sent, HostFrames(rig.Sim()));
         // The panel's field shows a CR LF as one line break.
-        QCOMPARE(run.Results()
-                     .value(0)
-                     .value(QStringLiteral("text"))
+        QCOMPARE(result.value(QStringLiteral("text"))
                      .toString()
                      .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                  panelText);
+    }
+
+    // The settings panel's module rate command, with 57,600 chosen in 1011.
+    void setRateAsSettingsPanel() {
+        QTemporaryDir dir;
+        CSimSession session(kThreeUsers);
+        QVERIFY(session.IsRunning());
+        CCommSetupDlg panel;
+        panel.show();
+        QVERIFY(CSimSession::OpenPanelPort(panel.Comm(), &panel));
+        panel.findChild<QComboBox*>(QStringLiteral("ctl1011"))->setCurrentIndex(3);
+        Click(panel, 1012);
+        QVERIFY(QTest::qWaitFor([] { return g_nBaudIndex == 4; }, 5000));
+        QList<QByteArray> sent;
+        QVERIFY(!CliOnItsOwnSim(QStringLiteral("set-rate 57600"), dir.path(), &sent).isEmpty());
+        QCOMPARE(sent, HostFrames(session.Sim()));
+    }
+
+    // The download panel's download, with both program files and the question answered OK.
+    void flashAsDownloadPanel() {
+        QTemporaryDir dir;
+        const QString a = dir.filePath(QStringLiteral("a.dat")), b = dir.filePath("b.dat");
+        QVERIFY(WriteDatFile(a, SignedProgramValues(kDatMark28000, 3)));
+        QVERIFY(WriteDatFile(b, SignedProgramValues(kDatMark38000, 4)));
+        CScriptedPrompts prompts;
+        prompts.m_files = {a, b};
+        CSimSession session(kThreeUsers);
+        QVERIFY(session.IsRunning());
+        CDownloadDlg panel;
+        panel.show();
+        QVERIFY(CSimSession::OpenPanelPort(panel.Comm(), &panel));
+        for (int button : {1024, 1029, 1026})
+            Click(panel, button);
+        QVERIFY(QTest::qWaitFor([&] { return !prompts.m_messages.isEmpty(); }, kDownloadTimeoutMs));
+        QCOMPARE(prompts.m_messages, QStringList{QStringLiteral("已成功完成下载!")});
+        QList<QByteArray> sent;
+        const QJsonObject result = CliOnItsOwnSim(QStringLiteral("flash a.dat b.dat"), dir.path(),
+                                                  &sent, kDownloadTimeoutMs);
+        QCOMPARE(result.value(QStringLiteral("text")).toString(), prompts.m_messages.first());
+        QCOMPARE(sent.size(), 2 + 32); // start request, handshake, the blocks
+        QVERIFY(sent == HostFrames(session.Sim()));
     }
 };
 
