@@ -93,6 +93,8 @@ bool ReplySucceeded(const uint8_t* reply, int count) {
 
 QJsonObject ReplyData(const uint8_t* reply, int count) {
     QJsonObject data{{QStringLiteral("reply"), FormatHexDump(reply, count)}};
+    if (count > kResultAt)
+        data.insert(QStringLiteral("resultCode"), reply[kResultAt]);
     switch (At(reply, count, kCommandAt)) {
     case kUserCount:
     case kCompareAll:

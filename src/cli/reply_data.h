@@ -9,6 +9,7 @@
 // 24, and a whole 207-byte feature reply for the uploads. Anything else is a failure.
 bool ReplySucceeded(const uint8_t* reply, int count);
 
-// "reply": the bytes in hexadecimal; and by command: "value" (count, capacity, matched user),
-// "privilege", "users", "records", "version", "previous" (level, register), "brightness".
+// "reply": the bytes in hexadecimal; "resultCode": the module's result byte; and by command:
+// "value" (count, capacity, matched user), "privilege", "users", "records", "version", "previous"
+// (level, register), "brightness".
 QJsonObject ReplyData(const uint8_t* reply, int count);

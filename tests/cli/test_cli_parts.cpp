@@ -118,6 +118,10 @@ private slots:
             ReplyData(reinterpret_cast<const uint8_t*>(reply.constData()), int(reply.size()))
                 .value(QStringLiteral("users"))
                 .toArray();
+        QCOMPARE(ReplyData(reinterpret_cast<const uint8_t*>(reply.constData()), int(reply.size()))
+                     .value(QStringLiteral("resultCode"))
+                     .toInt(),
+                 0);
         QCOMPARE(users.size(), 2);
         QCOMPARE(users[1].toObject().value(QStringLiteral("user")).toInt(), 256);
         QCOMPARE(users[1].toObject().value(QStringLiteral("privilege")).toInt(), 3);
