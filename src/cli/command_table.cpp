@@ -45,7 +45,7 @@ const std::vector<CCommandInfo> kCommands = {
      {{"--privilege", "P", "Privilege 1 to 3 (default 1).", "morvane-cli --port COM1 store 25 u25.fea --privilege 2"}},
      "morvane-cli --port COM1 store 25 u25.fea"},
     {"store-folder", "DIR", 1, 1, K::StoreFolder,
-     "Store every feature file N.fea of DIR as user N, privilege 1 (批量存储).", {},
+     "Store every feature file N.fea of DIR as user N, privilege 1 (批量存储指纹特征值).", {},
      "morvane-cli --port COM1 --port COM2 store-folder templates/"},
     {"backup", "DIR", 1, 1, K::Backup,
      "Read the user list and save every user's feature value as DIR/N.fea, ready for store-folder.",
@@ -149,9 +149,11 @@ QString ProgramHelp() {
         "\n"
         "Commands:\n");
     for (const CCommandInfo& command : kCommands)
-        text += QStringLiteral("  %1 %2\n      %3\n")
-                    .arg(QLatin1String(command.name), QLatin1String(command.arguments),
-                         QString::fromUtf8(command.summary));
+        text += (QStringLiteral("  %1 %2").arg(QLatin1String(command.name),
+                                               QLatin1String(command.arguments)))
+                    .trimmed()
+                    .prepend(QStringLiteral("  ")) +
+                QStringLiteral("\n      %1\n").arg(QString::fromUtf8(command.summary));
     text += QStringLiteral("\nOptions:\n") + OptionLines(kGlobalOptions);
     text += QStringLiteral("\n'morvane-cli COMMAND --help' shows a command's options.\n");
     return text;
