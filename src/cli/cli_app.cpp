@@ -60,10 +60,11 @@ QString PrepareTask(const CCliRequest& request, CPortTask& task) {
         task.plan.inputs.enrolFirstStep = true;
         return ScanBatchFolder(request.arguments[0]);
     case ECommandKind::Backup:
+        // As the panel refuses it: a folder that cannot be written to, before the module is asked.
         task.folder = request.arguments[0];
-        return QDir().mkpath(task.folder)
+        return QDir().mkpath(task.folder) && QFileInfo(task.folder).isWritable()
                    ? QString()
-                   : QStringLiteral("cannot make the folder %1").arg(task.folder);
+                   : QStringLiteral("无法写入 ") + QDir::toNativeSeparators(task.folder);
     case ECommandKind::SetRate:
         task.moduleRateIndex = RateIndexOf(request.arguments[0]);
         return task.moduleRateIndex

@@ -48,9 +48,10 @@ const std::vector<CCommandInfo> kCommands = {
      "Store every feature file N.fea of DIR as user N, privilege 1 (批量存储指纹特征值).", {},
      "morvane-cli --port COM1 --port COM2 store-folder templates/"},
     {"backup", "DIR", 1, 1, K::Backup,
-     "Read the user list and save every user's feature value as DIR/N.fea, ready for store-folder.",
-     {}, "morvane-cli --port COM1 backup saved/"},
-    {"image", "FILE.png", 1, 1, K::Console, "Capture a fingerprint image and save it as FILE.png (采集图像).",
+     "Read the user list and save every user's feature value as DIR/N.fea, ready for store-folder "
+     "(备份用户到文件夹). Files already there are kept unless --yes is given.",
+     {}, "morvane-cli --port COM1 --yes backup saved/"},
+    {"image", "FILE.png", 1, 1, K::Console, "Capture a fingerprint image and save it as FILE.png, or FILE.bmp (采集图像).",
      {{"--high", nullptr, "The full-resolution image (高分辨率原图).", "morvane-cli --port COM1 image --high finger.png"}},
      "morvane-cli --port COM1 image finger.png"},
     {"level", "[N]", 0, 1, K::Console,

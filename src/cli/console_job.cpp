@@ -1,13 +1,26 @@
 #include "console_job.h"
 
-#include "image_file.h"
 #include "reply_data.h"
 
 #include "console/feature_files.h"
+#include "console/image_decoder.h"
+#include "console/image_file.h"
 #include "protocol/buffers.h"
 #include "protocol/packets.h"
 #include "serial/mscomm.h"
 #include "serial/port_operations.h"
+
+#include <vector>
+
+namespace {
+// The image of the reply as the window saves it: decoded into a canvas of this thread, the
+// image's own pixels, turned as the image control shows them.
+QString SaveImageReply(const QString& path) {
+    std::vector<uint8_t> canvas(kCanvasSize);
+    DecodeImageReply(g_RxBuffer, g_nRxCount, canvas.data());
+    return SaveImageFile(path, RegionImage(canvas.data(), DecodedImageRegion(g_RxBuffer)));
+}
+} // namespace
 
 CConsoleJob::CConsoleJob(CMSComm& comm, CConsolePlan plan, bool storeFolder, QObject* parent)
     : CPortJob(parent), m_plan(std::move(plan)), m_bStoreFolder(storeFolder),
@@ -69,6 +82,7 @@ CConsoleExchange::CHost CConsoleJob::ConsoleHost() {
             End(kExitPort, message);
     };
     host.sent = [this] { m_bSentSinceReply = true; };
+    host.sendOwnCommand = [this] { m_Console.OnSendCommand(); };
     host.showReply = [](const CReplyOutcome&) {};
     host.showStatus = [this](const CReplyOutcome&) { m_bSentSinceReply = false; };
     host.replyDone = [this](const CReplyOutcome& reply) {
@@ -97,7 +111,7 @@ bool CConsoleJob::SaveReply() {
     if (m_plan.saved == ESavedReply::Feature)
         failure = SaveFeatureValue(m_plan.outputPath, g_RxBuffer + kFeatureOffset);
     else if (m_plan.saved == ESavedReply::Image)
-        failure = SaveImageReply(m_plan.outputPath, g_RxBuffer, g_nRxCount);
+        failure = SaveImageReply(m_plan.outputPath);
     if (!failure.isEmpty())
         End(kExitUsage, failure);
     return failure.isEmpty();

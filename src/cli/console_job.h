@@ -20,14 +20,12 @@ public:
 
 protected:
     void StopExchange() override;
-    CConsoleExchange& Exchange() { return m_Console; }
-    CConsolePlan& Plan() { return m_plan; }
-    // A reply ended the command (nothing more was sent after it).
-    virtual void OnLastReply(const CReplyOutcome& reply);
-    // Saves what the plan asks for; false with the job ended when it could not be written.
-    bool SaveReply();
 
 private:
+    // A reply ended the command (nothing more was sent after it).
+    void OnLastReply(const CReplyOutcome& reply);
+    // Saves what the plan asks for; false with the job ended when it could not be written.
+    bool SaveReply();
     CConsoleExchange::CHost ConsoleHost();
     bool PrepareCommand();
 
