@@ -1,67 +1,74 @@
 #include "backup_job.h"
 
-#include "reply_data.h"
-
 #include "protocol/buffers.h"
-#include "protocol/command_codes.h"
-#include "protocol/payloads.h"
+#include "protocol/packets.h"
+#include "serial/mscomm.h"
+#include "serial/port_operations.h"
 
-#include <QDir>
-#include <QJsonArray>
-#include <QMetaObject>
-
-namespace {
-CConsolePlan UserListPlan() {
-    CConsolePlan plan;
-    plan.inputs.operation = OperationIndex(EOperation::UserList);
-    return plan;
-}
-} // namespace
-
-CBackupJob::CBackupJob(CMSComm& comm, QString folder, QObject* parent)
-    : CConsoleJob(comm, UserListPlan(), false, parent), m_strFolder(std::move(folder)) {}
-
-void CBackupJob::OnLastReply(const CReplyOutcome& reply) {
-    if (reply.command == ModuleCommand::kUserList) {
-        OnUserList(reply);
-        return;
-    }
-    if (!ReplySucceeded(g_RxBuffer, g_nRxCount) || !SaveReply()) {
-        CConsoleJob::OnLastReply(reply); // the failed upload ends the backup
-        return;
-    }
-    emit Progress(static_cast<int>(m_nNext), static_cast<int>(m_users.size()));
-    // The next upload goes out once this reply has been dealt with.
-    QMetaObject::invokeMethod(this, &CBackupJob::UploadNext, Qt::QueuedConnection);
+CBackupJob::CBackupJob(CMSComm& comm, QString folder, bool overwrite, QObject* parent)
+    : CPortJob(parent), m_strFolder(std::move(folder)), m_bOverwrite(overwrite),
+      m_Timers(this, [this](int id) { OnTimer(id); }),
+      m_Console(comm, m_Timers, ConsoleHost(), this), m_Backup(m_Timers, BackupHost(), this) {
+    connect(&comm, &CMSComm::OnComm, &m_Console, &CConsoleExchange::OnComm);
+    connect(&m_Backup, &CUserBackup::Progress, this, [this](unsigned total, unsigned current) {
+        emit Progress(static_cast<int>(current), static_cast<int>(total));
+    });
+    connect(&m_Backup, &CUserBackup::Finished, this, &CBackupJob::OnFinished);
 }
 
-void CBackupJob::OnUserList(const CReplyOutcome& reply) {
-    if (!ReplySucceeded(g_RxBuffer, g_nRxCount)) {
-        CConsoleJob::OnLastReply(reply);
-        return;
-    }
-    const QJsonArray users =
-        ReplyData(g_RxBuffer, g_nRxCount).value(QStringLiteral("users")).toArray();
-    for (const QJsonValue& user : users)
-        m_users.push_back(
-            static_cast<uint16_t>(user.toObject().value(QStringLiteral("user")).toInt()));
-    emit Progress(0, static_cast<int>(m_users.size()));
-    UploadNext();
+void CBackupJob::Start() {
+    if (!m_Backup.Start(m_strFolder))
+        End(kExitPort, QString::fromLatin1(CommPortErrorText()));
 }
 
-void CBackupJob::UploadNext() {
-    if (m_nNext >= m_users.size()) {
-        End(kExitOk, QStringLiteral("共取得%1个用户").arg(m_users.size()),
-            {{QStringLiteral("folder"), m_strFolder},
-             {QStringLiteral("saved"), static_cast<int>(m_users.size())}});
+void CBackupJob::OnTimer(int id) {
+    if (m_Console.OnTimer(id))
+        m_Console.InterpretReply(CReplyOptions());
+    else
+        m_Backup.OnTimer(id);
+}
+
+// The command ends for another reason (silence, Ctrl+C, the port gone): the backup stops with
+// what it has written, and that reason is the result.
+void CBackupJob::StopExchange() {
+    m_bStopped = true;
+    m_Console.OnPortLost();
+    m_Backup.Stop();
+}
+
+// Only the backup sends: the console's own command and steps never run here.
+CConsoleExchange::CHost CBackupJob::ConsoleHost() {
+    CConsoleExchange::CHost host;
+    host.prepareCommand = [] { return false; };
+    host.rebuild = [](bool) {};
+    host.enrolmentOptions = [] { return CEnrolmentOptions(); };
+    host.tell = [](const QString&) {}; // a failed write: the backup's send reports it
+    host.sent = [] {};
+    host.sendOwnCommand = [] {};
+    host.showReply = [](const CReplyOutcome&) {};
+    host.showStatus = [](const CReplyOutcome&) {};
+    host.replyDone = [this](const CReplyOutcome&) { m_Backup.OnReply(g_RxBuffer, g_nRxCount); };
+    return host;
+}
+
+CUserBackup::CHost CBackupJob::BackupHost() {
+    CUserBackup::CHost host;
+    host.send = [this] {
+        g_nTxLength = kCommandPacketSize;
+        return m_Console.WriteTransmission();
+    };
+    host.ask = [this](const QString&) -> std::optional<bool> { return m_bOverwrite; };
+    return host;
+}
+
+void CBackupJob::OnFinished(const CUserBackup::CReport& report) {
+    if (m_bStopped)
         return;
-    }
-    const uint16_t user = m_users[m_nNext++];
-    CConsolePlan& plan = Plan();
-    plan.inputs.operation = OperationIndex(EOperation::UploadUser);
-    plan.inputs.param1 = static_cast<uint16_t>(user >> 8);
-    plan.inputs.param2 = static_cast<uint16_t>(user & 0xFF);
-    plan.saved = ESavedReply::Feature;
-    plan.outputPath = QDir(m_strFolder).filePath(QStringLiteral("%1.fea").arg(user));
-    Exchange().OnSendCommand();
+    const bool complete = report.listFailure.isEmpty() && report.failures.isEmpty();
+    End(complete ? kExitOk : kExitFailed, CUserBackup::ReportText(report),
+        {{QStringLiteral("folder"), report.folder},
+         {QStringLiteral("listed"), report.listed},
+         {QStringLiteral("written"), report.written},
+         {QStringLiteral("kept"), report.kept},
+         {QStringLiteral("failed"), static_cast<int>(report.failures.size())}});
 }

@@ -1,24 +1,35 @@
 #pragma once
-// The backup of one module: the user list (取用户信息), then each listed user's feature value
-// (取用户特征值上传), each saved as DIR/N.fea, the name batch storage reads back. Every step is
-// one exchange of the test console's own.
-#include "console_job.h"
+// The backup of one module through the window's own backup exchange: the user list, then each
+// user's feature value as DIR/N.fea, the name batch storage reads back. Its commands go out
+// through the test console's write and its replies come in through the console's receive cycle,
+// as on the test panel.
+#include "port_job.h"
 
-#include <vector>
+#include "console/console_exchange.h"
+#include "console/user_backup.h"
+#include "serial/panel_timers.h"
 
-class CBackupJob : public CConsoleJob {
+class CBackupJob : public CPortJob {
     Q_OBJECT
 public:
-    CBackupJob(CMSComm& comm, QString folder, QObject* parent = nullptr);
+    // `overwrite`: files already in the folder are replaced (--yes); otherwise they are kept.
+    CBackupJob(CMSComm& comm, QString folder, bool overwrite, QObject* parent = nullptr);
+
+    void Start() override;
 
 protected:
-    void OnLastReply(const CReplyOutcome& reply) override;
+    void StopExchange() override;
 
 private:
-    void OnUserList(const CReplyOutcome& reply);
-    void UploadNext();
+    void OnTimer(int id);
+    CConsoleExchange::CHost ConsoleHost();
+    CUserBackup::CHost BackupHost();
+    void OnFinished(const CUserBackup::CReport& report);
 
     QString m_strFolder;
-    std::vector<uint16_t> m_users;
-    size_t m_nNext = 0;
+    bool m_bOverwrite;
+    bool m_bStopped = false;
+    CPanelTimers m_Timers; // timer 1 collects replies; the backup's own timers pace it
+    CConsoleExchange m_Console;
+    CUserBackup m_Backup;
 };
