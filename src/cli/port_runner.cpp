@@ -6,9 +6,11 @@
 #include "rate_job.h"
 #include "trace_backend.h"
 
+#include "download/download_frames.h"
 #include "protocol/buffers.h"
 #include "serial/mscomm.h"
 #include "serial/port_operations.h"
+#include "serial/rate_table.h"
 
 #include <QMetaObject>
 #include <QMutex>
@@ -17,6 +19,7 @@
 
 namespace {
 constexpr int kInputModeBinary = 1;
+constexpr int kBitsPerByte = 10; // start, 8 data bits, stop
 
 QMutex g_traceMutex;
 } // namespace
@@ -42,11 +45,10 @@ void CPortRunner::Run() {
     m_pJob = MakeJob();
     m_pWatchdog = new QTimer(this);
     m_pWatchdog->setSingleShot(true);
-    m_pWatchdog->setInterval(m_task.timeoutMs);
+    m_pWatchdog->setInterval(WatchdogMs());
     connect(m_pWatchdog, &QTimer::timeout, m_pJob, &CPortJob::Silence);
-    // Any traffic on the line shows the module is still there.
-    for (auto signal : {&CMSComm::Transmitted, &CMSComm::BytesReceived})
-        connect(m_pComm.get(), signal, m_pWatchdog, qOverload<>(&QTimer::start));
+    // Each byte from the module shows it is still there; the host's own resends do not.
+    connect(m_pComm.get(), &CMSComm::BytesReceived, m_pWatchdog, qOverload<>(&QTimer::start));
     connect(m_pComm.get(), &CMSComm::PortLost, m_pJob, &CPortJob::OnPortLost);
     connect(m_pJob, &CPortJob::Progress, this, &CPortRunner::Progress);
     connect(m_pJob, &CPortJob::Ended, this, &CPortRunner::OnEnded);
@@ -86,6 +88,15 @@ bool CPortRunner::OpenPort() {
     return true;
 }
 
+// --timeout, and for a download the time a program block takes on the line before the module
+// can answer it (4.3 s at 9,600 bit/s).
+int CPortRunner::WatchdogMs() const {
+    if (m_task.kind != ECommandKind::Flash)
+        return m_task.timeoutMs;
+    const int bitsPerSecond = RateSettings(m_task.lineRateIndex).section(',', 0, 0).toInt();
+    return m_task.timeoutMs + kBlockPacketSize * kBitsPerByte * 1000 / bitsPerSecond;
+}
+
 CPortJob* CPortRunner::MakeJob() {
     switch (m_task.kind) {
     case ECommandKind::Flash:
@@ -93,7 +104,7 @@ CPortJob* CPortRunner::MakeJob() {
     case ECommandKind::SetRate:
         return new CRateJob(*m_pComm, m_task.moduleRateIndex, this);
     case ECommandKind::Backup:
-        return new CBackupJob(*m_pComm, m_task.folder, this);
+        return new CBackupJob(*m_pComm, m_task.folder, m_task.yes, this);
     case ECommandKind::StoreFolder:
         return new CConsoleJob(*m_pComm, m_task.plan, true, this);
     default:

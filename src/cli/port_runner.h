@@ -44,6 +44,7 @@ signals:
 
 private:
     bool OpenPort();
+    int WatchdogMs() const;
     CPortJob* MakeJob();
     void OnEnded(int code, const QString& text, const QJsonObject& data);
     void Finish();
