@@ -10,10 +10,12 @@
 namespace {
 using Planner = std::function<bool(const CCliRequest&, CConsolePlan&, QString*)>;
 
-bool SetUser(const QString& text, CConsolePlan& plan, QString* error) {
+// A 16-bit number into parameters 1 and 2 (high and low byte): a user number, or a count.
+bool SetUser(const QString& text, CConsolePlan& plan, QString* error, const char* name = "USER") {
     const std::optional<unsigned> user = ParseNumber(text, 0, 0xFFFF);
     if (!user) {
-        *error = QStringLiteral("USER must be a number from 0 to 65535, not '%1'").arg(text);
+        *error = QStringLiteral("%1 must be a number from 0 to 65535, not '%2'")
+                     .arg(QLatin1String(name), text);
         return false;
     }
     plan.inputs.param1 = static_cast<uint16_t>(*user >> 8);
@@ -132,7 +134,7 @@ const std::map<QString, Planner>& Planners() {
         {QStringLiteral("records"),
          [](R r, P p, QString* e) {
              return Operation(p, EOperation::NewRecords) &&
-                    (!r.Has("--new") || SetUser(r.Option("--new"), p, e));
+                    (!r.Has("--new") || SetUser(r.Option("--new"), p, e, "--new N"));
          }},
         {QStringLiteral("sleep"), [](R, P p, QString*) { return Operation(p, EOperation::Sleep); }},
     };
