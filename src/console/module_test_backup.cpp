@@ -29,11 +29,7 @@ void CModuleTestDlg::CreateBackupActions() {
 CUserBackup::CHost CModuleTestDlg::BackupHost() {
     CUserBackup::CHost host;
     host.send = [this] { return SendBackupCommand(); };
-    host.ask = [this](const QString& question) -> std::optional<bool> {
-        if (IsPromptOpen(this, question))
-            return std::nullopt;
-        return AskOkCancel(this, question);
-    };
+    host.ask = [this](const QString& question) { return AskUnlessOpen(this, question); };
     return host;
 }
 

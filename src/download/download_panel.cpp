@@ -112,11 +112,7 @@ void CDownloadDlg::ConnectControls() {
 CDownloadExchange::CHost CDownloadDlg::ExchangeHost() {
     CDownloadExchange::CHost host;
     host.programLoaded = [this] { return BothHalvesLoaded(); };
-    host.ask = [this](const QString& question) -> std::optional<bool> {
-        if (IsPromptOpen(this, question))
-            return std::nullopt;
-        return AskOkCancel(this, question);
-    };
+    host.ask = [this](const QString& question) { return AskUnlessOpen(this, question); };
     host.tell = [this](const QString& message) { ShowMessage(this, message); };
     return host;
 }

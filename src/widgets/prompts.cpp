@@ -98,6 +98,12 @@ bool AskOkCancel(QWidget* parent, const QString& text) {
     return Prompts().Question(parent, text, QString());
 }
 
+std::optional<bool> AskUnlessOpen(QWidget* parent, const QString& text) {
+    if (IsPromptOpen(parent, text))
+        return std::nullopt;
+    return AskOkCancel(parent, text);
+}
+
 const QString& ApplicationTitle() {
     static const QString title = QStringLiteral("Morvane");
     return title;

@@ -5,6 +5,7 @@
 #include "file_dialog_options.h"
 
 #include <QString>
+#include <optional>
 
 class QWidget;
 class QFileDialog;
@@ -50,3 +51,6 @@ void ShowMessage(QWidget* parent, const QString& text);
 bool AskOkCancel(QWidget* parent, const QString& text);
 // True while `parent` shows a box with this text.
 bool IsPromptOpen(const QWidget* parent, const QString& text);
+// The question's answer (true for OK); no value while the same question is still open, for the
+// exchanges that must tell "not answered yet" from Cancel.
+std::optional<bool> AskUnlessOpen(QWidget* parent, const QString& text);
