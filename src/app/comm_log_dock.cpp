@@ -57,11 +57,6 @@ void CCommLogDock::OnVisibilityChanged() {
     UpdateRecording();
 }
 
-CCommLogDock::~CCommLogDock() {
-    if (g_pCommLog == m_pLog)
-        g_pCommLog = nullptr;
-}
-
 QWidget* CCommLogDock::CreateButtonRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);

@@ -16,13 +16,10 @@ class CCommLogDock : public QDockWidget {
     Q_OBJECT
 public:
     explicit CCommLogDock(QWidget* parent = nullptr);
-    ~CCommLogDock() override;
 
     CCommLog& Log() { return *m_pLog; }
     // The checkable command that opens and closes the window, checked while it is open.
     QAction* ShowAction() const { return m_pShowAction; }
-    CCommLogView& View() { return *m_pView; }
-    QCheckBox* RecordToFileCheck() const { return m_pRecordToFile; }
 
     void OnClear();
     void OnSave();

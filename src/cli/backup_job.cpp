@@ -53,10 +53,7 @@ CConsoleExchange::CHost CBackupJob::ConsoleHost() {
 
 CUserBackup::CHost CBackupJob::BackupHost() {
     CUserBackup::CHost host;
-    host.send = [this] {
-        g_nTxLength = kCommandPacketSize;
-        return m_Console.WriteTransmission();
-    };
+    host.send = [this] { return m_Console.WriteTransmission(); };
     host.ask = [this](const QString&) -> std::optional<bool> { return m_bOverwrite; };
     return host;
 }

@@ -121,10 +121,6 @@ QString Usage(const CCommandInfo& command) {
 }
 } // namespace
 
-const std::vector<CCommandInfo>& Commands() {
-    return kCommands;
-}
-
 const CCommandInfo* FindCommand(const QString& name) {
     for (const CCommandInfo& command : kCommands)
         if (name == QLatin1String(command.name))

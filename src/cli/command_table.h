@@ -32,7 +32,6 @@ struct CCommandInfo {
     const char* example;
 };
 
-const std::vector<CCommandInfo>& Commands();
 const CCommandInfo* FindCommand(const QString& name);
 const std::vector<COptionInfo>& GlobalOptions();
 

@@ -25,20 +25,13 @@ unsigned Value16(const uint8_t* reply, int count, int offset) {
 
 QJsonArray UserList(const uint8_t* reply, int count) {
     QJsonArray users;
-    const unsigned n = Value16(reply, count, kPayloadOffset);
-    for (unsigned k = 0; k < n; ++k) {
-        const int at = kListOffset + static_cast<int>(k) * kUserEntrySize;
-        if (at + kUserEntrySize > count)
-            break;
-        const CUserEntry user = DecodeUserEntry(reply + at);
+    for (const CUserEntry& user : DecodeUserList(reply, count))
         users.append(QJsonObject{{QStringLiteral("user"), static_cast<int>(user.userNumber)},
                                  {QStringLiteral("privilege"), static_cast<int>(user.privilege)}});
-    }
     return users;
 }
 
-QJsonObject RecordObject(const uint8_t* bytes) {
-    const CRecordEntry record = DecodeRecordEntry(bytes);
+QJsonObject RecordObject(const CRecordEntry& record) {
     return {{QStringLiteral("record"), static_cast<int>(record.recordNumber)},
             {QStringLiteral("user"), static_cast<int>(record.userNumber)},
             {QStringLiteral("event"), record.eventType},
@@ -48,13 +41,8 @@ QJsonObject RecordObject(const uint8_t* bytes) {
 
 QJsonArray RecordList(const uint8_t* reply, int count) {
     QJsonArray records;
-    const unsigned n = Value16(reply, count, kPayloadOffset);
-    for (unsigned k = 0; k < n; ++k) {
-        const int at = kListOffset + static_cast<int>(k) * kRecordEntrySize;
-        if (at + kRecordEntrySize > count)
-            break;
-        records.append(RecordObject(reply + at));
-    }
+    for (const CRecordEntry& record : DecodeRecordList(reply, count))
+        records.append(RecordObject(record));
     return records;
 }
 
@@ -112,7 +100,8 @@ QJsonObject ReplyData(const uint8_t* reply, int count) {
         break;
     case kOneRecord:
         if (kPayloadOffset + kRecordEntrySize <= count)
-            data.insert(QStringLiteral("record"), RecordObject(reply + kPayloadOffset));
+            data.insert(QStringLiteral("record"),
+                        RecordObject(DecodeRecordEntry(reply + kPayloadOffset)));
         break;
     case kVersion:
         data.insert(QStringLiteral("version"), VersionText(reply, count));

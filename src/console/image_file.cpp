@@ -2,9 +2,9 @@
 
 #include "image_decoder.h"
 
+#include "protocol/file_access.h"
 #include "protocol/payloads.h"
 
-#include <QSaveFile>
 #include <cstring>
 
 namespace {
@@ -57,10 +57,9 @@ CFileDialogOptions ImageFileDialogOptions(const QString& initialName) {
 }
 
 QString SaveImageFile(const QString& path, const QImage& image) {
-    const bool bmp = path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, bmp ? "BMP" : "PNG") ||
-        !file.commit())
+    const char* format = path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive) ? "BMP" : "PNG";
+    const auto write = [&](QIODevice& file) { return image.save(&file, format); };
+    if (WriteWholeFile(path, write) != EFileWriteResult::Written)
         return QStringLiteral("无法保存 ") + path;
     return QString();
 }

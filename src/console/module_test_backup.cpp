@@ -36,7 +36,6 @@ CUserBackup::CHost CModuleTestDlg::BackupHost() {
 // The backup's command is shown and written like any other; a batch never runs beside it.
 bool CModuleTestDlg::SendBackupCommand() {
     m_Console.Batch().EndIfActive();
-    g_nTxLength = kCommandPacketSize;
     ShowCommand();
     return m_Console.WriteTransmission();
 }

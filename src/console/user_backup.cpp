@@ -40,11 +40,8 @@ QString CUserBackup::UserFilePath(const QString& folder, uint32_t user) {
 
 std::vector<uint32_t> CUserBackup::ListedUsers(const uint8_t* reply, int count) {
     std::vector<uint32_t> users;
-    if (count < kListOffset)
-        return users;
-    const int listed = reply[kPayloadOffset] * 256 + reply[kPayloadOffset + 1];
-    for (int i = 0; i < listed && kListOffset + (i + 1) * kUserEntrySize <= count; ++i)
-        users.push_back(DecodeUserEntry(reply + kListOffset + i * kUserEntrySize).userNumber);
+    for (const CUserEntry& user : DecodeUserList(reply, count))
+        users.push_back(user.userNumber);
     return users;
 }
 
@@ -56,9 +53,8 @@ bool CUserBackup::Start(const QString& folder) {
     m_report.listed = -1;
     m_users.clear();
     m_nNext = 0;
-    FillCommandPacket(ModuleCommand::kUserList, 0, 0, 0);
     m_state = EState::Listing;
-    if (m_host.send())
+    if (SendCommandPacket(ModuleCommand::kUserList, 0, 0))
         return true;
     m_state = EState::Idle;
     return false;
@@ -123,12 +119,17 @@ void CUserBackup::UploadNext() {
 
 void CUserBackup::SendUpload() {
     const uint32_t user = m_users[m_nNext];
-    FillCommandPacket(ModuleCommand::kUploadUser, uint8_t(user >> 8), uint8_t(user & 0xFF), 0);
-    if (!m_host.send()) {
+    if (!SendCommandPacket(ModuleCommand::kUploadUser, uint8_t(user >> 8), uint8_t(user & 0xFF))) {
         Finish(true);
         return;
     }
     m_Timers.Start(kAnswerTimer, kAnswerMs);
+}
+
+bool CUserBackup::SendCommandPacket(uint8_t command, uint8_t p1, uint8_t p2) {
+    FillCommandPacket(command, p1, p2, 0);
+    g_nTxLength = kCommandPacketSize;
+    return m_host.send();
 }
 
 void CUserBackup::OnUpload(const uint8_t* reply, int count) {

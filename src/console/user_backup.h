@@ -29,8 +29,8 @@ public:
 
     // What the backup needs from its front end.
     struct CHost {
-        // Writes the command packet now in g_TxBuffer (8 bytes) through the front end's send
-        // path; false when it did not go out (the front end has said why).
+        // Writes the command packet now in g_TxBuffer (g_nTxLength, 8 bytes) through the front
+        // end's send path; false when it did not go out (the front end has said why).
         std::function<bool()> send;
         // An OK/Cancel question: true for OK; no value when it cannot be asked now.
         std::function<std::optional<bool>(const QString& question)> ask;
@@ -87,6 +87,8 @@ private:
     bool KeepExistingFiles(const std::vector<uint32_t>& users);
     void UploadNext();
     void SendUpload();
+    // The command packet into g_TxBuffer and g_nTxLength, then the front end's send.
+    bool SendCommandPacket(uint8_t command, uint8_t p1, uint8_t p2);
     void Settle();
     void Finish(bool stopped);
 

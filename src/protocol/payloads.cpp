@@ -27,6 +27,34 @@ CUserEntry DecodeUserEntry(const uint8_t* b) {
     return CUserEntry{b[0] * 256u + b[1], b[2]};
 }
 
+unsigned ListedEntryCount(const uint8_t* reply, int count) {
+    return count > kPayloadOffset + 1 ? reply[kPayloadOffset] * 256u + reply[kPayloadOffset + 1]
+                                      : 0u;
+}
+
+namespace {
+template <typename Entry, typename Decode>
+std::vector<Entry> DecodeList(const uint8_t* reply, int count, int entrySize, Decode decode) {
+    std::vector<Entry> entries;
+    const unsigned listed = ListedEntryCount(reply, count);
+    for (unsigned k = 0; k < listed; ++k) {
+        const int at = kListOffset + static_cast<int>(k) * entrySize;
+        if (at + entrySize > count)
+            break; // entries that did not arrive are not listed
+        entries.push_back(decode(reply + at));
+    }
+    return entries;
+}
+} // namespace
+
+std::vector<CUserEntry> DecodeUserList(const uint8_t* reply, int count) {
+    return DecodeList<CUserEntry>(reply, count, kUserEntrySize, DecodeUserEntry);
+}
+
+std::vector<CRecordEntry> DecodeRecordList(const uint8_t* reply, int count) {
+    return DecodeList<CRecordEntry>(reply, count, kRecordEntrySize, DecodeRecordEntry);
+}
+
 QString RecordEventText(const CRecordEntry& record) {
     const QString id = QString::number(record.userNumber);
     switch (record.eventType) {

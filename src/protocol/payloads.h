@@ -2,6 +2,7 @@
 // Layouts of the replies that carry data: event records, user entries and the sensor image sizes.
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 constexpr int kPayloadOffset = 9;
 constexpr int kListOffset = 11; // first entry of a user or record list
@@ -21,6 +22,12 @@ struct CUserEntry {
     uint32_t privilege = 0;
 };
 CUserEntry DecodeUserEntry(const uint8_t* b);
+
+// The number of entries a user or record list reply announces (0 when its count did not
+// arrive), and the entries of the first `count` reply bytes that arrived whole, in order.
+unsigned ListedEntryCount(const uint8_t* reply, int count);
+std::vector<CUserEntry> DecodeUserList(const uint8_t* reply, int count);
+std::vector<CRecordEntry> DecodeRecordList(const uint8_t* reply, int count);
 
 // The text of a record's event; empty for a type outside 1..7.
 QString RecordEventText(const CRecordEntry& record);

@@ -70,29 +70,21 @@ QString UserPrivilegeText(int rc) {
 QString UserListText(const CReply& r) {
     const unsigned n = r.Value16(kPayloadOffset);
     QString text = QStringLiteral("共取得") + Num(n) + QStringLiteral("个用户") + kCrLf;
-    for (unsigned k = 1; k <= n; ++k) {
-        const int at = kListOffset + static_cast<int>(k - 1) * kUserEntrySize;
-        if (!r.Has(at + kUserEntrySize - 1))
-            break; // entries that did not arrive are not shown
-        const CUserEntry user = DecodeUserEntry(r.bytes + at);
-        text += Num(k) + QStringLiteral(":用户号 = ") + Num(user.userNumber) +
+    unsigned k = 0;
+    for (const CUserEntry& user : DecodeUserList(r.bytes, r.count))
+        text += Num(++k) + QStringLiteral(":用户号 = ") + Num(user.userNumber) +
                 QStringLiteral(" 权限 = ") + Num(user.privilege) + kCrLf;
-    }
     return text;
 }
 
 QString RecordListText(const CReply& r) {
     const unsigned n = r.Value16(kPayloadOffset);
     QString text = QStringLiteral("记录数为：") + Num(n) + kCrLf;
-    for (unsigned k = 0; k < n; ++k) {
-        const int at = kListOffset + static_cast<int>(k) * kRecordEntrySize;
-        if (!r.Has(at + kRecordEntrySize - 1))
-            break;
-        const CRecordEntry record = DecodeRecordEntry(r.bytes + at);
-        text += QStringLiteral("记录") + Num(k) + QStringLiteral("：记录号为：") +
+    unsigned k = 0;
+    for (const CRecordEntry& record : DecodeRecordList(r.bytes, r.count))
+        text += QStringLiteral("记录") + Num(k++) + QStringLiteral("：记录号为：") +
                 Num(record.recordNumber) + kCrLf + QStringLiteral("  ") + RecordEventText(record) +
                 kCrLf;
-    }
     return text;
 }
 

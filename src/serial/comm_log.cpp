@@ -1,6 +1,6 @@
 #include "comm_log.h"
 
-#include <QSaveFile>
+#include "protocol/file_access.h"
 
 CCommLog* g_pCommLog = nullptr;
 
@@ -156,8 +156,9 @@ QString CCommLog::Text() const {
 }
 
 QString CCommLog::SaveAs(const QString& path) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(Text().toUtf8()) < 0 || !file.commit())
+    const QByteArray text = Text().toUtf8();
+    const auto write = [&text](QIODevice& file) { return file.write(text) == text.size(); };
+    if (WriteWholeFile(path, write) != EFileWriteResult::Written)
         return QStringLiteral("无法保存 ") + path;
     return QString();
 }
