@@ -7,6 +7,7 @@
 
 #include "console/batch_storage.h"
 #include "serial/port_map.h"
+#include "serial/rate_table.h"
 #include "serial/shared_settings.h"
 
 #include <QCoreApplication>
@@ -15,19 +16,12 @@
 #include <QRegularExpression>
 #include <QThread>
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <unistd.h>
 
 namespace {
 const QString kInterruptNote = QStringLiteral("interrupted (Ctrl+C): stopping every port");
-
-void PrintError(const QString& message) {
-    const QByteArray bytes =
-        (QStringLiteral("morvane-cli: ") + message + QLatin1Char('\n')).toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
-}
 
 // "COM3" is the device bound to port 3; anything else is a device path.
 void ResolvePort(const QString& port, CPortTask& task) {

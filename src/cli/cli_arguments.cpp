@@ -49,22 +49,13 @@ bool CheckShape(const CCliRequest& request, QString* error) {
                                                            : QLatin1String("no arguments"));
         return false;
     }
-    const bool needsPort =
-        command.kind != ECommandKind::Ports && command.kind != ECommandKind::MakeBin;
-    if (needsPort && request.ports.isEmpty()) {
+    if (NeedsPort(command) && request.ports.isEmpty()) {
         *error = QStringLiteral("%1 needs --port DEVICE").arg(QLatin1String(command.name));
         return false;
     }
     return true;
 }
 } // namespace
-
-int RateIndexOf(const QString& rate) {
-    for (int index = 1; index <= kRateCount; ++index)
-        if (RateSettings(index).section(QLatin1Char(','), 0, 0) == rate.trimmed())
-            return index;
-    return 0;
-}
 
 std::optional<unsigned> ParseNumber(const QString& text, unsigned low, unsigned high) {
     bool ok = false;

@@ -27,7 +27,5 @@ struct CCliRequest {
 // The request, or the usage error to print ("" with request.help for a help request).
 std::optional<CCliRequest> ParseCommandLine(const QStringList& arguments, QString* error);
 
-// The rate index (1..5) of "9600" .. "115200"; 0 for any other text.
-int RateIndexOf(const QString& rate);
 // A number in decimal or 0x hexadecimal within low..high.
 std::optional<unsigned> ParseNumber(const QString& text, unsigned low, unsigned high);

@@ -108,7 +108,7 @@ QString OptionLines(const std::vector<COptionInfo>& options) {
 
 QString Usage(const CCommandInfo& command) {
     QString usage = QStringLiteral("morvane-cli ");
-    if (command.kind != K::Ports && command.kind != K::MakeBin)
+    if (NeedsPort(command))
         usage += QStringLiteral("--port DEVICE [--port DEVICE ...] [options] ");
     usage += QLatin1String(command.name);
     if (*command.arguments)
@@ -120,6 +120,10 @@ QString Usage(const CCommandInfo& command) {
     return usage;
 }
 } // namespace
+
+bool NeedsPort(const CCommandInfo& command) {
+    return command.kind != K::Ports && command.kind != K::MakeBin;
+}
 
 const CCommandInfo* FindCommand(const QString& name) {
     for (const CCommandInfo& command : kCommands)
@@ -162,7 +166,7 @@ QString CommandHelp(const CCommandInfo& command) {
                             QString::fromUtf8(command.example));
     if (!command.options.empty())
         text += QStringLiteral("\nOptions:\n") + OptionLines(command.options);
-    if (command.kind != K::Ports && command.kind != K::MakeBin)
+    if (NeedsPort(command))
         text += QStringLiteral("\nGlobal options:\n") + OptionLines(kGlobalOptions);
     return text;
 }

@@ -32,6 +32,8 @@ struct CCommandInfo {
     const char* example;
 };
 
+// Every command but ports and make-bin talks to a module and so needs --port.
+bool NeedsPort(const CCommandInfo& command);
 const CCommandInfo* FindCommand(const QString& name);
 const std::vector<COptionInfo>& GlobalOptions();
 

@@ -4,6 +4,7 @@
 #include "console_job.h"
 #include "flash_job.h"
 #include "rate_job.h"
+#include "result_printer.h"
 #include "trace_backend.h"
 
 #include "download/download_frames.h"
@@ -15,20 +16,16 @@
 #include <QMetaObject>
 #include <QMutex>
 #include <QTimer>
-#include <cstdio>
 
 namespace {
-constexpr int kInputModeBinary = 1;
 constexpr int kBitsPerByte = 10; // start, 8 data bits, stop
 
 QMutex g_traceMutex;
 } // namespace
 
 void TraceLine(const QString& port, const QString& line) {
-    const QByteArray bytes = (port + QStringLiteral(": ") + line + QLatin1Char('\n')).toUtf8();
     QMutexLocker lock(&g_traceMutex);
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
-    std::fflush(stderr);
+    WriteText(stderr, port + QStringLiteral(": ") + line + QLatin1Char('\n'));
 }
 
 CPortRunner::CPortRunner(CPortTask task) : m_task(std::move(task)) {
@@ -72,10 +69,8 @@ bool CPortRunner::OpenPort() {
     m_pComm = std::make_unique<CMSComm>(std::move(device), nullptr);
     m_pComm->SetCommPort(static_cast<short>(m_task.comNumber));
     m_pComm->SetDevice(m_task.device);
-    m_pComm->SetInputMode(kInputModeBinary);
     ApplyBaudRate(*m_pComm, m_task.lineRateIndex);
-    m_pComm->SetRThreshold(1);
-    m_pComm->SetInputLen(kRxReadChunk);
+    ConfigureReplyInput(*m_pComm);
     try {
         m_pComm->SetPortOpen(true);
     } catch (const CCommPortError&) {
@@ -93,7 +88,7 @@ bool CPortRunner::OpenPort() {
 int CPortRunner::WatchdogMs() const {
     if (m_task.kind != ECommandKind::Flash)
         return m_task.timeoutMs;
-    const int bitsPerSecond = RateSettings(m_task.lineRateIndex).section(',', 0, 0).toInt();
+    const int bitsPerSecond = RateBitsText(m_task.lineRateIndex).toInt();
     return m_task.timeoutMs + kBlockPacketSize * kBitsPerByte * 1000 / bitsPerSecond;
 }
 

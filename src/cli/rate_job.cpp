@@ -43,6 +43,5 @@ void CRateJob::CheckReply() {
         return;
     }
     ApplyBaudRate(m_Comm, m_nRateIndex);
-    const QString rate = RateSettings(m_nRateIndex).section(QLatin1Char(','), 0, 0);
-    End(kExitOk, QStringLiteral("module and PC now at %1 bit/s").arg(rate));
+    End(kExitOk, QStringLiteral("module and PC now at %1 bit/s").arg(RateBitsText(m_nRateIndex)));
 }

@@ -3,14 +3,18 @@
 #include <QJsonDocument>
 #include <cstdio>
 
-namespace {
-constexpr int kBarWidth = 32;
-
-void Write(FILE* stream, const QString& text) {
+void WriteText(FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
     std::fflush(stream);
 }
+
+void PrintError(const QString& message) {
+    WriteText(stderr, QStringLiteral("morvane-cli: ") + message + QLatin1Char('\n'));
+}
+
+namespace {
+constexpr int kBarWidth = 32;
 
 QString Bar(const QString& port, int done, int total) {
     const int filled = total > 0 ? done * kBarWidth / total : 0;
@@ -45,7 +49,7 @@ CResultPrinter::CResultPrinter(bool json, bool bars) : m_bJson(json), m_bBars(ba
 
 void CResultPrinter::PrintResult(const CPortResult& result) {
     EraseBars();
-    Write(stdout, ResultLine(result, m_bJson) + QLatin1Char('\n'));
+    WriteText(stdout, ResultLine(result, m_bJson) + QLatin1Char('\n'));
     m_progress.erase(result.port);
     DrawBars();
 }
@@ -63,12 +67,12 @@ void CResultPrinter::ShowProgress(const QString& port, int done, int total) {
     if (last != m_lastTenth.end() && last->second == tenth)
         return;
     m_lastTenth[port] = tenth;
-    Write(stderr, QStringLiteral("%1: %2/%3\n").arg(port).arg(done).arg(total));
+    WriteText(stderr, QStringLiteral("%1: %2/%3\n").arg(port).arg(done).arg(total));
 }
 
 void CResultPrinter::EraseBars() {
     if (m_nDrawnLines > 0)
-        Write(stderr, QStringLiteral("\x1b[%1A\x1b[J").arg(m_nDrawnLines));
+        WriteText(stderr, QStringLiteral("\x1b[%1A\x1b[J").arg(m_nDrawnLines));
     m_nDrawnLines = 0;
 }
 
@@ -83,5 +87,5 @@ void CResultPrinter::DrawBars() {
         text += Bar(port, it->second.first, it->second.second) + QLatin1Char('\n');
         ++m_nDrawnLines;
     }
-    Write(stderr, text);
+    WriteText(stderr, text);
 }

@@ -6,7 +6,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdio>
 #include <map>
+
+// The text in UTF-8 on the stream, flushed.
+void WriteText(FILE* stream, const QString& text);
+// "morvane-cli: <message>" on standard error.
+void PrintError(const QString& message);
 
 class CResultPrinter {
 public:

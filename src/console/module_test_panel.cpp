@@ -33,8 +33,6 @@ using Panel = CModuleTestDlg;
 using Handler = void (Panel::*)();
 using Id = ControlId;
 
-constexpr int kInputModeBinary = 1;
-
 // Check boxes and the number and text fields bound to members.
 struct CCheckBinding {
     ControlId id;
@@ -249,9 +247,7 @@ void CModuleTestDlg::Push() {
 void CModuleTestDlg::ConfigureComm() {
     Comm().SetCommPort(static_cast<short>(g_nCommPort));
     ApplyBaudRate(Comm(), g_nBaudIndex);
-    Comm().SetInputMode(kInputModeBinary);
-    Comm().SetRThreshold(1);
-    Comm().SetInputLen(kRxReadChunk);
+    ConfigureReplyInput(Comm());
 }
 
 void CModuleTestDlg::InitTestPanel() {

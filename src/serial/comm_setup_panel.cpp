@@ -32,8 +32,7 @@ namespace {
 // The port entry with its device ("COM1 — /dev/ttyUSB0, ...") that the dropped list of 1053 shows.
 constexpr int kPortEntryRole = Qt::UserRole + 1;
 
-constexpr int kInputLen = kRxReadChunk;
-static_assert(kRateCollectLimit + kInputLen <= kRxBufferSize,
+static_assert(kRateCollectLimit + kRxReadChunk <= kRxBufferSize,
               "a read past the limit must still fit");
 
 // Template 131, in dialog units; drop-down heights include the dropped list.
@@ -210,9 +209,7 @@ void CCommSetupDlg::ConfigureComm() {
 }
 
 void CCommSetupDlg::ConfigureInput() {
-    Comm().SetInputMode(1);
-    Comm().SetRThreshold(1);
-    Comm().SetInputLen(kInputLen);
+    ConfigureReplyInput(Comm());
 }
 
 void CCommSetupDlg::ConnectControls() {

@@ -5,10 +5,22 @@
 #include "rate_table.h"
 #include "shared_settings.h"
 
+#include "protocol/buffers.h"
+
 #include <cstring>
+
+namespace {
+constexpr int kInputModeBinary = 1;
+} // namespace
 
 void ApplyBaudRate(CMSComm& comm, int baudIndex) {
     comm.SetSettings(RateSettings(baudIndex));
+}
+
+void ConfigureReplyInput(CMSComm& comm) {
+    comm.SetInputMode(kInputModeBinary);
+    comm.SetRThreshold(1);
+    comm.SetInputLen(kRxReadChunk);
 }
 
 int ReadReply(CMSComm& comm, uint8_t* dest) {

@@ -11,6 +11,10 @@ class QWidget;
 // Settings with the rate table's string for the index ("19200,n,8,1" outside 1..5).
 void ApplyBaudRate(CMSComm& comm, int baudIndex);
 
+// How a panel that collects replies sets up its control: binary input, a receive event for the
+// first byte that arrives (RThreshold 1) and reads of up to kRxReadChunk bytes.
+void ConfigureReplyInput(CMSComm& comm);
+
 // One Input read copied to dest (room for at least InputLen bytes); returns the count.
 int ReadReply(CMSComm& comm, uint8_t* dest);
 

@@ -17,6 +17,17 @@ QString RateSettings(int index) {
     return QString::fromLatin1(kRates[index - 1].settings);
 }
 
+QString RateBitsText(int index) {
+    return RateSettings(index).section(QLatin1Char(','), 0, 0);
+}
+
+int RateIndexOf(const QString& rate) {
+    for (int index = 1; index <= kRateCount; ++index)
+        if (RateBitsText(index) == rate.trimmed())
+            return index;
+    return 0;
+}
+
 QString RateListText(int position) {
     if (position < 0 || position >= kRateCount)
         return QString();
