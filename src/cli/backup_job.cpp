@@ -36,17 +36,10 @@ void CBackupJob::StopExchange() {
     m_Backup.Stop();
 }
 
-// Only the backup sends: the console's own command and steps never run here.
+// Only the backup sends: the console's own command and steps never run here, and a failed write
+// is reported by the backup's send.
 CConsoleExchange::CHost CBackupJob::ConsoleHost() {
     CConsoleExchange::CHost host;
-    host.prepareCommand = [] { return false; };
-    host.rebuild = [](bool) {};
-    host.enrolmentOptions = [] { return CEnrolmentOptions(); };
-    host.tell = [](const QString&) {}; // a failed write: the backup's send reports it
-    host.sent = [] {};
-    host.sendOwnCommand = [] {};
-    host.showReply = [](const CReplyOutcome&) {};
-    host.showStatus = [](const CReplyOutcome&) {};
     host.replyDone = [this](const CReplyOutcome&) { m_Backup.OnReply(g_RxBuffer, g_nRxCount); };
     return host;
 }

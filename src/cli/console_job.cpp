@@ -83,7 +83,6 @@ CConsoleExchange::CHost CConsoleJob::ConsoleHost() {
     };
     host.sent = [this] { m_bSentSinceReply = true; };
     host.sendOwnCommand = [this] { m_Console.OnSendCommand(); };
-    host.showReply = [](const CReplyOutcome&) {};
     host.showStatus = [this](const CReplyOutcome&) { m_bSentSinceReply = false; };
     host.replyDone = [this](const CReplyOutcome& reply) {
         if (!m_bSentSinceReply && !HasEnded())

@@ -24,26 +24,28 @@ public:
     static constexpr int kReplyPeriodMs = 50;
     static constexpr int kHoldThreshold = 9000;
 
-    // What the exchange needs from its front end.
+    // What the exchange needs from its front end; a front end sets what it takes part in, and
+    // the rest does nothing (no command of its own is then ever sent).
     struct CHost {
         // The front end's own command is checked, its feature file(s) loaded and its packet
         // built in g_TxBuffer; false when nothing is to be sent (the front end has told why).
-        std::function<bool()> prepareCommand;
+        std::function<bool()> prepareCommand = [] { return false; };
         // Rebuilds the packet from the front end's choices, with the enrolment's first step set
         // or cleared (the command byte an enrolment step left in g_TxBuffer[1] stays for it).
-        std::function<void(bool enrolFirstStep)> rebuild;
-        std::function<CEnrolmentOptions()> enrolmentOptions; // read once a capture succeeded
-        std::function<void(const QString& message)> tell;    // an OK message
-        std::function<void()> sent; // a transmission went out; no reply to it yet
+        std::function<void(bool enrolFirstStep)> rebuild = [](bool) {};
+        // Read once a capture succeeded.
+        std::function<CEnrolmentOptions()> enrolmentOptions = [] { return CEnrolmentOptions(); };
+        std::function<void(const QString& message)> tell = [](const QString&) {}; // OK message
+        std::function<void()> sent = [] {}; // a transmission went out; no reply to it yet
         // The front end's own send of its command (an enrolment's next capture goes this way,
         // as if the user had pressed "发送命令"); it ends with OnSendCommand.
-        std::function<void()> sendOwnCommand;
+        std::function<void()> sendOwnCommand = [] {};
         // A reply has been read: first what it brings (dump, image), then, after a batch
         // refusal was told, its status text (and the user-number increment it asks for).
-        std::function<void(const CReplyOutcome& reply)> showReply;
-        std::function<void(const CReplyOutcome& reply)> showStatus;
+        std::function<void(const CReplyOutcome& reply)> showReply = [](const CReplyOutcome&) {};
+        std::function<void(const CReplyOutcome& reply)> showStatus = [](const CReplyOutcome&) {};
         // The batch and enrolment steps have run; g_nRxCount goes back to 0 after this.
-        std::function<void(const CReplyOutcome& reply)> replyDone;
+        std::function<void(const CReplyOutcome& reply)> replyDone = [](const CReplyOutcome&) {};
     };
 
     CConsoleExchange(CMSComm& comm, CPanelTimers& timers, CHost host, QObject* parent = nullptr);

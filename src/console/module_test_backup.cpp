@@ -51,12 +51,14 @@ void CModuleTestDlg::OnBackupUsers() {
         ShowMessage(this, QStringLiteral("无法写入 ") + QDir::toNativeSeparators(folder));
         return;
     }
-    m_pBackupUsers->setEnabled(false);
-    m_pStopBackup->setEnabled(true);
-    if (!m_Backup.Start(folder)) {
-        m_pBackupUsers->setEnabled(true);
-        m_pStopBackup->setEnabled(false);
-    }
+    m_Backup.Start(folder);
+    UpdateBackupActions();
+}
+
+// "备份用户到文件夹…" while no backup runs, "停止备份" while one does.
+void CModuleTestDlg::UpdateBackupActions() {
+    m_pBackupUsers->setEnabled(!m_Backup.IsRunning());
+    m_pStopBackup->setEnabled(m_Backup.IsRunning());
 }
 
 void CModuleTestDlg::OnStopBackup() {
@@ -80,8 +82,7 @@ void CModuleTestDlg::ShowBackupProgress(unsigned total, unsigned current) {
 // The panel's own command is built again in place of the backup's, and the user is told what
 // was written, kept and failed.
 void CModuleTestDlg::OnBackupFinished(const CUserBackup::CReport& report) {
-    m_pBackupUsers->setEnabled(true);
-    m_pStopBackup->setEnabled(false);
+    UpdateBackupActions();
     BuildCommand();
     ShowMessage(this, CUserBackup::ReportText(report));
 }

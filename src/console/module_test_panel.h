@@ -130,6 +130,7 @@ private:
     CUserBackup::CHost BackupHost();
     bool SendBackupCommand();
     void ShowBackupProgress(unsigned total, unsigned current);
+    void UpdateBackupActions();
     void OnBackupFinished(const CUserBackup::CReport& report);
     void RunBackupStep();
 

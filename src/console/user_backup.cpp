@@ -76,33 +76,33 @@ void CUserBackup::OnUserList(const uint8_t* reply, int count) {
     }
     const std::vector<uint32_t> listed = ListedUsers(reply, count);
     m_report.listed = int(listed.size());
-    const bool keep = KeepExistingFiles(listed);
-    for (uint32_t user : listed) {
-        if (keep && QFileInfo::exists(UserFilePath(m_report.folder, user)))
+    std::vector<bool> hasFile(listed.size());
+    std::vector<uint32_t> existing;
+    for (size_t i = 0; i < listed.size(); ++i) {
+        hasFile[i] = QFileInfo::exists(UserFilePath(m_report.folder, listed[i]));
+        if (hasFile[i])
+            existing.push_back(listed[i]);
+    }
+    const bool keep = KeepExistingFiles(existing);
+    for (size_t i = 0; i < listed.size(); ++i) {
+        if (keep && hasFile[i])
             ++m_report.kept;
         else
-            m_users.push_back(user);
+            m_users.push_back(listed[i]);
     }
     m_state = EState::Uploading;
     UploadNext();
 }
 
 // Asked once for the whole folder: OK overwrites every file there, Cancel keeps them all.
-bool CUserBackup::KeepExistingFiles(const std::vector<uint32_t>& users) {
-    int existing = 0;
-    QString example;
-    for (uint32_t user : users) {
-        if (!QFileInfo::exists(UserFilePath(m_report.folder, user)))
-            continue;
-        if (existing++ == 0)
-            example = QString::number(user) + QStringLiteral(".fea");
-    }
-    if (existing == 0)
+bool CUserBackup::KeepExistingFiles(const std::vector<uint32_t>& existing) {
+    if (existing.empty())
         return false;
+    const QString example = QString::number(existing.front()) + QStringLiteral(".fea");
     const std::optional<bool> overwrite =
         m_host.ask(QStringLiteral("文件夹中已有 %1 个同名特征值文件（如 %2）。\n"
                                   "确定：全部覆盖；取消：保留这些文件，跳过这些用户。")
-                       .arg(existing)
+                       .arg(static_cast<int>(existing.size()))
                        .arg(example));
     return !overwrite.value_or(false);
 }

@@ -84,7 +84,7 @@ private:
     void OnUserList(const uint8_t* reply, int count);
     void OnUpload(const uint8_t* reply, int count);
     void OnUploadFailed(const QString& reason);
-    bool KeepExistingFiles(const std::vector<uint32_t>& users);
+    bool KeepExistingFiles(const std::vector<uint32_t>& existing);
     void UploadNext();
     void SendUpload();
     // The command packet into g_TxBuffer and g_nTxLength, then the front end's send.
