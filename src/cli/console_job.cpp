@@ -17,8 +17,8 @@ namespace {
 // image's own pixels, turned as the image control shows them.
 QString SaveImageReply(const QString& path) {
     std::vector<uint8_t> canvas(kCanvasSize);
-    DecodeImageReply(g_RxBuffer, g_nRxCount, canvas.data());
-    return SaveImageFile(path, RegionImage(canvas.data(), DecodedImageRegion(g_RxBuffer)));
+    const CImageDisplay display = DecodeImageReply(g_RxBuffer, g_nRxCount, canvas.data());
+    return SaveImageFile(path, RegionImage(canvas.data(), display.image));
 }
 } // namespace
 

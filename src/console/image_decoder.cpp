@@ -69,22 +69,34 @@ void UnpackNibblePixels(const CReceivedReply& reply, int width, int height, cons
     }
 }
 
-void DecodeFullResolution(const CReceivedReply& reply, const CImageGeometry& g, uint8_t* canvas) {
+// The part of a width x height image placed by `to` that lies in the canvas. A sensor taller
+// than the canvas loses as many rows at the top as at the bottom.
+CImageRegion RegionOf(const CPlacement& to, int width, int height) {
+    const int lost = to.top < 0 ? -to.top : 0;
+    return {to.stride, to.left, to.top + lost, width, height - 2 * lost};
+}
+
+CImageRegion DecodeFullResolution(const CReceivedReply& reply, const CImageGeometry& g,
+                                  uint8_t* canvas) {
     const CPlacement to{canvas, kCanvasSide, kCanvasSide, (kCanvasSide - g.height) / 2,
                         (kCanvasSide - g.width) / 2};
     CopyBytePixels(reply, g.width, g.height, to);
+    return RegionOf(to, g.width, g.height);
 }
 
-void DecodeHalfResolution(const CReceivedReply& reply, const CImageGeometry& g, uint8_t* canvas) {
+CImageRegion DecodeHalfResolution(const CReceivedReply& reply, const CImageGeometry& g,
+                                  uint8_t* canvas) {
     const CPlacement to{canvas, kHalfCanvasSide, kHalfCanvasSide, (kCanvasSide - g.height) / 4,
                         (kCanvasSide - g.width) / 4};
     UnpackNibblePixels(reply, g.width / 2, g.height / 2, to);
+    return RegionOf(to, g.width / 2, g.height / 2);
 }
 
-void DecodeSmallImage(const CReceivedReply& reply, uint8_t* canvas) {
+CImageRegion DecodeSmallImage(const CReceivedReply& reply, uint8_t* canvas) {
     constexpr int kOffset = (kSmallCanvasSide - kSmallImageSide) / 2;
     const CPlacement to{canvas, kSmallCanvasSide, kSmallCanvasSide, kOffset, kOffset};
     CopyBytePixels(reply, kSmallImageSide, kSmallImageSide, to);
+    return RegionOf(to, kSmallImageSide, kSmallImageSide);
 }
 
 } // namespace
@@ -95,15 +107,14 @@ CImageDisplay DecodeImageReply(const uint8_t* reply, int count, uint8_t* canvas)
     const CReceivedReply received{reply, count};
 
     std::memset(canvas, 0, kCanvasSize);
-    if (length == kSmallImageLength) {
-        DecodeSmallImage(received, canvas);
-        return {kSmallCanvasSide, kSmallCanvasSide};
-    }
-    const int entry = FindImageGeometry(length);
-    if (entry >= 0 && high)
-        DecodeFullResolution(received, ImageGeometryTable[entry], canvas);
-    else if (entry >= 0)
-        DecodeHalfResolution(received, ImageGeometryTable[entry], canvas);
+    if (length == kSmallImageLength)
+        return {kSmallCanvasSide, kSmallCanvasSide, DecodeSmallImage(received, canvas)};
     const int side = high ? kCanvasSide : kHalfCanvasSide;
-    return {side, side};
+    const int entry = FindImageGeometry(length);
+    if (entry < 0)
+        return {side, side, CImageRegion{side, 0, 0, side, side}};
+    const CImageGeometry& geometry = ImageGeometryTable[entry];
+    return {side, side,
+            high ? DecodeFullResolution(received, geometry, canvas)
+                 : DecodeHalfResolution(received, geometry, canvas)};
 }

@@ -16,9 +16,20 @@ extern uint8_t g_ImageCanvas[kCanvasSize];
 void ResetImageCanvas();
 
 // The square in which the canvas is shown: its width and height are also its row length.
+// Where the decoder put the image in the canvas: rows of rowLength bytes, the image at (left,
+// top) with width x height pixels (rows the canvas cannot hold left out).
+struct CImageRegion {
+    int rowLength = 0;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
 struct CImageDisplay {
     int width;
     int height;
+    CImageRegion image; // the whole (black) square when no geometry matches
 };
 
 // Decodes the image reply in `reply`, of which `count` bytes were received, into `canvas`

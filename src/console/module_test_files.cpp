@@ -44,7 +44,7 @@ void CModuleTestDlg::OnSaveFeature() {
 void CModuleTestDlg::DecodeFingerImage() {
     const CImageDisplay display = DecodeImageReply(g_RxBuffer, g_nRxCount, g_ImageCanvas);
     ImageControl().SetImage(g_ImageCanvas, display.width, display.height);
-    m_ImageRegion = DecodedImageRegion(g_RxBuffer);
+    m_ImageRegion = display.image;
     m_pSaveImage->setEnabled(true);
 }
 

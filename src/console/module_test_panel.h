@@ -39,8 +39,6 @@ public:
     QAction* StopBackupAction() const { return m_pStopBackup; }
     QAction* BatchFolderAction() const { return m_pBatchFolder; }
     CUserBackup& Backup() { return m_Backup; }
-    // Where the last decoded image lies in the canvas.
-    const CImageRegion& ImageRegion() const { return m_ImageRegion; }
 
     void Pull();
     void Push();
