@@ -25,18 +25,11 @@ std::vector<CPortResult> ListPorts() {
 }
 
 namespace {
+// The window's message; a short file is named too, since a shell has no dialog showing it.
 QString LoadHalf(EProgramHalf half, const QString& path) {
-    switch (LoadProgramHalf(half, path)) {
-    case EHalfLoadResult::Loaded:
-        return QString();
-    case EHalfLoadResult::OpenFailed:
-        return kCannotOpen + path;
-    case EHalfLoadResult::ReadFailed:
-        return kReadFailed + QLatin1Char(' ') + path;
-    case EHalfLoadResult::InvalidFile:
-        break;
-    }
-    return kInvalidFile + path;
+    const EHalfLoadResult result = LoadProgramHalf(half, path);
+    const QString text = HalfLoadFailureText(result, path);
+    return result == EHalfLoadResult::ReadFailed ? text + QLatin1Char(' ') + path : text;
 }
 } // namespace
 

@@ -12,22 +12,6 @@
 
 using namespace DownloadTexts;
 
-namespace {
-QString LoadFailureText(EHalfLoadResult result, const QString& path) {
-    switch (result) {
-    case EHalfLoadResult::OpenFailed:
-        return kCannotOpen + path;
-    case EHalfLoadResult::ReadFailed:
-        return kReadFailed;
-    case EHalfLoadResult::InvalidFile:
-        return kInvalidFile + path;
-    case EHalfLoadResult::Loaded:
-        break;
-    }
-    return QString();
-}
-} // namespace
-
 void CDownloadDlg::OnBrowse28000() {
     if (IsDownloadUnderWay())
         return;
@@ -50,7 +34,7 @@ void CDownloadDlg::LoadHalf(EProgramHalf half) {
         return;
     const EHalfLoadResult result = LoadProgramHalf(half, path);
     if (result != EHalfLoadResult::Loaded) {
-        ShowMessage(this, LoadFailureText(result, path));
+        ShowMessage(this, HalfLoadFailureText(result, path));
         ClearHalf(half);
         return;
     }

@@ -1,7 +1,22 @@
 #include "half_loader.h"
 
 #include "dat_reader.h"
+#include "download_texts.h"
 #include "half_processing.h"
+
+QString HalfLoadFailureText(EHalfLoadResult result, const QString& path) {
+    switch (result) {
+    case EHalfLoadResult::OpenFailed:
+        return DownloadTexts::kCannotOpen + path;
+    case EHalfLoadResult::ReadFailed:
+        return DownloadTexts::kReadFailed;
+    case EHalfLoadResult::InvalidFile:
+        return DownloadTexts::kInvalidFile + path;
+    case EHalfLoadResult::Loaded:
+        break;
+    }
+    return QString();
+}
 
 EHalfLoadResult LoadProgramHalf(EProgramHalf half, const QString& path) {
     uint8_t* halfBytes = HalfBytes(half);

@@ -12,3 +12,7 @@ enum class EHalfLoadResult {
 };
 
 EHalfLoadResult LoadProgramHalf(EProgramHalf half, const QString& path);
+
+// The message for a load that failed ("" when it loaded): "无法打开 <path>", "文件读取失败!" or
+// "无效文件: <path>".
+QString HalfLoadFailureText(EHalfLoadResult result, const QString& path);
