@@ -36,7 +36,7 @@ CAnswer CSimModule::OnFrame(const CFrame& frame) {
     case EFrameKind::Command:
     case EFrameKind::BadData:
     case EFrameKind::TruncatedData:
-        return OnCommandFrame(frame);
+        return CutShort(OnCommandFrame(frame), frame.command);
     }
     return CAnswer();
 }
@@ -51,6 +51,9 @@ CAnswer CSimModule::OnCommandFrame(const CFrame& frame) {
     }
     if (m_faults.muted.count(command))
         return CAnswer{{}, {}, QStringLiteral("muted: not answered")};
+    const auto raw = m_faults.rawReplies.find(command);
+    if (raw != m_faults.rawReplies.end())
+        return CAnswer{{}, raw->second, QStringLiteral("answered with the bytes of --reply")};
     const auto forced = m_faults.forcedResults.find(command);
     if (forced != m_faults.forcedResults.end())
         return CAnswer{{},
@@ -67,6 +70,17 @@ CAnswer CSimModule::OnCommandFrame(const CFrame& frame) {
     const QString note =
         IsKnownCommand(command) ? QString() : QStringLiteral("unknown command ") + Hex2(command);
     return CAnswer{{}, AnswerCommand(m_state, RequestOf(frame)), note};
+}
+
+// The module stops in the middle of its reply: only the first bytes go out.
+CAnswer CSimModule::CutShort(CAnswer answer, uint8_t command) const {
+    const auto cut = m_faults.cutReplies.find(command);
+    if (cut == m_faults.cutReplies.end() || cut->second >= answer.reply.size())
+        return answer;
+    answer.note =
+        QStringLiteral("reply of %1 bytes cut to %2").arg(answer.reply.size()).arg(cut->second);
+    answer.reply.truncate(cut->second);
+    return answer;
 }
 
 CAnswer CSimModule::OnBlockFrame(const CFrame& frame) {

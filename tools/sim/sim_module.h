@@ -19,6 +19,8 @@ struct CSimFaults {
     std::set<uint8_t> muted;                  // commands that get no answer
     int noiseBytes = 0;                       // bytes of noise before download acknowledgements
     int nakEvery = 0;                         // every K-th block refused
+    std::map<uint8_t, QByteArray> rawReplies; // command -> bytes answered as they stand
+    std::map<uint8_t, int> cutReplies;        // command -> bytes of its reply that are sent
 };
 
 struct CAnswer {
@@ -44,6 +46,7 @@ public:
 
 private:
     CAnswer OnCommandFrame(const CFrame& frame);
+    CAnswer CutShort(CAnswer answer, uint8_t command) const;
     CAnswer OnBlockFrame(const CFrame& frame);
     CAnswer DownloadAnswer(const QByteArray& ack, const QString& note);
     QByteArray Noise();

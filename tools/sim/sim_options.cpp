@@ -55,6 +55,33 @@ bool SetMuted(CSimOptions& options, const QString& text) {
     return true;
 }
 
+// "CMD=VALUE": a command (hex) and the text after '='.
+bool SplitCommand(const QString& text, uint8_t& command, QString& value) {
+    const int equals = int(text.indexOf(QLatin1Char('=')));
+    value = text.mid(equals + 1);
+    return equals > 0 && ParseHexByte(text.left(equals), command);
+}
+
+bool SetRawReply(CSimOptions& options, const QString& text) {
+    uint8_t command = 0;
+    QString hex;
+    if (!SplitCommand(text, command, hex))
+        return false;
+    const QByteArray bytes = QByteArray::fromHex(hex.remove(QLatin1Char(' ')).toLatin1());
+    options.faults.rawReplies[command] = bytes;
+    return !bytes.isEmpty();
+}
+
+bool SetCutReply(CSimOptions& options, const QString& text) {
+    uint8_t command = 0;
+    QString count;
+    int bytes = 0;
+    if (!SplitCommand(text, command, count) || !ParseCount(count, 0, 1000000, bytes))
+        return false;
+    options.faults.cutReplies[command] = bytes;
+    return true;
+}
+
 bool SetPath(QString& target, const QString& text) {
     target = text;
     return !text.isEmpty();
@@ -105,6 +132,18 @@ const std::vector<COptionEntry>& OptionEntries() {
          SetForcedResult},
         {"mute", "CMD", "Ignore command CMD (hex): no answer, no effect. May be repeated.",
          SetMuted},
+        {"reply", "CMD=HEX",
+         "Answer command CMD (hex) with the bytes HEX as they stand, without carrying it out: a "
+         "reply to another command, or noise. May be repeated.",
+         SetRawReply},
+        {"cut", "CMD=N",
+         "Send only the first N bytes of each reply to command CMD (hex), as a module that stops "
+         "in the middle of it. May be repeated.",
+         SetCutReply},
+        {"hang-up-at", "K",
+         "On the K-th frame received, go away without answering it: the line is closed and the "
+         "simulator ends, as a module unplugged in the middle of an exchange.",
+         [](CSimOptions& o, const QString& v) { return ParseCount(v, 1, 1000000, o.hangUpAt); }},
         {"split-ms", "N", "Send each reply in two pieces with a pause of N ms between them.",
          [](CSimOptions& o, const QString& v) { return ParseCount(v, 0, 60000, o.splitMs); }},
         {"chunk", "BYTES",

@@ -16,6 +16,7 @@ struct CSimOptions {
     int splitMs = -1;     // --split-ms: each reply in two pieces with this pause (-1: whole)
     int latencyMs = 0;    // --latency-ms: a short last chunk is held this long more
     int chunkBytes = 0;   // --chunk: output in pieces of this size at the line rate (0: whole)
+    int hangUpAt = 0;     // --hang-up-at: the frame on which the module goes away (0: never)
     CModuleSettings module;
     CSimFaults faults;
     bool help = false;

@@ -62,6 +62,8 @@ void CSimServer::Run(int stopFd) {
             break;
         if (ready > 0 && (fds[1].revents & POLLIN))
             ReadInput();
+        if (m_bHungUp)
+            break;
         TakeStaleFrames(Now());
         WriteOutput(Now());
     }
@@ -109,7 +111,14 @@ void CSimServer::TakeStaleFrames(qint64 now) {
 }
 
 void CSimServer::Handle(const CFrame& frame, qint64 now) {
+    if (m_bHungUp)
+        return;
     m_log.Frame(now, "RX", KindWord(frame.kind), frame.bytes);
+    if (++m_nFramesReceived == m_options.hangUpAt) {
+        m_log.Note(now, QStringLiteral("hanging up"));
+        m_bHungUp = true;
+        return;
+    }
     const CAnswer answer = m_module.OnFrame(frame);
     m_reader.SetDownloadMode(m_module.InDownloadMode());
     if (!answer.note.isEmpty())

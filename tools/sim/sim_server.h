@@ -17,7 +17,7 @@ class CPseudoTerminal;
 class CSimServer {
 public:
     CSimServer(const CSimOptions& options, CPseudoTerminal& pty, CSimLog& log);
-    // Serves until stopFd becomes readable.
+    // Serves until stopFd becomes readable, or until the module hangs up (--hang-up-at).
     void Run(int stopFd);
 
 private:
@@ -41,6 +41,8 @@ private:
     COutputQueue m_output;
     std::chrono::steady_clock::time_point m_start;
     qint64 m_nLastWriteMs = 0; // last time output made progress (or became due)
+    int m_nFramesReceived = 0;
+    bool m_bHungUp = false; // --hang-up-at reached: the module has gone
 };
 
 } // namespace sim
