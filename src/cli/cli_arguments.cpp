@@ -37,6 +37,42 @@ bool ApplyGlobal(CCliRequest& request, const QString& name, const QString& value
     return error->isEmpty();
 }
 
+// The text given for a number: an option's value, or the argument at the place of that name in
+// the command's arguments ("USER FILE.fea", "[N]"); no value when it was not given.
+std::optional<QString> NumberText(const CCliRequest& request, const QString& name) {
+    if (name.startsWith(QLatin1Char('-')))
+        return request.options.contains(name) ? std::optional(request.options.value(name))
+                                              : std::nullopt;
+    const QStringList places = QString::fromLatin1(request.command->arguments)
+                                   .remove(QLatin1Char('['))
+                                   .remove(QLatin1Char(']'))
+                                   .split(QLatin1Char(' '));
+    const qsizetype at = places.indexOf(name);
+    if (at < 0 || at >= request.arguments.size())
+        return std::nullopt;
+    return request.arguments[at];
+}
+
+bool CheckNumbers(CCliRequest& request, QString* error) {
+    for (const CNumberRange& range : request.command->numbers) {
+        const QString name = QLatin1String(range.name);
+        const std::optional<QString> text = NumberText(request, name);
+        if (!text)
+            continue;
+        const std::optional<unsigned> value = ParseNumber(*text, range.low, range.high);
+        if (!value) {
+            *error = QStringLiteral("%1 must be a number from %2 to %3, not '%4'")
+                         .arg(name)
+                         .arg(range.low)
+                         .arg(range.high)
+                         .arg(*text);
+            return false;
+        }
+        request.numbers.insert(name, *value);
+    }
+    return true;
+}
+
 bool CheckShape(const CCliRequest& request, QString* error) {
     if (request.help || !request.command)
         return true;
@@ -111,6 +147,8 @@ std::optional<CCliRequest> ParseCommandLine(const QStringList& arguments, QStrin
             request.options.insert(name, value);
     }
     if (!CheckShape(request, error))
+        return std::nullopt;
+    if (request.command && !request.help && !CheckNumbers(request, error))
         return std::nullopt;
     return request;
 }

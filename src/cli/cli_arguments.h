@@ -11,7 +11,8 @@
 struct CCliRequest {
     const CCommandInfo* command = nullptr; // none: the program's help
     QStringList arguments;
-    QHash<QString, QString> options; // the command's options by name; "" for a switch
+    QHash<QString, QString> options;  // the command's options by name; "" for a switch
+    QHash<QString, unsigned> numbers; // the numbers given, by argument or option name, in range
     QStringList ports;
     int rateIndex = 2; // 19,200 bit/s
     int timeoutMs = 5000;
@@ -22,9 +23,14 @@ struct CCliRequest {
 
     bool Has(const char* option) const { return options.contains(QLatin1String(option)); }
     QString Option(const char* option) const { return options.value(QLatin1String(option)); }
+    bool HasNumber(const char* name) const { return numbers.contains(QLatin1String(name)); }
+    unsigned Number(const char* name, unsigned fallback = 0) const {
+        return numbers.value(QLatin1String(name), fallback);
+    }
 };
 
-// The request, or the usage error to print ("" with request.help for a help request).
+// The request, or the usage error to print ("" with request.help for a help request). Every
+// number the command takes is checked against its range in the command table.
 std::optional<CCliRequest> ParseCommandLine(const QStringList& arguments, QString* error);
 
 // A number in decimal or 0x hexadecimal within low..high.

@@ -1,7 +1,12 @@
 #include "command_table.h"
 
+#include <QStringList>
+
 namespace {
 using K = ECommandKind;
+
+const CNumberRange kUser{"USER", 0, 0xFFFF};
+const CNumberRange kPrivilege{"--privilege", 1, 3};
 
 // clang-format off
 const std::vector<CCommandInfo> kCommands = {
@@ -16,22 +21,22 @@ const std::vector<CCommandInfo> kCommands = {
     {"users", "", 0, 0, K::Console, "Read the user list (取用户信息).", {},
      "morvane-cli --port COM1 --json users"},
     {"privilege", "USER", 1, 1, K::Console, "Read the privilege of user USER (取用户权限).", {},
-     "morvane-cli --port COM1 privilege 25"},
+     "morvane-cli --port COM1 privilege 25", {kUser}},
     {"enrol", "USER", 1, 1, K::Console,
      "Enrol user USER from the finger on the sensor, in two or three captures (用户录入).",
      {{"--privilege", "P", "Privilege 1 to 3 (default 1).", "morvane-cli --port COM1 enrol 25 --privilege 3"},
       {"--twice", nullptr, "Two captures instead of three (采集两次).", "morvane-cli --port COM1 enrol 25 --twice"},
       {"--upload", "FILE.fea", "Ask for the new feature value and save it in FILE.fea (特征值上传).",
        "morvane-cli --port COM1 enrol 25 --upload u25.fea"}},
-     "morvane-cli --port COM1 enrol 25"},
+     "morvane-cli --port COM1 enrol 25", {kUser, kPrivilege}},
     {"delete", "USER", 1, 1, K::Console, "Delete user USER (删除指定用户).", {},
-     "morvane-cli --port COM1 delete 25"},
+     "morvane-cli --port COM1 delete 25", {kUser}},
     {"delete-all", "", 0, 0, K::Console, "Delete all users (删除所有用户).",
-     {{"--privilege-class", "P", "Only users of this privilege class (default 0: every user).",
+     {{"--privilege-class", "P", "Only users of this privilege class, 1 to 3 (default 0: every user).",
        "morvane-cli --port COM1 delete-all --privilege-class 1"}},
-     "morvane-cli --port COM1 delete-all"},
+     "morvane-cli --port COM1 delete-all", {{"--privilege-class", 0, 3}}},
     {"compare", "USER", 1, 1, K::Console, "Compare the finger on the sensor with user USER (1:1比对).", {},
-     "morvane-cli --port COM1 compare 25"},
+     "morvane-cli --port COM1 compare 25", {kUser}},
     {"search", "", 0, 0, K::Console, "Search the users for the finger on the sensor (1:N比对).", {},
      "morvane-cli --port COM1 search"},
     {"capture-feature", "FILE.fea", 1, 1, K::Console,
@@ -39,11 +44,11 @@ const std::vector<CCommandInfo> kCommands = {
      "morvane-cli --port COM1 capture-feature finger.fea"},
     {"upload", "USER FILE.fea", 2, 2, K::Console,
      "Save the feature value of user USER in FILE.fea (取用户特征值上传).", {},
-     "morvane-cli --port COM1 upload 25 u25.fea"},
+     "morvane-cli --port COM1 upload 25 u25.fea", {kUser}},
     {"store", "USER FILE.fea", 2, 2, K::Console,
      "Store the feature value in FILE.fea as user USER (存储用户特征值).",
      {{"--privilege", "P", "Privilege 1 to 3 (default 1).", "morvane-cli --port COM1 store 25 u25.fea --privilege 2"}},
-     "morvane-cli --port COM1 store 25 u25.fea"},
+     "morvane-cli --port COM1 store 25 u25.fea", {kUser, kPrivilege}},
     {"store-folder", "DIR", 1, 1, K::StoreFolder,
      "Store every feature file N.fea of DIR as user N, privilege 1 (批量存储指纹特征值).", {},
      "morvane-cli --port COM1 --port COM2 store-folder templates/"},
@@ -57,14 +62,14 @@ const std::vector<CCommandInfo> kCommands = {
     {"level", "[N]", 0, 1, K::Console,
      "Set the compare level to N, 1 to 9 (设置比对等级); the answer carries the level before. Without N "
      "the module is asked for level 0, which it refuses, but its answer still carries the level in force.",
-     {}, "morvane-cli --port COM1 level 5"},
+     {}, "morvane-cli --port COM1 level 5", {{"N", 1, 9}}},
     {"brightness", "", 0, 0, K::Console, "Read the sensor brightness (连续取亮度).",
-     {{"--adjust", "V", "Let the module calibrate it instead (亮度自适应), to V (0: the module's own choice).",
+     {{"--adjust", "V", "Let the module calibrate it instead (亮度自适应), to V, 0 to 255 (0: the module's own choice).",
        "morvane-cli --port COM1 brightness --adjust 0"}},
-     "morvane-cli --port COM1 brightness"},
+     "morvane-cli --port COM1 brightness", {{"--adjust", 0, 255}}},
     {"records", "", 0, 0, K::Console, "Read the records not read before (取新记录).",
-     {{"--new", "N", "At most N records (default 0: all of them).", "morvane-cli --port COM1 records --new 10"}},
-     "morvane-cli --port COM1 records"},
+     {{"--new", "N", "At most N records, 0 to 65535 (default 0: all of them).", "morvane-cli --port COM1 records --new 10"}},
+     "morvane-cli --port COM1 records", {{"--new", 0, 0xFFFF}}},
     {"set-rate", "RATE", 1, 1, K::SetRate,
      "Tell the module to talk at RATE (9600 19200 38400 57600 115200); once it confirms, the PC follows.",
      {}, "morvane-cli --port COM1 set-rate 115200"},
@@ -106,6 +111,18 @@ QString OptionLines(const std::vector<COptionInfo>& options) {
     return text;
 }
 
+// "Numbers, in decimal or 0x hexadecimal: USER 0 to 65535, --privilege 1 to 3."
+QString NumberLine(const std::vector<CNumberRange>& numbers) {
+    QStringList ranges;
+    for (const CNumberRange& number : numbers)
+        ranges << QStringLiteral("%1 %2 to %3")
+                      .arg(QLatin1String(number.name))
+                      .arg(number.low)
+                      .arg(number.high);
+    return QStringLiteral("\nNumbers, in decimal or 0x hexadecimal: %1.\n")
+        .arg(ranges.join(QStringLiteral(", ")));
+}
+
 QString Usage(const CCommandInfo& command) {
     QString usage = QStringLiteral("morvane-cli ");
     if (NeedsPort(command))
@@ -132,6 +149,10 @@ const CCommandInfo* FindCommand(const QString& name) {
     return nullptr;
 }
 
+const std::vector<CCommandInfo>& Commands() {
+    return kCommands;
+}
+
 const std::vector<COptionInfo>& GlobalOptions() {
     return kGlobalOptions;
 }
@@ -144,9 +165,12 @@ QString ProgramHelp() {
         "as the Morvane window. With several --port options the command runs on every module at\n"
         "once and prints one result line per port as each finishes.\n"
         "\n"
-        "Exit codes: 0 success, 1 the module answered with a failure, 2 usage error (also a bad\n"
-        "file or an unconfirmed question), 3 the port cannot be opened, 4 no answer within\n"
-        "--timeout, 130 interrupted (Ctrl+C); with several ports the highest of them.\n"
+        "Exit codes: 0 success, 1 the module answered with a failure (or with a reply to another\n"
+        "command, or one not whole), 2 usage error (also a bad file, a number out of its range or\n"
+        "an unconfirmed question), 3 the port cannot be opened, 4 no answer within --timeout,\n"
+        "5 the port went away in the middle of the command (the result says what was left),\n"
+        "6 standard output or standard error could not be written, 130 interrupted (Ctrl+C),\n"
+        "143 terminated (SIGTERM); with several ports the highest of them.\n"
         "\n"
         "Commands:\n");
     for (const CCommandInfo& command : kCommands)
@@ -164,6 +188,8 @@ QString CommandHelp(const CCommandInfo& command) {
     QString text = QStringLiteral("Usage: %1\n\n%2\n\nExample:\n  %3\n")
                        .arg(Usage(command), QString::fromUtf8(command.summary),
                             QString::fromUtf8(command.example));
+    if (!command.numbers.empty())
+        text += NumberLine(command.numbers);
     if (!command.options.empty())
         text += QStringLiteral("\nOptions:\n") + OptionLines(command.options);
     if (NeedsPort(command))

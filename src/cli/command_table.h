@@ -21,6 +21,14 @@ struct COptionInfo {
     const char* example;
 };
 
+// A number a command takes, by the name of its argument ("USER", "N") or option
+// ("--privilege"), with the range --help documents and the command line holds it to.
+struct CNumberRange {
+    const char* name;
+    unsigned low;
+    unsigned high;
+};
+
 struct CCommandInfo {
     const char* name;
     const char* arguments; // "USER FILE.fea"
@@ -30,11 +38,13 @@ struct CCommandInfo {
     const char* summary;
     std::vector<COptionInfo> options;
     const char* example;
+    std::vector<CNumberRange> numbers = {};
 };
 
 // Every command but ports and make-bin talks to a module and so needs --port.
 bool NeedsPort(const CCommandInfo& command);
 const CCommandInfo* FindCommand(const QString& name);
+const std::vector<CCommandInfo>& Commands();
 const std::vector<COptionInfo>& GlobalOptions();
 
 QString ProgramHelp();

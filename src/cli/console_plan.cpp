@@ -10,28 +10,18 @@
 namespace {
 using Planner = std::function<bool(const CCliRequest&, CConsolePlan&, QString*)>;
 
+// The numbers come checked against their ranges by the command line (command_table.cpp).
+
 // A 16-bit number into parameters 1 and 2 (high and low byte): a user number, or a count.
-bool SetUser(const QString& text, CConsolePlan& plan, QString* error, const char* name = "USER") {
-    const std::optional<unsigned> user = ParseNumber(text, 0, 0xFFFF);
-    if (!user) {
-        *error = QStringLiteral("%1 must be a number from 0 to 65535, not '%2'")
-                     .arg(QLatin1String(name), text);
-        return false;
-    }
-    plan.inputs.param1 = static_cast<uint16_t>(*user >> 8);
-    plan.inputs.param2 = static_cast<uint16_t>(*user & 0xFF);
+bool SetUser(unsigned user, CConsolePlan& plan) {
+    plan.inputs.param1 = static_cast<uint16_t>(user >> 8);
+    plan.inputs.param2 = static_cast<uint16_t>(user & 0xFF);
     return true;
 }
 
-// A byte option or argument into parameter 3; `fallback` when it is not given.
-bool SetParam3(const QString& text, bool given, unsigned fallback, CConsolePlan& plan,
-               QString* error) {
-    const std::optional<unsigned> value = given ? ParseNumber(text, 0, 0xFF) : fallback;
-    if (!value) {
-        *error = QStringLiteral("'%1' is not a number from 0 to 255").arg(text);
-        return false;
-    }
-    plan.inputs.param3 = static_cast<uint16_t>(*value);
+// A byte into parameter 3.
+bool SetParam3(unsigned value, CConsolePlan& plan) {
+    plan.inputs.param3 = static_cast<uint16_t>(value);
     return true;
 }
 
@@ -68,31 +58,31 @@ const std::map<QString, Planner>& Planners() {
         {QStringLiteral("users"),
          [](R, P p, QString*) { return Operation(p, EOperation::UserList); }},
         {QStringLiteral("privilege"),
-         [](R r, P p, QString* e) {
-             return Operation(p, EOperation::UserPrivilege) && SetUser(r.arguments[0], p, e);
+         [](R r, P p, QString*) {
+             return Operation(p, EOperation::UserPrivilege) && SetUser(r.Number("USER"), p);
          }},
         {QStringLiteral("enrol"),
-         [](R r, P p, QString* e) {
+         [](R r, P p, QString*) {
              p.inputs.enrolFirstStep = true;
              p.enrolment.captureTwice = r.Has("--twice");
              p.enrolment.uploadFeature = r.Has("--upload");
              if (r.Has("--upload"))
                  SaveTo(ESavedReply::Feature, r.Option("--upload"), p);
-             return Operation(p, EOperation::Enrol) && SetUser(r.arguments[0], p, e) &&
-                    SetParam3(r.Option("--privilege"), r.Has("--privilege"), 1, p, e);
+             return Operation(p, EOperation::Enrol) && SetUser(r.Number("USER"), p) &&
+                    SetParam3(r.Number("--privilege", 1), p);
          }},
         {QStringLiteral("delete"),
-         [](R r, P p, QString* e) {
-             return Operation(p, EOperation::DeleteUser) && SetUser(r.arguments[0], p, e);
+         [](R r, P p, QString*) {
+             return Operation(p, EOperation::DeleteUser) && SetUser(r.Number("USER"), p);
          }},
         {QStringLiteral("delete-all"),
-         [](R r, P p, QString* e) {
+         [](R r, P p, QString*) {
              return Operation(p, EOperation::DeleteAllUsers) &&
-                    SetParam3(r.Option("--privilege-class"), r.Has("--privilege-class"), 0, p, e);
+                    SetParam3(r.Number("--privilege-class"), p);
          }},
         {QStringLiteral("compare"),
-         [](R r, P p, QString* e) {
-             return Operation(p, EOperation::CompareOne) && SetUser(r.arguments[0], p, e);
+         [](R r, P p, QString*) {
+             return Operation(p, EOperation::CompareOne) && SetUser(r.Number("USER"), p);
          }},
         {QStringLiteral("search"),
          [](R, P p, QString*) { return Operation(p, EOperation::CompareAll); }},
@@ -102,14 +92,14 @@ const std::map<QString, Planner>& Planners() {
              return Operation(p, EOperation::CaptureUpload);
          }},
         {QStringLiteral("upload"),
-         [](R r, P p, QString* e) {
+         [](R r, P p, QString*) {
              SaveTo(ESavedReply::Feature, r.arguments[1], p);
-             return Operation(p, EOperation::UploadUser) && SetUser(r.arguments[0], p, e);
+             return Operation(p, EOperation::UploadUser) && SetUser(r.Number("USER"), p);
          }},
         {QStringLiteral("store"),
          [](R r, P p, QString* e) {
-             return Operation(p, EOperation::StoreFeature) && SetUser(r.arguments[0], p, e) &&
-                    SetParam3(r.Option("--privilege"), r.Has("--privilege"), 1, p, e) &&
+             return Operation(p, EOperation::StoreFeature) && SetUser(r.Number("USER"), p) &&
+                    SetParam3(r.Number("--privilege", 1), p) &&
                     SetFeatureFile(r.arguments[1], p, e);
          }},
         {QStringLiteral("image"),
@@ -119,22 +109,19 @@ const std::map<QString, Planner>& Planners() {
              return Operation(p, EOperation::CaptureImage);
          }},
         {QStringLiteral("level"),
-         [](R r, P p, QString* e) {
-             const bool given = !r.arguments.isEmpty();
-             return Operation(p, EOperation::CompareLevel) &&
-                    SetParam3(given ? r.arguments[0] : QString(), given, 0, p, e);
+         [](R r, P p, QString*) {
+             return Operation(p, EOperation::CompareLevel) && SetParam3(r.Number("N"), p);
          }},
         {QStringLiteral("brightness"),
-         [](R r, P p, QString* e) {
+         [](R r, P p, QString*) {
              if (!r.Has("--adjust"))
                  return Operation(p, EOperation::Brightness);
              return Operation(p, EOperation::AdjustBrightness) &&
-                    SetParam3(r.Option("--adjust"), true, 0, p, e);
+                    SetParam3(r.Number("--adjust"), p);
          }},
         {QStringLiteral("records"),
-         [](R r, P p, QString* e) {
-             return Operation(p, EOperation::NewRecords) &&
-                    (!r.Has("--new") || SetUser(r.Option("--new"), p, e, "--new N"));
+         [](R r, P p, QString*) {
+             return Operation(p, EOperation::NewRecords) && SetUser(r.Number("--new"), p);
          }},
         {QStringLiteral("sleep"), [](R, P p, QString*) { return Operation(p, EOperation::Sleep); }},
     };
