@@ -1,0 +1,97 @@
+#include "reply_check.h"
+
+#include "protocol/command_codes.h"
+#include "protocol/hex_text.h"
+#include "protocol/packets.h"
+#include "protocol/payloads.h"
+
+#include <algorithm>
+
+namespace {
+using namespace ModuleCommand;
+
+constexpr int kShownBytes = 32;
+constexpr int kTrailerSize = 2; // the data check and the tail after a payload
+constexpr uint8_t kHalfImageCode = 0x00;
+constexpr uint8_t kFullImageCode = 0x20;
+
+QString Hex2(unsigned value) {
+    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+// The bytes that came, bounded.
+QString Shown(const uint8_t* reply, int count) {
+    const QString hex = FormatHexDump(reply, std::min(count, kShownBytes));
+    return count > kShownBytes ? hex + QStringLiteral(" … (%1 bytes)").arg(count) : hex;
+}
+
+int WithPayload(int payloadSize) {
+    return kPayloadOffset + payloadSize + kTrailerSize;
+}
+
+// An image of length field L: L pixel bytes at half resolution, 8 L at full, and the 80 x 80
+// image's 6400 one-byte pixels either way.
+int ImageReplyLength(const uint8_t* reply) {
+    const int length = reply[2] * 256 + reply[3];
+    const bool full = reply[4] == kFullImageCode && length != kSmallImageLength;
+    return WithPayload(full ? 8 * length : length);
+}
+
+int ListReplyLength(const uint8_t* reply, int count, int entrySize) {
+    const int listed = static_cast<int>(ListedEntryCount(reply, count));
+    return WithPayload(kListOffset - kPayloadOffset + listed * entrySize);
+}
+
+QString WholenessFault(const uint8_t* reply, int count, int expected) {
+    if (count < expected)
+        return QStringLiteral("incomplete reply: %1 bytes received of the %2 its header announces")
+            .arg(count)
+            .arg(expected);
+    if (count > expected)
+        return QStringLiteral("reply of %1 bytes where its header announces %2")
+            .arg(count)
+            .arg(expected);
+    const uint8_t sum = XorBytes(reply + kPayloadOffset, expected - kPayloadOffset - kTrailerSize);
+    const uint8_t check = reply[expected - kTrailerSize];
+    if (sum != check)
+        return QStringLiteral("reply data check wrong: the %1 bytes give %2, the check byte is %3")
+            .arg(expected)
+            .arg(Hex2(sum), Hex2(check));
+    return QString();
+}
+
+// The whole length on the line of a data reply by what its own fields say; 0 for a reply whose
+// data the program does not read.
+int DataReplyLength(const uint8_t* reply, int count) {
+    const uint8_t result = reply[4];
+    switch (reply[1]) {
+    case kCaptureImage:
+        return result == kHalfImageCode || result == kFullImageCode ? ImageReplyLength(reply) : 0;
+    case kEnrolLastUpload:
+    case kCaptureUpload:
+    case kUploadUser: // a bare reply is a refusal; data behind it is a feature value
+        return count > kCommandPacketSize ? TransmissionLength(reply[2], reply[3]) : 0;
+    case kUserList:
+        return result == 0 ? ListReplyLength(reply, count, kUserEntrySize) : 0;
+    case kNewRecords:
+        return result == 0 ? ListReplyLength(reply, count, kRecordEntrySize) : 0;
+    case kOneRecord:
+        return result == 0 ? WithPayload(kRecordEntrySize) : 0;
+    default:
+        return 0;
+    }
+}
+} // namespace
+
+QString ReplyFault(uint8_t sent, const uint8_t* reply, int count) {
+    if (count < kCommandPacketSize)
+        return QStringLiteral("reply too short to read (%1 bytes): %2")
+            .arg(count)
+            .arg(Shown(reply, count));
+    if (reply[1] != sent)
+        return QStringLiteral("reply to another command (%1, not %2): %3")
+            .arg(Hex2(reply[1]), Hex2(sent), Shown(reply, count));
+    const int expected = DataReplyLength(reply, count);
+    const QString fault = expected > 0 ? WholenessFault(reply, count, expected) : QString();
+    return fault.isEmpty() ? fault : fault + QStringLiteral(": ") + Shown(reply, count);
+}
