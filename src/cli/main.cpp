@@ -1,13 +1,13 @@
 // morvane-cli: the module's operations from a shell, on one module or many at once.
 #include "cli_app.h"
 #include "cli_result.h"
+#include "output_streams.h"
 #include "result_printer.h"
 
 #include <QCoreApplication>
 
-int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("morvane-cli"));
+namespace {
+int Run() {
     QString error;
     const std::optional<CCliRequest> request =
         ParseCommandLine(QCoreApplication::arguments().mid(1), &error);
@@ -21,4 +21,12 @@ int main(int argc, char* argv[]) {
         return request->help ? kExitOk : kExitUsage;
     }
     return RunCommand(*request);
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    GuardOutputStreams();
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("morvane-cli"));
+    return FinishOutput(Run());
 }

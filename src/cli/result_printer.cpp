@@ -1,12 +1,12 @@
 #include "result_printer.h"
 
+#include "output_streams.h"
+
 #include <QJsonDocument>
 #include <cstdio>
 
 void WriteText(FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
-    std::fflush(stream);
+    WriteStream(stream, text.toUtf8());
 }
 
 void PrintError(const QString& message) {

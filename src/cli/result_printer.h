@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <map>
 
-// The text in UTF-8 on the stream, flushed.
+// The text in UTF-8 on the stream, flushed; a failure is remembered for the exit code.
 void WriteText(FILE* stream, const QString& text);
 // "morvane-cli: <message>" on standard error.
 void PrintError(const QString& message);

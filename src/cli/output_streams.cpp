@@ -1,0 +1,71 @@
+#include "output_streams.h"
+
+#include "cli_result.h"
+
+#include <QString>
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+// The errno of the first failure of standard output (0) and standard error (1); 0 for none.
+std::atomic<int> g_streamErrors[2];
+
+int StreamIndex(FILE* stream) {
+    return stream == stderr ? 1 : 0;
+}
+
+void NoteFailure(int index, int error) {
+    int none = 0;
+    g_streamErrors[index].compare_exchange_strong(none, error != 0 ? error : EIO);
+}
+
+// A closed descriptor gets /dev/null; true when it was closed.
+bool FillClosed(int fd) {
+    if (fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+        return false;
+    const int null = open("/dev/null", O_RDWR);
+    if (null >= 0 && null != fd) {
+        dup2(null, fd);
+        close(null);
+    }
+    return true;
+}
+} // namespace
+
+void GuardOutputStreams() {
+    std::signal(SIGPIPE, SIG_IGN);
+    FillClosed(STDIN_FILENO);
+    if (FillClosed(STDOUT_FILENO))
+        NoteFailure(StreamIndex(stdout), EBADF);
+    if (FillClosed(STDERR_FILENO))
+        NoteFailure(StreamIndex(stderr), EBADF);
+}
+
+bool WriteStream(FILE* stream, const QByteArray& bytes) {
+    const size_t size = static_cast<size_t>(bytes.size());
+    const bool written = std::fwrite(bytes.constData(), 1, size, stream) == size;
+    if (written && std::fflush(stream) == 0)
+        return true;
+    NoteFailure(StreamIndex(stream), errno);
+    return false;
+}
+
+int FinishOutput(int exitCode) {
+    for (FILE* stream : {stdout, stderr})
+        if (std::fflush(stream) != 0)
+            NoteFailure(StreamIndex(stream), errno);
+    const int outError = g_streamErrors[StreamIndex(stdout)];
+    const int errError = g_streamErrors[StreamIndex(stderr)];
+    if (outError == 0 && errError == 0)
+        return exitCode;
+    if (outError != 0 && errError == 0)
+        WriteStream(stderr, (QStringLiteral("morvane-cli: cannot write to standard output: ") +
+                             QString::fromLocal8Bit(std::strerror(outError)) + QLatin1Char('\n'))
+                                .toUtf8());
+    return std::max(exitCode, static_cast<int>(kExitOutput));
+}
