@@ -23,12 +23,17 @@
 namespace {
 const QString kInterruptNote = QStringLiteral("interrupted (Ctrl+C): stopping every port");
 
-// "COM3" is the device bound to port 3; anything else is a device path.
+// "COM3" is the device bound to port 3; anything else is a device path. A relative path names
+// the file it names from the current folder; only a name found there under no path is a device
+// under /dev ("ttyUSB0"), as the serial library takes it.
 void ResolvePort(const QString& port, CPortTask& task) {
     static const QRegularExpression kComName(QStringLiteral("^COM([1-8])$"),
                                              QRegularExpression::CaseInsensitiveOption);
     task.port = port;
     task.device = port;
+    const QFileInfo file(port);
+    if (file.isRelative() && file.exists())
+        task.device = file.absoluteFilePath();
     const QRegularExpressionMatch com = kComName.match(port);
     if (!com.hasMatch())
         return;
