@@ -3,7 +3,6 @@
 #include "protocol/buffers.h"
 #include "protocol/packets.h"
 #include "serial/mscomm.h"
-#include "serial/port_operations.h"
 
 CBackupJob::CBackupJob(CMSComm& comm, QString folder, bool overwrite, QObject* parent)
     : CPortJob(parent), m_strFolder(std::move(folder)), m_bOverwrite(overwrite),
@@ -18,7 +17,7 @@ CBackupJob::CBackupJob(CMSComm& comm, QString folder, bool overwrite, QObject* p
 
 void CBackupJob::Start() {
     if (!m_Backup.Start(m_strFolder))
-        End(kExitPort, QString::fromLatin1(CommPortErrorText()));
+        OnPortLost();
 }
 
 void CBackupJob::OnTimer(int id) {
@@ -51,9 +50,17 @@ CUserBackup::CHost CBackupJob::BackupHost() {
     return host;
 }
 
+// The backup's own closing text: how many files it wrote where, and how many users it did not
+// reach.
+QString CBackupJob::LeftBehind() const {
+    return m_strStoppedReport;
+}
+
 void CBackupJob::OnFinished(const CUserBackup::CReport& report) {
-    if (m_bStopped)
+    if (m_bStopped) {
+        m_strStoppedReport = CUserBackup::ReportText(report);
         return;
+    }
     const bool complete = report.listFailure.isEmpty() && report.failures.isEmpty();
     End(complete ? kExitOk : kExitFailed, CUserBackup::ReportText(report),
         {{QStringLiteral("folder"), report.folder},

@@ -19,6 +19,7 @@ public:
 
 protected:
     void StopExchange() override;
+    QString LeftBehind() const override;
 
 private:
     void OnTimer(int id);
@@ -29,7 +30,8 @@ private:
     QString m_strFolder;
     bool m_bOverwrite;
     bool m_bStopped = false;
-    CPanelTimers m_Timers; // timer 1 collects replies; the backup's own timers pace it
+    QString m_strStoppedReport; // what the stopped backup wrote
+    CPanelTimers m_Timers;      // timer 1 collects replies; the backup's own timers pace it
     CConsoleExchange m_Console;
     CUserBackup m_Backup;
 };

@@ -16,13 +16,12 @@
 #include <QRegularExpression>
 #include <QThread>
 #include <algorithm>
+#include <csignal>
 #include <memory>
 #include <optional>
 #include <unistd.h>
 
 namespace {
-const QString kInterruptNote = QStringLiteral("interrupted (Ctrl+C): stopping every port");
-
 // "COM3" is the device bound to port 3; anything else is a device path. A relative path names
 // the file it names from the current folder; only a name found there under no path is a device
 // under /dev ("ttyUSB0"), as the serial library takes it.
@@ -125,10 +124,15 @@ public:
         }
     }
 
-    void Interrupt() {
-        PrintError(kInterruptNote);
+    void Interrupt(int signal) {
+        const bool terminated = signal == SIGTERM;
+        PrintError(terminated ? QStringLiteral("terminated (SIGTERM): stopping every port")
+                              : QStringLiteral("interrupted (Ctrl+C): stopping every port"));
+        const int code = terminated ? kExitTerminated : kExitInterrupted;
         for (auto& [thread, runner] : m_ports)
-            QMetaObject::invokeMethod(runner.get(), &CPortRunner::Interrupt, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                runner.get(), [port = runner.get(), code] { port->Interrupt(code); },
+                Qt::QueuedConnection);
     }
 
     int ExitCode() const { return m_nExit; }
@@ -161,7 +165,7 @@ int RunOnPorts(const CCliRequest& request) {
     CResultPrinter printer(request.json, isatty(STDERR_FILENO) && !request.verbose);
     printer.SetPorts(request.ports);
     CPortSet ports(request, printer);
-    WatchInterrupts(qApp, [&ports] { ports.Interrupt(); });
+    WatchInterrupts(qApp, [&ports](int signal) { ports.Interrupt(signal); });
     ports.Start(shared);
     QCoreApplication::exec();
     return ports.ExitCode();
@@ -173,14 +177,14 @@ int RunCommand(const CCliRequest& request) {
     case ECommandKind::Ports: {
         const std::vector<CPortResult> ports = ListPorts();
         for (const CPortResult& port : ports)
-            std::puts(ResultLine(port, request.json).toUtf8().constData());
+            WriteText(stdout, ResultLine(port, request.json) + QLatin1Char('\n'));
         if (ports.empty())
             PrintError(QStringLiteral("no serial device found"));
         return kExitOk;
     }
     case ECommandKind::MakeBin: {
         const CPortResult result = MakeBin(request);
-        std::puts(ResultLine(result, request.json).toUtf8().constData());
+        WriteText(stdout, ResultLine(result, request.json) + QLatin1Char('\n'));
         return result.code;
     }
     default:

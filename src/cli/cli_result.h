@@ -8,9 +8,12 @@ enum ECliExit : int {
     kExitOk = 0,            // the module did what was asked
     kExitFailed = 1,        // the module answered with a failure
     kExitUsage = 2,         // a wrong command line or file, or a question not confirmed
-    kExitPort = 3,          // the port could not be opened, or went away
+    kExitPort = 3,          // the port could not be opened
     kExitSilent = 4,        // no answer within --timeout
-    kExitInterrupted = 130, // Ctrl+C
+    kExitLost = 5,          // the port went away in the middle of the command
+    kExitOutput = 6,        // standard output or standard error could not be written
+    kExitInterrupted = 130, // Ctrl+C (128 + SIGINT)
+    kExitTerminated = 143,  // SIGTERM (128 + SIGTERM)
 };
 
 struct CPortResult {

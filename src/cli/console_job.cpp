@@ -1,11 +1,13 @@
 #include "console_job.h"
 
+#include "reply_check.h"
 #include "reply_data.h"
 
 #include "console/feature_files.h"
 #include "console/image_decoder.h"
 #include "console/image_file.h"
 #include "protocol/buffers.h"
+#include "protocol/command_codes.h"
 #include "protocol/packets.h"
 #include "serial/mscomm.h"
 #include "serial/port_operations.h"
@@ -41,7 +43,8 @@ void CConsoleJob::Start() {
         m_Console.OnSendCommand();
         return;
     }
-    emit Progress(1, static_cast<int>(m_Console.Batch().Total()));
+    m_nBatchTotal = static_cast<int>(m_Console.Batch().Total());
+    emit Progress(1, m_nBatchTotal);
     m_Console.Batch().Begin();
 }
 
@@ -79,11 +82,22 @@ CConsoleExchange::CHost CConsoleJob::ConsoleHost() {
     host.tell = [this](const QString& message) {
         m_strMessage = message;
         if (message == QLatin1String(CommPortErrorText()))
-            End(kExitPort, message);
+            OnPortLost();
     };
-    host.sent = [this] { m_bSentSinceReply = true; };
-    host.sendOwnCommand = [this] { m_Console.OnSendCommand(); };
-    host.showStatus = [this](const CReplyOutcome&) { m_bSentSinceReply = false; };
+    host.sent = [this] {
+        m_bSentSinceReply = true;
+        m_nSentCommand = g_TxBuffer[1];
+        m_nUserInFlight = m_Console.Batch().CurrentUser();
+    };
+    // After a reply that answers something else, nothing more goes out: no enrolment step.
+    host.sendOwnCommand = [this] {
+        if (m_strFault.isEmpty())
+            m_Console.OnSendCommand();
+    };
+    host.showStatus = [this](const CReplyOutcome& reply) {
+        m_bSentSinceReply = false;
+        OnReplyRead(reply);
+    };
     host.replyDone = [this](const CReplyOutcome& reply) {
         if (!m_bSentSinceReply && !HasEnded())
             OnLastReply(reply);
@@ -91,8 +105,36 @@ CConsoleExchange::CHost CConsoleJob::ConsoleHost() {
     return host;
 }
 
+// Each reply must answer the command just sent and arrive whole; the first that does not ends
+// a batch (no next item goes out) and is the command's result.
+void CConsoleJob::OnReplyRead(const CReplyOutcome& reply) {
+    if (m_strFault.isEmpty())
+        m_strFault = ReplyFault(m_nSentCommand, g_RxBuffer, g_nRxCount);
+    if (!m_strFault.isEmpty()) {
+        m_Console.Batch().EndIfActive();
+        return;
+    }
+    if (m_bStoreFolder && reply.command == ModuleCommand::kStoreFeature && reply.resultCode == 0)
+        ++m_nStored;
+}
+
+QString CConsoleJob::LeftBehind() const {
+    if (m_bStoreFolder)
+        return QStringLiteral("%1 of %2 users stored; the store of user %3 is not confirmed")
+            .arg(m_nStored)
+            .arg(m_nBatchTotal)
+            .arg(m_nUserInFlight);
+    if (m_plan.saved != ESavedReply::None)
+        return QStringLiteral("nothing written to ") + m_plan.outputPath;
+    return QString();
+}
+
 void CConsoleJob::OnLastReply(const CReplyOutcome& reply) {
     QJsonObject data = ReplyData(g_RxBuffer, g_nRxCount);
+    if (!m_strFault.isEmpty()) {
+        End(kExitFailed, m_strFault, data);
+        return;
+    }
     if (!m_strMessage.isEmpty())
         data.insert(QStringLiteral("message"), m_strMessage);
     if (m_bStoreFolder)

@@ -20,8 +20,10 @@ public:
 
 protected:
     void StopExchange() override;
+    QString LeftBehind() const override;
 
 private:
+    void OnReplyRead(const CReplyOutcome& reply);
     // A reply ended the command (nothing more was sent after it).
     void OnLastReply(const CReplyOutcome& reply);
     // Saves what the plan asks for; false with the job ended when it could not be written.
@@ -33,6 +35,11 @@ private:
     bool m_bStoreFolder;
     bool m_bSentSinceReply = false;
     QString m_strMessage; // a batch refusal or a failed write, as the window's box tells it
+    QString m_strFault;   // the first reply that does not answer what was sent, or not whole
+    uint8_t m_nSentCommand = 0;
+    uint32_t m_nUserInFlight = 0; // store-folder: the user of the item sent last
+    int m_nStored = 0;            // store-folder: the stores the module confirmed
+    int m_nBatchTotal = 0;
     CPanelTimers m_Timers;
     CConsoleExchange m_Console;
 };

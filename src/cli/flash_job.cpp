@@ -9,20 +9,14 @@
 
 using namespace DownloadTexts;
 
-namespace {
-// The window's own text, then what it means for the module.
-const QString kInterruptedNote =
-    kDownloadInterrupted +
-    QStringLiteral(" — stopped as the window stops a download when its panel is left: the module "
-                   "keeps waiting for its blocks; flash it again");
-} // namespace
-
 CFlashJob::CFlashJob(CMSComm& comm, bool yes, QObject* parent)
     : CPortJob(parent), m_bYes(yes), m_Timers(this, [this](int id) { m_Exchange.OnTimer(id); }),
       m_Exchange(comm, m_Timers, ExchangeHost(), this) {
     connect(&comm, &CMSComm::OnComm, &m_Exchange, &CDownloadExchange::OnComm);
-    connect(&m_Exchange, &CDownloadExchange::AckCountChanged, this,
-            [this](int acks) { emit Progress(acks, kBlockCount); });
+    connect(&m_Exchange, &CDownloadExchange::AckCountChanged, this, [this](int acks) {
+        m_nBlockReached = acks;
+        emit Progress(acks, kBlockCount);
+    });
 }
 
 void CFlashJob::Start() {
@@ -33,15 +27,24 @@ void CFlashJob::Start() {
 
 // As when the window's download panel is left: the download ends where it is, and the module is
 // told nothing more.
-void CFlashJob::Interrupt() {
+void CFlashJob::Interrupt(int code) {
     m_bInterrupted = true;
     m_Exchange.EndOnLeave();
-    StopExchange();
-    End(kExitInterrupted, kInterruptedNote);
+    CPortJob::Interrupt(code);
 }
 
 void CFlashJob::StopExchange() {
     m_Exchange.Cancel();
+}
+
+// The window's own text, the block the download had reached (as its progress showed it), and
+// what that means for the module.
+QString CFlashJob::LeftBehind() const {
+    const QString where = m_nBlockReached > 0
+                              ? QStringLiteral("at block %1 of %2").arg(m_nBlockReached)
+                              : QStringLiteral("before block 1 of %1");
+    return kDownloadInterrupted + QLatin1Char(' ') + where.arg(kBlockCount) +
+           QStringLiteral(": the module waits for a new download; flash it again");
 }
 
 CDownloadExchange::CHost CFlashJob::ExchangeHost() {
@@ -63,13 +66,15 @@ CDownloadExchange::CHost CFlashJob::ExchangeHost() {
     return host;
 }
 
+// Here the exchange says "下载已中断!" or "Comm port error!" only when a packet could not be
+// written to the port: the device has gone.
 void CFlashJob::OnTold(const QString& message) {
     if (m_bInterrupted)
         return;
     if (message == kDownloadDone)
         End(kExitOk, message);
-    else if (message == QLatin1String(CommPortErrorText()))
-        End(kExitPort, message);
+    else if (message == kDownloadInterrupted || message == QLatin1String(CommPortErrorText()))
+        OnPortLost();
     else
         End(kExitFailed, message);
 }

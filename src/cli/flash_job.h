@@ -12,10 +12,11 @@ public:
     CFlashJob(CMSComm& comm, bool yes, QObject* parent = nullptr);
 
     void Start() override;
-    void Interrupt() override;
+    void Interrupt(int code) override;
 
 protected:
     void StopExchange() override;
+    QString LeftBehind() const override;
 
 private:
     CDownloadExchange::CHost ExchangeHost();
@@ -23,6 +24,7 @@ private:
 
     bool m_bYes;
     bool m_bInterrupted = false;
-    CPanelTimers m_Timers; // timer 1 takes the replies, timer 2 paces the packets
+    int m_nBlockReached = 0; // the block in flight, 1-based, as the progress shows it
+    CPanelTimers m_Timers;   // timer 1 takes the replies, timer 2 paces the packets
     CDownloadExchange m_Exchange;
 };

@@ -8,13 +8,13 @@
 namespace {
 int g_interruptPipe[2] = {-1, -1};
 
-void OnSignal(int) {
-    const char byte = 1;
+void OnSignal(int signal) {
+    const char byte = static_cast<char>(signal);
     [[maybe_unused]] const ssize_t written = write(g_interruptPipe[1], &byte, 1);
 }
 } // namespace
 
-void WatchInterrupts(QObject* context, std::function<void()> onInterrupt) {
+void WatchInterrupts(QObject* context, std::function<void(int signal)> onInterrupt) {
     if (pipe(g_interruptPipe) != 0)
         return;
     fcntl(g_interruptPipe[1], F_SETFL, O_NONBLOCK);
@@ -22,8 +22,8 @@ void WatchInterrupts(QObject* context, std::function<void()> onInterrupt) {
     QObject::connect(notifier, &QSocketNotifier::activated, context,
                      [handler = std::move(onInterrupt)] {
                          char byte = 0;
-                         [[maybe_unused]] const ssize_t got = read(g_interruptPipe[0], &byte, 1);
-                         handler();
+                         if (read(g_interruptPipe[0], &byte, 1) == 1)
+                             handler(byte);
                      });
     struct sigaction action = {};
     action.sa_handler = OnSignal;

@@ -1,20 +1,24 @@
 #include "port_job.h"
 
-#include "serial/port_operations.h"
-
-void CPortJob::Interrupt() {
-    StopExchange();
-    End(kExitInterrupted, QStringLiteral("interrupted"));
+void CPortJob::Interrupt(int code) {
+    StopWith(code, code == kExitTerminated ? QStringLiteral("terminated (SIGTERM)")
+                                           : QStringLiteral("interrupted (Ctrl+C)"));
 }
 
 void CPortJob::Silence() {
-    StopExchange();
-    End(kExitSilent, QStringLiteral("no answer from the module"));
+    StopWith(kExitSilent, QStringLiteral("no answer from the module"));
 }
 
 void CPortJob::OnPortLost() {
+    StopWith(kExitLost, QStringLiteral("the port went away in the middle of the command"));
+}
+
+void CPortJob::StopWith(int code, const QString& why) {
+    if (m_bEnded)
+        return;
     StopExchange();
-    End(kExitPort, QString::fromLatin1(CommPortErrorText()));
+    const QString left = LeftBehind();
+    End(code, left.isEmpty() ? why : why + QStringLiteral(" — ") + left);
 }
 
 void CPortJob::End(int code, const QString& text, const QJsonObject& data) {

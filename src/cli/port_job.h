@@ -1,5 +1,7 @@
 #pragma once
 // One command on one open port: started once, it ends by reporting its result exactly once.
+// A command stopped before its end (Ctrl+C, SIGTERM, silence, the port gone) says why, then what
+// the stopped exchange leaves behind.
 #include "cli_result.h"
 
 #include <QObject>
@@ -13,11 +15,12 @@ public:
     explicit CPortJob(QObject* parent = nullptr) : QObject(parent) {}
 
     virtual void Start() = 0;
-    // Ctrl+C: the exchange stops as the window stops it when its panel is left.
-    virtual void Interrupt();
+    // A signal: the exchange stops as the window stops it when its panel is left. `code` is
+    // kExitInterrupted (Ctrl+C) or kExitTerminated (SIGTERM).
+    virtual void Interrupt(int code);
     // Nothing came from the module within the timeout: the exchange stops quietly.
-    virtual void Silence();
-    // The device went away.
+    void Silence();
+    // The device went away, or a write to it failed, after it was opened.
     void OnPortLost();
     bool HasEnded() const { return m_bEnded; }
 
@@ -29,7 +32,12 @@ protected:
     // Reports the result (only the first time).
     void End(int code, const QString& text, const QJsonObject& data = {});
     virtual void StopExchange() {}
+    // What the exchange, once stopped, leaves behind: files written, users stored, the module's
+    // state. Empty when there is nothing to tell.
+    virtual QString LeftBehind() const { return QString(); }
 
 private:
+    void StopWith(int code, const QString& why);
+
     bool m_bEnded = false;
 };

@@ -53,9 +53,9 @@ void CPortRunner::Run() {
     m_pJob->Start();
 }
 
-void CPortRunner::Interrupt() {
+void CPortRunner::Interrupt(int code) {
     if (m_pJob)
-        m_pJob->Interrupt();
+        m_pJob->Interrupt(code);
 }
 
 // As the window opens a panel's port: binary input, a threshold of 1, reads of up to 9000 bytes,

@@ -34,7 +34,8 @@ public:
 
     // On the port's thread.
     void Run();
-    void Interrupt();
+    // A signal arrived: `code` is the exit code it stands for.
+    void Interrupt(int code);
     // Once Finished has been raised.
     const CPortResult& Result() const { return m_result; }
 
