@@ -1,11 +1,13 @@
 // The parts of morvane-cli that need no module: its command line, which replies count as a
-// success for the exit code, and the output file of each port.
+// success for the exit code and which are no answer at all, and the output file of each port.
 #include "cli/cli_arguments.h"
 #include "cli/console_plan.h"
+#include "cli/reply_check.h"
 #include "cli/reply_data.h"
 #include "support/packet_bytes.h"
 
 #include <QJsonArray>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestCliParts : public QObject {
@@ -49,6 +51,18 @@ private slots:
         QTest::newRow("missing value") << "--port"
                                        << "--port needs DEVICE|COMn"
                                        << "" << QStringList() << 0 << 0;
+        QTest::newRow("level 10") << "--port X level 10"
+                                  << "N must be a number from 1 to 9, not '10'"
+                                  << "" << QStringList() << 0 << 0;
+        QTest::newRow("privilege 4") << "--port X store 3 u.fea --privilege 4"
+                                     << "--privilege must be a number from 1 to 3, not '4'"
+                                     << "" << QStringList() << 0 << 0;
+        QTest::newRow("class 4") << "--port X delete-all --privilege-class 4"
+                                 << "--privilege-class must be a number from 0 to 3, not '4'"
+                                 << "" << QStringList() << 0 << 0;
+        QTest::newRow("brightness 256") << "--port X brightness --adjust 0x100"
+                                        << "--adjust must be a number from 0 to 255, not '0x100'"
+                                        << "" << QStringList() << 0 << 0;
     }
     void commandLine() {
         QFETCH(QString, line);
@@ -107,6 +121,100 @@ private slots:
         QTEST(
             ReplySucceeded(reinterpret_cast<const uint8_t*>(reply.constData()), int(reply.size())),
             "succeeded");
+    }
+
+    // Every number of every command, at the ends of the range its help gives and just beyond.
+    void numberRanges_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qint64>("value");
+        QTest::addColumn<bool>("accepted");
+        for (const CCommandInfo& command : Commands())
+            for (const CNumberRange& range : command.numbers)
+                for (const qint64 value : {qint64(range.low) - 1, qint64(range.low),
+                                           qint64(range.high), qint64(range.high) + 1}) {
+                    QStringList places = QString::fromLatin1(command.arguments)
+                                             .remove(QRegularExpression(QStringLiteral("[][]")))
+                                             .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                    for (QString& place : places)
+                        place = place == QLatin1String(range.name) ? QString::number(value)
+                                                                   : QStringLiteral("7");
+                    if (QLatin1String(range.name).startsWith(QLatin1Char('-')))
+                        places << QLatin1String(range.name) << QString::number(value);
+                    const QString line =
+                        QStringLiteral("--port X %1 %2")
+                            .arg(QLatin1String(command.name), places.join(QLatin1Char(' ')));
+                    if (value >= 0)
+                        QTest::newRow(qPrintable(line))
+                            << line << QString::fromLatin1(range.name) << value
+                            << (value >= qint64(range.low) && value <= qint64(range.high));
+                }
+    }
+    void numberRanges() {
+        QFETCH(QString, line);
+        QFETCH(QString, name);
+        QFETCH(qint64, value);
+        QFETCH(bool, accepted);
+        QString why;
+        const std::optional<CCliRequest> request =
+            ParseCommandLine(line.split(QLatin1Char(' ')), &why);
+        QCOMPARE(request.has_value(), accepted);
+        if (request)
+            QCOMPARE(qint64(request->Number(qPrintable(name), 99999)), value);
+        else
+            QVERIFY2(why.startsWith(name + QStringLiteral(" must be a number from")),
+                     qPrintable(why));
+    }
+
+    // What came back, when it is no answer to what was sent; a refusal is an answer.
+    void replyFault_data() {
+        QTest::addColumn<int>("sent");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("fault"); // its start; empty: an answer
+        const QByteArray feature = Packet(0x31, 0, 0xC4, 0) + DataPacket(QByteArray(196, 7));
+        QByteArray badFeature = feature;
+        badFeature[100] = 8;
+        const QByteArray image = Packet(0x24, 0x23, 0, 0) + DataPacket(QByteArray(8960, 0x5A));
+        QByteArray badImage = image;
+        badImage[5000] = 0;
+        const QByteArray noise = QByteArray::fromHex("1301deadbeef").repeated(6);
+        QTest::newRow("count") << 0x09 << Packet(0x09, 0, 5, 0) << "";
+        QTest::newRow("refused upload") << 0x31 << Packet(0x31, 0, 0, 5) << "";
+        QTest::newRow("upload") << 0x31 << feature << "";
+        QTest::newRow("image") << 0x24 << image << "";
+        QTest::newRow("full image")
+            << 0x24 << Packet(0x24, 0, 100, 0x20) + DataPacket(QByteArray(800, 1)) << "";
+        QTest::newRow("small image")
+            << 0x24 << Packet(0x24, 0x19, 0, 0x20) + DataPacket(QByteArray(6400, 1)) << "";
+        QTest::newRow("privilege for count")
+            << 0x09 << Packet(0x0A, 0, 0, 3)
+            << "reply to another command (0A, not 09): F5 0A 00 00 03 00 09 F5";
+        QTest::newRow("noise") << 0x09 << noise
+                               << "reply to another command (01, not 09): 13 01 DE AD BE EF 13 "
+                                  "01 DE AD BE EF 13 01 DE AD BE EF 13 01 DE AD BE EF 13 01 DE "
+                                  "AD BE EF 13 01 … (36 bytes)";
+        QTest::newRow("too short")
+            << 0x09 << QByteArray::fromHex("f509") << "reply too short to read (2 bytes): F5 09";
+        QTest::newRow("nothing") << 0x09 << QByteArray() << "reply too short to read (0 bytes): ";
+        QTest::newRow("image cut")
+            << 0x24 << image.left(100) << "incomplete reply: 100 bytes received of the 8971 its";
+        QTest::newRow("image check")
+            << 0x24 << badImage << "reply data check wrong: the 8971 bytes";
+        QTest::newRow("upload check")
+            << 0x31 << badFeature << "reply data check wrong: the 207 bytes";
+        QTest::newRow("upload long") << 0x31 << feature + char(0xF5)
+                                     << "reply of 208 bytes where its header announces 207: F5 31";
+        QTest::newRow("user list cut")
+            << 0x2B << Packet(0x2B, 0, 8, 0) + DataPacket(QByteArray::fromHex("0002000501"))
+            << "incomplete reply: 16 bytes received of the 19 its";
+    }
+    void replyFault() {
+        QFETCH(int, sent);
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, fault);
+        const QString found = ReplyFault(
+            uint8_t(sent), reinterpret_cast<const uint8_t*>(reply.constData()), int(reply.size()));
+        QVERIFY2(fault.isEmpty() ? found.isEmpty() : found.startsWith(fault), qPrintable(found));
     }
 
     void userListData() {
