@@ -14,10 +14,12 @@ QList<QJsonObject> CCliRun::Results() const {
     return results;
 }
 
-CCliRun RunCli(const QStringList& arguments, const QString& folder, int timeoutMs) {
+namespace {
+CCliRun Run(const QString& program, const QStringList& arguments, const QString& folder,
+            int timeoutMs) {
     QProcess process;
     process.setWorkingDirectory(folder);
-    process.start(CliPath(), arguments);
+    process.start(program, arguments);
     CCliRun run;
     if (process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit)
         run.exitCode = process.exitCode();
@@ -27,4 +29,15 @@ CCliRun RunCli(const QStringList& arguments, const QString& folder, int timeoutM
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+} // namespace
+
+CCliRun RunCli(const QStringList& arguments, const QString& folder, int timeoutMs) {
+    return Run(CliPath(), arguments, folder, timeoutMs);
+}
+
+CCliRun RunCliInShell(const QString& script, const QStringList& arguments, const QString& folder,
+                      int timeoutMs) {
+    return Run(QStringLiteral("/bin/sh"),
+               QStringList{QStringLiteral("-c"), script, CliPath()} + arguments, folder, timeoutMs);
 }

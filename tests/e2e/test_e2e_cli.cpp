@@ -1,5 +1,6 @@
 // morvane-cli end to end: the real program against morvane-sim on pseudo-terminals, at real
-// pacing. Every command once, the error exits, four modules flashed at once, Ctrl+C in a flash.
+// pacing. Every command once, the error exits, four modules flashed at once, Ctrl+C and SIGTERM
+// in a flash, output that cannot be written.
 #include "cli_run.h"
 #include "dat_writer.h"
 #include "sim_session.h"
@@ -160,11 +161,12 @@ private slots:
         }
     }
 
-    // A device bound to a COM number is listed with it and reached by it.
+    // A device bound to a COM number is listed with it and reached by it; a relative path is the
+    // file it names, not one under /dev.
     void portsAndComNames() {
-        CSimProcess sim(kSimPath, kThreeUsers);
-        QVERIFY(sim.IsRunning());
         QTemporaryDir dir;
+        CSimProcess sim(kSimPath, kThreeUsers + QStringList{"--link", dir.filePath("r1.link")});
+        QVERIFY(sim.IsRunning());
         qputenv("MORVANE_COM2", sim.DevicePath().toLocal8Bit());
         const CCliRun ports = RunCli(Split("--json ports"), dir.path());
         const CCliRun count = RunCli(Split("--port COM2 count"), dir.path());
@@ -177,6 +179,8 @@ private slots:
         QVERIFY2(listed, qPrintable(ports.out));
         QCOMPARE(count.exitCode, 0);
         QCOMPARE(count.out, QStringLiteral("COM2: 用户总数为：3\n"));
+        const CCliRun relative = RunCli(Split("--port r1.link count"), dir.path());
+        QCOMPARE(relative.out, QStringLiteral("r1.link: 用户总数为：3\n"));
     }
 
     // Two modules at once, each its own batch of the one folder and its own output file.
@@ -239,6 +243,24 @@ private slots:
         row("bad user", {}, "--port SIM delete 70000", 2, QStringLiteral("USER must be"));
         row("unconfirmed flash", plain, "--port SIM flash a.dat b.dat --bin fw.bin", 2,
             QStringLiteral("下载新的程序会冲掉片内原程序，是否继续？ — not confirmed: add --yes"));
+        row("level 10", plain, "--port SIM level 10", 2, QStringLiteral("N must be a number"));
+        row("privilege 4", plain, "--port SIM store 3 long.fea --privilege 4", 2,
+            QStringLiteral("--privilege must be a number from 1 to 3, not '4'"));
+        row("another command's reply", Split("--reply 09=F50A0000030009F5"), "--port SIM count", 1,
+            QStringLiteral("reply to another command (0A, not 09): F5 0A 00 00 03 00 09 F5"));
+        row("image cut short", Split("--image 304x304 --cut 24=9472"),
+            "--port SIM image --high x.png", 1,
+            QStringLiteral("incomplete reply: 9472 bytes received of the 92427"), "x.png");
+        const QString lost = QStringLiteral("the port went away in the middle of the command — ");
+        row("lost in an image", Split("--hang-up-at 1"), "--port SIM image y.png", 5,
+            lost + QStringLiteral("nothing written to y.png"), "y.png");
+        row("lost in a backup", Split("--users 5 --hang-up-at 4"), "--port SIM backup saved", 5,
+            lost + QStringLiteral("备份已停止。模块共有 5 个用户，已写入 2 个特征值文件到 saved"));
+        row("lost in store-folder", Split("--hang-up-at 3"), "--port SIM store-folder batch", 5,
+            lost + QStringLiteral("2 of 3 users stored; the store of user 7 is not confirmed"));
+        row("lost in a flash", Split("--hang-up-at 5"), "--port SIM --yes flash a.dat b.dat", 5,
+            lost + QStringLiteral(
+                       "下载已中断! at block 3 of 32: the module waits for a new download"));
     }
     void errorExits() {
         QFETCH(QStringList, simArguments);
@@ -249,7 +271,10 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(WriteFile(dir.filePath(QStringLiteral("short.fea")), QByteArray(192, 1)));
         QVERIFY(WriteFile(dir.filePath(QStringLiteral("long.fea")), FeatureBytes(9) + "tail"));
-        QVERIFY(WriteProgramFiles(dir.path()));
+        QVERIFY(WriteProgramFiles(dir.path()) && QDir(dir.path()).mkdir(QStringLiteral("batch")));
+        for (char user : {'5', '6', '7'})
+            QVERIFY(WriteFile(dir.filePath(QStringLiteral("batch/%1.fea").arg(user)),
+                              FeatureBytes(user)));
         std::unique_ptr<CSimProcess> sim;
         if (!simArguments.isEmpty()) {
             sim = std::make_unique<CSimProcess>(kSimPath, simArguments);
@@ -261,6 +286,9 @@ private slots:
         QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
         if (!unwritten.isEmpty())
             QVERIFY(!QFile::exists(dir.filePath(unwritten)));
+        // A usage error sends nothing; a flash asks its question once the module has answered.
+        if (sim && code == 2 && !command.contains(QLatin1String("flash")))
+            QCOMPARE(ReceivedCommands(*sim), QList<int>());
     }
 
     // -v: each transmission and each reply as one line of hexadecimal on standard error.
@@ -283,7 +311,7 @@ private slots:
                      qPrintable(lines[i]));
     }
 
-    // The module answers noise: the reply is read by position, as the window reads it.
+    // The module answers noise: no answer to the command sent, and the CLI says what came.
     void garbageReply() {
         CPtyPair pty;
         QVERIFY(pty.IsValid());
@@ -296,7 +324,9 @@ private slots:
         QVERIFY(cli.waitForFinished(10000));
         QCOMPARE(cli.exitCode(), 1);
         QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()),
-                 pty.SlavePath() + QStringLiteral(": 操作失败\n"));
+                 pty.SlavePath() +
+                     QStringLiteral(": reply to another command (37, not 09): 13 37 00 42 DE AD "
+                                    "BE EF\n"));
     }
 
     // Four modules flashed at once: each receives the program image exactly.
@@ -331,8 +361,18 @@ private slots:
         }
     }
 
-    // Ctrl+C in a flash: the download ends as the window ends it, and the CLI says so.
+    // Ctrl+C or SIGTERM in a flash: the download ends as the window ends it, and the CLI says so
+    // with the block it had reached.
+    void interruptedFlash_data() {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("Ctrl+C") << int(SIGINT) << 130 << "interrupted (Ctrl+C)";
+        QTest::newRow("SIGTERM") << int(SIGTERM) << 143 << "terminated (SIGTERM)";
+    }
     void interruptedFlash() {
+        QFETCH(int, signal);
+        QFETCH(QString, note);
         QTemporaryDir dir;
         QVERIFY(WriteProgramFiles(dir.path()));
         CSimProcess sim(kSimPath);
@@ -342,13 +382,44 @@ private slots:
         cli.start(CliPath(), QStringList{"--port", sim.DevicePath(), "--yes"} +
                                  Split("--rate 115200 flash a.dat b.dat"));
         QVERIFY(sim.WaitForLogLine(QStringLiteral(" RX block "), 20000));
-        ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
+        ::kill(static_cast<pid_t>(cli.processId()), signal);
         QVERIFY(cli.waitForFinished(10000));
-        QCOMPARE(cli.exitCode(), 130);
+        QTEST(cli.exitCode(), "code");
         const QString out = QString::fromUtf8(cli.readAllStandardOutput());
-        QVERIFY2(out.startsWith(sim.DevicePath() + QStringLiteral(": 下载已中断!")),
-                 qPrintable(out));
-        QVERIFY(QString::fromUtf8(cli.readAllStandardError()).contains("interrupted (Ctrl+C)"));
+        const QRegularExpression told(
+            QStringLiteral(": %1 — 下载已中断! at block [1-9]\\d* of 32: ")
+                .arg(QRegularExpression::escape(note)));
+        QVERIFY2(out.startsWith(sim.DevicePath()) && out.contains(told), qPrintable(out));
+        QVERIFY(QString::fromUtf8(cli.readAllStandardError()).contains(note + ": stopping"));
+    }
+
+    // Output that cannot be written: the exchange still runs to its end, then exit 6 and why.
+    void outputFailures_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("commands"); // the module received this many
+        QTest::addColumn<QString>("says");
+        const QString message = QStringLiteral("cannot write to standard output: ");
+        QTest::newRow("full disk") << "exec \"$0\" \"$@\" > /dev/full"
+                                   << "--json count" << 1 << message;
+        QTest::newRow("closed") << "exec \"$0\" \"$@\" >&-"
+                                << "count" << 1 << message;
+        QTest::newRow("pipe closed in a backup")
+            << "exit $({ { \"$0\" \"$@\" 2>&1; echo $? >&3; } | head -1 >/dev/null; } 3>&1)"
+            << "backup saved" << 31 << "";
+    }
+    void outputFailures() {
+        QFETCH(QString, script);
+        QFETCH(QString, command);
+        QFETCH(QString, says);
+        CSimProcess sim(kSimPath, Split("--users 30"));
+        QVERIFY(sim.IsRunning());
+        QTemporaryDir dir;
+        const CCliRun run = RunCliInShell(
+            script, QStringList{"--port", sim.DevicePath()} + command.split(' '), dir.path());
+        QCOMPARE(run.exitCode, 6);
+        QVERIFY2(run.err.contains(says), qPrintable(run.err));
+        QTEST(int(ReceivedCommands(sim).size()), "commands");
     }
 
     // The program needs no window system: no Qt Widgets library is loaded, and it runs with
