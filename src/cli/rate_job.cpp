@@ -17,7 +17,7 @@ CRateJob::CRateJob(CMSComm& comm, int rateIndex, QObject* parent)
 
 void CRateJob::Start() {
     if (!SendRateCommand(m_Comm, static_cast<uint8_t>(m_nRateIndex)))
-        End(kExitPort, QString::fromLatin1(CommPortErrorText()));
+        OnPortLost();
 }
 
 void CRateJob::StopExchange() {
