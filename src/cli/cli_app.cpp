@@ -22,9 +22,9 @@
 #include <unistd.h>
 
 namespace {
-// "COM3" is the device bound to port 3; anything else is a device path. A relative path names
-// the file it names from the current folder; only a name found there under no path is a device
-// under /dev ("ttyUSB0"), as the serial library takes it.
+// "COM3" is the device bound to port 3; anything else is a device path. A relative path that
+// exists from the current folder is that file; any other relative name is a device under /dev
+// ("ttyUSB0"), as the serial library takes it.
 void ResolvePort(const QString& port, CPortTask& task) {
     static const QRegularExpression kComName(QStringLiteral("^COM([1-8])$"),
                                              QRegularExpression::CaseInsensitiveOption);

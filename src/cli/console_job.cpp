@@ -119,11 +119,12 @@ void CConsoleJob::OnReplyRead(const CReplyOutcome& reply) {
 }
 
 QString CConsoleJob::LeftBehind() const {
-    if (m_bStoreFolder)
-        return QStringLiteral("%1 of %2 users stored; the store of user %3 is not confirmed")
-            .arg(m_nStored)
-            .arg(m_nBatchTotal)
-            .arg(m_nUserInFlight);
+    if (m_bStoreFolder) {
+        QString text = QStringLiteral("%1 of %2 users stored").arg(m_nStored).arg(m_nBatchTotal);
+        if (m_bSentSinceReply)
+            text += QStringLiteral("; the store of user %1 is not confirmed").arg(m_nUserInFlight);
+        return text;
+    }
     if (m_plan.saved != ESavedReply::None)
         return QStringLiteral("nothing written to ") + m_plan.outputPath;
     return QString();
