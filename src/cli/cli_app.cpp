@@ -6,6 +6,7 @@
 #include "result_printer.h"
 
 #include "console/batch_storage.h"
+#include "download/bin_writer.h"
 #include "serial/port_map.h"
 #include "serial/rate_table.h"
 #include "serial/shared_settings.h"
@@ -71,7 +72,7 @@ QString PrepareTask(const CCliRequest& request, CPortTask& task) {
     case ECommandKind::Flash:
         error = LoadProgramFiles(request.arguments[0], request.arguments[1]);
         if (error.isEmpty() && request.Has("--bin"))
-            error = WriteProgramImage(request.Option("--bin"));
+            error = WriteBinFile(request.Option("--bin"));
         return error;
     default:
         return QString();

@@ -9,7 +9,5 @@ std::vector<CPortResult> ListPorts();
 
 // Loads both program halves from the .dat files; "" or the download panel's message.
 QString LoadProgramFiles(const QString& path28000, const QString& path38000);
-// Writes the program image file; "" or the download panel's message.
-QString WriteProgramImage(const QString& path);
 
 CPortResult MakeBin(const CCliRequest& request);

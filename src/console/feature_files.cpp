@@ -1,6 +1,6 @@
 #include "feature_files.h"
 
-#include "protocol/file_access.h"
+#include "protocol/file_errors.h"
 #include "protocol/packets.h"
 
 #include <QFile>
@@ -47,15 +47,15 @@ QString LoadFeatureFiles(const QString& path, bool twoFingers, uint8_t* txBuffer
     return failure;
 }
 
-QString SaveFeatureValue(const QString& path, const uint8_t* feature) {
-    const auto writeFeature = [feature](QIODevice& file) {
-        return file.write(reinterpret_cast<const char*>(feature), kFeatureSize) == kFeatureSize;
-    };
-    switch (WriteWholeFile(path, writeFeature)) {
+QString SaveFeatureValue(const QString& path, const uint8_t* feature, ELinkPolicy links) {
+    const CFileWrite write = WriteWholeFile(
+        path, QByteArray(reinterpret_cast<const char*>(feature), kFeatureSize), links);
+    switch (write.result) {
     case EFileWriteResult::OpenFailed:
-        return CannotOpen(path);
+        return WithReason(CannotOpen(path), WriteFailureReason(write));
     case EFileWriteResult::WriteFailed:
-        return QStringLiteral("写 ") + path + QStringLiteral(" 文件错误");
+        return WithReason(QStringLiteral("写 ") + path + QStringLiteral(" 文件错误"),
+                          WriteFailureReason(write));
     case EFileWriteResult::Written:
         break;
     }

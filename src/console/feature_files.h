@@ -2,6 +2,7 @@
 // Feature files (.fea): exactly one 193-byte feature value, no header or trailer. Loading fills
 // the feature bytes of a transmission; saving writes the feature value of the last reply.
 // Both return the empty text on success, otherwise the message to show the user.
+#include "protocol/file_access.h"
 #include "widgets/file_dialog_options.h"
 
 #include <QString>
@@ -21,5 +22,7 @@ QString LoadFeatureFiles(const QString& path, bool twoFingers, uint8_t* txBuffer
 
 // Writes the 193 bytes of `feature` as the whole file `path`. Where a temporary file can be made
 // beside it, the file is replaced only once all of it is written, so a failed save leaves an
-// existing file as it was and no partial file.
-QString SaveFeatureValue(const QString& path, const uint8_t* feature);
+// existing file as it was and no partial file. A failure names its reason after the message.
+// `links`: Replace where the program chose the name inside a folder.
+QString SaveFeatureValue(const QString& path, const uint8_t* feature,
+                         ELinkPolicy links = ELinkPolicy::Follow);

@@ -1,7 +1,9 @@
 #include "image_file.h"
 
 #include "protocol/file_access.h"
+#include "protocol/file_errors.h"
 
+#include <QBuffer>
 #include <cstring>
 
 QImage RegionImage(const uint8_t* canvas, const CImageRegion& region) {
@@ -27,8 +29,11 @@ CFileDialogOptions ImageFileDialogOptions(const QString& initialName) {
 
 QString SaveImageFile(const QString& path, const QImage& image) {
     const char* format = path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive) ? "BMP" : "PNG";
-    const auto write = [&](QIODevice& file) { return image.save(&file, format); };
-    if (WriteWholeFile(path, write) != EFileWriteResult::Written)
-        return QStringLiteral("无法保存 ") + path;
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    image.save(&encoded, format);
+    const CFileWrite write = WriteWholeFile(path, encoded.data());
+    if (write.result != EFileWriteResult::Written)
+        return WithReason(QStringLiteral("无法保存 ") + path, WriteFailureReason(write));
     return QString();
 }

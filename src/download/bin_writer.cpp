@@ -1,10 +1,12 @@
 #include "bin_writer.h"
 
+#include "download_texts.h"
 #include "program_image.h"
 
 #include "protocol/file_access.h"
+#include "protocol/file_errors.h"
 
-#include <QIODevice>
+#include <QBuffer>
 #include <cstring>
 
 namespace {
@@ -34,14 +36,15 @@ bool WriteBinImage(QIODevice& device) {
     return WriteScratch(device);
 }
 
-EBinWriteResult WriteBinFile(const QString& path) {
-    switch (WriteWholeFile(path, WriteBinImage)) {
-    case EFileWriteResult::OpenFailed:
-        return EBinWriteResult::CreateFailed;
-    case EFileWriteResult::WriteFailed:
-        return EBinWriteResult::WriteFailed;
-    case EFileWriteResult::Written:
-        break;
-    }
-    return EBinWriteResult::Written;
+QString WriteBinFile(const QString& path) {
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    WriteBinImage(bytes);
+    const CFileWrite write = WriteWholeFile(path, bytes.data());
+    if (write.result == EFileWriteResult::Written)
+        return QString();
+    const QString& text = write.result == EFileWriteResult::OpenFailed
+                              ? DownloadTexts::kBinOpenFailed
+                              : DownloadTexts::kBinWriteFailed;
+    return WithReason(text + QLatin1Char(' ') + path, WriteFailureReason(write));
 }

@@ -3,6 +3,7 @@
 #include "program_image.h"
 
 #include "protocol/file_access.h"
+#include "protocol/file_errors.h"
 
 #include <QFile>
 #include <cstring>
@@ -36,25 +37,32 @@ qint64 ReadFully(QIODevice& device, char* dest, qint64 count) {
     return total;
 }
 
+enum class EHeaderSkip { Skipped, Ended, TooLong };
+
 // Reads the header in pieces into the record buffer until a piece holds the first line feed;
 // the bytes after it are the start of the records and move to the front of the buffer.
-// False when the device ends first or no line feed comes within kMaxHeaderBytes.
-bool SkipHeaderLine(QIODevice& device, char* records, qint64* recordBytesRead) {
+// Fails when the device ends first or no line feed comes within kMaxHeaderBytes.
+EHeaderSkip SkipHeaderLine(QIODevice& device, char* records, qint64* recordBytesRead) {
     qint64 skipped = 0;
     while (skipped < kMaxHeaderBytes) {
         const qint64 n = device.read(records, kHeaderPiece);
         if (n <= 0)
-            return false;
+            return EHeaderSkip::Ended;
         skipped += n;
         const char* lineFeed = static_cast<const char*>(std::memchr(records, '\n', size_t(n)));
         if (lineFeed) {
             const qint64 rest = records + n - (lineFeed + 1);
             std::memmove(records, lineFeed + 1, size_t(rest));
             *recordBytesRead = rest;
-            return true;
+            return EHeaderSkip::Skipped;
         }
     }
-    return false;
+    return EHeaderSkip::TooLong;
+}
+
+void SetReason(QString* reason, const QString& text) {
+    if (reason)
+        *reason = text;
 }
 } // namespace
 
@@ -67,11 +75,19 @@ uint16_t HexToWord(const char* fourChars) {
     return static_cast<uint16_t>(value);
 }
 
-EDatReadResult ReadDatRecords(QIODevice& device, uint8_t* halfBytes) {
+EDatReadResult ReadDatRecords(QIODevice& device, uint8_t* halfBytes, QString* reason) {
     std::vector<char> records(static_cast<size_t>(kRecordBytes));
     qint64 got = 0;
-    if (!SkipHeaderLine(device, records.data(), &got))
+    switch (SkipHeaderLine(device, records.data(), &got)) {
+    case EHeaderSkip::Ended:
+        SetReason(reason, QStringLiteral("文件在标题行结束之前就结束了"));
         return EDatReadResult::ReadFailed;
+    case EHeaderSkip::TooLong:
+        SetReason(reason, QStringLiteral("标题行过长（1 MiB 内没有换行）"));
+        return EDatReadResult::ReadFailed;
+    case EHeaderSkip::Skipped:
+        break;
+    }
     got += ReadFully(device, records.data() + got, kRecordBytes - got);
     // Record k is complete when its prefix and its six-byte read both arrived.
     const int complete = static_cast<int>(got / kDatRecordSize);
@@ -79,14 +95,20 @@ EDatReadResult ReadDatRecords(QIODevice& device, uint8_t* halfBytes) {
         const char* digits = records.data() + k * kDatRecordSize + kDatRecordPrefix;
         SetHalfValue(halfBytes, k, HexToWord(digits));
     }
-    return complete == kDatRecordCount ? EDatReadResult::Loaded : EDatReadResult::ReadFailed;
+    if (complete == kDatRecordCount)
+        return EDatReadResult::Loaded;
+    SetReason(reason,
+              QStringLiteral("只有 %1 条完整记录，应有 %2 条").arg(complete).arg(kDatRecordCount));
+    return EDatReadResult::ReadFailed;
 }
 
-EDatReadResult ReadDatFile(const QString& path, uint8_t* halfBytes) {
-    if (IsStreamPath(path))
+EDatReadResult ReadDatFile(const QString& path, uint8_t* halfBytes, QString* reason) {
+    if (IsStreamPath(path)) {
+        SetReason(reason, kNotAPlainFile);
         return EDatReadResult::ReadFailed;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return EDatReadResult::OpenFailed;
-    return ReadDatRecords(file, halfBytes);
+    return ReadDatRecords(file, halfBytes, reason);
 }

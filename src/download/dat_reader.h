@@ -25,8 +25,9 @@ uint16_t HexToWord(const char* fourChars);
 
 // Skips the header line (every byte up to and including the first line feed) and stores the 32768
 // record values into the half (high byte first). On a short file the values of the complete records
-// stay stored. Reads nothing beyond the records.
-EDatReadResult ReadDatRecords(QIODevice& device, uint8_t* halfBytes);
+// stay stored. Reads nothing beyond the records. A failed read puts its reason into `reason`
+// (the header line too long, the records that came).
+EDatReadResult ReadDatRecords(QIODevice& device, uint8_t* halfBytes, QString* reason = nullptr);
 
 // Opens the file as raw, unbuffered bytes and reads it as above.
-EDatReadResult ReadDatFile(const QString& path, uint8_t* halfBytes);
+EDatReadResult ReadDatFile(const QString& path, uint8_t* halfBytes, QString* reason = nullptr);

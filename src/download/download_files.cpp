@@ -32,9 +32,9 @@ void CDownloadDlg::LoadHalf(EProgramHalf half) {
         Prompts().OpenFileName(this, CFileDialogOptions{kDatFilter, kDatSuffix, {}, false});
     if (path.isEmpty())
         return;
-    const EHalfLoadResult result = LoadProgramHalf(half, path);
-    if (result != EHalfLoadResult::Loaded) {
-        ShowMessage(this, HalfLoadFailureText(result, path));
+    const QString failure = LoadProgramHalfText(half, path);
+    if (!failure.isEmpty()) {
+        ShowMessage(this, failure);
         ClearHalf(half);
         return;
     }
@@ -59,14 +59,7 @@ void CDownloadDlg::OnGenerateBin() {
         Prompts().SaveFileName(this, CFileDialogOptions{kBinFilter, kBinSuffix, {}});
     if (path.isEmpty())
         return;
-    switch (WriteBinFile(path)) {
-    case EBinWriteResult::CreateFailed:
-        ShowMessage(this, kBinOpenFailed);
-        break;
-    case EBinWriteResult::WriteFailed:
-        ShowMessage(this, kBinWriteFailed);
-        break;
-    case EBinWriteResult::Written:
-        break;
-    }
+    const QString failure = WriteBinFile(path);
+    if (!failure.isEmpty())
+        ShowMessage(this, failure);
 }

@@ -4,12 +4,15 @@
 #include "download_texts.h"
 #include "half_processing.h"
 
-QString HalfLoadFailureText(EHalfLoadResult result, const QString& path) {
+#include "protocol/file_errors.h"
+
+namespace {
+QString HalfLoadFailureText(EHalfLoadResult result, const QString& path, const QString& reason) {
     switch (result) {
     case EHalfLoadResult::OpenFailed:
         return DownloadTexts::kCannotOpen + path;
     case EHalfLoadResult::ReadFailed:
-        return DownloadTexts::kReadFailed;
+        return WithReason(DownloadTexts::kReadFailed + QLatin1Char(' ') + path, reason);
     case EHalfLoadResult::InvalidFile:
         return DownloadTexts::kInvalidFile + path;
     case EHalfLoadResult::Loaded:
@@ -17,10 +20,11 @@ QString HalfLoadFailureText(EHalfLoadResult result, const QString& path) {
     }
     return QString();
 }
+} // namespace
 
-EHalfLoadResult LoadProgramHalf(EProgramHalf half, const QString& path) {
+EHalfLoadResult LoadProgramHalf(EProgramHalf half, const QString& path, QString* reason) {
     uint8_t* halfBytes = HalfBytes(half);
-    switch (ReadDatFile(path, halfBytes)) {
+    switch (ReadDatFile(path, halfBytes, reason)) {
     case EDatReadResult::OpenFailed:
         return EHalfLoadResult::OpenFailed;
     case EDatReadResult::ReadFailed:
@@ -32,4 +36,10 @@ EHalfLoadResult LoadProgramHalf(EProgramHalf half, const QString& path) {
         return EHalfLoadResult::InvalidFile;
     PostProcessHalf(half, halfBytes);
     return EHalfLoadResult::Loaded;
+}
+
+QString LoadProgramHalfText(EProgramHalf half, const QString& path) {
+    QString reason;
+    const EHalfLoadResult result = LoadProgramHalf(half, path, &reason);
+    return HalfLoadFailureText(result, path, reason);
 }

@@ -11,8 +11,9 @@ enum class EHalfLoadResult {
     InvalidFile, // wrong signature; the half holds the file's values unprocessed
 };
 
-EHalfLoadResult LoadProgramHalf(EProgramHalf half, const QString& path);
+// A read that fails puts its reason into `reason`.
+EHalfLoadResult LoadProgramHalf(EProgramHalf half, const QString& path, QString* reason = nullptr);
 
-// The message for a load that failed ("" when it loaded): "无法打开 <path>", "文件读取失败!" or
-// "无效文件: <path>".
-QString HalfLoadFailureText(EHalfLoadResult result, const QString& path);
+// Loads the half as LoadProgramHalf does; "" when it loaded, else the message: "无法打开 <path>",
+// "无效文件: <path>" or "文件读取失败!", which names the file and the reason after it.
+QString LoadProgramHalfText(EProgramHalf half, const QString& path);

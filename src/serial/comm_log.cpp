@@ -1,6 +1,7 @@
 #include "comm_log.h"
 
 #include "protocol/file_access.h"
+#include "protocol/file_errors.h"
 
 CCommLog* g_pCommLog = nullptr;
 
@@ -156,10 +157,9 @@ QString CCommLog::Text() const {
 }
 
 QString CCommLog::SaveAs(const QString& path) const {
-    const QByteArray text = Text().toUtf8();
-    const auto write = [&text](QIODevice& file) { return file.write(text) == text.size(); };
-    if (WriteWholeFile(path, write) != EFileWriteResult::Written)
-        return QStringLiteral("无法保存 ") + path;
+    const CFileWrite write = WriteWholeFile(path, Text().toUtf8());
+    if (write.result != EFileWriteResult::Written)
+        return WithReason(QStringLiteral("无法保存 ") + path, WriteFailureReason(write));
     return QString();
 }
 

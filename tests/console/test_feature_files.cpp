@@ -1,13 +1,12 @@
 #include "console/feature_files.h"
 #include "protocol/packets.h"
+#include "support/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -174,7 +173,7 @@ private slots:
         const QByteArray feature = Pattern(193, 1);
 
         QCOMPARE(SaveFeatureValue(path, reinterpret_cast<const uint8_t*>(feature.constData())),
-                 QStringLiteral("无法打开 ") + path);
+                 "无法打开 " + path + "：路径中有一项不是文件夹");
 
         QCOMPARE(ReadFile(parent), QByteArray("x"));
     }
@@ -198,7 +197,7 @@ private slots:
 
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner);
-        QCOMPARE(result, QStringLiteral("无法打开 ") + path);
+        QCOMPARE(result, "无法打开 " + path + "：没有权限");
         QCOMPARE(ReadFile(path), old);
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("kept.fea")});
     }
@@ -213,18 +212,12 @@ private slots:
         WriteFile(path, old);
         const QByteArray feature = Pattern(193, 1);
 
-        rlimit saved{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit small = saved;
-        small.rlim_cur = 100;
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const QString result =
-            SaveFeatureValue(path, reinterpret_cast<const uint8_t*>(feature.constData()));
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-
-        QCOMPARE(result, QStringLiteral("写 ") + path + QStringLiteral(" 文件错误"));
+        QString result;
+        {
+            CFileSizeLimit limit(100);
+            result = SaveFeatureValue(path, reinterpret_cast<const uint8_t*>(feature.constData()));
+        }
+        QCOMPARE(result, "写 " + path + " 文件错误：文件超过允许的大小");
         QCOMPARE(ReadFile(path), old);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("kept.fea")});

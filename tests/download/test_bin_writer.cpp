@@ -1,4 +1,4 @@
-#include "file_size_limit.h"
+#include "support/file_size_limit.h"
 
 #include "download/bin_writer.h"
 #include "download/program_image.h"
@@ -9,8 +9,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
-
-Q_DECLARE_METATYPE(EBinWriteResult)
 
 namespace {
 void FillImagePattern() {
@@ -64,7 +62,7 @@ private slots:
         QFETCH(int, fileOffset);
         QFETCH(int, expectedByte);
         const QString path = m_dir.filePath(QStringLiteral("layout.bin"));
-        QCOMPARE(WriteBinFile(path), EBinWriteResult::Written);
+        QCOMPARE(WriteBinFile(path), QString());
         const QByteArray file = ReadAll(path);
         QCOMPARE(file.size(), kBinFileSize);
         const int expected = expectedByte >= 0 ? expectedByte : ProgramImage[fileOffset ^ 1];
@@ -74,7 +72,7 @@ private slots:
     void wholeFile() {
         const QByteArray before = ImageBytes();
         const QString path = m_dir.filePath(QStringLiteral("whole.bin"));
-        QCOMPARE(WriteBinFile(path), EBinWriteResult::Written);
+        QCOMPARE(WriteBinFile(path), QString());
         const QByteArray file = ReadAll(path);
         QCOMPARE(file.size(), kBinFileSize);
         QByteArray swapped = before;
@@ -88,10 +86,10 @@ private slots:
     void generatingTwiceGivesTheSameFile() {
         const QString first = m_dir.filePath(QStringLiteral("one.bin"));
         const QString second = m_dir.filePath(QStringLiteral("two.bin"));
-        QCOMPARE(WriteBinFile(first), EBinWriteResult::Written);
-        QCOMPARE(WriteBinFile(second), EBinWriteResult::Written);
+        QCOMPARE(WriteBinFile(first), QString());
+        QCOMPARE(WriteBinFile(second), QString());
         QCOMPARE(ReadAll(first), ReadAll(second));
-        QCOMPARE(WriteBinFile(first), EBinWriteResult::Written); // overwrites in place
+        QCOMPARE(WriteBinFile(first), QString()); // overwrites in place
         QCOMPARE(ReadAll(first), ReadAll(second));
     }
 
@@ -102,13 +100,14 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(QByteArray(kBinFileSize + 1000, 'x'));
         }
-        QCOMPARE(WriteBinFile(path), EBinWriteResult::Written);
+        QCOMPARE(WriteBinFile(path), QString());
         QCOMPARE(QFileInfo(path).size(), qint64(kBinFileSize));
     }
 
     void missingFolderCannotBeCreated() {
         const QString path = m_dir.filePath(QStringLiteral("no/such/folder/x.bin"));
-        QCOMPARE(WriteBinFile(path), EBinWriteResult::CreateFailed);
+        QCOMPARE(WriteBinFile(path),
+                 "HEX文件打开失败! " + path + QStringLiteral("：文件或文件夹不存在"));
         QVERIFY(!QFile::exists(path));
     }
 
@@ -137,8 +136,9 @@ private slots:
         {
             CFileSizeLimit limit(0x10000);
             QVERIFY(limit.IsActive());
-            QCOMPARE(WriteBinFile(fresh), EBinWriteResult::WriteFailed);
-            QCOMPARE(WriteBinFile(existing), EBinWriteResult::WriteFailed);
+            for (const QString& path : {fresh, existing})
+                QCOMPARE(WriteBinFile(path),
+                         "Bin文件写入失败! " + path + QStringLiteral("：文件超过允许的大小"));
         }
         QVERIFY(!QFile::exists(fresh));
         QCOMPARE(ReadAll(existing), old);

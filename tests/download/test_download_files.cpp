@@ -1,5 +1,5 @@
-#include "file_size_limit.h"
 #include "panel_fixture.h"
+#include "support/file_size_limit.h"
 
 #include "download/program_image.h"
 #include "serial/shared_settings.h"
@@ -19,7 +19,7 @@
 #include <unistd.h>
 
 namespace {
-const QString kReadFailed = QStringLiteral("文件读取失败!");
+const QString kReadFailed = QStringLiteral("文件读取失败! %1："); // then the reason
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -264,12 +264,14 @@ private slots:
         noCrLf.cutFromEnd = 2;
         QTest::newRow("missing 0x28000") << true << QByteArray() << false << "无法打开 %1";
         QTest::newRow("missing 0x38000") << false << QByteArray() << false << "无法打开 %1";
-        QTest::newRow("32767 records") << false << DatFileBytes(short38000) << true << kReadFailed;
+        const QString records = kReadFailed + "只有 32767 条完整记录，应有 32768 条";
+        const QString noHeader = kReadFailed + "文件在标题行结束之前就结束了";
+        QTest::newRow("32767 records") << false << DatFileBytes(short38000) << true << records;
         QTest::newRow("last record without CR LF")
-            << true << DatFileBytes(noCrLf) << true << kReadFailed;
-        QTest::newRow("empty file") << true << QByteArray() << true << kReadFailed;
+            << true << DatFileBytes(noCrLf) << true << records;
+        QTest::newRow("empty file") << true << QByteArray() << true << noHeader;
         QTest::newRow("ends before its first line feed")
-            << false << QByteArray("0x38000 program") << true << kReadFailed;
+            << false << QByteArray("0x38000 program") << true << noHeader;
         QTest::newRow("0x28000 file for the 0x38000 half")
             << false << DatFileBytes(good28000) << true << "无效文件: %1";
         CDatFileLayout bareLf = good28000;
@@ -366,8 +368,9 @@ private slots:
         Fix().m_prompts.m_files = QStringList{folder + QStringLiteral("/new.bin"), existing};
         Fix().Panel().OnGenerateBin();
         Fix().Panel().OnGenerateBin();
-        QCOMPARE(Fix().m_prompts.m_messages, QStringList({QStringLiteral("HEX文件打开失败!"),
-                                                          QStringLiteral("HEX文件打开失败!")}));
+        const QString refused = QStringLiteral("HEX文件打开失败! %1：没有权限");
+        QCOMPARE(Fix().m_prompts.m_messages,
+                 QStringList({refused.arg(folder + "/new.bin"), refused.arg(existing)}));
         QVERIFY(!QFile::exists(folder + QStringLiteral("/new.bin")));
         QCOMPARE(ReadAll(existing), QByteArray("old image"));
     }
@@ -386,8 +389,9 @@ private slots:
             Fix().Panel().OnGenerateBin();
             Fix().Panel().OnGenerateBin();
         }
-        QCOMPARE(Fix().m_prompts.m_messages, QStringList({QStringLiteral("Bin文件写入失败!"),
-                                                          QStringLiteral("Bin文件写入失败!")}));
+        const QString failed = QStringLiteral("Bin文件写入失败! %1：文件超过允许的大小");
+        QCOMPARE(Fix().m_prompts.m_messages,
+                 QStringList({failed.arg(fresh), failed.arg(existing)}));
         QVERIFY(!QFile::exists(fresh));
         QCOMPARE(ReadAll(existing), QByteArray("old image"));
         QCOMPARE(QDir(Fix().m_dir.path()).entryList({"*.bin*"}, QDir::Files),
