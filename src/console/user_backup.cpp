@@ -29,6 +29,11 @@ EUploadAnswer ClassifyUpload(const uint8_t* reply, int count) {
         return EUploadAnswer::Feature;
     return EUploadAnswer::Garbled;
 }
+// A file, a folder or a link (dangling or not) has the name.
+bool NameTaken(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
 } // namespace
 
 CUserBackup::CUserBackup(CPanelTimers& timers, CHost host, QObject* parent)
@@ -79,7 +84,7 @@ void CUserBackup::OnUserList(const uint8_t* reply, int count) {
     std::vector<bool> hasFile(listed.size());
     std::vector<uint32_t> existing;
     for (size_t i = 0; i < listed.size(); ++i) {
-        hasFile[i] = QFileInfo::exists(UserFilePath(m_report.folder, listed[i]));
+        hasFile[i] = NameTaken(UserFilePath(m_report.folder, listed[i]));
         if (hasFile[i])
             existing.push_back(listed[i]);
     }
@@ -141,8 +146,8 @@ void CUserBackup::OnUpload(const uint8_t* reply, int count) {
     const uint32_t user = m_users[m_nNext];
     switch (ClassifyUpload(reply, count)) {
     case EUploadAnswer::Feature: {
-        const QString failure =
-            SaveFeatureValue(UserFilePath(m_report.folder, user), reply + kFeatureOffset);
+        const QString failure = SaveFeatureValue(UserFilePath(m_report.folder, user),
+                                                 reply + kFeatureOffset, ELinkPolicy::Replace);
         if (failure.isEmpty())
             ++m_report.written;
         else

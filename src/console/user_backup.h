@@ -8,6 +8,8 @@
 // late piece then cannot pass for the next user's reply); a refusal or a second failure is noted
 // and the next user follows. Every file is complete once written, so a stop loses nothing
 // written. Files already in the folder are overwritten only when the user says so, asked once.
+// A symbolic link of a user's file name counts as a file there, and overwriting it puts a plain
+// file in its place: nothing outside the folder is ever written through it.
 // The test panel and a command-line front end each own one, with the front end's timers.
 #include "serial/panel_timers.h"
 

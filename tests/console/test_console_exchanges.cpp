@@ -185,6 +185,39 @@ private slots:
         QVERIFY(!rig.backup.IsRunning());
     }
 
+    // Links planted under users' file names, one to a file outside, one dangling, count as files
+    // there: overwritten, they give way to plain files; kept, they stay. Nothing outside changes.
+    void backupNeverWritesThroughALink_data() {
+        QTest::addColumn<bool>("overwrite");
+        QTest::newRow("overwrite") << true;
+        QTest::newRow("keep") << false;
+    }
+    void backupNeverWritesThroughALink() {
+        QFETCH(bool, overwrite);
+        QTemporaryDir outside, dir;
+        QFile victim(outside.filePath(QStringLiteral("victim")));
+        QVERIFY(victim.open(QIODevice::WriteOnly) && victim.write("mine") == 4);
+        victim.close();
+        QVERIFY(QFile::link(victim.fileName(), dir.filePath(QStringLiteral("3.fea"))));
+        QVERIFY(QFile::link(outside.filePath(QStringLiteral("absent")),
+                            dir.filePath(QStringLiteral("4.fea"))));
+        CBackupRig rig;
+        rig.overwrite = overwrite;
+        QVERIFY(rig.backup.Start(dir.path()));
+        rig.Reply(UserListReply({3, 4}));
+        for (int user = 3; overwrite && user <= 4; ++user)
+            rig.Reply(UploadReply(user, char('a' + user)));
+        QCOMPARE(rig.sent.size(), overwrite ? 3 : 1);
+        QCOMPARE(FileBytes(victim.fileName()), QByteArray("mine"));
+        QCOMPARE(QDir(outside.path()).entryList(QDir::Files), QStringList{"victim"});
+        for (int user = 3; user <= 4; ++user) {
+            const QString name = dir.filePath(QStringLiteral("%1.fea").arg(user));
+            QCOMPARE(QFileInfo(name).isSymLink(), !overwrite);
+            if (overwrite)
+                QCOMPARE(FileBytes(name), QByteArray(193, char('a' + user)));
+        }
+    }
+
     // Stopped half way: what was written stays, the rest is counted, later replies pass by.
     void backupStopKeepsWhatIsWritten() {
         QTemporaryDir dir;
