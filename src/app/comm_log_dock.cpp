@@ -44,6 +44,7 @@ CCommLogDock::CCommLogDock(QWidget* parent)
     m_pShowAction->setStatusTip(QStringLiteral("显示每个面板串口收发的全部字节"));
     ConnectUserChange(m_pShowAction, this, [this] { OnShowChosen(); });
     connect(this, &QDockWidget::visibilityChanged, this, &CCommLogDock::OnVisibilityChanged);
+    connect(m_pLog, &CCommLog::FileRecordingFailed, this, &CCommLogDock::OnRecordingFailed);
     hide();
 }
 
@@ -113,6 +114,19 @@ void CCommLogDock::OnRecordToFile() {
         if (!m_pLog->IsRecordingToFile())
             SetCheckedQuietly(m_pRecordToFile, false);
     }
+    ShowRecordingState();
+}
+
+// The box is unticked at once; the message follows once the serial event that recorded the
+// entry has been handled.
+void CCommLogDock::OnRecordingFailed(const QString& message) {
+    SetCheckedQuietly(m_pRecordToFile, false);
+    ShowRecordingState();
+    QMetaObject::invokeMethod(
+        this, [this, message] { ShowMessage(this, message); }, Qt::QueuedConnection);
+}
+
+void CCommLogDock::ShowRecordingState() {
     m_pFileLabel->setText(m_pLog->IsRecordingToFile() ? m_pLog->RecordingPath() : QString());
     UpdateRecording();
 }

@@ -29,6 +29,9 @@ private:
     void OnShowChosen();
     void OnVisibilityChanged();
     void UpdateRecording();
+    // A write to the file failed: the recording has stopped; the user is told why.
+    void OnRecordingFailed(const QString& message);
+    void ShowRecordingState();
     QWidget* CreateButtonRow();
 
     CCommLog* m_pLog;

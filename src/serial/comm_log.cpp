@@ -3,6 +3,8 @@
 #include "protocol/file_access.h"
 #include "protocol/file_errors.h"
 
+#include <cerrno>
+
 CCommLog* g_pCommLog = nullptr;
 
 namespace {
@@ -124,10 +126,8 @@ void CCommLog::Append(const QStringList& lines) {
         m_lines.pop_front();
         ++m_nDropped;
     }
-    if (m_file.isOpen()) {
-        m_file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-        m_file.flush();
-    }
+    if (m_file.isOpen())
+        AppendToFile((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
     emit Changed();
 }
 
@@ -166,11 +166,26 @@ QString CCommLog::SaveAs(const QString& path) const {
 QString CCommLog::StartFileRecording(const QString& path) {
     StopFileRecording();
     m_file.setFileName(path);
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return QStringLiteral("无法打开 ") + path;
     return QString();
 }
 
 void CCommLog::StopFileRecording() {
     m_file.close();
+}
+
+// An entry is in the file whole or not at all: a write that fails takes back what of it got
+// there, the recording stops and the reason is reported once.
+void CCommLog::AppendToFile(const QByteArray& bytes) {
+    const qint64 before = m_file.size();
+    errno = 0;
+    if (m_file.write(bytes) == bytes.size())
+        return;
+    const QString reason = LastErrorText();
+    m_file.resize(before);
+    const QString path = m_file.fileName();
+    StopFileRecording();
+    emit FileRecordingFailed(WithReason(
+        QStringLiteral("记录到文件 ") + path + QStringLiteral(" 失败，已停止记录"), reason));
 }

@@ -59,7 +59,9 @@ public:
 
     // Writes the lines shown as UTF-8 text; "" or the message to show.
     QString SaveAs(const QString& path) const;
-    // From now on every entry is appended to `path` and flushed as it comes; "" or the message.
+    // From now on every entry is appended to `path` as it comes; "" or the message. A write
+    // that fails ends the recording: the entry it cut is taken back and FileRecordingFailed
+    // says why.
     QString StartFileRecording(const QString& path);
     void StopFileRecording();
     bool IsRecordingToFile() const { return m_file.isOpen(); }
@@ -68,10 +70,13 @@ public:
 signals:
     // Lines were added, dropped or cleared.
     void Changed();
+    // Recording to a file has stopped because a write failed; the message says why.
+    void FileRecordingFailed(const QString& message);
 
 private:
     double Now() const;
     void Append(const QStringList& lines);
+    void AppendToFile(const QByteArray& bytes);
 
     std::deque<QString> m_lines;
     qint64 m_nDropped = 0;

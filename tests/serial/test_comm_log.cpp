@@ -3,8 +3,10 @@
 #include "serial/comm_log.h"
 #include "serial/mscomm.h"
 #include "support/fake_serial_backend.h"
+#include "support/file_size_limit.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -111,6 +113,30 @@ private slots:
         QVERIFY(copy.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(copy.readAll()), log.Text());
         QVERIFY(!log.StartFileRecording(dir.filePath(QStringLiteral("no/such/dir"))).isEmpty());
+    }
+
+    // The file may not grow past 300 bytes: the entry that does not fit is taken back whole,
+    // the recording stops and says why once; later entries go only to the window.
+    void aFailedWriteStopsTheRecordingOnce() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("log.txt"));
+        CCommLog log;
+        QSignalSpy failed(&log, &CCommLog::FileRecordingFailed);
+        QCOMPARE(log.StartFileRecording(path), QString());
+        {
+            CFileSizeLimit limit(300);
+            log.Record(ECommDirection::Sent, 1, QString(), "OK");
+            log.Record(ECommDirection::Received, 1, QString(), QByteArray(64, 'x'));
+            log.Record(ECommDirection::Received, 1, QString(), "late");
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()), log.Line(0) + '\n' + log.Line(1) + '\n');
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(failed[0][0].toString(),
+                 "记录到文件 " + path + " 失败，已停止记录：文件超过允许的大小");
+        QVERIFY(!log.IsRecordingToFile());
+        QCOMPARE(log.LineCount(), 2 + 5 + 2);
     }
 };
 
