@@ -3,8 +3,12 @@
 // existing file keeps its contents, and no partial or scratch file is left behind.
 #include "support/as_other_user.h"
 #include "support/fake_serial_backend.h"
+#include "support/file_size_limit.h"
 #include "support/process_state.h"
 #include "support/scripted_prompts.h"
+#include "support/small_file_system.h"
+
+#include "app/comm_log_dock.h"
 
 #include "console/batch_storage.h"
 #include "console/feature_files.h"
@@ -12,15 +16,11 @@
 #include "download/dat_reader.h"
 #include "download/download_panel.h"
 #include "protocol/buffers.h"
+#include "serial/comm_log.h"
 
-#include <QDir>
-#include <QFile>
+#include <QCheckBox>
 #include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 const QByteArray kOldContents("the file that was here before");
@@ -35,42 +35,6 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
-
-// Fills the file system of `folder` until no byte fits any more.
-void FillUp(const QString& folder) {
-    QFile filler(folder + QStringLiteral("/filler"));
-    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    const QByteArray block(1024, 'f');
-    while (filler.write(block) == block.size()) {
-    }
-    while (filler.write(block.left(1)) == 1) {
-    }
-}
-
-// A 64 KB tmpfs for the test's lifetime; IsMounted() false when not root or mount fails.
-class CSmallFileSystem {
-public:
-    CSmallFileSystem() {
-        if (geteuid() != 0 || !m_dir.isValid())
-            return;
-        m_bMounted = QProcess::execute(QStringLiteral("mount"),
-                                       {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                        QStringLiteral("-o"), QStringLiteral("size=64k"),
-                                        QStringLiteral("tmpfs"), m_dir.path()}) == 0;
-    }
-    ~CSmallFileSystem() {
-        if (m_bMounted)
-            QProcess::execute(QStringLiteral("umount"), {m_dir.path()});
-    }
-    bool IsMounted() const { return m_bMounted; }
-    QString Folder() const { return m_dir.path(); }
-    QString Path(const QString& name) const { return m_dir.filePath(name); }
-    QStringList Names() const { return QDir(m_dir.path()).entryList(QDir::Files); }
-
-private:
-    QTemporaryDir m_dir;
-    bool m_bMounted = false;
-};
 
 QStringList Sorted(QStringList names) {
     names.sort();
@@ -88,7 +52,7 @@ private slots:
     void binOntoAFullFileSystemKeepsTheOldFile() {
         CSmallFileSystem fs;
         if (!fs.IsMounted())
-            QSKIP("needs root to mount a small tmpfs");
+            QSKIP(kNeedsRootToMount);
         const QString path = fs.Path(QStringLiteral("program.bin"));
         WriteFile(path, kOldContents);
         CScriptedPrompts prompts;
@@ -103,7 +67,7 @@ private slots:
     void featureOntoAFullFileSystemKeepsTheOldFile() {
         CSmallFileSystem fs;
         if (!fs.IsMounted())
-            QSKIP("needs root to mount a small tmpfs");
+            QSKIP(kNeedsRootToMount);
         const QString path = fs.Path(QStringLiteral("finger.fea"));
         WriteFile(path, kOldContents);
         FillUp(fs.Folder());
@@ -118,6 +82,72 @@ private slots:
         QCOMPARE(Contents(path), kOldContents);
         QCOMPARE(Sorted(fs.Names()),
                  Sorted({QStringLiteral("filler"), QStringLiteral("finger.fea")}));
+    }
+
+    // In a folder that takes no new file, on a full disk, the .bin would have to be written in
+    // place: it does not fit, so it is refused before the old file is touched.
+    void binInPlaceOnAFullFileSystemIsRefused() {
+        CSmallFileSystem fs;
+        if (!fs.IsMounted())
+            QSKIP(kNeedsRootToMount);
+        const QString path = fs.Path(QStringLiteral("fw.bin"));
+        const QByteArray old(8192, 'o');
+        WriteFile(path, old);
+        FillUp(fs.Folder());
+        CScriptedPrompts prompts;
+        prompts.m_files << path;
+        {
+            const CAsOtherUser user({fs.Folder(), path});
+            QVERIFY(QFile::setPermissions(fs.Folder(), QFile::ReadOwner | QFile::ExeOwner));
+            CDownloadDlg().OnGenerateBin();
+        }
+        QCOMPARE(prompts.m_messages.size(), 1);
+        QVERIFY2(prompts.m_messages[0].startsWith("Bin文件写入失败! " + path + "：磁盘空间不足（"),
+                 qPrintable(prompts.m_messages[0]));
+        QCOMPARE(Contents(path), old);
+    }
+
+    // Written in place, the file may not grow past 100 KB: the user learns that the old file
+    // was changed.
+    void aFailedWriteInPlaceSaysTheOldFileChanged() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("fw.bin"));
+        WriteFile(path, kOldContents);
+        CScriptedPrompts prompts;
+        prompts.m_files << path;
+        {
+            const CAsOtherUser user({dir.path(), path});
+            QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+            CFileSizeLimit limit(100000);
+            CDownloadDlg().OnGenerateBin();
+            QFile::setPermissions(dir.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        QCOMPARE(prompts.m_messages,
+                 QStringList{"Bin文件写入失败! " + path + "：文件超过允许的大小；原文件已被改写"});
+    }
+
+    // "记录到文件" onto a full disk: the entry is not cut into the file, the box is unticked
+    // and the user is told why, once.
+    void commLogOntoAFullFileSystemStopsOnce() {
+        CSmallFileSystem fs;
+        if (!fs.IsMounted())
+            QSKIP(kNeedsRootToMount);
+        const QString path = fs.Path(QStringLiteral("log.txt"));
+        WriteFile(path, "earlier\n");
+        FillUp(fs.Folder());
+        CScriptedPrompts prompts;
+        prompts.m_files << path;
+        CCommLogDock dock;
+        auto* box = dock.findChild<QCheckBox*>();
+        box->setChecked(true);
+        for (int i = 0; i < 100; ++i) // the file's last page still takes a few
+            dock.Log().Record(ECommDirection::Sent, 1, QString(), QByteArray(40, 'x'));
+        QTRY_COMPARE(prompts.m_messages,
+                     QStringList{"记录到文件 " + path + " 失败，已停止记录：磁盘空间不足"});
+        QVERIFY(!box->isChecked() && !dock.Log().IsRecordingToFile());
+        const QByteArray written = Contents(path);
+        QVERIFY(written.startsWith("earlier\n") && written.endsWith("|\n"));
     }
 
     // A FIFO or a device chosen as a file is refused as unreadable instead of blocking the window
