@@ -56,7 +56,7 @@ const std::vector<CCommandInfo> kCommands = {
      "Read the user list and save every user's feature value as DIR/N.fea, ready for store-folder "
      "(备份用户到文件夹). Files already there are kept unless --yes is given.",
      {}, "morvane-cli --port COM1 --yes backup saved/"},
-    {"image", "FILE.png", 1, 1, K::Console, "Capture a fingerprint image and save it as FILE.png, or FILE.bmp (采集图像).",
+    {"image", "FILE.png", 1, 1, K::Console, "Capture a fingerprint image and save it as FILE.png, FILE.bmp or FILE.jpg (采集图像).",
      {{"--high", nullptr, "The full-resolution image (高分辨率原图).", "morvane-cli --port COM1 image --high finger.png"}},
      "morvane-cli --port COM1 image finger.png"},
     {"level", "[N]", 0, 1, K::Console,

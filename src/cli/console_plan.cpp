@@ -1,6 +1,7 @@
 #include "console_plan.h"
 
 #include "console/feature_files.h"
+#include "console/image_file.h"
 #include "protocol/buffers.h"
 
 #include <QFileInfo>
@@ -103,7 +104,10 @@ const std::map<QString, Planner>& Planners() {
                     SetFeatureFile(r.arguments[1], p, e);
          }},
         {QStringLiteral("image"),
-         [](R r, P p, QString*) {
+         [](R r, P p, QString* e) {
+             *e = ImageNameRefusal(r.arguments[0]); // before the module is asked for an image
+             if (!e->isEmpty())
+                 return false;
              p.inputs.highResolution = r.Has("--high");
              SaveTo(ESavedReply::Image, r.arguments[0], p);
              return Operation(p, EOperation::CaptureImage);

@@ -14,7 +14,7 @@
 enum class ESavedReply {
     None,
     Feature, // the 193 bytes of a 207-byte feature reply, as a .fea file
-    Image,   // the decoded image, as a PNG file
+    Image,   // the decoded image, as a PNG, BMP or JPEG file by its name
 };
 
 struct CConsolePlan {

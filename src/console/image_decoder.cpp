@@ -1,5 +1,6 @@
 #include "image_decoder.h"
 
+#include "protocol/packets.h"
 #include "protocol/payloads.h"
 
 #include <cstring>
@@ -117,4 +118,22 @@ CImageDisplay DecodeImageReply(const uint8_t* reply, int count, uint8_t* canvas)
     return {side, side,
             high ? DecodeFullResolution(received, geometry, canvas)
                  : DecodeHalfResolution(received, geometry, canvas)};
+}
+
+int ImageReplySize(const uint8_t* reply) {
+    const int length = reply[2] * 256 + reply[3];
+    const bool high = reply[4] == kFullResolutionCode;
+    const int pixelBytes = high && length != kSmallImageLength ? 8 * length : length;
+    return kPayloadOffset + pixelBytes + 2;
+}
+
+QString ImageReplyFault(const uint8_t* reply, int count) {
+    const int size = count >= kCommandPacketSize ? ImageReplySize(reply) : kCommandPacketSize;
+    if (count < size)
+        return QStringLiteral("只收到 %1 字节，应有 %2 字节").arg(count).arg(size);
+    const int pixelBytes = size - kPayloadOffset - 2;
+    if (reply[kPayloadOffset - 1] != kPacketMark || reply[size - 1] != kPacketMark ||
+        reply[size - 2] != XorBytes(reply + kPayloadOffset, pixelBytes))
+        return QStringLiteral("数据校验错误");
+    return QString();
 }

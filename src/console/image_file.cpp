@@ -4,7 +4,16 @@
 #include "protocol/file_errors.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <cstring>
+
+namespace {
+constexpr int kJpegQuality = 100; // the least the format loses
+
+QString CannotSave(const QString& path) {
+    return QStringLiteral("无法保存 ") + path;
+}
+} // namespace
 
 QImage RegionImage(const uint8_t* canvas, const CImageRegion& region) {
     QImage image(region.width, region.height, QImage::Format_Grayscale8);
@@ -23,17 +32,41 @@ QString DefaultImageFileName(const QDateTime& when, int width, int height) {
 }
 
 CFileDialogOptions ImageFileDialogOptions(const QString& initialName) {
-    return CFileDialogOptions{QStringLiteral("PNG 图像 (*.png);;BMP 图像 (*.bmp)"),
-                              QStringLiteral("png"), initialName};
+    return CFileDialogOptions{
+        QStringLiteral("PNG 图像 (*.png);;BMP 图像 (*.bmp);;JPEG 图像 (*.jpg *.jpeg)"),
+        QStringLiteral("png"), initialName};
+}
+
+const char* ImageFileFormat(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return "PNG";
+    if (suffix == QLatin1String("bmp"))
+        return "BMP";
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return "JPEG";
+    return nullptr;
+}
+
+QString ImageNameRefusal(const QString& path) {
+    if (ImageFileFormat(path))
+        return QString();
+    return WithReason(
+        CannotSave(path),
+        QStringLiteral("文件名须以 .png、.bmp、.jpg 或 .jpeg 结尾（PNG、BMP 或 JPEG 图像）"));
 }
 
 QString SaveImageFile(const QString& path, const QImage& image) {
-    const char* format = path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive) ? "BMP" : "PNG";
+    const char* format = ImageFileFormat(path);
+    if (!format)
+        return ImageNameRefusal(path);
     QBuffer encoded;
     encoded.open(QIODevice::WriteOnly);
-    image.save(&encoded, format);
+    if (!image.save(&encoded, format, qstrcmp(format, "JPEG") == 0 ? kJpegQuality : -1))
+        return WithReason(CannotSave(path),
+                          QStringLiteral("无法编码为 %1 图像").arg(QLatin1String(format)));
     const CFileWrite write = WriteWholeFile(path, encoded.data());
     if (write.result != EFileWriteResult::Written)
-        return WithReason(QStringLiteral("无法保存 ") + path, WriteFailureReason(write));
+        return WithReason(CannotSave(path), WriteFailureReason(write));
     return QString();
 }

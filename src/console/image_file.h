@@ -1,7 +1,7 @@
 #pragma once
 // Saving the decoded fingerprint image as a file an engineer can attach to a report: the image's
-// own pixels (not the black square around them, not stretched), grey, lossless, turned as the
-// image control shows it (canvas row 0 along the bottom). PNG, or BMP by the file's extension.
+// own pixels (not the black square around them, not stretched), grey, turned as the image
+// control shows it (canvas row 0 along the bottom), in the format the file's name asks for.
 #include "image_decoder.h"
 
 #include "widgets/file_dialog_options.h"
@@ -18,6 +18,13 @@ QImage RegionImage(const uint8_t* canvas, const CImageRegion& region);
 QString DefaultImageFileName(const QDateTime& when, int width, int height);
 CFileDialogOptions ImageFileDialogOptions(const QString& initialName);
 
-// Writes the image as a whole, replacing `path` only once every byte is written; BMP when the
-// name ends in ".bmp" (any case), PNG otherwise. "" or the message to show.
+// The format the name asks for by its ending, in any letter case: "PNG" for .png, "BMP" for
+// .bmp, "JPEG" for .jpg and .jpeg; nullptr for any other name.
+const char* ImageFileFormat(const QString& path);
+// "" for a name ImageFileFormat knows, else the message that refuses it.
+QString ImageNameRefusal(const QString& path);
+
+// Writes the image as a whole in the format of its name, replacing `path` only once every byte
+// is written; a name of another format is refused before anything is written. "" or the
+// message to show, with the reason after it.
 QString SaveImageFile(const QString& path, const QImage& image);

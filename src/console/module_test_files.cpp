@@ -45,6 +45,7 @@ void CModuleTestDlg::DecodeFingerImage() {
     const CImageDisplay display = DecodeImageReply(g_RxBuffer, g_nRxCount, g_ImageCanvas);
     ImageControl().SetImage(g_ImageCanvas, display.width, display.height);
     m_ImageRegion = display.image;
+    m_strImageFault = ImageReplyFault(g_RxBuffer, g_nRxCount);
     m_pSaveImage->setEnabled(true);
 }
 

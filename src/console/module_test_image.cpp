@@ -5,22 +5,29 @@
 #include "finger_image_button.h"
 #include "image_decoder.h"
 
+#include "protocol/file_errors.h"
 #include "widgets/prompts.h"
 
 #include <QAction>
 
 void CModuleTestDlg::CreateImageActions() {
     m_pSaveImage = new QAction(QStringLiteral("保存图像…"), this);
-    m_pSaveImage->setStatusTip(QStringLiteral("把采集到的指纹图像按原分辨率存为 PNG 或 BMP 文件"));
+    m_pSaveImage->setStatusTip(
+        QStringLiteral("把采集到的指纹图像按原分辨率存为 PNG、BMP 或 JPEG 文件"));
     m_pSaveImage->setEnabled(false);
     connect(m_pSaveImage, &QAction::triggered, this, &CModuleTestDlg::OnSaveImage);
     ImageControl().addAction(m_pSaveImage);
     ImageControl().setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
+// An image cut short or garbled on the line stays on show but is not saved as if it were whole.
 void CModuleTestDlg::OnSaveImage() {
     if (!m_pSaveImage->isEnabled())
         return;
+    if (!m_strImageFault.isEmpty()) {
+        ShowMessage(this, WithReason(QStringLiteral("图像不完整，未保存"), m_strImageFault));
+        return;
+    }
     const QImage image = RegionImage(g_ImageCanvas, m_ImageRegion);
     const QString path = Prompts().SaveFileName(
         this, ImageFileDialogOptions(DefaultImageFileName(QDateTime::currentDateTime(),

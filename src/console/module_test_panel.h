@@ -142,6 +142,7 @@ private:
     CConsoleExchange m_Console;
     CUserBackup m_Backup; // the backup of the module's users, one upload per reply
     CImageRegion m_ImageRegion;
+    QString m_strImageFault; // why the image shown is not whole; "" when it is
     QAction* m_pSaveImage = nullptr;
     QAction* m_pBackupUsers = nullptr;
     QAction* m_pStopBackup = nullptr;

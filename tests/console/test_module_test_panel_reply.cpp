@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
 
@@ -213,6 +214,8 @@ private slots:
         QTest::newRow("240 x 312 at full resolution, as BMP")
             << 9360 << 0x20 << "b.BMP" << QRect(32, 0, 240, 304) << 304;
         QTest::newRow("80 x 80") << 6400 << 0x00 << "c.png" << QRect(80, 80, 80, 80) << 240;
+        QTest::newRow("80 x 80 as JPEG")
+            << 6400 << 0x00 << "d.jpeg" << QRect(80, 80, 80, 80) << 240;
     }
     void savedImageMatchesTheCanvas() {
         QFETCH(int, length);
@@ -236,9 +239,12 @@ private slots:
         QVERIFY(prompts.m_dialogs.last().initialName.endsWith(
             QStringLiteral("-%1x%2.png").arg(region.width()).arg(region.height())));
         QImageReader reader(dir.filePath(name));
-        QCOMPARE(reader.format(), name.endsWith(QLatin1String("BMP")) ? "bmp" : "png");
+        const QByteArray format = reader.format();
+        QCOMPARE(format, QFileInfo(name).suffix().toLower().toLatin1());
         const QImage image = reader.read().convertToFormat(QImage::Format_Grayscale8);
         QCOMPARE(image.size(), region.size());
+        if (format == "jpeg")
+            return; // not lossless
         QByteArray saved, shown;
         for (int y = 0; y < image.height(); ++y) {
             saved.append(reinterpret_cast<const char*>(image.constScanLine(y)), image.width());
@@ -248,6 +254,43 @@ private slots:
                          region.width());
         }
         QCOMPARE(saved, shown);
+    }
+
+    // An image cut short or garbled stays on show, but is not saved as if it were whole; a name
+    // of a format other than PNG, BMP or JPEG is refused before anything is written.
+    void imageNotSaved_data() {
+        QTest::addColumn<int>("cut");     // bytes of the reply left out
+        QTest::addColumn<int>("flipped"); // the byte of the reply turned over, or -1
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message"); // %1 stands for the file
+        const QString partial = QStringLiteral("图像不完整，未保存：");
+        QTest::newRow("cut short")
+            << 83000 << -1 << "a.png" << partial + "只收到 9427 字节，应有 92427 字节";
+        QTest::newRow("check byte wrong") << 0 << 92425 << "a.png" << partial + "数据校验错误";
+        QTest::newRow("GIF") << 0 << -1 << "e.gif"
+                             << "无法保存 %1：文件名须以 .png、.bmp、.jpg 或 .jpeg 结尾（PNG、BMP "
+                                "或 JPEG 图像）";
+    }
+    void imageNotSaved() {
+        QFETCH(int, cut);
+        QFETCH(int, flipped);
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        CPanelDriver driver;
+        CScriptedPrompts prompts;
+        QTemporaryDir dir;
+        driver.Click(1088);
+        driver.Click(1005);
+        QByteArray reply = Packet(0x24, 0x2D, 0x20, 0x20) + DataPacket(Pattern(92416));
+        if (flipped >= 0)
+            reply[flipped] = char(~reply[flipped]);
+        driver.Reply(reply.left(reply.size() - cut));
+        QCOMPARE(driver.Panel().ImageControl().ImageWidth(), 304);
+        prompts.m_files << dir.filePath(name);
+        driver.Panel().SaveImageAction()->trigger();
+        QCOMPARE(prompts.m_messages,
+                 QStringList{QString(message).replace("%1", dir.filePath(name))});
+        QVERIFY(QDir(dir.path()).isEmpty());
     }
 
     // The backup goes through the panel's own write and receive cycle with its progress in

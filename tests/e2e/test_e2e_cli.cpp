@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QProcess>
 #include <QRegularExpression>
@@ -95,6 +96,7 @@ private slots:
             {0x2B, 0x31, 0x31, 0x31}, "saved/3.fea", 193);
         row("image", "image finger.png", captured, {0x24}, "finger.png", 128); // 256 x 280 / 2
         row("image, high", "image --high finger.png", captured, {0x24}, "finger.png", 256);
+        row("image, JPEG", "image finger.JPG", captured, {0x24}, "finger.JPG", 128);
         row("level", "level 6", QStringLiteral("前次比对等级为：5"), {0x28});
         row("brightness", "brightness", QStringLiteral("操作成功 亮度值为：100"), {0x2F});
         row("calibrate", "brightness --adjust 0", QStringLiteral("校正成功"), {0x0F});
@@ -129,8 +131,11 @@ private slots:
         QCOMPARE(ReceivedCommands(sim), sent);
         if (output.endsWith(QLatin1String(".fea")))
             QCOMPARE(QFileInfo(dir.filePath(output)).size(), qint64(outputSize));
-        if (output.endsWith(QLatin1String(".png")))
-            QCOMPARE(QImage(dir.filePath(output)).width(), outputSize);
+        if (command.startsWith(QLatin1String("image"))) {
+            QImageReader image(dir.filePath(output));
+            QCOMPARE(image.format(), output.endsWith(".png") ? "png" : "jpeg");
+            QCOMPARE(image.size().width(), outputSize);
+        }
         // Nothing else was written beside what the command was given.
         QStringList files{QStringLiteral("in.fea")};
         if (!output.isEmpty() && !output.contains(QLatin1Char('/')))
@@ -241,6 +246,8 @@ private slots:
             QStringLiteral("unknown command 'frobnicate'"));
         row("bad rate", {}, "--rate 1234 --port SIM count", 2, QStringLiteral("--rate must be"));
         row("bad user", {}, "--port SIM delete 70000", 2, QStringLiteral("USER must be"));
+        row("GIF image", plain, "--port SIM image x.gif", 2, QStringLiteral("无法保存 x.gif："),
+            "x.gif");
         row("unconfirmed flash", plain, "--port SIM flash a.dat b.dat --bin fw.bin", 2,
             QStringLiteral("下载新的程序会冲掉片内原程序，是否继续？ — not confirmed: add --yes"));
         row("level 10", plain, "--port SIM level 10", 2, QStringLiteral("N must be a number"));
