@@ -5,7 +5,6 @@
 #include "port_runner.h"
 #include "result_printer.h"
 
-#include "console/batch_storage.h"
 #include "download/bin_writer.h"
 #include "serial/port_map.h"
 #include "serial/rate_table.h"
@@ -55,9 +54,7 @@ QString PrepareTask(const CCliRequest& request, CPortTask& task) {
             task.plan = *plan;
         return error;
     case ECommandKind::StoreFolder:
-        task.plan.inputs.operation = OperationIndex(EOperation::StoreFeature);
-        task.plan.inputs.enrolFirstStep = true;
-        return ScanBatchFolder(request.arguments[0]);
+        return PlanFolderStore(request.arguments[0], task.plan);
     case ECommandKind::Backup:
         // As the panel refuses it: a folder that cannot be written to, before the module is asked.
         task.folder = request.arguments[0];

@@ -3,6 +3,7 @@
 #include "reply_check.h"
 #include "reply_data.h"
 
+#include "console/batch_storage.h"
 #include "console/feature_files.h"
 #include "console/image_decoder.h"
 #include "console/image_file.h"
@@ -29,23 +30,50 @@ CConsoleJob::CConsoleJob(CMSComm& comm, CConsolePlan plan, bool storeFolder, QOb
       m_Timers(this, [this](int id) { OnTimer(id); }),
       m_Console(comm, m_Timers, ConsoleHost(), this) {
     connect(&comm, &CMSComm::OnComm, &m_Console, &CConsoleExchange::OnComm);
-    connect(&m_Console.Batch(), &CBatchStore::Progress, this,
-            [this](unsigned total, unsigned current) {
-                emit Progress(static_cast<int>(current), static_cast<int>(total));
-            });
+    connect(&m_Console.Batch(), &CBatchStore::Progress, this, [this](unsigned, unsigned current) {
+        emit Progress(m_nBatchStart + static_cast<int>(current), BatchFileCount());
+    });
 }
 
 // As the panel does: the packet of the chosen operation is built, then sent, or for a folder
-// the batch begins with its first item.
+// the first batch begins with its first item.
 void CConsoleJob::Start() {
     CConsoleExchange::BuildInto(m_plan.inputs);
     if (!m_bStoreFolder) {
         m_Console.OnSendCommand();
         return;
     }
-    m_nBatchTotal = static_cast<int>(m_Console.Batch().Total());
-    emit Progress(1, m_nBatchTotal);
+    if (!LoadBatch())
+        return;
+    emit Progress(1, BatchFileCount());
     m_Console.Batch().Begin();
+}
+
+int CConsoleJob::BatchFileCount() const {
+    return static_cast<int>(m_plan.batchFiles.size());
+}
+
+// The folder's next kBatchCapacity files into this thread's batch; false, with the command
+// ended, when one of them can no longer be read.
+bool CConsoleJob::LoadBatch() {
+    const QString failure = LoadBatchFiles(
+        m_plan.batchFolder, m_plan.batchFiles.mid(m_nBatchStart, kBatchCapacity), kMaxStoreUser);
+    if (!failure.isEmpty())
+        End(kExitUsage, failure);
+    return failure.isEmpty();
+}
+
+// store-folder is not held to the window's batch of kBatchCapacity files: once a batch is
+// stored, the next one begins while files are left. False when none is left.
+bool CConsoleJob::StoreNextBatch() {
+    m_nBatchStart += static_cast<int>(m_Console.Batch().Total());
+    if (m_nBatchStart >= BatchFileCount())
+        return false;
+    if (!LoadBatch())
+        return true;
+    emit Progress(m_nBatchStart + 1, BatchFileCount());
+    m_Console.Batch().Begin();
+    return true;
 }
 
 void CConsoleJob::OnTimer(int id) {
@@ -120,7 +148,7 @@ void CConsoleJob::OnReplyRead(const CReplyOutcome& reply) {
 
 QString CConsoleJob::LeftBehind() const {
     if (m_bStoreFolder) {
-        QString text = QStringLiteral("%1 of %2 users stored").arg(m_nStored).arg(m_nBatchTotal);
+        QString text = QStringLiteral("%1 of %2 users stored").arg(m_nStored).arg(BatchFileCount());
         if (m_bSentSinceReply)
             text += QStringLiteral("; the store of user %1 is not confirmed").arg(m_nUserInFlight);
         return text;
@@ -139,8 +167,10 @@ void CConsoleJob::OnLastReply(const CReplyOutcome& reply) {
     if (!m_strMessage.isEmpty())
         data.insert(QStringLiteral("message"), m_strMessage);
     if (m_bStoreFolder)
-        data.insert(QStringLiteral("total"), static_cast<int>(m_Console.Batch().Total()));
+        data.insert(QStringLiteral("total"), BatchFileCount());
     const bool succeeded = ReplySucceeded(g_RxBuffer, g_nRxCount) && m_strMessage.isEmpty();
+    if (m_bStoreFolder && succeeded && StoreNextBatch())
+        return;
     if (succeeded && !SaveReply())
         return;
     if (succeeded && m_plan.saved != ESavedReply::None)

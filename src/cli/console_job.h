@@ -30,16 +30,19 @@ private:
     bool SaveReply();
     CConsoleExchange::CHost ConsoleHost();
     bool PrepareCommand();
+    int BatchFileCount() const;
+    bool LoadBatch();
+    bool StoreNextBatch();
 
     CConsolePlan m_plan;
     bool m_bStoreFolder;
+    int m_nBatchStart = 0; // store-folder: the first file of the batch under way
     bool m_bSentSinceReply = false;
     QString m_strMessage; // a batch refusal or a failed write, as the window's box tells it
     QString m_strFault;   // the first reply that does not answer what was sent, or not whole
     uint8_t m_nSentCommand = 0;
     uint32_t m_nUserInFlight = 0; // store-folder: the user of the item sent last
     int m_nStored = 0;            // store-folder: the stores the module confirmed
-    int m_nBatchTotal = 0;
     CPanelTimers m_Timers;
     CConsoleExchange m_Console;
 };

@@ -1,5 +1,6 @@
 #include "console_plan.h"
 
+#include "console/batch_storage.h"
 #include "console/feature_files.h"
 #include "console/image_file.h"
 #include "protocol/buffers.h"
@@ -149,4 +150,15 @@ QString PortOutputPath(const QString& path, const QString& port, int portCount) 
     const QString suffix = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
     return folder + file.completeBaseName() + QLatin1Char('-') + QFileInfo(port).fileName() +
            suffix;
+}
+
+QString PlanFolderStore(const QString& folder, CConsolePlan& plan) {
+    plan.inputs.operation = OperationIndex(EOperation::StoreFeature);
+    plan.inputs.enrolFirstStep = true;
+    plan.batchFolder = folder;
+    QString failure = SortedBatchFileNames(folder, kMaxStoreUser, &plan.batchFiles);
+    for (int first = 0; failure.isEmpty() && first < plan.batchFiles.size();
+         first += kBatchCapacity)
+        failure = LoadBatchFiles(folder, plan.batchFiles.mid(first, kBatchCapacity), kMaxStoreUser);
+    return failure;
 }

@@ -9,6 +9,7 @@
 #include "protocol/command_catalogue.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 enum class ESavedReply {
@@ -23,7 +24,15 @@ struct CConsolePlan {
     QString featurePath; // sent with the command; empty for none
     ESavedReply saved = ESavedReply::None;
     QString outputPath;
+    // store-folder: the folder and every feature file in it, in the order they are stored.
+    QString batchFolder;
+    QStringList batchFiles;
 };
+
+// store-folder's plan: every feature file of `folder`, user numbers 0 to 65535 (all the store
+// command carries), each file read once to check it, so that a bad one stops the command before
+// any port is opened. "" or the message.
+QString PlanFolderStore(const QString& folder, CConsolePlan& plan);
 
 std::optional<CConsolePlan> PlanConsoleCommand(const CCliRequest& request, QString* error);
 

@@ -2,18 +2,22 @@
 
 #include "protocol/command_codes.h"
 #include "protocol/file_access.h"
+#include "protocol/file_errors.h"
 #include "protocol/packets.h"
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 thread_local bool g_bBatchActive = false;
 thread_local int g_nBatchPos = 0;
-int g_nBatchCount = 0;
-uint32_t g_BatchKeys[kBatchCapacity];
-uint8_t g_BatchFeatures[kBatchCapacity][kBatchSlotSize];
+thread_local int g_nBatchCount = 0;
+thread_local uint32_t g_BatchKeys[kBatchCapacity];
+thread_local uint8_t g_BatchFeatures[kBatchCapacity][kBatchSlotSize];
 
 namespace {
 const QString kSuffix = QStringLiteral(".fea");
@@ -25,23 +29,36 @@ uint32_t BatchKey(int user, int slot) {
     return (static_cast<uint32_t>(user) << kSlotBits) | static_cast<uint32_t>(slot);
 }
 
-// Reads the feature value of one file into its slot; "" or the message.
+QString InvalidName(const QString& name) {
+    return QStringLiteral("文件名") + name + QStringLiteral("无效!");
+}
+
+QString ReadFailed(const QString& path, const QString& reason) {
+    return WithReason(QStringLiteral("文件读取失败! ") + path, reason);
+}
+
+// Reads the feature value of one file into its slot; "" or the message, with the file and why.
 QString LoadSlot(const QString& path, int slot) {
     if (IsStreamPath(path))
-        return QStringLiteral("文件读取失败!");
+        return ReadFailed(path, kNotAPlainFile);
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("文件打开失败!");
-    if (file.read(reinterpret_cast<char*>(g_BatchFeatures[slot]), kFeatureSize) != kFeatureSize)
-        return QStringLiteral("文件读取失败!");
+        return WithReason(QStringLiteral("文件打开失败! ") + path, LastErrorText());
+    const qint64 got = file.read(reinterpret_cast<char*>(g_BatchFeatures[slot]), kFeatureSize);
+    if (got < 0)
+        return ReadFailed(path, LastErrorText());
+    if (got < kFeatureSize)
+        return ReadFailed(path,
+                          QStringLiteral("只有 %1 字节，应有 %2 字节").arg(got).arg(kFeatureSize));
     return QString();
 }
 
 // One matching file at the next free slot; "" or the message that stops the scan.
-QString LoadBatchFile(const QDir& dir, const QString& name) {
-    const int user = BatchUserNumber(name);
+QString LoadBatchFile(const QDir& dir, const QString& name, int maxUser) {
+    const int user = BatchUserNumber(name, maxUser);
     if (user < 0)
-        return QStringLiteral("文件名") + name + QStringLiteral("无效!");
+        return InvalidName(name);
     const QString failure = LoadSlot(dir.filePath(name), g_nBatchCount);
     if (!failure.isEmpty())
         return failure;
@@ -73,7 +90,7 @@ void SortBatchKeys(uint32_t* keys, int n) {
                 std::swap(keys[i], keys[i + 1]);
 }
 
-int BatchUserNumber(const QString& fileName) {
+int BatchUserNumber(const QString& fileName, int maxUser) {
     if (!fileName.endsWith(kSuffix, Qt::CaseInsensitive))
         return -1;
     const int digits = fileName.size() - kSuffix.size();
@@ -83,7 +100,7 @@ int BatchUserNumber(const QString& fileName) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return -1;
         user = user * 10 + (c.unicode() - '0');
-        if (user > kMaxBatchUser)
+        if (user > maxUser)
             return -1;
     }
     return user;
@@ -95,23 +112,47 @@ QStringList BatchFileNames(const QString& folder) {
                                   QDir::Unsorted);
 }
 
-QString ScanBatchFolder(const QString& folder) {
+QString ScanBatchFolder(const QString& folder, int* leftOut) {
+    const QStringList names = BatchFileNames(folder);
+    if (leftOut)
+        *leftOut = std::max(0, int(names.size()) - kBatchCapacity);
+    if (!names.isEmpty())
+        return LoadBatchFiles(folder, names.mid(0, kBatchCapacity), kMaxBatchUser);
     g_nBatchCount = 0;
     g_nBatchPos = 0;
-    const QStringList names = BatchFileNames(folder);
-    if (names.isEmpty())
-        return QStringLiteral("无特征值文件!");
+    return QStringLiteral("无特征值文件!");
+}
+
+QString LoadBatchFiles(const QString& folder, const QStringList& names, int maxUser) {
+    g_nBatchCount = 0;
+    g_nBatchPos = 0;
     const QDir dir(folder);
-    for (const QString& name : names) {
-        if (g_nBatchCount == kBatchCapacity)
-            continue;
-        const QString failure = LoadBatchFile(dir, name);
+    for (const QString& name : names.mid(0, kBatchCapacity)) {
+        const QString failure = LoadBatchFile(dir, name, maxUser);
         if (!failure.isEmpty()) {
             g_nBatchCount = 0;
             return failure;
         }
     }
     SortBatchKeys(g_BatchKeys, g_nBatchCount);
+    return QString();
+}
+
+QString SortedBatchFileNames(const QString& folder, int maxUser, QStringList* names) {
+    const QStringList found = BatchFileNames(folder);
+    if (found.isEmpty())
+        return QStringLiteral("无特征值文件!");
+    std::vector<std::pair<int, int>> order; // user number, place found
+    for (int i = 0; i < found.size(); ++i) {
+        const int user = BatchUserNumber(found[i], maxUser);
+        if (user < 0)
+            return InvalidName(found[i]);
+        order.emplace_back(user, i);
+    }
+    std::sort(order.begin(), order.end());
+    names->clear();
+    for (const auto& [user, place] : order)
+        names->append(found[place]);
     return QString();
 }
 

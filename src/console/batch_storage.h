@@ -6,24 +6,25 @@
 #include <QStringList>
 #include <cstdint>
 
-constexpr int kBatchCapacity = 1000; // files per batch; further matches are passed over
-constexpr int kBatchSlotSize = 256;  // the first 193 bytes hold the feature value
-constexpr int kMaxBatchUser = 16382;
+constexpr int kBatchCapacity = 1000;  // files per batch; further matches are passed over
+constexpr int kBatchSlotSize = 256;   // the first 193 bytes hold the feature value
+constexpr int kMaxBatchUser = 16382;  // the window's batch
+constexpr int kMaxStoreUser = 0xFFFF; // what the store command's two user-number bytes carry
 constexpr uint8_t kBatchPrivilege = 1;
 
+// The batch state is per thread: morvane-cli stores one folder into several modules at once,
+// one thread each, and each thread loads and walks its own batches; the window has one.
 // While set, sending a command sends the current batch item instead of the panel's parameters.
-// This flag and the position are per thread: morvane-cli stores one scanned folder into several
-// modules at once, one thread each, and each thread walks the items on its own.
 extern thread_local bool g_bBatchActive;
 // 0-based index, in sorted order, of the item sent last.
 extern thread_local int g_nBatchPos;
 // Number of feature files loaded by the last scan.
-extern int g_nBatchCount;
+extern thread_local int g_nBatchCount;
 // key = user number x 65536 + slot index; sorted, they order the items by user number and, for
 // equal numbers, by the order in which the files were found.
-extern uint32_t g_BatchKeys[kBatchCapacity];
+extern thread_local uint32_t g_BatchKeys[kBatchCapacity];
 // Slot i holds the feature value of the i-th file found.
-extern uint8_t g_BatchFeatures[kBatchCapacity][kBatchSlotSize];
+extern thread_local uint8_t g_BatchFeatures[kBatchCapacity][kBatchSlotSize];
 
 // Back to the state at program start (all zero, not active); tests call it between cases.
 void ResetBatchState();
@@ -33,17 +34,28 @@ void SortBatchKeys(uint32_t* keys, int n);
 
 // The user number a batch file name carries: the decimal digits before its ".fea" (any letter
 // case), 0 for the name ".fea". -1 for a name with anything else before ".fea", a number above
-// 16382 or no ".fea" ending.
-int BatchUserNumber(const QString& fileName);
+// maxUser or no ".fea" ending.
+int BatchUserNumber(const QString& fileName, int maxUser = kMaxBatchUser);
 
 // The names (without folder) of the files in `folder` that end in ".fea", in any letter case,
 // in the order the directory gives them; this order is the slot order of a scan.
 QStringList BatchFileNames(const QString& folder);
 
-// Loads the batch from `folder`. After a clean scan it returns "" with g_nBatchCount set, the
-// keys sorted and g_nBatchPos at 0 (the first item). Otherwise it returns the message to show
-// and leaves g_nBatchPos and g_nBatchCount at 0, so that no later reply sends anything by itself.
-QString ScanBatchFolder(const QString& folder);
+// Loads the batch from `folder`: the first kBatchCapacity files found, user numbers up to
+// kMaxBatchUser. After a clean scan it returns "" with g_nBatchCount set, the keys sorted and
+// g_nBatchPos at 0 (the first item); `leftOut` tells how many more files were found and passed
+// over. Otherwise it returns the message to show and leaves g_nBatchPos and g_nBatchCount at 0,
+// so that no later reply sends anything by itself.
+QString ScanBatchFolder(const QString& folder, int* leftOut = nullptr);
+
+// Loads the files `names` of `folder` (at most kBatchCapacity), user numbers up to maxUser, in
+// that order into the slots, as ScanBatchFolder loads the files it found.
+QString LoadBatchFiles(const QString& folder, const QStringList& names, int maxUser);
+
+// Every feature file of `folder` whose name is a user number up to maxUser, sorted by user number
+// and, for equal numbers, in the order found: the order a store of them all takes. "" or the
+// message of the first name that is none ("无特征值文件!" for a folder without any).
+QString SortedBatchFileNames(const QString& folder, int maxUser, QStringList* names);
 
 // The whole store transmission of the item at g_nBatchPos: the command packet 0x41 with the
 // data length 0x00C4, then payload bytes 9..204 (user number high and low, privilege 1 and the

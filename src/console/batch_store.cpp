@@ -7,7 +7,7 @@
 CBatchStore::CBatchStore(CHost host, QObject* parent) : QObject(parent), m_host(std::move(host)) {}
 
 QString CBatchStore::Load(const QString& folder) {
-    return ScanBatchFolder(folder);
+    return ScanBatchFolder(folder, &m_nLeftOut);
 }
 
 unsigned CBatchStore::Total() const {

@@ -24,6 +24,8 @@ public:
     // message to show, with nothing loaded.
     QString Load(const QString& folder);
     unsigned Total() const;
+    // The files the last Load found beyond the batch's capacity and passed over.
+    int LeftOut() const { return m_nLeftOut; }
     // Sends the first item; from now on every send sends the current item.
     void Begin();
     // While set, a send sends the current item instead of the front end's command.
@@ -53,4 +55,5 @@ signals:
 
 private:
     CHost m_host;
+    int m_nLeftOut = 0;
 };

@@ -2,6 +2,7 @@
 // handlers and steps that hand over to them.
 #include "module_test_panel.h"
 
+#include "batch_storage.h"
 #include "feature_files.h"
 #include "finger_image_button.h"
 #include "image_decoder.h"
@@ -56,6 +57,10 @@ void CModuleTestDlg::OnBatchStore() {
         ShowMessage(this, failure);
         return;
     }
+    if (!TakePartOfTheFolder()) {
+        m_Console.Batch().End();
+        return;
+    }
     m_bEnrolFirstStep = true;
     Pull();
     m_nOperation = OperationIndex(EOperation::StoreFeature);
@@ -64,6 +69,21 @@ void CModuleTestDlg::OnBatchStore() {
     Push();
     BuildCommand();
     m_Console.Batch().Begin();
+}
+
+// A batch holds kBatchCapacity files: before anything is sent, the user hears how many of the
+// folder's files it leaves out, and chooses whether the rest goes.
+bool CModuleTestDlg::TakePartOfTheFolder() {
+    const int leftOut = m_Console.Batch().LeftOut();
+    if (leftOut == 0)
+        return true;
+    const QString question =
+        QStringLiteral("文件夹中有 %1 个特征值文件，一批最多存储 %2 个：按找到的顺序存储前 %2 "
+                       "个，其余 %3 个文件不存储。\n确定：存储这 %2 个；取消：不存储。")
+            .arg(kBatchCapacity + leftOut)
+            .arg(kBatchCapacity)
+            .arg(leftOut);
+    return AskUnlessOpen(this, question).value_or(false);
 }
 
 QString CModuleTestDlg::BatchFolder() const {

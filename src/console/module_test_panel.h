@@ -123,6 +123,7 @@ private:
     void IncrementUserNumber();
     void ShowBatchProgress(unsigned total, unsigned current);
     QString BatchFolder() const;
+    bool TakePartOfTheFolder();
     void CreateImageActions();
     void CreateBackupActions();
     CUserBackup::CHost BackupHost();

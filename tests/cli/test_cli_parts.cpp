@@ -1,17 +1,26 @@
 // The parts of morvane-cli that need no module: its command line, which replies count as a
-// success for the exit code and which are no answer at all, and the output file of each port.
+// success for the exit code and which are no answer at all, the output file of each port, and
+// store-folder's batches on an in-memory device.
 #include "cli/cli_arguments.h"
+#include "cli/console_job.h"
 #include "cli/console_plan.h"
 #include "cli/reply_check.h"
 #include "cli/reply_data.h"
+#include "serial/mscomm.h"
+#include "support/fake_serial_backend.h"
 #include "support/packet_bytes.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestCliParts : public QObject {
     Q_OBJECT
+    CFakeSerialScope m_fakeDevices;
+
 private slots:
     void commandLine_data() {
         QTest::addColumn<QString>("line");
@@ -247,6 +256,41 @@ private slots:
         QFETCH(QString, path);
         QFETCH(int, ports);
         QTEST(PortOutputPath(path, QStringLiteral("/dev/ttyUSB0"), ports), "expected");
+    }
+
+    // store-folder is not held to the window's batch: every file, every user number the store
+    // command carries, in order of user number, batch after batch.
+    void storeFolderStoresEveryFile() {
+        QTemporaryDir dir;
+        QList<int> users{20000, 65535};
+        for (int user = 0; user <= 1000; ++user)
+            users << user;
+        for (int user : users) {
+            QFile file(dir.filePath(QStringLiteral("%1.fea").arg(user)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(193, 'f')) == 193);
+        }
+        CConsolePlan plan;
+        QCOMPARE(PlanFolderStore(dir.path(), plan), QString());
+        CMSComm comm;
+        comm.SetPortOpen(true);
+        CConsoleJob job(comm, plan, true);
+        QSignalSpy ended(&job, &CPortJob::Ended);
+        job.Start();
+        QList<int> stored;
+        for (int tick = 0; ended.isEmpty() && tick < 10 * users.size(); ++tick) {
+            const QByteArray item = FakeOf(comm)->TakeHostBytes();
+            if (!item.isEmpty()) {
+                stored << uint8_t(item[9]) * 256 + uint8_t(item[10]);
+                FakeOf(comm)->PushModuleBytes(Packet(0x41));
+            }
+            QCoreApplication::processEvents();
+            job.OnTimer(1);
+        }
+        std::sort(users.begin(), users.end());
+        QCOMPARE(stored, users);
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(ended[0][0].toInt(), 0);
+        QCOMPARE(ended[0][2].toJsonObject().value(QStringLiteral("total")).toInt(), 1003);
     }
 };
 

@@ -600,6 +600,35 @@ private slots:
         QVERIFY(driver.Writes().isEmpty());
     }
 
+    // More files than a batch holds: before anything is sent the user hears how many it leaves
+    // out and why; Cancel sends nothing, OK stores the batch.
+    void batchSaysWhatItLeavesOut_data() {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("store the batch") << true;
+    }
+    void batchSaysWhatItLeavesOut() {
+        QFETCH(bool, answer);
+        CScriptedPrompts prompts;
+        CPanelDriver driver;
+        QTemporaryDir dir;
+        for (int user = 1; user <= 1002; ++user) {
+            QFile file(dir.filePath(QStringLiteral("%1.fea").arg(user)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Pattern(193)) == 193);
+        }
+        prompts.m_folders << dir.path();
+        driver.Panel().BatchFolderAction()->trigger();
+        prompts.m_answers << answer;
+        driver.Click(1095);
+        driver.Click(1092);
+        QCOMPARE(prompts.m_questions,
+                 QStringList{"文件夹中有 1002 个特征值文件，一批最多存储 1000 个：按找到的顺序"
+                             "存储前 1000 个，其余 2 个文件不存储。\n确定：存储这 1000 个；取消："
+                             "不存储。"});
+        QCOMPARE(driver.Writes().size(), answer ? 1 : 0);
+        QCOMPARE(g_bBatchActive, answer);
+    }
+
     void batchRefusalEndsTheBatch() {
         CScriptedPrompts prompts;
         CPanelDriver driver;
