@@ -272,6 +272,8 @@ private slots:
         QTest::newRow("empty file") << true << QByteArray() << true << noHeader;
         QTest::newRow("ends before its first line feed")
             << false << QByteArray("0x38000 program") << true << noHeader;
+        QTest::newRow("header line too long") << true << QByteArray(1 << 20, 'h') << true
+                                              << kReadFailed + "标题行过长（1 MiB 内没有换行）";
         QTest::newRow("0x28000 file for the 0x38000 half")
             << false << DatFileBytes(good28000) << true << "无效文件: %1";
         CDatFileLayout bareLf = good28000;

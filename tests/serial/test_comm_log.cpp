@@ -113,6 +113,8 @@ private slots:
         QVERIFY(copy.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(copy.readAll()), log.Text());
         QVERIFY(!log.StartFileRecording(dir.filePath(QStringLiteral("no/such/dir"))).isEmpty());
+        const QString nowhere = dir.filePath(QStringLiteral("no/such/log.txt"));
+        QCOMPARE(log.SaveAs(nowhere), "无法保存 " + nowhere + "：文件或文件夹不存在");
     }
 
     // The file may not grow past 300 bytes: the entry that does not fit is taken back whole,
