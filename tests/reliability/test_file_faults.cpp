@@ -6,7 +6,6 @@
 #include "support/file_size_limit.h"
 #include "support/process_state.h"
 #include "support/scripted_prompts.h"
-#include "support/small_file_system.h"
 
 #include "app/comm_log_dock.h"
 
@@ -19,8 +18,14 @@
 #include "serial/comm_log.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QByteArray kOldContents("the file that was here before");
@@ -35,6 +40,42 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
+
+// Fills the file system of `folder` until no byte fits any more.
+void FillUp(const QString& folder) {
+    QFile filler(folder + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(1024, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+    while (filler.write(block.left(1)) == 1) {
+    }
+}
+
+// A 64 KB tmpfs for the test's lifetime; IsMounted() false when not root or mount fails.
+class CSmallFileSystem {
+public:
+    CSmallFileSystem() {
+        if (geteuid() != 0 || !m_dir.isValid())
+            return;
+        m_bMounted = QProcess::execute(QStringLiteral("mount"),
+                                       {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                        QStringLiteral("-o"), QStringLiteral("size=64k"),
+                                        QStringLiteral("tmpfs"), m_dir.path()}) == 0;
+    }
+    ~CSmallFileSystem() {
+        if (m_bMounted)
+            QProcess::execute(QStringLiteral("umount"), {m_dir.path()});
+    }
+    bool IsMounted() const { return m_bMounted; }
+    QString Folder() const { return m_dir.path(); }
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+    QStringList Names() const { return QDir(m_dir.path()).entryList(QDir::Files); }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_bMounted = false;
+};
 
 QStringList Sorted(QStringList names) {
     names.sort();
@@ -52,7 +93,7 @@ private slots:
     void binOntoAFullFileSystemKeepsTheOldFile() {
         CSmallFileSystem fs;
         if (!fs.IsMounted())
-            QSKIP(kNeedsRootToMount);
+            QSKIP("needs root to mount a small tmpfs");
         const QString path = fs.Path(QStringLiteral("program.bin"));
         WriteFile(path, kOldContents);
         CScriptedPrompts prompts;
@@ -67,7 +108,7 @@ private slots:
     void featureOntoAFullFileSystemKeepsTheOldFile() {
         CSmallFileSystem fs;
         if (!fs.IsMounted())
-            QSKIP(kNeedsRootToMount);
+            QSKIP("needs root to mount a small tmpfs");
         const QString path = fs.Path(QStringLiteral("finger.fea"));
         WriteFile(path, kOldContents);
         FillUp(fs.Folder());
@@ -89,7 +130,7 @@ private slots:
     void binInPlaceOnAFullFileSystemIsRefused() {
         CSmallFileSystem fs;
         if (!fs.IsMounted())
-            QSKIP(kNeedsRootToMount);
+            QSKIP("needs root to mount a small tmpfs");
         const QString path = fs.Path(QStringLiteral("fw.bin"));
         const QByteArray old(8192, 'o');
         WriteFile(path, old);
@@ -132,7 +173,7 @@ private slots:
     void commLogOntoAFullFileSystemStopsOnce() {
         CSmallFileSystem fs;
         if (!fs.IsMounted())
-            QSKIP(kNeedsRootToMount);
+            QSKIP("needs root to mount a small tmpfs");
         const QString path = fs.Path(QStringLiteral("log.txt"));
         WriteFile(path, "earlier\n");
         FillUp(fs.Folder());
