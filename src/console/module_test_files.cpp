@@ -72,7 +72,7 @@ void CModuleTestDlg::OnBatchStore() {
 }
 
 // A batch holds kBatchCapacity files: before anything is sent, the user hears how many of the
-// folder's files it leaves out, and chooses whether the rest goes.
+// folder's files it leaves out, and chooses whether the batch goes on without them.
 bool CModuleTestDlg::TakePartOfTheFolder() {
     const int leftOut = m_Console.Batch().LeftOut();
     if (leftOut == 0)
