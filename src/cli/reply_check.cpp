@@ -1,5 +1,6 @@
 #include "reply_check.h"
 
+#include "console/image_decoder.h"
 #include "protocol/command_codes.h"
 #include "protocol/hex_text.h"
 #include "protocol/packets.h"
@@ -27,14 +28,6 @@ QString Shown(const uint8_t* reply, int count) {
 
 int WithPayload(int payloadSize) {
     return kPayloadOffset + payloadSize + kTrailerSize;
-}
-
-// An image of length field L: L pixel bytes at half resolution, 8 L at full, and the 80 x 80
-// image's 6400 one-byte pixels either way.
-int ImageReplyLength(const uint8_t* reply) {
-    const int length = reply[2] * 256 + reply[3];
-    const bool full = reply[4] == kFullImageCode && length != kSmallImageLength;
-    return WithPayload(full ? 8 * length : length);
 }
 
 int ListReplyLength(const uint8_t* reply, int count, int entrySize) {
@@ -66,7 +59,7 @@ int DataReplyLength(const uint8_t* reply, int count) {
     const uint8_t result = reply[4];
     switch (reply[1]) {
     case kCaptureImage:
-        return result == kHalfImageCode || result == kFullImageCode ? ImageReplyLength(reply) : 0;
+        return result == kHalfImageCode || result == kFullImageCode ? ImageReplySize(reply) : 0;
     case kEnrolLastUpload:
     case kCaptureUpload:
     case kUploadUser: // a bare reply is a refusal; data behind it is a feature value
