@@ -47,7 +47,9 @@ void CDownloadExchange::OnComm() {
     if (m_Comm.CommEvent() != kCommEventReceive)
         return;
     m_Comm.SetRThreshold(kReplyReadLimit);
-    m_Timers.Start(kReplyTimer, kReplyPeriodMs);
+    // The reply is read 100 ms after its first byte, however fast more bytes come.
+    if (!m_Timers.IsRunning(kReplyTimer))
+        m_Timers.Start(kReplyTimer, kReplyPeriodMs);
 }
 
 void CDownloadExchange::OnTimer(int id) {

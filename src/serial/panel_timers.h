@@ -11,8 +11,9 @@ public:
     using Handler = std::function<void(int id)>;
     CPanelTimers(QObject* parent, Handler onTimer);
 
-    // Starts timer id with the period; starting a running timer starts its period over.
-    void Start(int id, int periodMs);
+    // Starts timer id with the period; starting a running timer starts its period over. Virtual
+    // so that a test can see every start.
+    virtual void Start(int id, int periodMs);
     void Stop(int id);
     void StopAll();
     bool IsRunning(int id) const;

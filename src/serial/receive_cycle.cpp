@@ -27,12 +27,17 @@ void CReceiveCycle::OnComm() {
     if (event != kCommEventReceive)
         return;
     m_comm.SetRThreshold(m_nHoldThreshold);
-    m_timers.Start(kTimerId, m_nPeriodMs);
+    // A collection under way keeps its pace: were its period started over at each event, a line
+    // that never pauses would put the tick off for good.
+    if (!m_timers.IsRunning(kTimerId))
+        m_timers.Start(kTimerId, m_nPeriodMs);
 }
 
 bool CReceiveCycle::OnTimer(int id) {
     if (id != kTimerId)
         return false;
+    if (m_bDropping)
+        return OnDroppingTick();
     if (m_whenFull == EWhenFull::StartOver && kRxBufferSize - g_nRxCount < m_comm.InputLen())
         g_nRxCount = 0;
     m_comm.SetRThreshold(1);
@@ -41,13 +46,45 @@ bool CReceiveCycle::OnTimer(int id) {
                      static_cast<int>(bytes.size()));
     if (!bytes.isEmpty() && g_nRxCount < m_nLimit)
         return false;
-    m_timers.Stop(kTimerId);
+    if (bytes.isEmpty()) {
+        EndCollection();
+        return true;
+    }
+    // Cut at the limit: no reply is longer, so what follows is dropped until the line is quiet.
+    m_bDropping = true;
+    m_comm.SetRThreshold(m_nHoldThreshold);
+    m_bHoldingCutReply = m_cutReply == ECutReply::WhenLineQuiet;
+    if (m_bHoldingCutReply)
+        return false;
     if (g_pCommLog)
         g_pCommLog->EndExchange();
     return true;
 }
 
+bool CReceiveCycle::OnDroppingTick() {
+    if (DropWaiting() > 0)
+        return false;
+    const bool handOn = m_bHoldingCutReply;
+    EndCollection();
+    return handOn;
+}
+
+int CReceiveCycle::DropWaiting() {
+    int dropped = 0;
+    for (int n = 0; (n = static_cast<int>(m_comm.Input().size())) > 0;)
+        dropped += n;
+    return dropped;
+}
+
+void CReceiveCycle::EndCollection() {
+    Stop();
+    if (g_pCommLog)
+        g_pCommLog->EndExchange();
+}
+
 void CReceiveCycle::Stop() {
+    m_bDropping = false;
+    m_bHoldingCutReply = false;
     m_timers.Stop(kTimerId);
     m_comm.SetRThreshold(1);
 }

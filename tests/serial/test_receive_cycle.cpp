@@ -4,12 +4,14 @@
 #include "serial/panel_timers.h"
 #include "serial/receive_cycle.h"
 #include "serial/shared_settings.h"
+#include "support/counted_timers.h"
 #include "support/fake_serial_backend.h"
 #include "support/process_state.h"
 
 #include <QTest>
 
 Q_DECLARE_METATYPE(EWhenFull)
+Q_DECLARE_METATYPE(ECutReply)
 
 namespace {
 // A panel's control and timers with the test panel's values, the port open.
@@ -19,10 +21,15 @@ struct CCycleRig {
         comm.SetInputLen(9000);
         comm.SetRThreshold(1);
         comm.SetPortOpen(true);
+        QObject::connect(&comm, &CMSComm::OnComm, [this] { cycle.OnComm(); });
     }
-    void Push(const QByteArray& bytes) { FakeOf(comm)->PushModuleBytes(bytes); }
+    // The module's bytes, and the receive event they raise.
+    void Push(const QByteArray& bytes) {
+        FakeOf(comm)->PushModuleBytes(bytes);
+        QCoreApplication::processEvents();
+    }
     CMSComm comm;
-    CPanelTimers timers{nullptr, [](int) {}};
+    CCountedTimers timers;
     CReceiveCycle cycle;
 };
 } // namespace
@@ -60,15 +67,51 @@ private slots:
         QVERIFY(rig.cycle.OnTimer(1));
     }
 
-    void collectionStopsAtTheLimitWithTheCrossingRead() {
+    // 10 reads of 9000 stay below the limit, the 11th crosses it and ends the reply; the rest of
+    // the line is read and dropped, never stored, until a tick finds it quiet.
+    void cutReplyDropsWhatFollows_data() {
+        QTest::addColumn<ECutReply>("cutReply");
+        QTest::addColumn<int>("handedOnAt");
+        QTest::newRow("at the limit") << ECutReply::AtTheLimit << 11;
+        QTest::newRow("when the line is quiet") << ECutReply::WhenLineQuiet << 14;
+    }
+    void cutReplyDropsWhatFollows() {
+        QFETCH(ECutReply, cutReply);
+        QFETCH(int, handedOnAt);
         CCycleRig rig;
+        rig.cycle.SetCutReply(cutReply);
         rig.Push(QByteArray(120000, 'b'));
-        int ticks = 0;
-        while (!rig.cycle.OnTimer(1))
-            ++ticks;
-        QCOMPARE(ticks, 10);         // 10 reads of 9000 stay below the limit
-        QCOMPARE(g_nRxCount, 99000); // the 11th read crosses it
-        QVERIFY(g_nRxCount <= kRxBufferSize);
+        QList<int> handedOn;
+        for (int tick = 1; tick <= 14; ++tick) {
+            if (tick == 13)
+                rig.Push(QByteArray(5000, 'c'));
+            if (rig.cycle.OnTimer(1))
+                handedOn << tick;
+            QCOMPARE(rig.cycle.IsDropping(), tick >= 11 && tick < 14);
+        }
+        QCOMPARE(handedOn, QList<int>{handedOnAt});
+        QCOMPARE(g_nRxCount, 99000);
+        const QByteArray buffer(reinterpret_cast<const char*>(g_RxBuffer), kRxBufferSize);
+        QCOMPARE(buffer.count('b'), 99000);
+        QCOMPARE(buffer.count('c'), 0);
+        QCOMPARE(rig.comm.InBufferCount(), 0);
+        QVERIFY(!rig.timers.IsRunning(1));
+        QCOMPARE(rig.comm.RThreshold(), 1);
+    }
+
+    // Bytes keep coming while a reply is collected: the tick keeps its time, however many
+    // receive events they raise.
+    void receiveEventsKeepTheTickOnTime() {
+        CCycleRig rig;
+        rig.Push("a");
+        QCOMPARE(rig.timers.Starts(1), 1);
+        for (int tick = 0; tick < 3; ++tick) {
+            rig.Push(QByteArray(9000, 'b')); // a receive event, whatever the threshold
+            QCOMPARE(rig.comm.RThreshold(), 9000);
+            QVERIFY(!rig.cycle.OnTimer(1));
+        }
+        QCOMPARE(rig.timers.Starts(1), 1);
+        QVERIFY(rig.timers.IsRunning(1));
     }
 
     void receiveEvent() {
@@ -80,8 +123,7 @@ private slots:
         QVERIFY(!rig.timers.IsRunning(1));
         rig.comm.SetPortOpen(true);
         rig.Push("x");
-        QTRY_COMPARE(rig.comm.CommEvent(), kCommEventReceive);
-        rig.cycle.OnComm();
+        QCOMPARE(rig.comm.CommEvent(), kCommEventReceive);
         QCOMPARE(rig.comm.RThreshold(), 9000);
         QCOMPARE(rig.timers.Period(1), 50);
     }
