@@ -3,7 +3,10 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -92,8 +95,51 @@ QString OpenErrorText(const CPortOpenFailure& failure) {
 } // namespace
 
 CQtSerialBackend::CQtSerialBackend(QObject* parent) : CSerialBackend(parent) {
+    // A line that sends without end fills this much, then waits in the device.
+    m_port.setReadBufferSize(kReadBufferSize);
     connect(&m_port, &QSerialPort::readyRead, this, &CSerialBackend::BytesArrived);
     connect(&m_port, &QSerialPort::errorOccurred, this, &CQtSerialBackend::OnError);
+}
+
+CQtSerialBackend::~CQtSerialBackend() {
+    UnlockDevice();
+}
+
+// The lock is on the device itself, reached by whatever name, and flock binds root too (the
+// terminal's exclusive mode and Qt's lock file, named after the port name, do not). It is taken
+// on a descriptor of its own before the port opens, so that a device in use is never touched:
+// opening it would set its line and, on closing, undo the holder's exclusive mode.
+bool CQtSerialBackend::LockDevice(const QString& device, QString* error) {
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(DeviceNode(device)).constData(),
+                          O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return true; // missing or not permitted: the port's own open tells which
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        m_nLockFd = fd;
+        return true;
+    }
+    const int reason = errno;
+    ::close(fd);
+    if (reason != EWOULDBLOCK)
+        return true; // no lock to be had here (a file system without locks): open as before
+    SetOpenFailure({EPortFailure::InUse, QString(), QString::fromLocal8Bit(strerror(reason))});
+    if (error)
+        *error = OpenErrorText(OpenFailure());
+    return false;
+#else
+    Q_UNUSED(device);
+    Q_UNUSED(error);
+    return true; // Windows opens a port for one program only
+#endif
+}
+
+void CQtSerialBackend::UnlockDevice() {
+#ifdef Q_OS_UNIX
+    if (m_nLockFd >= 0)
+        ::close(m_nLockFd); // closing the descriptor releases its lock
+#endif
+    m_nLockFd = -1;
 }
 
 bool CQtSerialBackend::Open(const QString& device, const CLineSettings& settings, QString* error) {
@@ -103,8 +149,11 @@ bool CQtSerialBackend::Open(const QString& device, const CLineSettings& settings
             *error = QStringLiteral("no device");
         return false;
     }
+    if (!LockDevice(device, error))
+        return false;
     m_port.setPortName(device);
     if (!m_port.open(QIODevice::ReadWrite)) {
+        UnlockDevice();
         SetOpenFailure(OpenFailureOf(m_port.error(), DeviceNode(device), m_port.errorString()));
         if (error)
             *error = OpenErrorText(OpenFailure());
@@ -127,6 +176,7 @@ void CQtSerialBackend::Close() {
     if (m_port.isOpen())
         m_port.close();
     m_port.clearError();
+    UnlockDevice();
 }
 
 bool CQtSerialBackend::IsOpen() const {
@@ -169,5 +219,6 @@ void CQtSerialBackend::OnError(QSerialPort::SerialPortError error) {
         return;
     m_port.close();
     m_port.clearError();
+    UnlockDevice();
     emit DeviceLost();
 }

@@ -3,6 +3,7 @@
 // that fails to open says why, and a port found in the system's device list reaches the module.
 #include "serial/mscomm.h"
 #include "serial/port_operations.h"
+#include "serial/qt_serial_backend.h"
 #include "serial/shared_settings.h"
 #include "support/as_other_user.h"
 #include "support/fake_serial_backend.h"
@@ -12,6 +13,7 @@
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -66,31 +68,77 @@ private slots:
         qunsetenv("MORVANE_COM1");
     }
 
+    // A module that sends without end fills the port's buffer to its bound and no further; the
+    // rest waits in the device, and comes as the program reads: nothing is lost or held back.
+    void aLineThatNeverPausesKeepsTheBufferBounded() {
+        CPtyPair pty;
+        CMSComm comm;
+        comm.SetDevice(pty.SlavePath());
+        comm.SetPortOpen(true);
+        const qint64 bound = CQtSerialBackend::kReadBufferSize;
+        qint64 sent = 0;
+        for (int refused = 0; refused < 3 && sent < 4 * bound;) {
+            const qint64 n = pty.WriteModuleSome(QByteArray(65536, 'x'));
+            refused = n > 0 ? 0 : refused + 1;
+            sent += n;
+            QTest::qWait(1);
+        }
+        QVERIFY(comm.InBufferCount() <= bound);
+        QVERIFY(sent < 4 * bound);
+        qint64 received = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((received += comm.Input().size(), received == sent), 3000);
+    }
+
     // The reason comes from the backend: missing; held by another program (here another control
-    // of this process, kept out by the port's lock); not permitted to this user, who is "nobody"
-    // when the test runs as root.
+    // of this process, kept out by the device's lock, also when one of the two reaches it
+    // through a link; tests run as root, whom the lock binds too); not permitted to this user,
+    // who is "nobody" when the test runs as root.
     void openFailureSaysWhy_data() {
         QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("otherName"); // how the other program names the device
+        QTest::addColumn<QString>("ownName");   // and how this one does
         QTest::addColumn<QString>("reason");
+        const QString inUse = "串口已被其他程序占用，请先关闭该程序。";
         QTest::newRow("missing") << "missing"
+                                 << ""
+                                 << "node"
                                  << "找不到该设备，请检查连接。";
         QTest::newRow("in use") << "in use"
-                                << "串口已被其他程序占用，请先关闭该程序。";
+                                << "node"
+                                << "node" << inUse;
+        QTest::newRow("in use through a link") << "in use"
+                                               << "link"
+                                               << "node" << inUse;
+        QTest::newRow("in use, opened through a link") << "in use"
+                                                       << "node"
+                                                       << "link" << inUse;
         QTest::newRow("no permission") << "no permission"
+                                       << ""
+                                       << "node"
                                        << "当前用户没有权限打开该串口。\n"
                                           "请将当前用户加入 dialout 组后重新登录。";
     }
     void openFailureSaysWhy() {
         QFETCH(QString, failure);
+        QFETCH(QString, otherName);
+        QFETCH(QString, ownName);
         ResetSerialSettings();
         CPtyPair pty;
-        const QString device = failure == "missing" ? "/dev/morvane-none" : pty.SlavePath();
+        QTemporaryDir dir;
+        const QString link = dir.filePath("com1.link");
+        QVERIFY(QFile::link(pty.SlavePath(), link));
+        const auto name = [&](const QString& how) {
+            return how == "link" ? link : pty.SlavePath();
+        };
+        const QString device = failure == "missing" ? "/dev/morvane-none" : name(ownName);
         if (failure == "no permission")
             QCOMPARE(chmod(QFile::encodeName(device).constData(), 0), 0);
         qputenv("MORVANE_COM1", device.toLocal8Bit());
         CMSComm otherProgram, comm;
-        if (failure == "in use")
+        if (!otherName.isEmpty()) {
+            otherProgram.SetDevice(name(otherName));
             otherProgram.SetPortOpen(true);
+        }
         CScriptedPrompts prompts;
         CMSComm* const all[] = {&comm};
         bool opened = false;

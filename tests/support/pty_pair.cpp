@@ -48,6 +48,14 @@ bool CPtyPair::WriteModule(const QByteArray& bytes) {
     return done == bytes.size();
 }
 
+qint64 CPtyPair::WriteModuleSome(const QByteArray& bytes) {
+    const int flags = fcntl(m_nMaster, F_GETFL);
+    fcntl(m_nMaster, F_SETFL, flags | O_NONBLOCK);
+    const ssize_t n = write(m_nMaster, bytes.constData(), bytes.size());
+    fcntl(m_nMaster, F_SETFL, flags);
+    return std::max<ssize_t>(n, 0);
+}
+
 QByteArray CPtyPair::ReadHost(int minBytes, int timeoutMs) {
     QByteArray bytes;
     QDeadlineTimer deadline(timeoutMs);

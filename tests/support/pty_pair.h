@@ -14,6 +14,8 @@ public:
     bool IsValid() const { return m_nMaster >= 0; }
     QString SlavePath() const { return m_strSlave; }
     bool WriteModule(const QByteArray& bytes);
+    // Writes what the device takes now, without waiting; returns how many bytes that was.
+    qint64 WriteModuleSome(const QByteArray& bytes);
     // Reads what the host wrote, waiting up to timeoutMs for at least minBytes.
     QByteArray ReadHost(int minBytes, int timeoutMs);
     // Closes the module end: the host sees a hang-up.
