@@ -32,6 +32,11 @@ namespace {
 // The port entry with its device ("COM1 — /dev/ttyUSB0, ...") that the dropped list of 1053 shows.
 constexpr int kPortEntryRole = Qt::UserRole + 1;
 
+// A burst of bytes ends when the line has been quiet this long: one timer-1 period, which ends
+// a collection, and timer 2 for the rest.
+constexpr int kBurstQuietMs = 1000;
+constexpr int kQuietTimer = 2;
+
 static_assert(kRateCollectLimit + kRxReadChunk <= kRxBufferSize,
               "a read past the limit must still fit");
 
@@ -315,28 +320,45 @@ void CCommSetupDlg::OnPcRateCloseUp() {
 
 void CCommSetupDlg::OnSendBaudCommand() {
     const auto rate = static_cast<uint8_t>(SelectedPosition(*m_pModuleRateList) + 1);
-    if (!SendRateCommand(Comm(), rate))
+    m_bAnswerAwaited = SendRateCommand(Comm(), rate);
+    if (!m_bAnswerAwaited)
         ShowPortError();
 }
 
 void CCommSetupDlg::OnComm() {
     m_ReplyCycle.OnComm();
+    Timers().Stop(kQuietTimer); // the line is not quiet
 }
 
 void CCommSetupDlg::OnTimer(int id) {
+    if (id == kQuietTimer) {
+        Timers().Stop(kQuietTimer);
+        m_bBurstTold = false;
+        return;
+    }
     if (m_ReplyCycle.OnTimer(id))
         CheckReply();
+    WatchForQuiet();
+}
+
+// Once a collection has ended on a quiet tick, the rest of the second of quiet ends the burst.
+void CCommSetupDlg::WatchForQuiet() {
+    if (m_bBurstTold && !Timers().IsRunning(CReceiveCycle::kTimerId) &&
+        !Timers().IsRunning(kQuietTimer))
+        Timers().Start(kQuietTimer, kBurstQuietMs - kRateReplyPeriodMs);
 }
 
 void CCommSetupDlg::CheckReply() {
+    const bool asked = m_bAnswerAwaited;
+    m_bAnswerAwaited = false;
     // Bytes beyond the count belong to earlier replies and are not looked at.
     const CRateReplyCheck check = CheckRateReply(g_RxBuffer, g_nRxCount);
     if (check.lengthWrong)
-        ShowMessage(this, kCommFailedText);
+        TellCommFailed(asked);
     if (!check.isRateReply)
         return;
     if (!check.confirmed) {
-        ShowMessage(this, kCommFailedText);
+        TellCommFailed(asked);
         return;
     }
     // The module now talks at the rate selected in 1011 at this moment.
@@ -345,8 +367,20 @@ void CCommSetupDlg::CheckReply() {
     SelectSilently(*m_pPcRateList, g_nBaudIndex - 1);
 }
 
+// Bytes that come unasked (the rest of a long reply to another panel's command, say) tell it
+// once; the box is modal and more of the same burst may end further collections meanwhile.
+void CCommSetupDlg::TellCommFailed(bool asked) {
+    if (!asked && m_bBurstTold)
+        return;
+    m_bBurstTold = true;
+    ShowMessage(this, kCommFailedText);
+}
+
 void CCommSetupDlg::OnLeaving() {
     m_ReplyCycle.Stop();
+    Timers().Stop(kQuietTimer);
+    m_bAnswerAwaited = false;
+    m_bBurstTold = false;
 }
 
 void CCommSetupDlg::OnPortLost() {

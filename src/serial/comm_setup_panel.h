@@ -42,7 +42,7 @@ public:
     explicit CCommSetupDlg(QWidget* parent = nullptr);
     ~CCommSetupDlg() override;
 
-    // Timer 1 collects the module's answer; other ids are not part of the cycle.
+    // Timer 1 collects the module's answer; timer 2 ends a burst of bytes nobody asked for.
     void OnTimer(int id) override;
     // Click on 1012: the rate-change command for the rate selected in 1011.
     void OnSendBaudCommand();
@@ -71,6 +71,9 @@ private:
     void ConfigureInput();
     void ApplyPcRate(int position);
     void CheckReply();
+    // "通信失败!" for an answer, or once per burst for bytes that came unasked.
+    void TellCommFailed(bool asked);
+    void WatchForQuiet();
     // Panel state between controls and members: pull reads the check box into m_bChange, push
     // shows m_bChange in it.
     void PullFromControls();
@@ -83,5 +86,7 @@ private:
     QComboBox* m_pModuleRateList = nullptr;    // 1011
     CCloseUpComboBox* m_pPcRateList = nullptr; // 1051
     int m_bChange = 0;                         // 1022: 0 unticked, 1 ticked
-    CReceiveCycle m_ReplyCycle;                // timer 1 of m_Timers collects the module's answer
+    bool m_bAnswerAwaited = false;             // the rate command went out, no answer checked yet
+    bool m_bBurstTold = false; // "通信失败!" was shown since the line was last quiet for a second
+    CReceiveCycle m_ReplyCycle; // timer 1 of m_Timers collects the module's answer
 };
