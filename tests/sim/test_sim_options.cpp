@@ -1,4 +1,6 @@
-// The command line of morvane-sim, its help text, and the output queue behind --split-ms.
+// The command line of morvane-sim, its help text, the output queue behind --split-ms and the
+// noise of --stream.
+#include "sim/noise_stream.h"
 #include "sim/output_queue.h"
 #include "sim/sim_options.h"
 
@@ -25,6 +27,7 @@ private slots:
         QCOMPARE(options.module.imageSize.width, 256);
         QCOMPARE(options.module.imageSize.height, 280);
         QCOMPARE(options.splitMs, -1);
+        QCOMPARE(options.streamRate, -1);
         QVERIFY(options.faults.forcedResults.empty());
         QVERIFY(options.faults.muted.empty());
         QVERIFY(!options.help);
@@ -60,7 +63,9 @@ private slots:
                        "--flash-out",
                        "/tmp/flash.bin",
                        "--version-text",
-                       "FP 9"},
+                       "FP 9",
+                       "--stream",
+                       "1920"},
                       options));
         QCOMPARE(options.linkPath, QStringLiteral("/tmp/com1"));
         QCOMPARE(options.logPath, QStringLiteral("/tmp/sim.log"));
@@ -76,6 +81,7 @@ private slots:
         QCOMPARE(options.splitMs, 80);
         QCOMPARE(options.faults.noiseBytes, 3);
         QCOMPARE(options.faults.nakEvery, 4);
+        QCOMPARE(options.streamRate, 1920);
     }
 
     void help_data() {
@@ -95,7 +101,8 @@ private slots:
         for (const char* option :
              {"--link PATH", "--log PATH", "--image WxH", "--users N", "--capacity N", "--seed S",
               "--rc CMD=VALUE", "--mute CMD", "--split-ms N", "--chunk BYTES", "--latency-ms N",
-              "--noise N", "--nak-every K", "--flash-out PATH", "--version-text TEXT", "--help"})
+              "--noise N", "--stream RATE", "--nak-every K", "--flash-out PATH",
+              "--version-text TEXT", "--help"})
             QVERIFY2(help.contains(QLatin1String(option)), option);
     }
 
@@ -119,6 +126,8 @@ private slots:
             << QStringList{"--mute", "zz"} << QStringLiteral("invalid value 'zz' for --mute");
         QTest::newRow("negative count")
             << QStringList{"--noise", "-1"} << QStringLiteral("invalid value '-1' for --noise");
+        QTest::newRow("negative stream rate")
+            << QStringList{"--stream", "-1"} << QStringLiteral("invalid value '-1' for --stream");
         QTest::newRow("nak-every 0") << QStringList{"--nak-every", "0"}
                                      << QStringLiteral("invalid value '0' for --nak-every");
         QTest::newRow("capacity 0")
@@ -172,6 +181,25 @@ private slots:
         queue.Written(2);
         QCOMPARE(queue.Due(199), QByteArray());
         QCOMPARE(queue.Due(200), QByteArray("YZ"));
+    }
+
+    // From its start on, the slow stream owes its rate, in steps of 5 ms at most apart; the fast
+    // one has bytes due whenever the device takes them. Neither ever sends the frame mark.
+    void noiseStreamKeepsItsRate() {
+        sim::CNoiseStream slow(2000, 1), fast(0, 1);
+        QVERIFY(slow.Due(1000).isEmpty() && slow.NextDueAt() == -1);
+        slow.Begin(1000);
+        fast.Begin(1000);
+        QCOMPARE(slow.NextDueAt(), qint64(1005));
+        QCOMPARE(slow.Due(1250).size(), 500);
+        slow.Written(500);
+        QCOMPARE(slow.Due(1250).size(), 0);
+        QCOMPARE(slow.NextDueAt(), qint64(1255));
+        const QByteArray noise = fast.Due(1000);
+        QVERIFY(noise.size() >= 4096 && !noise.contains(char(0xF5)));
+        fast.Written(noise.size());
+        QCOMPARE(fast.NextDueAt(), qint64(1000));
+        QCOMPARE(fast.Due(1000).size(), noise.size()); // over and over
     }
 
     void oneByteIsNotSplit() {

@@ -156,6 +156,13 @@ const std::vector<COptionEntry>& OptionEntries() {
          "With --chunk: hold a last piece shorter than BYTES N ms more, as an adapter holds a "
          "packet that is not full until its latency timer runs out.",
          [](CSimOptions& o, const QString& v) { return ParseCount(v, 0, 1000, o.latencyMs); }},
+        {"stream", "RATE",
+         "From the first frame received on, answer nothing and send noise (never 0xF5) without "
+         "end: RATE bytes a second without a pause, or with 0 as fast as the device takes "
+         "them, as a USB device that ignores the line rate can.",
+         [](CSimOptions& o, const QString& v) {
+             return ParseCount(v, 0, 100000000, o.streamRate);
+         }},
         {"noise", "N", "Send N bytes of noise (never 0xF5) before each download acknowledgement.",
          [](CSimOptions& o, const QString& v) {
              return ParseCount(v, 0, 4096, o.faults.noiseBytes);

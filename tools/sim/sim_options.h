@@ -17,6 +17,7 @@ struct CSimOptions {
     int latencyMs = 0;    // --latency-ms: a short last chunk is held this long more
     int chunkBytes = 0;   // --chunk: output in pieces of this size at the line rate (0: whole)
     int hangUpAt = 0;     // --hang-up-at: the frame on which the module goes away (0: never)
+    int streamRate = -1;  // --stream: endless noise, bytes a second (0: as fast as taken)
     CModuleSettings module;
     CSimFaults faults;
     bool help = false;

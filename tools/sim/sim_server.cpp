@@ -40,7 +40,8 @@ const char* KindWord(EFrameKind kind) {
 
 CSimServer::CSimServer(const CSimOptions& options, CPseudoTerminal& pty, CSimLog& log)
     : m_options(options), m_pty(pty), m_log(log), m_module(options.module, options.faults),
-      m_start(std::chrono::steady_clock::now()) {}
+      m_stream(options.streamRate, options.module.seed), m_start(std::chrono::steady_clock::now()) {
+}
 
 qint64 CSimServer::Now() const {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
@@ -83,6 +84,11 @@ int CSimServer::PollTimeout(qint64 now, bool& wantWrite) const {
         until(m_nLastWriteMs + kStallMs);
     else
         until(due);
+    const qint64 streamDue = m_stream.NextDueAt();
+    if (streamDue >= 0 && streamDue <= now)
+        wantWrite = true;
+    else
+        until(streamDue);
     return int(wait);
 }
 
@@ -119,6 +125,12 @@ void CSimServer::Handle(const CFrame& frame, qint64 now) {
         m_bHungUp = true;
         return;
     }
+    if (m_stream.IsEnabled()) {
+        if (!m_stream.IsRunning())
+            m_log.Note(now, QStringLiteral("streaming noise without end"));
+        m_stream.Begin(now);
+        return;
+    }
     const CAnswer answer = m_module.OnFrame(frame);
     m_reader.SetDownloadMode(m_module.InDownloadMode());
     if (!answer.note.isEmpty())
@@ -152,6 +164,10 @@ int CSimServer::LineRate() const {
 }
 
 void CSimServer::WriteOutput(qint64 now) {
+    if (m_stream.IsRunning()) {
+        WriteStream(now);
+        return;
+    }
     for (;;) {
         const QByteArray due = m_output.Due(now);
         if (due.isEmpty())
@@ -174,6 +190,16 @@ void CSimServer::WriteOutput(qint64 now) {
             tcflush(m_pty.SlaveFd(), TCIFLUSH);
         }
         return;
+    }
+}
+
+// As much of the stream as is due and the device takes; poll tells when it takes more.
+void CSimServer::WriteStream(qint64 now) {
+    for (QByteArray due = m_stream.Due(now); !due.isEmpty(); due = m_stream.Due(now)) {
+        const ssize_t n = write(m_pty.MasterFd(), due.constData(), size_t(due.size()));
+        if (n <= 0)
+            return;
+        m_stream.Written(n);
     }
 }
 

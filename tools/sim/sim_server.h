@@ -1,8 +1,10 @@
 #pragma once
 // The serving loop: reads what the host writes on the pseudo-terminal, hands the frames to the
 // module, writes the answers (whole, split or in chunks at the line rate, as asked) and logs both
-// directions. Single-threaded; everything waits in one poll().
+// directions; with --stream, noise without end from the first frame on instead. Single-threaded;
+// everything waits in one poll().
 #include "frame_reader.h"
+#include "noise_stream.h"
 #include "output_queue.h"
 #include "sim_log.h"
 #include "sim_module.h"
@@ -30,6 +32,7 @@ private:
     void Send(const CAnswer& answer, qint64 now);
     int LineRate() const;
     void WriteOutput(qint64 now);
+    void WriteStream(qint64 now);
     void WriteProgramImage(qint64 now);
     void WriteUserDump(qint64 now);
 
@@ -39,6 +42,7 @@ private:
     CSimModule m_module;
     CFrameReader m_reader;
     COutputQueue m_output;
+    CNoiseStream m_stream;
     std::chrono::steady_clock::time_point m_start;
     qint64 m_nLastWriteMs = 0; // last time output made progress (or became due)
     int m_nFramesReceived = 0;
