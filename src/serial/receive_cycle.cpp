@@ -61,19 +61,14 @@ bool CReceiveCycle::OnTimer(int id) {
     return true;
 }
 
+// One read a tick, as while collecting: a line that never stops is read at that pace and waits
+// in the device meanwhile, so nothing grows however fast it sends.
 bool CReceiveCycle::OnDroppingTick() {
-    if (DropWaiting() > 0)
+    if (!m_comm.Input().isEmpty())
         return false;
     const bool handOn = m_bHoldingCutReply;
     EndCollection();
     return handOn;
-}
-
-int CReceiveCycle::DropWaiting() {
-    int dropped = 0;
-    for (int n = 0; (n = static_cast<int>(m_comm.Input().size())) > 0;)
-        dropped += n;
-    return dropped;
 }
 
 void CReceiveCycle::EndCollection() {

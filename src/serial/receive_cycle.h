@@ -47,8 +47,6 @@ public:
 
 private:
     bool OnDroppingTick();
-    // Reads and drops every byte waiting; returns how many there were.
-    int DropWaiting();
     void EndCollection();
 
     CMSComm& m_comm;
