@@ -1,13 +1,16 @@
 #include "backup_job.h"
 
 #include "protocol/buffers.h"
+#include "protocol/command_codes.h"
 #include "protocol/packets.h"
+#include "protocol/payloads.h"
 #include "serial/mscomm.h"
 
 CBackupJob::CBackupJob(CMSComm& comm, QString folder, bool overwrite, QObject* parent)
     : CPortJob(parent), m_strFolder(std::move(folder)), m_bOverwrite(overwrite),
       m_Timers(this, [this](int id) { OnTimer(id); }),
       m_Console(comm, m_Timers, ConsoleHost(), this), m_Backup(m_Timers, BackupHost(), this) {
+    m_Console.SetCutReply(ECutReply::WhenLineQuiet); // as the console job takes it
     connect(&comm, &CMSComm::OnComm, &m_Console, &CConsoleExchange::OnComm);
     connect(&m_Backup, &CUserBackup::Progress, this, [this](unsigned total, unsigned current) {
         emit Progress(static_cast<int>(current), static_cast<int>(total));
@@ -21,10 +24,16 @@ void CBackupJob::Start() {
 }
 
 void CBackupJob::OnTimer(int id) {
-    if (m_Console.OnTimer(id))
-        m_Console.InterpretReply(CReplyOptions());
-    else
+    if (!m_Console.OnTimer(id)) {
         m_Backup.OnTimer(id);
+        return;
+    }
+    emit ReplyEnded();
+    m_Console.InterpretReply(CReplyOptions());
+}
+
+int CBackupJob::LongestReply() const {
+    return LongestReplyLength(ModuleCommand::kUserList);
 }
 
 // The command ends for another reason (silence, Ctrl+C, the port gone): the backup stops with

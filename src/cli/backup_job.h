@@ -16,6 +16,7 @@ public:
     CBackupJob(CMSComm& comm, QString folder, bool overwrite, QObject* parent = nullptr);
 
     void Start() override;
+    int LongestReply() const override; // the user list
 
 protected:
     void StopExchange() override;

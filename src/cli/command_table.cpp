@@ -90,7 +90,8 @@ const std::vector<COptionInfo> kGlobalOptions = {
     {"--port", "DEVICE|COMn", "The module's port: a device path or COM1 to COM8 (see 'ports'). Repeat it "
      "to run the command on several modules at once.", "--port /dev/ttyUSB0 --port COM2"},
     {"--rate", "RATE", "The PC's rate: 9600, 19200 (default), 38400, 57600 or 115200.", "--rate 115200"},
-    {"--timeout", "SECONDS", "How long to wait for the module's answer before giving up (default 5).",
+    {"--timeout", "SECONDS", "How long to wait for the module's answer before giving up (default 5); an "
+     "answer may last this long more than its time on the line.",
      "--timeout 20"},
     {"--json", nullptr, "One JSON object per result line: port, command, code, text, data.", "--json"},
     {"-v", nullptr, "Show the bytes of every transmission and reply on standard error, in hexadecimal.", "-v"},
@@ -167,10 +168,11 @@ QString ProgramHelp() {
         "\n"
         "Exit codes: 0 success, 1 the module answered with a failure (or with a reply to another\n"
         "command, or one not whole), 2 usage error (also a bad file, a number out of its range or\n"
-        "an unconfirmed question), 3 the port cannot be opened, 4 no answer within --timeout,\n"
-        "5 the port went away in the middle of the command (the result says what was left),\n"
-        "6 standard output or standard error could not be written, 130 interrupted (Ctrl+C),\n"
-        "143 terminated (SIGTERM); with several ports the highest of them.\n"
+        "an unconfirmed question), 3 the port cannot be opened, 4 no answer within --timeout or\n"
+        "the module kept sending, 5 the port went away in the middle of the command (the result\n"
+        "says what was left), 6 standard output or standard error could not be written,\n"
+        "130 interrupted (Ctrl+C), 143 terminated (SIGTERM); with several ports the highest of\n"
+        "them.\n"
         "\n"
         "Commands:\n");
     for (const CCommandInfo& command : kCommands)

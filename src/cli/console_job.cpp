@@ -10,9 +10,11 @@
 #include "protocol/buffers.h"
 #include "protocol/command_codes.h"
 #include "protocol/packets.h"
+#include "protocol/payloads.h"
 #include "serial/mscomm.h"
 #include "serial/port_operations.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -29,6 +31,9 @@ CConsoleJob::CConsoleJob(CMSComm& comm, CConsolePlan plan, bool storeFolder, QOb
     : CPortJob(parent), m_plan(std::move(plan)), m_bStoreFolder(storeFolder),
       m_Timers(this, [this](int id) { OnTimer(id); }),
       m_Console(comm, m_Timers, ConsoleHost(), this) {
+    // A reply that runs into the collection limit counts once the line is quiet after it; a
+    // module that never stops sending is told by the port's runner.
+    m_Console.SetCutReply(ECutReply::WhenLineQuiet);
     connect(&comm, &CMSComm::OnComm, &m_Console, &CConsoleExchange::OnComm);
     connect(&m_Console.Batch(), &CBatchStore::Progress, this, [this](unsigned, unsigned current) {
         emit Progress(m_nBatchStart + static_cast<int>(current), BatchFileCount());
@@ -77,8 +82,16 @@ bool CConsoleJob::StoreNextBatch() {
 }
 
 void CConsoleJob::OnTimer(int id) {
-    if (m_Console.OnTimer(id))
-        m_Console.InterpretReply(CReplyOptions());
+    if (!m_Console.OnTimer(id))
+        return;
+    emit ReplyEnded();
+    m_Console.InterpretReply(CReplyOptions());
+}
+
+// The command's own reply, or the feature value that the last capture of an enrolment uploads.
+int CConsoleJob::LongestReply() const {
+    const int longest = LongestReplyLength(BuildOperation(m_plan.inputs).command);
+    return m_plan.enrolment.uploadFeature ? std::max(longest, kFeatureReplySize) : longest;
 }
 
 void CConsoleJob::StopExchange() {

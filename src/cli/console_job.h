@@ -17,6 +17,7 @@ public:
     void Start() override;
     // A tick of the job's timers (timer 1 collects the replies).
     void OnTimer(int id);
+    int LongestReply() const override;
 
 protected:
     void StopExchange() override;

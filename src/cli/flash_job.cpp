@@ -15,6 +15,7 @@ CFlashJob::CFlashJob(CMSComm& comm, bool yes, QObject* parent)
     connect(&comm, &CMSComm::OnComm, &m_Exchange, &CDownloadExchange::OnComm);
     connect(&m_Exchange, &CDownloadExchange::AckCountChanged, this, [this](int acks) {
         m_nBlockReached = acks;
+        emit ReplyEnded();
         emit Progress(acks, kBlockCount);
     });
 }

@@ -1,5 +1,7 @@
 #include "port_job.h"
 
+#include "protocol/packets.h"
+
 void CPortJob::Interrupt(int code) {
     StopWith(code, code == kExitTerminated ? QStringLiteral("terminated (SIGTERM)")
                                            : QStringLiteral("interrupted (Ctrl+C)"));
@@ -7,6 +9,14 @@ void CPortJob::Interrupt(int code) {
 
 void CPortJob::Silence() {
     StopWith(kExitSilent, QStringLiteral("no answer from the module"));
+}
+
+void CPortJob::KeptSending() {
+    StopWith(kExitSilent, QStringLiteral("the module kept sending"));
+}
+
+int CPortJob::LongestReply() const {
+    return kCommandPacketSize;
 }
 
 void CPortJob::OnPortLost() {

@@ -20,12 +20,18 @@ public:
     virtual void Interrupt(int code);
     // Nothing came from the module within the timeout: the exchange stops quietly.
     void Silence();
+    // The module kept sending for longer than any answer to the command lasts: the exchange stops.
+    void KeptSending();
+    // The most bytes one answer to the command's transmissions may have.
+    virtual int LongestReply() const;
     // The device went away, or a write to it failed, after it was opened.
     void OnPortLost();
     bool HasEnded() const { return m_bEnded; }
 
 signals:
     void Progress(int done, int total);
+    // An answer of the module has ended (the line went quiet after it).
+    void ReplyEnded();
     void Ended(int code, const QString& text, const QJsonObject& data);
 
 protected:

@@ -19,6 +19,9 @@
 
 namespace {
 constexpr int kBitsPerByte = 10; // start, 8 data bits, stop
+// An answer ends at a quiet tick of 50 or 100 ms after its last byte; bytes this recent mean
+// the module is sending still.
+constexpr int kLineBusyMs = 200;
 
 QMutex g_traceMutex;
 } // namespace
@@ -40,17 +43,44 @@ void CPortRunner::Run() {
         return;
     }
     m_pJob = MakeJob();
+    WatchSilence();
+    WatchAnswers();
+    connect(m_pComm.get(), &CMSComm::PortLost, m_pJob, &CPortJob::OnPortLost);
+    connect(m_pJob, &CPortJob::Progress, this, &CPortRunner::Progress);
+    connect(m_pJob, &CPortJob::Ended, this, &CPortRunner::OnEnded);
+    m_pJob->Start();
+}
+
+void CPortRunner::WatchSilence() {
     m_pWatchdog = new QTimer(this);
     m_pWatchdog->setSingleShot(true);
     m_pWatchdog->setInterval(WatchdogMs());
     connect(m_pWatchdog, &QTimer::timeout, m_pJob, &CPortJob::Silence);
     // Each byte from the module shows it is still there; the host's own resends do not.
     connect(m_pComm.get(), &CMSComm::BytesReceived, m_pWatchdog, qOverload<>(&QTimer::start));
-    connect(m_pComm.get(), &CMSComm::PortLost, m_pJob, &CPortJob::OnPortLost);
-    connect(m_pJob, &CPortJob::Progress, this, &CPortRunner::Progress);
-    connect(m_pJob, &CPortJob::Ended, this, &CPortRunner::OnEnded);
     m_pWatchdog->start();
-    m_pJob->Start();
+}
+
+// Each answer that ends starts the time of the next one over.
+void CPortRunner::WatchAnswers() {
+    m_pAnswerWatch = new QTimer(this);
+    m_pAnswerWatch->setSingleShot(true);
+    m_pAnswerWatch->setInterval(AnswerLimitMs());
+    connect(m_pAnswerWatch, &QTimer::timeout, this, &CPortRunner::OnAnswerLimit);
+    connect(m_pJob, &CPortJob::ReplyEnded, m_pAnswerWatch, qOverload<>(&QTimer::start));
+    connect(m_pComm.get(), &CMSComm::BytesReceived, this, [this] { m_lastByte.start(); });
+    m_pAnswerWatch->start();
+}
+
+// A quiet line is a module still at work (the silence watchdog sees to that); one still sending
+// has sent for longer than any answer lasts.
+void CPortRunner::OnAnswerLimit() {
+    const bool sending = m_pComm->InBufferCount() > 0 ||
+                         (m_lastByte.isValid() && m_lastByte.elapsed() < kLineBusyMs);
+    if (sending)
+        m_pJob->KeptSending();
+    else
+        m_pAnswerWatch->start();
 }
 
 void CPortRunner::Interrupt(int code) {
@@ -88,8 +118,17 @@ bool CPortRunner::OpenPort() {
 int CPortRunner::WatchdogMs() const {
     if (m_task.kind != ECommandKind::Flash)
         return m_task.timeoutMs;
-    const int bitsPerSecond = RateBitsText(m_task.lineRateIndex).toInt();
-    return m_task.timeoutMs + kBlockPacketSize * kBitsPerByte * 1000 / bitsPerSecond;
+    return m_task.timeoutMs + LineTimeMs(kBlockPacketSize);
+}
+
+// --timeout, the line time of the longest answer to the command, and the quiet that ends it.
+int CPortRunner::AnswerLimitMs() const {
+    return m_task.timeoutMs + LineTimeMs(m_pJob->LongestReply()) + kLineBusyMs;
+}
+
+int CPortRunner::LineTimeMs(int bytes) const {
+    const qint64 bitsPerSecond = RateBitsText(m_task.lineRateIndex).toInt();
+    return static_cast<int>(qint64(bytes) * kBitsPerByte * 1000 / bitsPerSecond);
 }
 
 CPortJob* CPortRunner::MakeJob() {
@@ -110,6 +149,7 @@ CPortJob* CPortRunner::MakeJob() {
 // The job may still be inside its exchange: the port closes once that has returned.
 void CPortRunner::OnEnded(int code, const QString& text, const QJsonObject& data) {
     m_pWatchdog->stop();
+    m_pAnswerWatch->stop();
     m_result.code = code;
     m_result.text = text;
     m_result.data = data;
@@ -121,6 +161,8 @@ void CPortRunner::Finish() {
     m_pJob = nullptr;
     delete m_pWatchdog;
     m_pWatchdog = nullptr;
+    delete m_pAnswerWatch;
+    m_pAnswerWatch = nullptr;
     if (m_pComm)
         m_pComm->SetPortOpen(false);
     m_pComm.reset();

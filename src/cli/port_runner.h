@@ -1,10 +1,13 @@
 #pragma once
-// One port's command on a thread of its own: it opens the port, runs the command's job with a
-// watchdog of --timeout on the line, closes the port and reports. Everything it makes lives and
-// dies on that thread, with the thread's own transmit and receive buffers.
+// One port's command on a thread of its own: it opens the port, runs the command's job with two
+// watchdogs on the line, closes the port and reports. One ends the command when the module has
+// been silent for --timeout; the other when an answer has not ended --timeout (plus the line time
+// of the longest answer to the command) after the previous one, while bytes still come. Everything
+// it makes lives and dies on that thread, with the thread's own transmit and receive buffers.
 #include "cli_result.h"
 #include "console_plan.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <memory>
 
@@ -46,6 +49,11 @@ signals:
 private:
     bool OpenPort();
     int WatchdogMs() const;
+    int AnswerLimitMs() const;
+    int LineTimeMs(int bytes) const;
+    void WatchSilence();
+    void WatchAnswers();
+    void OnAnswerLimit();
     CPortJob* MakeJob();
     void OnEnded(int code, const QString& text, const QJsonObject& data);
     void Finish();
@@ -55,6 +63,8 @@ private:
     std::unique_ptr<CMSComm> m_pComm;
     CPortJob* m_pJob = nullptr;
     QTimer* m_pWatchdog = nullptr;
+    QTimer* m_pAnswerWatch = nullptr;
+    QElapsedTimer m_lastByte; // since the module's last bytes arrived
 };
 
 // Where -v lines go: standard error, one whole line at a time, the port first.

@@ -12,6 +12,7 @@ CRateJob::CRateJob(CMSComm& comm, int rateIndex, QObject* parent)
     : CPortJob(parent), m_Comm(comm), m_nRateIndex(rateIndex),
       m_Timers(this, [this](int id) { OnTimer(id); }),
       m_ReplyCycle(comm, m_Timers, kRateReplyPeriodMs, kRateHoldThreshold, kRateCollectLimit) {
+    m_ReplyCycle.SetCutReply(ECutReply::WhenLineQuiet); // as the console job takes it
     connect(&comm, &CMSComm::OnComm, this, [this] { m_ReplyCycle.OnComm(); });
 }
 
@@ -25,8 +26,10 @@ void CRateJob::StopExchange() {
 }
 
 void CRateJob::OnTimer(int id) {
-    if (m_ReplyCycle.OnTimer(id))
-        CheckReply();
+    if (!m_ReplyCycle.OnTimer(id))
+        return;
+    emit ReplyEnded();
+    CheckReply();
 }
 
 void CRateJob::CheckReply() {

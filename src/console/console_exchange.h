@@ -71,6 +71,8 @@ public:
     // not reach the port (told, and a batch under way ends).
     bool WriteTransmission();
 
+    // When a reply cut at the collection limit is handed on (at once unless told otherwise).
+    void SetCutReply(ECutReply cutReply) { m_ReplyCycle.SetCutReply(cutReply); }
     void OnComm();
     // True when the tick ended a reply; the front end then reads its choices and calls
     // InterpretReply.

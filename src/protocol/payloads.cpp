@@ -1,5 +1,9 @@
 #include "payloads.h"
 
+#include "buffers.h"
+#include "command_codes.h"
+#include "packets.h"
+
 const CImageGeometry ImageGeometryTable[kImageGeometryCount] = {
     {304, 304}, {280, 280}, {256, 280}, {256, 256}, {196, 196}, {160, 208}, {248, 280},
     {280, 240}, {240, 312}, {248, 296}, {256, 292}, {256, 296}, {200, 264},
@@ -74,5 +78,25 @@ QString RecordEventText(const CRecordEntry& record) {
         return QStringLiteral("删除所有管理者成功");
     default:
         return QString();
+    }
+}
+
+int LongestReplyLength(uint8_t command) {
+    using namespace ModuleCommand;
+    switch (command) {
+    case kCaptureImage:
+    case kUserList:
+    case kNewRecords:
+    case kVersion:
+        return kRxCollectLimit;
+    case kEnrolLastUpload:
+    case kCaptureUpload:
+    case kUploadUser:
+    case kOtherUpload:
+        return kFeatureReplySize;
+    case kOneRecord:
+        return kPayloadOffset + kRecordEntrySize + 2; // data packet check and tail
+    default:
+        return kCommandPacketSize;
     }
 }

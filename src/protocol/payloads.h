@@ -42,3 +42,8 @@ constexpr int kSmallImageLength = 6400; // an 80 x 80 image, one byte per pixel
 
 // First entry with W x H = 8 x L, or -1.
 int FindImageGeometry(int lengthField);
+
+// The most bytes the module answers `command` with: a command packet, one record, a feature
+// value, or, where the reply itself says how long it is (an image, a list, a version text),
+// the test console's collection limit.
+int LongestReplyLength(uint8_t command);

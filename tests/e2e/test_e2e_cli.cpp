@@ -8,6 +8,7 @@
 #include "download/half_loader.h"
 #include "support/pty_pair.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -18,6 +19,7 @@
 #include <QTest>
 #include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 const QString kSimPath = QStringLiteral(MORVANE_SIM_PATH);
@@ -57,6 +59,31 @@ QStringList Split(const char* words) {
 class TestE2eCli : public QObject {
     Q_OBJECT
 private slots:
+    // First of all, so that the peak memory of this test's children is the program's own: a
+    // module that never stops sending, as fast as the line takes it or slowly without a pause.
+    // The command ends within --timeout and a second, says so, and stays under 64 MB.
+    void endlessStream_data() {
+        QTest::addColumn<QString>("bytesPerSecond");
+        QTest::newRow("fast") << QStringLiteral("0");
+        QTest::newRow("slow without a pause") << QStringLiteral("1920");
+    }
+    void endlessStream() {
+        QFETCH(QString, bytesPerSecond);
+        CSimProcess sim(kSimPath, {QStringLiteral("--stream"), bytesPerSecond});
+        QVERIFY(sim.IsRunning());
+        QTemporaryDir dir;
+        QElapsedTimer clock;
+        clock.start();
+        const CCliRun run =
+            RunCli(Split("--timeout 3 --port") << sim.DevicePath() << "count", dir.path());
+        QVERIFY2(clock.elapsed() <= 4000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(run.exitCode, 4);
+        QCOMPARE(run.out, sim.DevicePath() + QStringLiteral(": the module kept sending\n"));
+        rusage children{}; // the largest of the children reaped so far
+        getrusage(RUSAGE_CHILDREN, &children);
+        QVERIFY2(children.ru_maxrss < 64 * 1024, qPrintable(QString::number(children.ru_maxrss)));
+    }
+
     void everyCommand_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<int>("code");
@@ -235,6 +262,8 @@ private slots:
             QStringLiteral("Comm port error! /dev/morvane-none：找不到该设备，请检查连接。"));
         row("port in use", plain, "--port SIM --port SIM count", 3,
             QStringLiteral("串口已被其他程序占用"));
+        row("port in use under another name", Split("--link DIR/com.link"),
+            "--port SIM --port DIR/com.link count", 3, QStringLiteral("串口已被其他程序占用"));
         row("silent module", {QStringLiteral("--mute"), QStringLiteral("09")},
             "--port SIM --timeout 1 count", 4, QStringLiteral("no answer from the module"));
         row("module refuses", kThreeUsers, "--port SIM compare 9", 1, QStringLiteral("无此用户"));
@@ -283,6 +312,8 @@ private slots:
             QVERIFY(WriteFile(dir.filePath(QStringLiteral("batch/%1.fea").arg(user)),
                               FeatureBytes(user)));
         std::unique_ptr<CSimProcess> sim;
+        simArguments.replaceInStrings(QLatin1String("DIR"), dir.path());
+        command.replace(QLatin1String("DIR"), dir.path());
         if (!simArguments.isEmpty()) {
             sim = std::make_unique<CSimProcess>(kSimPath, simArguments);
             QVERIFY(sim->IsRunning());
