@@ -98,25 +98,17 @@ private slots:
         QTest::addColumn<QString>("otherName"); // how the other program names the device
         QTest::addColumn<QString>("ownName");   // and how this one does
         QTest::addColumn<QString>("reason");
+        auto row = [](const char* name, const char* failure, const char* other, const char* own,
+                      const QString& reason) {
+            QTest::newRow(name) << QString(failure) << QString(other) << QString(own) << reason;
+        };
         const QString inUse = "串口已被其他程序占用，请先关闭该程序。";
-        QTest::newRow("missing") << "missing"
-                                 << ""
-                                 << "node"
-                                 << "找不到该设备，请检查连接。";
-        QTest::newRow("in use") << "in use"
-                                << "node"
-                                << "node" << inUse;
-        QTest::newRow("in use through a link") << "in use"
-                                               << "link"
-                                               << "node" << inUse;
-        QTest::newRow("in use, opened through a link") << "in use"
-                                                       << "node"
-                                                       << "link" << inUse;
-        QTest::newRow("no permission") << "no permission"
-                                       << ""
-                                       << "node"
-                                       << "当前用户没有权限打开该串口。\n"
-                                          "请将当前用户加入 dialout 组后重新登录。";
+        row("missing", "missing", "", "node", "找不到该设备，请检查连接。");
+        row("in use", "in use", "node", "node", inUse);
+        row("in use through a link", "in use", "link", "node", inUse);
+        row("in use, opened through a link", "in use", "node", "link", inUse);
+        row("no permission", "no permission", "", "node",
+            "当前用户没有权限打开该串口。\n请将当前用户加入 dialout 组后重新登录。");
     }
     void openFailureSaysWhy() {
         QFETCH(QString, failure);
