@@ -1,6 +1,8 @@
 // morvane-cli flashing many modules at once: the real program downloads the same firmware into
 // one simulated module, then into four at once, each behind a line paced at 115,200 bit/s.
 // Run in the same process one after the other, so the two figures share the machine's state.
+// Then a user count against a module that answers, and against one that sends without end as
+// fast as the pseudo-terminal takes it: time and peak memory of each.
 // Prints one "name value" line per figure.
 #include "paced_line.h"
 
@@ -14,9 +16,17 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -24,6 +34,7 @@ const QString kSimPath = QStringLiteral(MORVANE_SIM_PATH);
 const QString kCliPath = QStringLiteral(MORVANE_CLI_PATH);
 constexpr int kLineRate = 115200;
 constexpr int kFlashTimeoutMs = 120000;
+constexpr int kCountTimeoutMs = 30000;
 
 // One simulated module behind its paced line; it writes what it was flashed with to `flashOut`.
 class CPacedModule {
@@ -86,6 +97,60 @@ double FlashModules(const QTemporaryDir& dir, int count, bool* flashedRight) {
             FlashedAsImage(dir.filePath(QStringLiteral("flashed%1-%2.bin").arg(count).arg(i)));
     return took;
 }
+struct CMeasuredRun {
+    double ms = -1;
+    double peakMb = 0;
+    int exitCode = -1;
+};
+
+// morvane-cli with these arguments, its output dropped, waited for with wait4, which gives its
+// own peak memory (QProcess reaps its children itself). Killed after kCountTimeoutMs.
+CMeasuredRun RunMeasured(const QStringList& arguments) {
+    std::vector<QByteArray> words{QFile::encodeName(kCliPath)};
+    for (const QString& argument : arguments)
+        words.push_back(argument.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    QElapsedTimer clock;
+    clock.start();
+    pid_t pid = 0;
+    const bool started = posix_spawn(&pid, argv[0], &quiet, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&quiet);
+    int status = 0;
+    rusage usage{};
+    while (started && wait4(pid, &status, WNOHANG, &usage) == 0) {
+        if (clock.elapsed() > kCountTimeoutMs)
+            kill(pid, SIGKILL);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    if (!started)
+        return {};
+    return {clock.nsecsElapsed() / 1e6, usage.ru_maxrss / 1024.0,
+            WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+// A user count against morvane-sim started with these arguments, with --timeout 2.
+CMeasuredRun CountAgainst(const QStringList& simArguments) {
+    QProcess sim;
+    sim.start(kSimPath, simArguments);
+    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000) || !sim.canReadLine())
+        return {};
+    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    const CMeasuredRun run =
+        RunMeasured({QStringLiteral("--timeout"), QStringLiteral("2"), QStringLiteral("--port"),
+                     device, QStringLiteral("count")});
+    sim.terminate();
+    if (!sim.waitForFinished(3000))
+        sim.kill();
+    sim.waitForFinished(3000);
+    return run;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -105,5 +170,11 @@ int main(int argc, char** argv) {
     const double four = FlashModules(dir, 4, &flashedRight);
     std::printf("cli_flash_one_ms %.1f\ncli_flash_four_ms %.1f\ncli_flash_ok %d\n", one, four,
                 one > 0 && four > 0 && flashedRight ? 1 : 0);
+    const CMeasuredRun answered = CountAgainst({});
+    const CMeasuredRun stream = CountAgainst({QStringLiteral("--stream"), QStringLiteral("0")});
+    std::printf("cli_count_ms %.1f\ncli_count_rss_mb %.1f\ncli_count_ok %d\n", answered.ms,
+                answered.peakMb, answered.exitCode == 0 ? 1 : 0);
+    std::printf("cli_stream_ms %.1f\ncli_stream_rss_mb %.1f\ncli_stream_ok %d\n", stream.ms,
+                stream.peakMb, stream.exitCode == 4 ? 1 : 0);
     return 0;
 }
