@@ -131,10 +131,10 @@ private:
 };
 
 // Opens the chosen panel's port on COM1 at 115,200, closing the other one, as the shell does.
-bool HandOverTo(CMSComm& chosen, CMSComm& other, QWidget* panel) {
+bool HandOverTo(CPortSession& chosen, CPortSession& other, QWidget* panel) {
     g_nCommPort = 1;
     g_nBaudIndex = kRateIndex115200;
-    CMSComm* const comms[] = {&other, &chosen};
+    CPortSession* const comms[] = {&other, &chosen};
     return PortHandOver(comms, 2, chosen, panel);
 }
 
@@ -319,14 +319,14 @@ int main(int argc, char** argv) {
     CDownloadDlg download;
     const double startRss = PeakRssMb();
     console.show();
-    if (!HandOverTo(console.Comm(), download.Comm(), &console)) {
+    if (!HandOverTo(console.Session(), download.Session(), &console)) {
         std::printf("port_error 1\n");
         return 1;
     }
     MeasureReplyLatency(console);
     console.hide();
     download.show();
-    if (!HandOverTo(download.Comm(), console.Comm(), &download)) {
+    if (!HandOverTo(download.Session(), console.Session(), &download)) {
         std::printf("port_error 2\n");
         return 1;
     }

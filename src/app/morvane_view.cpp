@@ -91,10 +91,10 @@ void CMorvaneView::SwitchTo(int panel) {
     PanelWidget(panel)->show();
     ScrollOver(*PanelWidget(panel));
 
-    CMSComm* comms[kPanelCount];
+    CPortSession* sessions[kPanelCount];
     for (int i = 0; i < kPanelCount; ++i)
-        comms[i] = &PanelWidget(kPanels[i])->Comm();
-    PortHandOver(comms, kPanelCount, PanelWidget(panel)->Comm(), window());
+        sessions[i] = &PanelWidget(kPanels[i])->Session();
+    PortHandOver(sessions, kPanelCount, PanelWidget(panel)->Session(), window());
     PanelWidget(panel)->OnShown();
     g_nCurrentPanel = panel;
     emit PanelChanged(panel);

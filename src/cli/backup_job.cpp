@@ -1,17 +1,13 @@
 #include "backup_job.h"
 
-#include "protocol/buffers.h"
 #include "protocol/command_codes.h"
-#include "protocol/packets.h"
 #include "protocol/payloads.h"
-#include "serial/mscomm.h"
 
-CBackupJob::CBackupJob(CMSComm& comm, QString folder, bool overwrite, QObject* parent)
-    : CPortJob(parent), m_strFolder(std::move(folder)), m_bOverwrite(overwrite),
-      m_Timers(this, [this](int id) { OnTimer(id); }),
-      m_Console(comm, m_Timers, ConsoleHost(), this), m_Backup(m_Timers, BackupHost(), this) {
+// The session's timer 1 collects the replies; timers 3 and 4 pace the backup.
+CBackupJob::CBackupJob(CPortSession& session, QString folder, bool overwrite, QObject* parent)
+    : CPortJob(session, parent), m_strFolder(std::move(folder)), m_bOverwrite(overwrite),
+      m_Console(session, ConsoleHost(), this), m_Backup(session, BackupHost(), this) {
     m_Console.SetCutReply(ECutReply::WhenLineQuiet); // as the console job takes it
-    connect(&comm, &CMSComm::OnComm, &m_Console, &CConsoleExchange::OnComm);
     connect(&m_Backup, &CUserBackup::Progress, this, [this](unsigned total, unsigned current) {
         emit Progress(static_cast<int>(current), static_cast<int>(total));
     });
@@ -23,13 +19,12 @@ void CBackupJob::Start() {
         OnPortLost();
 }
 
-void CBackupJob::OnTimer(int id) {
-    if (!m_Console.OnTimer(id)) {
-        m_Backup.OnTimer(id);
-        return;
-    }
-    emit ReplyEnded();
-    m_Console.InterpretReply(CReplyOptions());
+void CBackupJob::OnReply(const QByteArray& reply) {
+    m_Console.InterpretReply(reply, CReplyOptions());
+}
+
+void CBackupJob::OnTick(int id) {
+    m_Backup.OnTimer(id);
 }
 
 int CBackupJob::LongestReply() const {
@@ -48,7 +43,9 @@ void CBackupJob::StopExchange() {
 // is reported by the backup's send.
 CConsoleExchange::CHost CBackupJob::ConsoleHost() {
     CConsoleExchange::CHost host;
-    host.replyDone = [this](const CReplyOutcome&) { m_Backup.OnReply(g_RxBuffer, g_nRxCount); };
+    host.replyDone = [this](const QByteArray& reply, const CReplyOutcome&) {
+        m_Backup.OnReply(reply);
+    };
     return host;
 }
 

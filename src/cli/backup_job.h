@@ -7,23 +7,23 @@
 
 #include "console/console_exchange.h"
 #include "console/user_backup.h"
-#include "serial/panel_timers.h"
 
 class CBackupJob : public CPortJob {
     Q_OBJECT
 public:
     // `overwrite`: files already in the folder are replaced (--yes); otherwise they are kept.
-    CBackupJob(CMSComm& comm, QString folder, bool overwrite, QObject* parent = nullptr);
+    CBackupJob(CPortSession& session, QString folder, bool overwrite, QObject* parent = nullptr);
 
     void Start() override;
     int LongestReply() const override; // the user list
 
 protected:
+    void OnReply(const QByteArray& reply) override;
+    void OnTick(int id) override;
     void StopExchange() override;
     QString LeftBehind() const override;
 
 private:
-    void OnTimer(int id);
     CConsoleExchange::CHost ConsoleHost();
     CUserBackup::CHost BackupHost();
     void OnFinished(const CUserBackup::CReport& report);
@@ -32,7 +32,6 @@ private:
     bool m_bOverwrite;
     bool m_bStopped = false;
     QString m_strStoppedReport; // what the stopped backup wrote
-    CPanelTimers m_Timers;      // timer 1 collects replies; the backup's own timers pace it
     CConsoleExchange m_Console;
     CUserBackup m_Backup;
 };

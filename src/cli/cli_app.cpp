@@ -8,7 +8,6 @@
 #include "download/bin_writer.h"
 #include "serial/port_map.h"
 #include "serial/rate_table.h"
-#include "serial/shared_settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -159,7 +158,6 @@ int RunOnPorts(const CCliRequest& request) {
         PrintError(error);
         return kExitUsage;
     }
-    g_nBaudIndex = request.rateIndex;
     CResultPrinter printer(request.json, isatty(STDERR_FILENO) && !request.verbose);
     printer.SetPorts(request.ports);
     CPortSet ports(request, printer);

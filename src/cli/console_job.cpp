@@ -7,34 +7,36 @@
 #include "console/feature_files.h"
 #include "console/image_decoder.h"
 #include "console/image_file.h"
-#include "protocol/buffers.h"
 #include "protocol/command_codes.h"
 #include "protocol/packets.h"
 #include "protocol/payloads.h"
-#include "serial/mscomm.h"
 #include "serial/port_operations.h"
+#include "serial/port_session.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace {
-// The image of the reply as the window saves it: decoded into a canvas of this thread, the
+const uint8_t* Bytes(const QByteArray& reply) {
+    return reinterpret_cast<const uint8_t*>(reply.constData());
+}
+
+// The image of the reply as the window saves it: decoded into a canvas of its own, the
 // image's own pixels, turned as the image control shows them.
-QString SaveImageReply(const QString& path) {
+QString SaveImageReply(const QString& path, const QByteArray& reply) {
     std::vector<uint8_t> canvas(kCanvasSize);
-    const CImageDisplay display = DecodeImageReply(g_RxBuffer, g_nRxCount, canvas.data());
+    const CImageDisplay display = DecodeImageReply(Bytes(reply), int(reply.size()), canvas.data());
     return SaveImageFile(path, RegionImage(canvas.data(), display.image));
 }
 } // namespace
 
-CConsoleJob::CConsoleJob(CMSComm& comm, CConsolePlan plan, bool storeFolder, QObject* parent)
-    : CPortJob(parent), m_plan(std::move(plan)), m_bStoreFolder(storeFolder),
-      m_Timers(this, [this](int id) { OnTimer(id); }),
-      m_Console(comm, m_Timers, ConsoleHost(), this) {
+CConsoleJob::CConsoleJob(CPortSession& session, CConsolePlan plan, bool storeFolder,
+                         QObject* parent)
+    : CPortJob(session, parent), m_plan(std::move(plan)), m_bStoreFolder(storeFolder),
+      m_Console(session, ConsoleHost(), this) {
     // A reply that runs into the collection limit counts once the line is quiet after it; a
     // module that never stops sending is told by the port's runner.
     m_Console.SetCutReply(ECutReply::WhenLineQuiet);
-    connect(&comm, &CMSComm::OnComm, &m_Console, &CConsoleExchange::OnComm);
     connect(&m_Console.Batch(), &CBatchStore::Progress, this, [this](unsigned, unsigned current) {
         emit Progress(m_nBatchStart + static_cast<int>(current), BatchFileCount());
     });
@@ -43,13 +45,12 @@ CConsoleJob::CConsoleJob(CMSComm& comm, CConsolePlan plan, bool storeFolder, QOb
 // As the panel does: the packet of the chosen operation is built, then sent, or for a folder
 // the first batch begins with its first item.
 void CConsoleJob::Start() {
-    CConsoleExchange::BuildInto(m_plan.inputs);
+    m_Console.BuildInto(m_plan.inputs);
     if (!m_bStoreFolder) {
         m_Console.OnSendCommand();
         return;
     }
-    if (!LoadBatch())
-        return;
+    UseBatch(0);
     emit Progress(1, BatchFileCount());
     m_Console.Batch().Begin();
 }
@@ -58,14 +59,11 @@ int CConsoleJob::BatchFileCount() const {
     return static_cast<int>(m_plan.batchFiles.size());
 }
 
-// The folder's next kBatchCapacity files into this thread's batch; false, with the command
-// ended, when one of them can no longer be read.
-bool CConsoleJob::LoadBatch() {
-    const QString failure = LoadBatchFiles(
-        m_plan.batchFolder, m_plan.batchFiles.mid(m_nBatchStart, kBatchCapacity), kMaxStoreUser);
-    if (!failure.isEmpty())
-        End(kExitUsage, failure);
-    return failure.isEmpty();
+// The batch of the plan that holds the files from m_nBatchStart on (the plan loaded them once
+// for every port).
+void CConsoleJob::UseBatch(int index) {
+    if (index < static_cast<int>(m_plan.batches.size()))
+        m_Console.Batch().Use(m_plan.batches[index]);
 }
 
 // store-folder is not held to the window's batch of kBatchCapacity files: once a batch is
@@ -74,18 +72,15 @@ bool CConsoleJob::StoreNextBatch() {
     m_nBatchStart += static_cast<int>(m_Console.Batch().Total());
     if (m_nBatchStart >= BatchFileCount())
         return false;
-    if (!LoadBatch())
-        return true;
+    UseBatch(m_nBatchStart / kBatchCapacity);
     emit Progress(m_nBatchStart + 1, BatchFileCount());
     m_Console.Batch().Begin();
     return true;
 }
 
-void CConsoleJob::OnTimer(int id) {
-    if (!m_Console.OnTimer(id))
-        return;
-    emit ReplyEnded();
-    m_Console.InterpretReply(CReplyOptions());
+void CConsoleJob::OnReply(const QByteArray& reply) {
+    m_LastReply = reply;
+    m_Console.InterpretReply(reply, CReplyOptions());
 }
 
 // The command's own reply, or the feature value that the last capture of an enrolment uploads.
@@ -101,11 +96,12 @@ void CConsoleJob::StopExchange() {
 // The panel's checks and feature loading before its own command goes out; a refusal ends the
 // command as a usage error with the panel's message.
 bool CConsoleJob::PrepareCommand() {
-    QString refusal = CConsoleExchange::UserCheckRefusal(m_plan.enrolment.uploadFeature);
-    const CBuildResult built = CConsoleExchange::BuildInto(m_plan.inputs);
+    QString refusal = m_Console.UserCheckRefusal(m_plan.enrolment.uploadFeature);
+    const CBuildResult built = m_Console.BuildInto(m_plan.inputs);
     if (refusal.isEmpty() && built.needFeatureFile) {
-        refusal = LoadFeatureFiles(m_plan.featurePath, m_plan.inputs.twoFingers, g_TxBuffer);
-        CConsoleExchange::BuildInto(m_plan.inputs);
+        refusal =
+            LoadFeatureFiles(m_plan.featurePath, m_plan.inputs.twoFingers, Session().TxBuffer());
+        m_Console.BuildInto(m_plan.inputs);
     }
     if (!refusal.isEmpty())
         End(kExitUsage, refusal);
@@ -117,7 +113,7 @@ CConsoleExchange::CHost CConsoleJob::ConsoleHost() {
     host.prepareCommand = [this] { return PrepareCommand(); };
     host.rebuild = [this](bool enrolFirstStep) {
         m_plan.inputs.enrolFirstStep = enrolFirstStep;
-        CConsoleExchange::BuildInto(m_plan.inputs);
+        m_Console.BuildInto(m_plan.inputs);
     };
     host.enrolmentOptions = [this] { return m_plan.enrolment; };
     host.tell = [this](const QString& message) {
@@ -127,7 +123,7 @@ CConsoleExchange::CHost CConsoleJob::ConsoleHost() {
     };
     host.sent = [this] {
         m_bSentSinceReply = true;
-        m_nSentCommand = g_TxBuffer[1];
+        m_nSentCommand = Session().TxBuffer()[1];
         m_nUserInFlight = m_Console.Batch().CurrentUser();
     };
     // After a reply that answers something else, nothing more goes out: no enrolment step.
@@ -139,7 +135,7 @@ CConsoleExchange::CHost CConsoleJob::ConsoleHost() {
         m_bSentSinceReply = false;
         OnReplyRead(reply);
     };
-    host.replyDone = [this](const CReplyOutcome& reply) {
+    host.replyDone = [this](const QByteArray&, const CReplyOutcome& reply) {
         if (!m_bSentSinceReply && !HasEnded())
             OnLastReply(reply);
     };
@@ -150,7 +146,7 @@ CConsoleExchange::CHost CConsoleJob::ConsoleHost() {
 // a batch (no next item goes out) and is the command's result.
 void CConsoleJob::OnReplyRead(const CReplyOutcome& reply) {
     if (m_strFault.isEmpty())
-        m_strFault = ReplyFault(m_nSentCommand, g_RxBuffer, g_nRxCount);
+        m_strFault = ReplyFault(m_nSentCommand, Bytes(m_LastReply), int(m_LastReply.size()));
     if (!m_strFault.isEmpty()) {
         m_Console.Batch().EndIfActive();
         return;
@@ -172,7 +168,7 @@ QString CConsoleJob::LeftBehind() const {
 }
 
 void CConsoleJob::OnLastReply(const CReplyOutcome& reply) {
-    QJsonObject data = ReplyData(g_RxBuffer, g_nRxCount);
+    QJsonObject data = ReplyData(Bytes(m_LastReply), int(m_LastReply.size()));
     if (!m_strFault.isEmpty()) {
         End(kExitFailed, m_strFault, data);
         return;
@@ -181,7 +177,8 @@ void CConsoleJob::OnLastReply(const CReplyOutcome& reply) {
         data.insert(QStringLiteral("message"), m_strMessage);
     if (m_bStoreFolder)
         data.insert(QStringLiteral("total"), BatchFileCount());
-    const bool succeeded = ReplySucceeded(g_RxBuffer, g_nRxCount) && m_strMessage.isEmpty();
+    const bool succeeded =
+        ReplySucceeded(Bytes(m_LastReply), int(m_LastReply.size())) && m_strMessage.isEmpty();
     if (m_bStoreFolder && succeeded && StoreNextBatch())
         return;
     if (succeeded && !SaveReply())
@@ -194,9 +191,10 @@ void CConsoleJob::OnLastReply(const CReplyOutcome& reply) {
 bool CConsoleJob::SaveReply() {
     QString failure;
     if (m_plan.saved == ESavedReply::Feature)
-        failure = SaveFeatureValue(m_plan.outputPath, g_RxBuffer + kFeatureOffset);
+        failure = SaveFeatureValue(m_plan.outputPath,
+                                   Session().ReplyCycle()->RxBuffer() + kFeatureOffset);
     else if (m_plan.saved == ESavedReply::Image)
-        failure = SaveImageReply(m_plan.outputPath);
+        failure = SaveImageReply(m_plan.outputPath, m_LastReply);
     if (!failure.isEmpty())
         End(kExitUsage, failure);
     return failure.isEmpty();

@@ -7,19 +7,18 @@
 #include "port_job.h"
 
 #include "console/console_exchange.h"
-#include "serial/panel_timers.h"
 
 class CConsoleJob : public CPortJob {
     Q_OBJECT
 public:
-    CConsoleJob(CMSComm& comm, CConsolePlan plan, bool storeFolder, QObject* parent = nullptr);
+    CConsoleJob(CPortSession& session, CConsolePlan plan, bool storeFolder,
+                QObject* parent = nullptr);
 
     void Start() override;
-    // A tick of the job's timers (timer 1 collects the replies).
-    void OnTimer(int id);
     int LongestReply() const override;
 
 protected:
+    void OnReply(const QByteArray& reply) override;
     void StopExchange() override;
     QString LeftBehind() const override;
 
@@ -32,7 +31,7 @@ private:
     CConsoleExchange::CHost ConsoleHost();
     bool PrepareCommand();
     int BatchFileCount() const;
-    bool LoadBatch();
+    void UseBatch(int index);
     bool StoreNextBatch();
 
     CConsolePlan m_plan;
@@ -44,6 +43,6 @@ private:
     uint8_t m_nSentCommand = 0;
     uint32_t m_nUserInFlight = 0; // store-folder: the user of the item sent last
     int m_nStored = 0;            // store-folder: the stores the module confirmed
-    CPanelTimers m_Timers;
+    QByteArray m_LastReply;       // the reply being read
     CConsoleExchange m_Console;
 };

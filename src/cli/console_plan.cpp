@@ -155,10 +155,13 @@ QString PortOutputPath(const QString& path, const QString& port, int portCount) 
 QString PlanFolderStore(const QString& folder, CConsolePlan& plan) {
     plan.inputs.operation = OperationIndex(EOperation::StoreFeature);
     plan.inputs.enrolFirstStep = true;
-    plan.batchFolder = folder;
     QString failure = SortedBatchFileNames(folder, kMaxStoreUser, &plan.batchFiles);
     for (int first = 0; failure.isEmpty() && first < plan.batchFiles.size();
-         first += kBatchCapacity)
-        failure = LoadBatchFiles(folder, plan.batchFiles.mid(first, kBatchCapacity), kMaxStoreUser);
+         first += kBatchCapacity) {
+        auto batch = std::make_shared<CBatchList>();
+        failure = LoadBatchFiles(folder, plan.batchFiles.mid(first, kBatchCapacity), kMaxStoreUser,
+                                 batch.get());
+        plan.batches.push_back(std::move(batch));
+    }
     return failure;
 }

@@ -5,12 +5,15 @@
 // file is a usage error.
 #include "cli_arguments.h"
 
+#include "console/batch_storage.h"
 #include "console/enrolment_sequence.h"
 #include "protocol/command_catalogue.h"
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
+#include <vector>
 
 enum class ESavedReply {
     None,
@@ -24,14 +27,15 @@ struct CConsolePlan {
     QString featurePath; // sent with the command; empty for none
     ESavedReply saved = ESavedReply::None;
     QString outputPath;
-    // store-folder: the folder and every feature file in it, in the order they are stored.
-    QString batchFolder;
+    // store-folder: every feature file of the folder, in the order they are stored, loaded once
+    // as batches of at most kBatchCapacity items that every port stores alike.
     QStringList batchFiles;
+    std::vector<std::shared_ptr<const CBatchList>> batches;
 };
 
 // store-folder's plan: every feature file of `folder`, user numbers 0 to 65535 (all the store
-// command carries), each file read once to check it, so that a bad one stops the command before
-// any port is opened. "" or the message.
+// command carries), each file read once into its batch, so that a bad one stops the command
+// before any port is opened. "" or the message.
 QString PlanFolderStore(const QString& folder, CConsolePlan& plan);
 
 std::optional<CConsolePlan> PlanConsoleCommand(const CCliRequest& request, QString* error);

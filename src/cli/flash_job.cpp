@@ -2,17 +2,19 @@
 
 #include "download/download_frames.h"
 #include "download/download_texts.h"
-#include "serial/mscomm.h"
 #include "serial/port_operations.h"
+#include "serial/port_session.h"
 
 #include <QMetaObject>
 
 using namespace DownloadTexts;
 
-CFlashJob::CFlashJob(CMSComm& comm, bool yes, QObject* parent)
-    : CPortJob(parent), m_bYes(yes), m_Timers(this, [this](int id) { m_Exchange.OnTimer(id); }),
-      m_Exchange(comm, m_Timers, ExchangeHost(), this) {
-    connect(&comm, &CMSComm::OnComm, &m_Exchange, &CDownloadExchange::OnComm);
+// The session's timer 1 takes the replies, timer 2 paces the packets; back to idle, the port keeps
+// the rate of --rate.
+CFlashJob::CFlashJob(CPortSession& session, bool yes, QObject* parent)
+    : CPortJob(session, parent), m_bYes(yes), m_Exchange(session, ExchangeHost(), this) {
+    connect(&m_Exchange, &CDownloadExchange::WentIdle, this,
+            [this] { Session().ApplyBaudRate(Session().BaudIndex()); });
     connect(&m_Exchange, &CDownloadExchange::AckCountChanged, this, [this](int acks) {
         m_nBlockReached = acks;
         emit ReplyEnded();

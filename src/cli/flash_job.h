@@ -4,12 +4,11 @@
 #include "port_job.h"
 
 #include "download/download_exchange.h"
-#include "serial/panel_timers.h"
 
 class CFlashJob : public CPortJob {
     Q_OBJECT
 public:
-    CFlashJob(CMSComm& comm, bool yes, QObject* parent = nullptr);
+    CFlashJob(CPortSession& session, bool yes, QObject* parent = nullptr);
 
     void Start() override;
     void Interrupt(int code) override;
@@ -25,6 +24,5 @@ private:
     bool m_bYes;
     bool m_bInterrupted = false;
     int m_nBlockReached = 0; // the block in flight, 1-based, as the progress shows it
-    CPanelTimers m_Timers;   // timer 1 takes the replies, timer 2 paces the packets
     CDownloadExchange m_Exchange;
 };

@@ -1,6 +1,15 @@
 #include "port_job.h"
 
 #include "protocol/packets.h"
+#include "serial/port_session.h"
+
+CPortJob::CPortJob(CPortSession& session, QObject* parent) : QObject(parent), m_Session(session) {
+    connect(&session, &CPortSession::ReplyCollected, this, [this](const QByteArray& reply) {
+        emit ReplyEnded();
+        OnReply(reply);
+    });
+    connect(&session, &CPortSession::Ticked, this, [this](int id) { OnTick(id); });
+}
 
 void CPortJob::Interrupt(int code) {
     StopWith(code, code == kExitTerminated ? QStringLiteral("terminated (SIGTERM)")

@@ -1,18 +1,19 @@
 #pragma once
 // One command on one open port: started once, it ends by reporting its result exactly once.
 // A command stopped before its end (Ctrl+C, SIGTERM, silence, the port gone) says why, then what
-// the stopped exchange leaves behind.
+// the stopped exchange leaves behind. The job runs on its port's session and listens to it: each
+// reply the session collects comes to OnReply, each tick of its timers to OnTick.
 #include "cli_result.h"
 
+#include <QByteArray>
 #include <QObject>
 
-class CMSComm;
-class CPanelTimers;
+class CPortSession;
 
 class CPortJob : public QObject {
     Q_OBJECT
 public:
-    explicit CPortJob(QObject* parent = nullptr) : QObject(parent) {}
+    explicit CPortJob(CPortSession& session, QObject* parent = nullptr);
 
     virtual void Start() = 0;
     // A signal: the exchange stops as the window stops it when its panel is left. `code` is
@@ -35,6 +36,11 @@ signals:
     void Ended(int code, const QString& text, const QJsonObject& data);
 
 protected:
+    CPortSession& Session() { return m_Session; }
+    // A reply the session collected: ReplyEnded has been raised for it.
+    virtual void OnReply(const QByteArray& /*reply*/) {}
+    // A tick of the session's timers, once its reply collection has taken its part.
+    virtual void OnTick(int /*id*/) {}
     // Reports the result (only the first time).
     void End(int code, const QString& text, const QJsonObject& data = {});
     virtual void StopExchange() {}
@@ -45,5 +51,6 @@ protected:
 private:
     void StopWith(int code, const QString& why);
 
+    CPortSession& m_Session;
     bool m_bEnded = false;
 };

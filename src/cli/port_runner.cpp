@@ -11,6 +11,7 @@
 #include "protocol/buffers.h"
 #include "serial/mscomm.h"
 #include "serial/port_operations.h"
+#include "serial/port_session.h"
 #include "serial/rate_table.h"
 
 #include <QMetaObject>
@@ -45,7 +46,7 @@ void CPortRunner::Run() {
     m_pJob = MakeJob();
     WatchSilence();
     WatchAnswers();
-    connect(m_pComm.get(), &CMSComm::PortLost, m_pJob, &CPortJob::OnPortLost);
+    connect(m_pSession.get(), &CPortSession::PortLost, m_pJob, &CPortJob::OnPortLost);
     connect(m_pJob, &CPortJob::Progress, this, &CPortRunner::Progress);
     connect(m_pJob, &CPortJob::Ended, this, &CPortRunner::OnEnded);
     m_pJob->Start();
@@ -57,7 +58,7 @@ void CPortRunner::WatchSilence() {
     m_pWatchdog->setInterval(WatchdogMs());
     connect(m_pWatchdog, &QTimer::timeout, m_pJob, &CPortJob::Silence);
     // Each byte from the module shows it is still there; the host's own resends do not.
-    connect(m_pComm.get(), &CMSComm::BytesReceived, m_pWatchdog, qOverload<>(&QTimer::start));
+    connect(&m_pSession->Comm(), &CMSComm::BytesReceived, m_pWatchdog, qOverload<>(&QTimer::start));
     m_pWatchdog->start();
 }
 
@@ -68,14 +69,14 @@ void CPortRunner::WatchAnswers() {
     m_pAnswerWatch->setInterval(AnswerLimitMs());
     connect(m_pAnswerWatch, &QTimer::timeout, this, &CPortRunner::OnAnswerLimit);
     connect(m_pJob, &CPortJob::ReplyEnded, m_pAnswerWatch, qOverload<>(&QTimer::start));
-    connect(m_pComm.get(), &CMSComm::BytesReceived, this, [this] { m_lastByte.start(); });
+    connect(&m_pSession->Comm(), &CMSComm::BytesReceived, this, [this] { m_lastByte.start(); });
     m_pAnswerWatch->start();
 }
 
 // A quiet line is a module still at work (the silence watchdog sees to that); one still sending
 // has sent for longer than any answer lasts.
 void CPortRunner::OnAnswerLimit() {
-    const bool sending = m_pComm->InBufferCount() > 0 ||
+    const bool sending = m_pSession->Comm().InBufferCount() > 0 ||
                          (m_lastByte.isValid() && m_lastByte.elapsed() < kLineBusyMs);
     if (sending)
         m_pJob->KeptSending();
@@ -96,18 +97,19 @@ bool CPortRunner::OpenPort() {
         device = std::make_unique<CTraceBackend>(
             std::move(device),
             [port = m_task.port](const QString& line) { TraceLine(port, line); });
-    m_pComm = std::make_unique<CMSComm>(std::move(device), nullptr);
-    m_pComm->SetCommPort(static_cast<short>(m_task.comNumber));
-    m_pComm->SetDevice(m_task.device);
-    ApplyBaudRate(*m_pComm, m_task.lineRateIndex);
-    ConfigureReplyInput(*m_pComm);
+    m_pSession = std::make_unique<CPortSession>(std::move(device), nullptr);
+    CMSComm& comm = m_pSession->Comm();
+    comm.SetCommPort(static_cast<short>(m_task.comNumber));
+    comm.SetDevice(m_task.device);
+    m_pSession->ApplyBaudRate(m_task.lineRateIndex);
+    ConfigureReplyInput(comm);
     try {
-        m_pComm->SetPortOpen(true);
+        comm.SetPortOpen(true);
     } catch (const CCommPortError&) {
         m_result.code = kExitPort;
         const QString where = m_task.device.isEmpty() ? m_task.port : m_task.device;
         m_result.text = QString::fromLatin1(CommPortErrorText()) + QLatin1Char(' ') + where +
-                        QStringLiteral("：") + PortOpenFailureReason(*m_pComm);
+                        QStringLiteral("：") + PortOpenFailureReason(comm);
         return false;
     }
     return true;
@@ -134,15 +136,15 @@ int CPortRunner::LineTimeMs(int bytes) const {
 CPortJob* CPortRunner::MakeJob() {
     switch (m_task.kind) {
     case ECommandKind::Flash:
-        return new CFlashJob(*m_pComm, m_task.yes, this);
+        return new CFlashJob(*m_pSession, m_task.yes, this);
     case ECommandKind::SetRate:
-        return new CRateJob(*m_pComm, m_task.moduleRateIndex, this);
+        return new CRateJob(*m_pSession, m_task.moduleRateIndex, this);
     case ECommandKind::Backup:
-        return new CBackupJob(*m_pComm, m_task.folder, m_task.yes, this);
+        return new CBackupJob(*m_pSession, m_task.folder, m_task.yes, this);
     case ECommandKind::StoreFolder:
-        return new CConsoleJob(*m_pComm, m_task.plan, true, this);
+        return new CConsoleJob(*m_pSession, m_task.plan, true, this);
     default:
-        return new CConsoleJob(*m_pComm, m_task.plan, false, this);
+        return new CConsoleJob(*m_pSession, m_task.plan, false, this);
     }
 }
 
@@ -163,8 +165,8 @@ void CPortRunner::Finish() {
     m_pWatchdog = nullptr;
     delete m_pAnswerWatch;
     m_pAnswerWatch = nullptr;
-    if (m_pComm)
-        m_pComm->SetPortOpen(false);
-    m_pComm.reset();
+    if (m_pSession)
+        m_pSession->Comm().SetPortOpen(false);
+    m_pSession.reset();
     emit Finished();
 }

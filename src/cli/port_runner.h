@@ -3,7 +3,8 @@
 // watchdogs on the line, closes the port and reports. One ends the command when the module has
 // been silent for --timeout; the other when an answer has not ended --timeout (plus the line time
 // of the longest answer to the command) after the previous one, while bytes still come. Everything
-// it makes lives and dies on that thread, with the thread's own transmit and receive buffers.
+// it makes lives and dies on that thread, with the port's own session: its serial control, its
+// transmit packet, its receive buffer and its rate (--rate).
 #include "cli_result.h"
 #include "console_plan.h"
 
@@ -11,8 +12,8 @@
 #include <QObject>
 #include <memory>
 
-class CMSComm;
 class CPortJob;
+class CPortSession;
 class QTimer;
 
 struct CPortTask {
@@ -60,7 +61,7 @@ private:
 
     CPortTask m_task;
     CPortResult m_result;
-    std::unique_ptr<CMSComm> m_pComm;
+    std::unique_ptr<CPortSession> m_pSession;
     CPortJob* m_pJob = nullptr;
     QTimer* m_pWatchdog = nullptr;
     QTimer* m_pAnswerWatch = nullptr;

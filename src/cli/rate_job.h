@@ -3,27 +3,21 @@
 // module confirms, the PC's side of this port follows.
 #include "port_job.h"
 
-#include "serial/panel_timers.h"
 #include "serial/receive_cycle.h"
-
-class CMSComm;
 
 class CRateJob : public CPortJob {
     Q_OBJECT
 public:
-    CRateJob(CMSComm& comm, int rateIndex, QObject* parent = nullptr);
+    CRateJob(CPortSession& session, int rateIndex, QObject* parent = nullptr);
 
     void Start() override;
 
 protected:
     void StopExchange() override;
+    // The module's answer, checked as the settings panel checks it.
+    void OnReply(const QByteArray& reply) override;
 
 private:
-    void OnTimer(int id);
-    void CheckReply();
-
-    CMSComm& m_Comm;
     int m_nRateIndex;
-    CPanelTimers m_Timers;
-    CReceiveCycle m_ReplyCycle;
+    CReceiveCycle& m_ReplyCycle;
 };

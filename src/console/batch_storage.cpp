@@ -13,12 +13,6 @@
 #include <utility>
 #include <vector>
 
-thread_local bool g_bBatchActive = false;
-thread_local int g_nBatchPos = 0;
-thread_local int g_nBatchCount = 0;
-thread_local uint32_t g_BatchKeys[kBatchCapacity];
-thread_local uint8_t g_BatchFeatures[kBatchCapacity][kBatchSlotSize];
-
 namespace {
 const QString kSuffix = QStringLiteral(".fea");
 constexpr int kSlotBits = 16;
@@ -38,14 +32,14 @@ QString ReadFailed(const QString& path, const QString& reason) {
 }
 
 // Reads the feature value of one file into its slot; "" or the message, with the file and why.
-QString LoadSlot(const QString& path, int slot) {
+QString LoadSlot(const QString& path, uint8_t* slot) {
     if (IsStreamPath(path))
         return ReadFailed(path, kNotAPlainFile);
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
         return WithReason(QStringLiteral("文件打开失败! ") + path, LastErrorText());
-    const qint64 got = file.read(reinterpret_cast<char*>(g_BatchFeatures[slot]), kFeatureSize);
+    const qint64 got = file.read(reinterpret_cast<char*>(slot), kFeatureSize);
     if (got < 0)
         return ReadFailed(path, LastErrorText());
     if (got < kFeatureSize)
@@ -54,30 +48,30 @@ QString LoadSlot(const QString& path, int slot) {
     return QString();
 }
 
-// One matching file at the next free slot; "" or the message that stops the scan.
-QString LoadBatchFile(const QDir& dir, const QString& name, int maxUser) {
+// One matching file at the next free slot, with its key; "" or the message that stops the scan.
+QString LoadBatchFile(const QDir& dir, const QString& name, int maxUser,
+                      std::vector<uint32_t>& keys,
+                      std::vector<std::array<uint8_t, kBatchSlotSize>>& features) {
     const int user = BatchUserNumber(name, maxUser);
     if (user < 0)
         return InvalidName(name);
-    const QString failure = LoadSlot(dir.filePath(name), g_nBatchCount);
+    const int slot = static_cast<int>(features.size());
+    features.emplace_back();
+    features.back().fill(0);
+    const QString failure = LoadSlot(dir.filePath(name), features.back().data());
     if (!failure.isEmpty())
         return failure;
-    g_BatchKeys[g_nBatchCount] = BatchKey(user, g_nBatchCount);
-    ++g_nBatchCount;
+    keys.push_back(BatchKey(user, slot));
     return QString();
 }
 
-bool IsLoadedPosition(int pos) {
-    return pos >= 0 && pos < g_nBatchCount && pos < kBatchCapacity;
+bool IsLoadedPosition(const CBatchList& list, int pos) {
+    return pos >= 0 && pos < list.Count() && pos < kBatchCapacity;
 }
 } // namespace
 
-void ResetBatchState() {
-    g_bBatchActive = false;
-    g_nBatchPos = 0;
-    g_nBatchCount = 0;
-    std::memset(g_BatchKeys, 0, sizeof g_BatchKeys);
-    std::memset(g_BatchFeatures, 0, sizeof g_BatchFeatures);
+uint32_t CBatchList::Key(int pos) const {
+    return IsLoadedPosition(*this, pos) ? m_BatchKeys[pos] : 0;
 }
 
 void SortBatchKeys(uint32_t* keys, int n) {
@@ -112,29 +106,30 @@ QStringList BatchFileNames(const QString& folder) {
                                   QDir::Unsorted);
 }
 
-QString ScanBatchFolder(const QString& folder, int* leftOut) {
+QString ScanBatchFolder(const QString& folder, CBatchList* list, int* leftOut) {
     const QStringList names = BatchFileNames(folder);
     if (leftOut)
         *leftOut = std::max(0, int(names.size()) - kBatchCapacity);
     if (!names.isEmpty())
-        return LoadBatchFiles(folder, names.mid(0, kBatchCapacity), kMaxBatchUser);
-    g_nBatchCount = 0;
-    g_nBatchPos = 0;
+        return LoadBatchFiles(folder, names.mid(0, kBatchCapacity), kMaxBatchUser, list);
+    *list = CBatchList();
     return QStringLiteral("无特征值文件!");
 }
 
-QString LoadBatchFiles(const QString& folder, const QStringList& names, int maxUser) {
-    g_nBatchCount = 0;
-    g_nBatchPos = 0;
+QString LoadBatchFiles(const QString& folder, const QStringList& names, int maxUser,
+                       CBatchList* list) {
+    *list = CBatchList();
+    std::vector<uint32_t> keys;
+    std::vector<std::array<uint8_t, kBatchSlotSize>> features;
     const QDir dir(folder);
     for (const QString& name : names.mid(0, kBatchCapacity)) {
-        const QString failure = LoadBatchFile(dir, name, maxUser);
-        if (!failure.isEmpty()) {
-            g_nBatchCount = 0;
+        const QString failure = LoadBatchFile(dir, name, maxUser, keys, features);
+        if (!failure.isEmpty())
             return failure;
-        }
     }
-    SortBatchKeys(g_BatchKeys, g_nBatchCount);
+    SortBatchKeys(keys.data(), static_cast<int>(keys.size()));
+    list->m_BatchKeys = std::move(keys);
+    list->m_BatchFeatures = std::move(features);
     return QString();
 }
 
@@ -156,13 +151,13 @@ QString SortedBatchFileNames(const QString& folder, int maxUser, QStringList* na
     return QString();
 }
 
-int FillBatchItem(uint8_t* txBuffer) {
-    if (!IsLoadedPosition(g_nBatchPos))
+int FillBatchItem(const CBatchList& list, int pos, uint8_t* txBuffer) {
+    if (!IsLoadedPosition(list, pos))
         return 0;
-    const uint32_t key = g_BatchKeys[g_nBatchPos];
+    const uint32_t key = list.Key(pos);
     const uint32_t user = key >> kSlotBits;
     const uint32_t slot = key & kSlotMask;
-    if (slot >= static_cast<uint32_t>(kBatchCapacity))
+    if (slot >= static_cast<uint32_t>(list.Count()))
         return 0;
     const uint8_t packet[kCommandPacketSize] = {
         kPacketMark, ModuleCommand::kStoreFeature, 0x00, kBatchPayloadSize, 0x00, 0x00, 0,
@@ -172,10 +167,10 @@ int FillBatchItem(uint8_t* txBuffer) {
     txBuffer[kFeatureOffset - 3] = static_cast<uint8_t>(user >> 8);
     txBuffer[kFeatureOffset - 2] = static_cast<uint8_t>(user & 0xFF);
     txBuffer[kFeatureOffset - 1] = kBatchPrivilege;
-    std::memcpy(txBuffer + kFeatureOffset, g_BatchFeatures[slot], kFeatureSize);
+    std::memcpy(txBuffer + kFeatureOffset, list.Slot(static_cast<int>(slot)), kFeatureSize);
     return TransmissionLength(0x00, kBatchPayloadSize);
 }
 
-uint32_t BatchItemUser(int pos) {
-    return IsLoadedPosition(pos) ? g_BatchKeys[pos] >> kSlotBits : 0;
+uint32_t BatchItemUser(const CBatchList& list, int pos) {
+    return list.Key(pos) >> kSlotBits;
 }

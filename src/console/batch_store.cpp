@@ -1,66 +1,69 @@
 #include "batch_store.h"
 
-#include "batch_storage.h"
-
 #include <utility>
 
-CBatchStore::CBatchStore(CHost host, QObject* parent) : QObject(parent), m_host(std::move(host)) {}
+CBatchStore::CBatchStore(CHost host, QObject* parent)
+    : QObject(parent), m_host(std::move(host)), m_pItems(std::make_shared<CBatchList>()) {}
 
 QString CBatchStore::Load(const QString& folder) {
-    return ScanBatchFolder(folder, &m_nLeftOut);
+    auto items = std::make_shared<CBatchList>();
+    const QString failure = ScanBatchFolder(folder, items.get(), &m_nLeftOut);
+    Use(std::move(items));
+    return failure;
+}
+
+void CBatchStore::Use(std::shared_ptr<const CBatchList> items) {
+    m_pItems = std::move(items);
+    m_nBatchPos = 0;
 }
 
 unsigned CBatchStore::Total() const {
-    return static_cast<unsigned>(g_nBatchCount);
+    return static_cast<unsigned>(m_pItems->Count());
 }
 
 void CBatchStore::Begin() {
-    g_bBatchActive = true;
+    m_bBatchActive = true;
     m_host.sendItem();
 }
 
-bool CBatchStore::IsActive() const {
-    return g_bBatchActive;
-}
-
 bool CBatchStore::IsRunning() const {
-    return g_nBatchPos < g_nBatchCount;
+    return m_nBatchPos < m_pItems->Count();
 }
 
 uint32_t CBatchStore::CurrentUser() const {
-    return BatchItemUser(g_nBatchPos);
+    return BatchItemUser(*m_pItems, m_nBatchPos);
 }
 
 int CBatchStore::FillItem(uint8_t* txBuffer) {
-    const int length = FillBatchItem(txBuffer);
+    const int length = FillBatchItem(*m_pItems, m_nBatchPos, txBuffer);
     if (length == 0)
         End();
     return length;
 }
 
 void CBatchStore::OnReply() {
-    if (g_nBatchPos >= g_nBatchCount) {
-        g_bBatchActive = false;
+    if (m_nBatchPos >= m_pItems->Count()) {
+        m_bBatchActive = false;
         return;
     }
-    ++g_nBatchPos;
-    if (g_nBatchPos >= g_nBatchCount)
+    ++m_nBatchPos;
+    if (m_nBatchPos >= m_pItems->Count())
         return;
-    emit Progress(Total(), static_cast<unsigned>(g_nBatchPos) + 1);
+    emit Progress(Total(), static_cast<unsigned>(m_nBatchPos) + 1);
     m_host.sendItem();
 }
 
 void CBatchStore::OnRefused(const QString& message) {
     m_host.tell(message);
-    g_nBatchPos = g_nBatchCount;
+    m_nBatchPos = m_pItems->Count();
 }
 
 void CBatchStore::End() {
-    g_bBatchActive = false;
-    g_nBatchPos = g_nBatchCount;
+    m_bBatchActive = false;
+    m_nBatchPos = m_pItems->Count();
 }
 
 void CBatchStore::EndIfActive() {
-    if (g_bBatchActive)
+    if (m_bBatchActive)
         End();
 }

@@ -1,12 +1,16 @@
 #pragma once
 // The batch store exchange without any window: the feature files of a folder are stored one
 // after another, each item's reply sending the next, until the last one, a refusal, a send of
-// the front end's own command or a failed write ends it. The process-wide state and the item
-// packets are those of batch_storage.h. The test panel and a command-line front end each own one.
+// the front end's own command or a failed write ends it. The items and their packets are those
+// of batch_storage.h; the flag and the position are the exchange's own. The test panel and a
+// command-line front end each own one.
+#include "batch_storage.h"
+
 #include <QObject>
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class CBatchStore : public QObject {
     Q_OBJECT
@@ -23,13 +27,15 @@ public:
     // Loads the batch from `folder`: "" with Total() items and the first one current, or the
     // message to show, with nothing loaded.
     QString Load(const QString& folder);
+    // The items of a list loaded elsewhere (shared, never changed), the first one current.
+    void Use(std::shared_ptr<const CBatchList> items);
     unsigned Total() const;
     // The files the last Load found beyond the batch's capacity and passed over.
     int LeftOut() const { return m_nLeftOut; }
     // Sends the first item; from now on every send sends the current item.
     void Begin();
     // While set, a send sends the current item instead of the front end's command.
-    bool IsActive() const;
+    bool IsActive() const { return m_bBatchActive; }
     // An item is still to be stored or has just been sent.
     bool IsRunning() const;
     // The user number of the current item (0 once the items are used up).
@@ -56,4 +62,7 @@ signals:
 private:
     CHost m_host;
     int m_nLeftOut = 0;
+    std::shared_ptr<const CBatchList> m_pItems;
+    bool m_bBatchActive = false;
+    int m_nBatchPos = 0; // 0-based index, in sorted order, of the item sent last
 };

@@ -3,8 +3,6 @@
 // batch fields "总数" and "当前".
 #include "module_test_panel.h"
 
-#include "protocol/buffers.h"
-#include "protocol/packets.h"
 #include "widgets/prompts.h"
 
 #include <QAction>
@@ -85,8 +83,4 @@ void CModuleTestDlg::OnBackupFinished(const CUserBackup::CReport& report) {
     UpdateBackupActions();
     BuildCommand();
     ShowMessage(this, CUserBackup::ReportText(report));
-}
-
-void CModuleTestDlg::RunBackupStep() {
-    m_Backup.OnReply(g_RxBuffer, g_nRxCount);
 }

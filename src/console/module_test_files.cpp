@@ -7,7 +7,6 @@
 #include "finger_image_button.h"
 #include "image_decoder.h"
 
-#include "protocol/buffers.h"
 #include "protocol/packets.h"
 #include "widgets/prompts.h"
 
@@ -15,7 +14,8 @@
 
 bool CModuleTestDlg::LoadFeatureFiles() {
     Pull();
-    const QString failure = ::LoadFeatureFiles(m_strFeaturePath, m_bTwoFingers != 0, g_TxBuffer);
+    const QString failure =
+        ::LoadFeatureFiles(m_strFeaturePath, m_bTwoFingers != 0, Session().TxBuffer());
     if (!failure.isEmpty()) {
         ShowMessage(this, failure);
         return false;
@@ -37,16 +37,20 @@ void CModuleTestDlg::OnSaveFeature() {
     const QString path = Prompts().SaveFileName(this, FeatureFileDialogOptions());
     if (path.isEmpty())
         return;
-    const QString failure = SaveFeatureValue(path, g_RxBuffer + kFeatureOffset);
+    // The feature value of the last reply, as it stands in the receive buffer.
+    const QString failure =
+        SaveFeatureValue(path, Session().ReplyCycle()->RxBuffer() + kFeatureOffset);
     if (!failure.isEmpty())
         ShowMessage(this, failure);
 }
 
-void CModuleTestDlg::DecodeFingerImage() {
-    const CImageDisplay display = DecodeImageReply(g_RxBuffer, g_nRxCount, g_ImageCanvas);
+void CModuleTestDlg::DecodeFingerImage(const QByteArray& reply) {
+    const CImageDisplay display = DecodeImageReply(
+        reinterpret_cast<const uint8_t*>(reply.constData()), int(reply.size()), g_ImageCanvas);
     ImageControl().SetImage(g_ImageCanvas, display.width, display.height);
     m_ImageRegion = display.image;
-    m_strImageFault = ImageReplyFault(g_RxBuffer, g_nRxCount);
+    m_strImageFault =
+        ImageReplyFault(reinterpret_cast<const uint8_t*>(reply.constData()), int(reply.size()));
     m_pSaveImage->setEnabled(true);
 }
 

@@ -5,7 +5,6 @@
 #include "module_test_texts.h"
 #include "module_test_widgets.h"
 
-#include "protocol/buffers.h"
 #include "protocol/command_catalogue.h"
 #include "protocol/command_codes.h"
 #include "protocol/hex_text.h"
@@ -136,14 +135,15 @@ void NameByLabel(QLabel* label, QWidget* field) {
 
 CModuleTestDlg::CModuleTestDlg(QWidget* parent)
     : CModulePanel(QStringLiteral("moduleTestPanel"), kPanelName, parent),
-      m_pOperations(new QButtonGroup(this)), m_Console(Comm(), Timers(), ConsoleHost(), this),
-      m_Backup(Timers(), BackupHost(), this) {
+      m_pOperations(new QButtonGroup(this)), m_Console(Session(), ConsoleHost(), this),
+      m_Backup(Session(), BackupHost(), this) {
     setFont(PanelFont());
     setFixedSize(CDialogUnits(font()).Size(kPanelWidthUnits, kPanelHeightUnits));
     CreateControls();
     CreateImageActions();
     CreateBackupActions();
     ConnectHandlers();
+    ConnectSession();
     InitTestPanel();
 }
 
@@ -246,7 +246,7 @@ void CModuleTestDlg::Push() {
 
 void CModuleTestDlg::ConfigureComm() {
     Comm().SetCommPort(static_cast<short>(g_nCommPort));
-    ApplyBaudRate(Comm(), g_nBaudIndex);
+    Session().ApplyBaudRate(g_nBaudIndex);
     ConfigureReplyInput(Comm());
 }
 
@@ -273,7 +273,7 @@ void CModuleTestDlg::ApplyEnables(unsigned fields) {
 }
 
 void CModuleTestDlg::ShowCommand() {
-    SetText(Id::kCommandDisplay, FormatCommandBytes(g_TxBuffer, kCommandPacketSize));
+    SetText(Id::kCommandDisplay, FormatCommandBytes(Session().TxBuffer(), kCommandPacketSize));
 }
 
 void CModuleTestDlg::BuildCommand() {
@@ -289,7 +289,7 @@ void CModuleTestDlg::BuildCommand() {
     inputs.highResolution = m_bHighResolution != 0;
     inputs.twoFingers = m_bTwoFingers != 0;
     inputs.enrolFirstStep = m_bEnrolFirstStep;
-    const CBuildResult built = CConsoleExchange::BuildInto(inputs);
+    const CBuildResult built = m_Console.BuildInto(inputs);
     if (!built.noChange) {
         ApplyEnables(built.fields);
         m_bNeedFeatureFile = built.needFeatureFile;
@@ -300,10 +300,10 @@ void CModuleTestDlg::BuildCommand() {
 // The user number and privilege of a first enrolment step or of a feature store must not be 0,
 // unless the enrolment uploads its feature value.
 bool CModuleTestDlg::PassesUserChecks() {
-    if (!CConsoleExchange::NeedsUserCheck())
+    if (!m_Console.NeedsUserCheck())
         return true;
     Pull();
-    const QString refusal = CConsoleExchange::UserCheckRefusal(m_bUploadFeature != 0);
+    const QString refusal = m_Console.UserCheckRefusal(m_bUploadFeature != 0);
     if (refusal.isEmpty())
         return true;
     ShowMessage(this, refusal);
@@ -394,8 +394,9 @@ void CModuleTestDlg::OnEnableSend() {
 void CModuleTestDlg::OnMoveRight() {
     Pull();
     // Register 0 is the image's horizontal offset, 0x6A at rest; the field's steps come off it.
-    FillCommandPacket(ModuleCommand::kSetRegister, 0, static_cast<uint8_t>(0x6A - m_nMoveRight), 0);
-    g_nTxLength = kCommandPacketSize;
+    FillCommandPacket(Session().TxBuffer(), ModuleCommand::kSetRegister, 0,
+                      static_cast<uint8_t>(0x6A - m_nMoveRight), 0);
+    Session().SetTxLength(kCommandPacketSize);
     m_bNeedFeatureFile = false;
     OnSendCommand();
 }
@@ -403,8 +404,9 @@ void CModuleTestDlg::OnMoveRight() {
 void CModuleTestDlg::OnMoveUp() {
     Pull();
     // Register 1 is the image's vertical offset, 0x80 at rest; the field's steps come off it.
-    FillCommandPacket(ModuleCommand::kSetRegister, 1, static_cast<uint8_t>(0x80 - m_nMoveUp), 0);
-    g_nTxLength = kCommandPacketSize;
+    FillCommandPacket(Session().TxBuffer(), ModuleCommand::kSetRegister, 1,
+                      static_cast<uint8_t>(0x80 - m_nMoveUp), 0);
+    Session().SetTxLength(kCommandPacketSize);
     m_bNeedFeatureFile = false;
     OnSendCommand();
 }
@@ -413,7 +415,7 @@ void CModuleTestDlg::OnMoveUp() {
 void CModuleTestDlg::OnBrightnessUp() {
     const uint8_t frame[] = {0xC0, 0x01, 0x00, 0x00, 0x00, 0x00,
                              0x00, 0x01, 0x0B, 0x00, 0x0D, 0xC0};
-    std::copy(std::begin(frame), std::end(frame), g_TxBuffer);
-    if (!WriteBytes(Comm(), g_TxBuffer, static_cast<int>(std::size(frame))))
+    std::copy(std::begin(frame), std::end(frame), Session().TxBuffer());
+    if (!Session().WriteTx(static_cast<int>(std::size(frame))))
         ShowPortError();
 }

@@ -39,6 +39,7 @@ public:
     QAction* StopBackupAction() const { return m_pStopBackup; }
     QAction* BatchFolderAction() const { return m_pBatchFolder; }
     CUserBackup& Backup() { return m_Backup; }
+    const CConsoleExchange& Console() const { return m_Console; }
 
     void Pull();
     void Push();
@@ -72,8 +73,6 @@ public:
     void OnBackupUsers();
     void OnStopBackup();
     void OnChooseBatchFolder();
-    void OnComm() override;
-    void OnTimer(int id) override;
     void OnPortLost() override;
 
     // On show the command of the selected operation is built again, for the port now open.
@@ -114,12 +113,12 @@ private:
     bool PassesUserChecks();
     bool LoadFeatureFiles();
 
-    void OnReplyComplete();
+    void OnReplyComplete(const QByteArray& reply);
     CReplyOptions ReplyOptions() const;
     CConsoleExchange::CHost ConsoleHost();
-    void ShowReply(const CReplyOutcome& reply);
+    void ShowReply(const QByteArray& bytes, const CReplyOutcome& reply);
     void ShowStatus(const CReplyOutcome& reply);
-    void DecodeFingerImage();
+    void DecodeFingerImage(const QByteArray& reply);
     void IncrementUserNumber();
     void ShowBatchProgress(unsigned total, unsigned current);
     QString BatchFolder() const;
@@ -131,7 +130,7 @@ private:
     void ShowBackupProgress(unsigned total, unsigned current);
     void UpdateBackupActions();
     void OnBackupFinished(const CUserBackup::CReport& report);
-    void RunBackupStep();
+    void ConnectSession();
 
     QString Text(ControlId id) const;
     void SetText(ControlId id, const QString& text);

@@ -3,21 +3,17 @@
 // sequence, save button, batch step).
 #include "module_test_panel.h"
 
-#include "protocol/buffers.h"
 #include "protocol/hex_text.h"
 #include "protocol/reply_texts.h"
 #include "serial/port_operations.h"
+#include "serial/shared_settings.h"
 #include "widgets/prompts.h"
 
-void CModuleTestDlg::OnComm() {
-    m_Console.OnComm();
-}
-
-void CModuleTestDlg::OnTimer(int id) {
-    if (m_Console.OnTimer(id))
-        OnReplyComplete();
-    else
-        m_Backup.OnTimer(id);
+// The session collects each reply on timer 1 and hands it on; the backup's own timers pace it.
+void CModuleTestDlg::ConnectSession() {
+    connect(&Comm(), &CMSComm::OnComm, this, &MendZeroRateIndex);
+    connect(&Session(), &CPortSession::ReplyCollected, this, &CModuleTestDlg::OnReplyComplete);
+    connect(&Session(), &CPortSession::Ticked, &m_Backup, &CUserBackup::OnTimer);
 }
 
 // The port is about to close: a backup under way ends with what it has written.
@@ -30,12 +26,12 @@ void CModuleTestDlg::OnShown() {
     BuildCommand();
 }
 
-// Timer 1 has stopped with a whole reply in g_RxBuffer: "发送命令" works again, the controls
-// are read into the members and the reply is interpreted.
-void CModuleTestDlg::OnReplyComplete() {
+// Timer 1 has stopped with a whole reply: "发送命令" works again, the controls are read into the
+// members and the reply is interpreted.
+void CModuleTestDlg::OnReplyComplete(const QByteArray& reply) {
     SetEnabled(ControlId::kSendCommand, true);
     Pull();
-    m_Console.InterpretReply(ReplyOptions());
+    m_Console.InterpretReply(reply, ReplyOptions());
 }
 
 // The device went away: the control has closed the port already; collecting stops, a batch
@@ -79,20 +75,23 @@ CConsoleExchange::CHost CModuleTestDlg::ConsoleHost() {
         SetText(ControlId::kDump, QString());
     };
     host.sendOwnCommand = [this] { OnSendCommand(); };
-    host.showReply = [this](const CReplyOutcome& reply) { ShowReply(reply); };
+    host.showReply = [this](const QByteArray& bytes, const CReplyOutcome& reply) {
+        ShowReply(bytes, reply);
+    };
     host.showStatus = [this](const CReplyOutcome& reply) { ShowStatus(reply); };
-    host.replyDone = [this](const CReplyOutcome& reply) {
+    host.replyDone = [this](const QByteArray& bytes, const CReplyOutcome& reply) {
         if (reply.enableSave)
             SetEnabled(ControlId::kSaveFeature, true);
-        RunBackupStep();
+        m_Backup.OnReply(bytes);
     };
     return host;
 }
 
-void CModuleTestDlg::ShowReply(const CReplyOutcome& reply) {
-    SetText(ControlId::kDump, FormatHexDump(g_RxBuffer, g_nRxCount));
+void CModuleTestDlg::ShowReply(const QByteArray& bytes, const CReplyOutcome& reply) {
+    SetText(ControlId::kDump, FormatHexDump(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                            static_cast<int>(bytes.size())));
     if (reply.decodeImage)
-        DecodeFingerImage();
+        DecodeFingerImage(bytes);
 }
 
 void CModuleTestDlg::ShowStatus(const CReplyOutcome& reply) {

@@ -2,10 +2,10 @@
 
 #include "feature_files.h"
 
-#include "protocol/buffers.h"
 #include "protocol/command_codes.h"
 #include "protocol/packets.h"
 #include "protocol/payloads.h"
+#include "serial/port_session.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,8 +36,8 @@ bool NameTaken(const QString& path) {
 }
 } // namespace
 
-CUserBackup::CUserBackup(CPanelTimers& timers, CHost host, QObject* parent)
-    : QObject(parent), m_Timers(timers), m_host(std::move(host)) {}
+CUserBackup::CUserBackup(CPortSession& session, CHost host, QObject* parent)
+    : QObject(parent), m_Session(session), m_Timers(session.Timers()), m_host(std::move(host)) {}
 
 QString CUserBackup::UserFilePath(const QString& folder, uint32_t user) {
     return QDir(folder).filePath(QString::number(user) + QStringLiteral(".fea"));
@@ -65,7 +65,9 @@ bool CUserBackup::Start(const QString& folder) {
     return false;
 }
 
-void CUserBackup::OnReply(const uint8_t* reply, int count) {
+void CUserBackup::OnReply(const QByteArray& bytes) {
+    const auto* reply = reinterpret_cast<const uint8_t*>(bytes.constData());
+    const int count = static_cast<int>(bytes.size());
     if (m_state == EState::Listing)
         OnUserList(reply, count);
     else if (m_state == EState::Uploading)
@@ -132,8 +134,8 @@ void CUserBackup::SendUpload() {
 }
 
 bool CUserBackup::SendCommandPacket(uint8_t command, uint8_t p1, uint8_t p2) {
-    FillCommandPacket(command, p1, p2, 0);
-    g_nTxLength = kCommandPacketSize;
+    FillCommandPacket(m_Session.TxBuffer(), command, p1, p2, 0);
+    m_Session.SetTxLength(kCommandPacketSize);
     return m_host.send();
 }
 

@@ -13,6 +13,7 @@
 // The test panel and a command-line front end each own one, with the front end's timers.
 #include "serial/panel_timers.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -20,6 +21,8 @@
 #include <functional>
 #include <optional>
 #include <vector>
+
+class CPortSession;
 
 class CUserBackup : public QObject {
     Q_OBJECT
@@ -31,8 +34,8 @@ public:
 
     // What the backup needs from its front end.
     struct CHost {
-        // Writes the command packet now in g_TxBuffer (g_nTxLength, 8 bytes) through the front
-        // end's send path; false when it did not go out (the front end has said why).
+        // Writes the command packet now in the session's transmit packet (8 bytes) through the
+        // front end's send path; false when it did not go out (the front end has said why).
         std::function<bool()> send;
         // An OK/Cancel question: true for OK; no value when it cannot be asked now.
         std::function<std::optional<bool>(const QString& question)> ask;
@@ -55,13 +58,15 @@ public:
         QList<CFailure> failures;
     };
 
-    CUserBackup(CPanelTimers& timers, CHost host, QObject* parent = nullptr);
+    // The backup's packets go into the session's transmit packet; timers 3 and 4 of the session
+    // pace it, their ticks handed on by the front end.
+    CUserBackup(CPortSession& session, CHost host, QObject* parent = nullptr);
 
     // Asks the module for its user list; false (nothing runs) when that could not be sent.
     bool Start(const QString& folder);
     bool IsRunning() const { return m_state != EState::Idle; }
     // A reply the front end collected while the backup runs: the list, then each upload.
-    void OnReply(const uint8_t* reply, int count);
+    void OnReply(const QByteArray& reply);
     // A tick of the front end's timer id; false for the timers that are not the backup's.
     bool OnTimer(int id);
     // The user stops it, a command of the front end's own goes out, or the port is gone: the
@@ -89,11 +94,12 @@ private:
     bool KeepExistingFiles(const std::vector<uint32_t>& existing);
     void UploadNext();
     void SendUpload();
-    // The command packet into g_TxBuffer and g_nTxLength, then the front end's send.
+    // The command packet into the session's transmit packet, then the front end's send.
     bool SendCommandPacket(uint8_t command, uint8_t p1, uint8_t p2);
     void Settle();
     void Finish(bool stopped);
 
+    CPortSession& m_Session;
     CPanelTimers& m_Timers;
     CHost m_host;
     EState m_state = EState::Idle;

@@ -3,18 +3,20 @@
 #include "download_frames.h"
 #include "download_texts.h"
 
-#include "protocol/buffers.h"
 #include "protocol/packets.h"
 #include "serial/comm_log.h"
 #include "serial/mscomm.h"
 #include "serial/port_operations.h"
-#include "serial/shared_settings.h"
+#include "serial/port_session.h"
 
 using namespace DownloadTexts;
 
-CDownloadExchange::CDownloadExchange(CMSComm& comm, CPanelTimers& timers, CHost host,
-                                     QObject* parent)
-    : QObject(parent), m_Comm(comm), m_host(std::move(host)), m_Timers(timers) {}
+CDownloadExchange::CDownloadExchange(CPortSession& session, CHost host, QObject* parent)
+    : QObject(parent), m_Session(session), m_Comm(session.Comm()), m_host(std::move(host)),
+      m_Timers(session.Timers()) {
+    connect(&session, &CPortSession::CommReceived, this, &CDownloadExchange::OnComm);
+    connect(&session, &CPortSession::Ticked, this, &CDownloadExchange::OnTimer);
+}
 
 bool CDownloadExchange::IsUnderWay() const {
     return m_bDownloading || m_bStartRequested || m_Timers.IsRunning(kSendTimer);
@@ -26,7 +28,6 @@ void CDownloadExchange::Reset() {
     m_bStartRequested = false;
     m_Comm.SetRThreshold(1);
     m_Comm.SetInputLen(kReplyReadLimit);
-    ApplyBaudRate(m_Comm, g_nBaudIndex);
     emit WentIdle();
 }
 
@@ -64,11 +65,12 @@ void CDownloadExchange::OnTimer(int id) {
 void CDownloadExchange::OnReplyTimer() {
     m_Timers.Stop(kReplyTimer);
     m_Comm.SetInputLen(kReplyReadLimit);
-    const int n = ReadReply(m_Comm, g_RxBuffer);
+    const QByteArray reply = m_Comm.Input();
     if (g_pCommLog)
         g_pCommLog->EndExchange();
     CReplyFrame frame;
-    if (FindReplyFrame(g_RxBuffer, n, &frame))
+    if (FindReplyFrame(reinterpret_cast<const uint8_t*>(reply.constData()), int(reply.size()),
+                       &frame))
         ActOnReply(frame);
     // During a download every reply, accepted or not, is followed by the next packet.
     if (m_bDownloading)
@@ -148,7 +150,7 @@ void CDownloadExchange::CountAcknowledgement() {
 
 void CDownloadExchange::DrainInput() {
     while (m_Comm.InBufferCount() != 0)
-        if (ReadReply(m_Comm, g_RxBuffer) == 0)
+        if (m_Comm.Input().isEmpty())
             break;
 }
 
@@ -168,25 +170,25 @@ void CDownloadExchange::OnSendTimer() {
 }
 
 bool CDownloadExchange::SendBlock(int k) {
-    if (!BuildProgramBlock(k, g_TxBuffer))
+    if (!BuildProgramBlock(k, m_Session.TxBuffer()))
         return false;
     return WriteToModule(kBlockPacketSize);
 }
 
 bool CDownloadExchange::SendStartRequest() {
-    FillCommandPacket(kStartRequestCommand, 0, 0, 0);
+    FillCommandPacket(m_Session.TxBuffer(), kStartRequestCommand, 0, 0, 0);
     return WriteToModule(kCommandPacketSize);
 }
 
 bool CDownloadExchange::SendHandshake() {
-    FillCommandPacket(kHandshakeCommand, 0, 0, 0);
+    FillCommandPacket(m_Session.TxBuffer(), kHandshakeCommand, 0, 0, 0);
     return WriteToModule(kCommandPacketSize);
 }
 
 bool CDownloadExchange::WriteToModule(int count) {
     if (!m_Comm.PortOpen())
         return false;
-    return WriteBytes(m_Comm, g_TxBuffer, count, kWritePieceSize);
+    return m_Session.WriteTx(count, kWritePieceSize);
 }
 
 void CDownloadExchange::StopTimers() {

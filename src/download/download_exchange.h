@@ -1,8 +1,8 @@
 #pragma once
 // The firmware download exchange with the module, without any window: the start request, the
 // overwrite question, a handshake, then the 32 blocks of the program image, one per positive
-// acknowledgement, each resent until the module accepts it, paced by two timers. The download
-// panel and a command-line front end each own one and show what it reports.
+// acknowledgement, each resent until the module accepts it, paced by two timers of its port's
+// session. The download panel and a command-line front end each own one and show what it reports.
 #include "serial/panel_timers.h"
 
 #include <QObject>
@@ -11,6 +11,7 @@
 #include <optional>
 
 class CMSComm;
+class CPortSession;
 struct CReplyFrame;
 
 class CDownloadExchange : public QObject {
@@ -32,29 +33,32 @@ public:
         std::function<void(const QString& message)> tell; // an OK message
     };
 
-    // Timers 1 and 2 of `timers` pace the exchange; their owner hands their ticks to OnTimer.
-    CDownloadExchange(CMSComm& comm, CPanelTimers& timers, CHost host, QObject* parent);
+    // Timers 1 and 2 of the session pace the exchange; the session's receive events and ticks
+    // come to OnComm and OnTimer (its replies are read here, not by a receive cycle).
+    CDownloadExchange(CPortSession& session, CHost host, QObject* parent);
 
     bool IsDownloading() const { return m_bDownloading; }
     int AckCount() const { return m_nAckCount; }
     // From the start request until the download ends: the user's firmware is on its way.
     bool IsUnderWay() const;
 
-    // Back to idle: counters cleared, the port's read size and rate restored.
+    // Back to idle: counters cleared and the port's read size restored; the front end restores
+    // the rate when told WentIdle.
     void Reset();
     void Start();
     // A cancel the user has confirmed: both timers stop and the exchange is idle again.
     void Cancel();
     void OnComm();
     void OnTimer(int id);
-    // Builds block k in g_TxBuffer and writes it; false when nothing could be sent.
+    // Builds block k in the session's transmit packet and writes it; false when nothing could be
+    // sent.
     bool SendBlock(int k);
     // The port is about to close (another panel is shown): a download under way ends, once.
     void EndOnLeave();
     void OnPortLost();
 
 signals:
-    void WentIdle();             // after every reset
+    void WentIdle();             // after every reset: the port's rate is the front end's to restore
     void Sending();              // a packet of the user's download is about to go out
     void AckCountChanged(int n); // positive acknowledgements so far
     void Ticked();               // a timer tick was handled
@@ -71,11 +75,12 @@ private:
     void DrainInput();
     bool SendStartRequest();
     bool SendHandshake();
-    // Writes the first count bytes of g_TxBuffer in pieces; never to a closed port.
+    // Writes the first count bytes of the transmit packet in pieces; never to a closed port.
     bool WriteToModule(int count);
     void StopTimers();
     void End(const QString& message);
 
+    CPortSession& m_Session;
     CMSComm& m_Comm;
     CHost m_host;
     CPanelTimers& m_Timers;

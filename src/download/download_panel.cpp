@@ -34,7 +34,7 @@ QLineEdit* MakePathEdit(int id, const QString& label, QWidget* parent) {
 
 CDownloadDlg::CDownloadDlg(QWidget* parent)
     : CModulePanel(QStringLiteral("CDownloadDlg"), kPanelName, parent),
-      m_Exchange(Comm(), Timers(), ExchangeHost(), this) {
+      m_Exchange(Session(), ExchangeHost(), this) {
     CreateControls();
     LayOutControls();
     ConnectControls();
@@ -134,19 +134,13 @@ void CDownloadDlg::OnCancelDownload() {
     m_Exchange.Cancel();
 }
 
-void CDownloadDlg::OnComm() {
-    m_Exchange.OnComm();
-}
-
-void CDownloadDlg::OnTimer(int id) {
-    m_Exchange.OnTimer(id);
-}
-
 void CDownloadDlg::OnPortLost() {
     m_Exchange.OnPortLost();
 }
 
+// The port is back at the shared rate, and the panel shows an idle download.
 void CDownloadDlg::ShowIdle() {
+    Session().ApplyBaudRate(g_nBaudIndex);
     m_pProgress->setRange(0, kBlockCount);
     m_pProgress->setValue(0);
     // Firmware is never sent half empty: both program files must be loaded.

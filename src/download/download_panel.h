@@ -49,15 +49,13 @@ public:
     void OnStartDownload();
     void OnCancelDownload();
 
-    // Receive event of the panel's serial control, the two panel timers and a lost device all
-    // go to the download exchange.
-    void OnComm() override;
-    void OnTimer(int id) override;
+    // Receive events of the panel's serial control and the ticks of its two timers go to the
+    // download exchange through the session; so does a lost device.
     void OnPortLost() override;
 
     // Back to idle: counters cleared, port values restored, progress at 0.
     void ResetDownload() { m_Exchange.Reset(); }
-    // Builds block k in g_TxBuffer and writes it; false when nothing could be sent.
+    // Builds block k in the transmit packet and writes it; false when nothing could be sent.
     bool SendBlock(int k) { return m_Exchange.SendBlock(k); }
 
     // Another panel is shown: the port is about to close, so a download under way ends here

@@ -9,21 +9,21 @@ uint8_t XorBytes(const uint8_t* bytes, int n) {
     return check;
 }
 
-void FillCommandPacket(uint8_t command, uint8_t p1, uint8_t p2, uint8_t p3) {
-    g_TxBuffer[0] = kPacketMark;
-    g_TxBuffer[1] = command;
-    g_TxBuffer[2] = p1;
-    g_TxBuffer[3] = p2;
-    g_TxBuffer[4] = p3;
-    g_TxBuffer[5] = 0x00;
-    g_TxBuffer[6] = XorBytes(g_TxBuffer + 1, 5);
-    g_TxBuffer[7] = kPacketMark;
+void FillCommandPacket(uint8_t* tx, uint8_t command, uint8_t p1, uint8_t p2, uint8_t p3) {
+    tx[0] = kPacketMark;
+    tx[1] = command;
+    tx[2] = p1;
+    tx[3] = p2;
+    tx[4] = p3;
+    tx[5] = 0x00;
+    tx[6] = XorBytes(tx + 1, 5);
+    tx[7] = kPacketMark;
 }
 
-void FrameDataPacket(int length) {
+void FrameDataPacket(uint8_t* tx, int length) {
     if (length <= kCommandPacketSize || length > kTxBufferSize)
         return;
-    g_TxBuffer[8] = kPacketMark;
-    g_TxBuffer[length - 2] = XorBytes(g_TxBuffer + 9, length - 11);
-    g_TxBuffer[length - 1] = kPacketMark;
+    tx[8] = kPacketMark;
+    tx[length - 2] = XorBytes(tx + 9, length - 11);
+    tx[length - 1] = kPacketMark;
 }

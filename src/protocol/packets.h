@@ -14,12 +14,13 @@ constexpr int kFeatureReplySize = 207;
 // XOR of n bytes, starting from 0.
 uint8_t XorBytes(const uint8_t* bytes, int n);
 
-// Writes bytes 0..7 of g_TxBuffer: head, command, p1, p2, p3, reserved 0, check, tail.
-void FillCommandPacket(uint8_t command, uint8_t p1, uint8_t p2, uint8_t p3);
+// Writes bytes 0..7 of the transmit packet tx (kTxBufferSize bytes): head, command, p1, p2, p3,
+// reserved 0, check, tail.
+void FillCommandPacket(uint8_t* tx, uint8_t command, uint8_t p1, uint8_t p2, uint8_t p3);
 
 // For length > 8: head at 8, XOR of the payload 9..length-3 at length-2, tail at length-1.
-// A length of 8 or less (or beyond the buffer) leaves g_TxBuffer untouched.
-void FrameDataPacket(int length);
+// A length of 8 or less (or beyond the buffer) leaves tx untouched.
+void FrameDataPacket(uint8_t* tx, int length);
 
 // The length on the line of a transmission whose p1, p2 give the payload size n: n + 11.
 constexpr int TransmissionLength(uint8_t p1, uint8_t p2) {

@@ -9,8 +9,6 @@
 #include "serial/shared_settings.h"
 
 #include "protocol/buffers.h"
-#include "protocol/command_codes.h"
-#include "protocol/packets.h"
 #include "widgets/cool_button.h"
 #include "widgets/dialog_units.h"
 #include "widgets/prompts.h"
@@ -131,8 +129,8 @@ CCommSetupDlg::CCommSetupDlg(QWidget* parent)
     : CModulePanel(QStringLiteral("CCommSetupDlg"), kPanelName, parent),
       // Bytes that keep arriving unasked pile up cycle after cycle, since only sending resets
       // the count; when the next read might not fit, the collection starts again at the front.
-      m_ReplyCycle(Comm(), Timers(), kRateReplyPeriodMs, kRateHoldThreshold, kRateCollectLimit,
-                   EWhenFull::StartOver) {
+      m_ReplyCycle(Session().CollectReplies(kRateReplyPeriodMs, kRateHoldThreshold,
+                                            kRateCollectLimit, EWhenFull::StartOver)) {
     QFont panelFont = QGuiApplication::font();
     panelFont.setPointSize(10);
     setFont(panelFont);
@@ -209,7 +207,7 @@ void CCommSetupDlg::FillLists() {
 
 void CCommSetupDlg::ConfigureComm() {
     Comm().SetCommPort(static_cast<short>(g_nCommPort));
-    ApplyBaudRate(Comm(), g_nBaudIndex);
+    Session().ApplyBaudRate(g_nBaudIndex);
     ConfigureInput();
 }
 
@@ -230,6 +228,12 @@ void CCommSetupDlg::ConnectControls() {
             &CCommSetupDlg::OnPcRateSelChange);
     connect(m_pPcRateList, &CCloseUpComboBox::CloseUp, this, &CCommSetupDlg::OnPcRateCloseUp);
     connect(m_pSendButton, &QAbstractButton::clicked, this, &CCommSetupDlg::OnSendBaudCommand);
+    connect(&Comm(), &CMSComm::OnComm, this, [this] {
+        MendZeroRateIndex();
+        Timers().Stop(kQuietTimer); // the line is not quiet
+    });
+    connect(&Session(), &CPortSession::ReplyCollected, this, &CCommSetupDlg::CheckReply);
+    connect(&Session(), &CPortSession::Ticked, this, &CCommSetupDlg::OnTick);
 }
 
 void CCommSetupDlg::PullFromControls() {
@@ -289,7 +293,7 @@ void CCommSetupDlg::ReopenPort(int port, const QString& typedDevice) {
         g_nCommPort = port;
         Comm().SetCommPort(static_cast<short>(g_nCommPort));
         Comm().SetPortOpen(true);
-        ApplyBaudRate(Comm(), g_nBaudIndex);
+        Session().ApplyBaudRate(g_nBaudIndex);
     } catch (const CCommPortError&) {
         ShowMessage(this, PortOpenErrorMessage(kPortErrorText, Comm()));
     }
@@ -304,7 +308,7 @@ void CCommSetupDlg::OnChangeClicked() {
 
 void CCommSetupDlg::ApplyPcRate(int position) {
     g_nBaudIndex = position + 1;
-    ApplyBaudRate(Comm(), g_nBaudIndex);
+    Session().ApplyBaudRate(g_nBaudIndex);
     m_bChange = 0;
     PushToControls();
 }
@@ -320,24 +324,17 @@ void CCommSetupDlg::OnPcRateCloseUp() {
 
 void CCommSetupDlg::OnSendBaudCommand() {
     const auto rate = static_cast<uint8_t>(SelectedPosition(*m_pModuleRateList) + 1);
-    m_bAnswerAwaited = SendRateCommand(Comm(), rate);
+    m_bAnswerAwaited = SendRateCommand(Session(), rate);
     if (!m_bAnswerAwaited)
         ShowPortError();
 }
 
-void CCommSetupDlg::OnComm() {
-    m_ReplyCycle.OnComm();
-    Timers().Stop(kQuietTimer); // the line is not quiet
-}
-
-void CCommSetupDlg::OnTimer(int id) {
+void CCommSetupDlg::OnTick(int id) {
     if (id == kQuietTimer) {
         Timers().Stop(kQuietTimer);
         m_bBurstTold = false;
         return;
     }
-    if (m_ReplyCycle.OnTimer(id))
-        CheckReply();
     WatchForQuiet();
 }
 
@@ -348,11 +345,10 @@ void CCommSetupDlg::WatchForQuiet() {
         Timers().Start(kQuietTimer, kBurstQuietMs - kRateReplyPeriodMs);
 }
 
-void CCommSetupDlg::CheckReply() {
+void CCommSetupDlg::CheckReply(const QByteArray& reply) {
     const bool asked = m_bAnswerAwaited;
     m_bAnswerAwaited = false;
-    // Bytes beyond the count belong to earlier replies and are not looked at.
-    const CRateReplyCheck check = CheckRateReply(g_RxBuffer, g_nRxCount);
+    const CRateReplyCheck check = CheckRateReply(reply);
     if (check.lengthWrong)
         TellCommFailed(asked);
     if (!check.isRateReply)
@@ -363,7 +359,7 @@ void CCommSetupDlg::CheckReply() {
     }
     // The module now talks at the rate selected in 1011 at this moment.
     g_nBaudIndex = SelectedPosition(*m_pModuleRateList) + 1;
-    ApplyBaudRate(Comm(), g_nBaudIndex);
+    Session().ApplyBaudRate(g_nBaudIndex);
     SelectSilently(*m_pPcRateList, g_nBaudIndex - 1);
 }
 

@@ -3,7 +3,6 @@
 // serial port and rate here and tells the module to change its own rate. It is the only writer
 // of g_nCommPort and g_nBaudIndex; the other panels read them when their port is opened.
 #include "module_panel.h"
-#include "serial/receive_cycle.h"
 
 #include <QComboBox>
 #include <QWidget>
@@ -42,13 +41,10 @@ public:
     explicit CCommSetupDlg(QWidget* parent = nullptr);
     ~CCommSetupDlg() override;
 
-    // Timer 1 collects the module's answer; timer 2 ends a burst of bytes nobody asked for.
-    void OnTimer(int id) override;
     // Click on 1012: the rate-change command for the rate selected in 1011.
     void OnSendBaudCommand();
     // Collection ends without a check: timer 1 stops and the receive threshold is back at 1.
     void OnLeaving() override;
-    void OnComm() override;
     void OnPortLost() override;
 
 protected:
@@ -70,7 +66,9 @@ private:
     void ConfigureComm();
     void ConfigureInput();
     void ApplyPcRate(int position);
-    void CheckReply();
+    // Timer 1 collects the module's answer; timer 2 ends a burst of bytes nobody asked for.
+    void OnTick(int id);
+    void CheckReply(const QByteArray& reply);
     // "通信失败!" for an answer, or once per burst for bytes that came unasked.
     void TellCommFailed(bool asked);
     void WatchForQuiet();
@@ -88,5 +86,5 @@ private:
     int m_bChange = 0;                         // 1022: 0 unticked, 1 ticked
     bool m_bAnswerAwaited = false;             // the rate command went out, no answer checked yet
     bool m_bBurstTold = false; // "通信失败!" was shown since the line was last quiet for a second
-    CReceiveCycle m_ReplyCycle; // timer 1 of m_Timers collects the module's answer
+    CReceiveCycle& m_ReplyCycle; // timer 1 of the session collects the module's answer
 };

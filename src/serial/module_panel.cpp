@@ -14,12 +14,11 @@ constexpr int kSerialControlId = 1013;
 
 CModulePanel::CModulePanel(const QString& objectName, const QString& accessibleName,
                            QWidget* parent)
-    : QWidget(parent), m_Comm(this), m_Timers(this, [this](int id) { OnTimer(id); }) {
+    : QWidget(parent), m_Session(this) {
     setObjectName(objectName);
     setAccessibleName(accessibleName);
-    m_Comm.setObjectName(ControlName(kSerialControlId));
-    connect(&m_Comm, &CMSComm::OnComm, this, [this] { OnComm(); });
-    connect(&m_Comm, &CMSComm::PortLost, this, [this] { OnPortLost(); });
+    Comm().setObjectName(ControlName(kSerialControlId));
+    connect(&m_Session, &CPortSession::PortLost, this, [this] { OnPortLost(); });
 }
 
 void CModulePanel::ShowPortError() {

@@ -1,10 +1,12 @@
 #pragma once
-// CModulePanel: what the view's three panels share. Each owns one serial control and its window
-// timers. The view opens the control's port when the panel is shown and closes it when another
-// panel is shown, and tells the panel through OnShown and OnLeaving. Every tick of the timers
-// goes to OnTimer, the control's receive event to OnComm and a lost device to OnPortLost.
+// CModulePanel: what the view's three panels share. Each owns the session of its port: the
+// serial control, its window timers and the conversation's state. The view opens the control's
+// port when the panel is shown and closes it when another panel is shown, and tells the panel
+// through OnShown and OnLeaving. The panel listens to its session's signals (a reply collected,
+// a receive event, a tick); a lost device goes to OnPortLost.
 #include "serial/mscomm.h"
 #include "serial/panel_timers.h"
+#include "serial/port_session.h"
 
 #include <QString>
 #include <QWidget>
@@ -15,17 +17,19 @@ class QLabel;
 class CModulePanel : public QWidget {
     Q_OBJECT
 public:
-    CMSComm& Comm() { return m_Comm; }
-    CPanelTimers& Timers() { return m_Timers; }
-    const CPanelTimers& Timers() const { return m_Timers; }
+    CPortSession& Session() { return m_Session; }
+    CMSComm& Comm() { return m_Session.Comm(); }
+    CPanelTimers& Timers() { return m_Session.Timers(); }
+    const CPanelTimers& Timers() const { return m_Session.Timers(); }
 
     // The panel is on show and the port is now its own.
     virtual void OnShown() {}
     // Another panel is about to be shown and the port closes under this one: whatever the
     // panel was collecting or sending ends here.
     virtual void OnLeaving() = 0;
-    virtual void OnComm() = 0;
-    virtual void OnTimer(int id) = 0;
+    // A tick of timer id, as the panel's timers deliver it (tests fire it by hand): the session
+    // takes it and reports what it means.
+    void OnTimer(int id) { m_Session.OnTimer(id); }
     // The device went away; the control has closed the port already.
     virtual void OnPortLost() = 0;
 
@@ -36,8 +40,7 @@ protected:
     void ShowPortError();
 
 private:
-    CMSComm m_Comm;
-    CPanelTimers m_Timers;
+    CPortSession m_Session;
 };
 
 // The panels' controls are named ctl<id> and carry their caption for assistive technology.

@@ -2,22 +2,25 @@
 #include "mscomm.h"
 #include "port_map.h"
 #include "port_operations.h"
+#include "port_session.h"
 #include "shared_settings.h"
 
 #include "widgets/prompts.h"
 
-bool PortHandOver(CMSComm* const* panelComms, int panelCount, CMSComm& chosen, QWidget* parent) {
+bool PortHandOver(CPortSession* const* sessions, int panelCount, CPortSession& chosen,
+                  QWidget* parent) {
+    CMSComm& comm = chosen.Comm();
     try {
         for (int i = 0; i < panelCount; ++i)
-            if (panelComms[i]->PortOpen())
-                panelComms[i]->SetPortOpen(false);
+            if (sessions[i]->Comm().PortOpen())
+                sessions[i]->Comm().SetPortOpen(false);
         // An adapter plugged in since the last look takes a free number now.
         RefreshPortMap();
-        chosen.SetCommPort(static_cast<short>(g_nCommPort));
-        chosen.SetPortOpen(true);
-        ApplyBaudRate(chosen, g_nBaudIndex);
+        comm.SetCommPort(static_cast<short>(g_nCommPort));
+        comm.SetPortOpen(true);
+        chosen.ApplyBaudRate(g_nBaudIndex);
     } catch (const CCommPortError&) {
-        ShowMessage(parent, PortOpenErrorMessage(QString::fromLatin1(CommPortErrorText()), chosen));
+        ShowMessage(parent, PortOpenErrorMessage(QString::fromLatin1(CommPortErrorText()), comm));
         return false;
     }
     return true;

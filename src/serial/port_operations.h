@@ -1,11 +1,12 @@
 #pragma once
-// The per-panel port operations and the hand-over of the port between panels; the settings and
-// test panels collect replies with CReceiveCycle (receive_cycle.h). PortHandOver shows a message
-// box and so lives in the serial panel library; the rest needs no window system.
+// The per-panel port operations and the hand-over of the port between panels; replies are
+// collected by each port's session (port_session.h). PortHandOver shows a message box and so
+// lives in the serial panel library; the rest needs no window system.
 #include <QString>
 #include <cstdint>
 
 class CMSComm;
+class CPortSession;
 class QWidget;
 
 // Settings with the rate table's string for the index ("19200,n,8,1" outside 1..5).
@@ -22,11 +23,12 @@ int ReadReply(CMSComm& comm, uint8_t* dest);
 // A count of 0 writes nothing. False when any piece could not reach the port.
 bool WriteBytes(CMSComm& comm, const uint8_t* bytes, int count, int pieceSize = 0);
 
-// Closes every open port of the panels (in the order given), binds the port numbers again from
-// the devices there now (the device of g_nCommPort stays while it is there), opens the chosen one
-// on g_nCommPort and applies g_nBaudIndex. On failure shows "Comm port error!" with the port, its
-// device and why, and returns false.
-bool PortHandOver(CMSComm* const* panelComms, int panelCount, CMSComm& chosen, QWidget* parent);
+// Closes every open port of the panels' sessions (in the order given), binds the port numbers
+// again from the devices there now (the device of g_nCommPort stays while it is there), opens the
+// chosen one on g_nCommPort and gives it the rate of g_nBaudIndex. On failure shows "Comm port
+// error!" with the port, its device and why, and returns false.
+bool PortHandOver(CPortSession* const* sessions, int panelCount, CPortSession& chosen,
+                  QWidget* parent);
 
 // The text shown whenever a port cannot be opened or has gone away.
 const char* CommPortErrorText();

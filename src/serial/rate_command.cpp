@@ -1,9 +1,8 @@
 #include "rate_command.h"
 
-#include "port_operations.h"
+#include "port_session.h"
 #include "rate_table.h"
 
-#include "protocol/buffers.h"
 #include "protocol/command_codes.h"
 #include "protocol/packets.h"
 
@@ -12,13 +11,16 @@ constexpr int kReplyCommandOffset = 1;
 constexpr int kReplyResultOffset = 4;
 } // namespace
 
-bool SendRateCommand(CMSComm& comm, uint8_t rate) {
-    FillCommandPacket(ModuleCommand::kSetRate, 0x00, 0x00, rate);
-    g_nRxCount = 0;
-    return WriteBytes(comm, g_TxBuffer, kCommandPacketSize);
+bool SendRateCommand(CPortSession& session, uint8_t rate) {
+    FillCommandPacket(session.TxBuffer(), ModuleCommand::kSetRate, 0x00, 0x00, rate);
+    if (CReceiveCycle* cycle = session.ReplyCycle())
+        cycle->ResetRxCount();
+    return session.WriteTx(kCommandPacketSize);
 }
 
-CRateReplyCheck CheckRateReply(const uint8_t* reply, int count) {
+CRateReplyCheck CheckRateReply(const QByteArray& bytes) {
+    const auto* reply = reinterpret_cast<const uint8_t*>(bytes.constData());
+    const int count = static_cast<int>(bytes.size());
     CRateReplyCheck check;
     check.lengthWrong = count != kCommandPacketSize;
     check.isRateReply =

@@ -2,29 +2,35 @@
 
 #include "comm_log.h"
 #include "mscomm.h"
-#include "shared_settings.h"
-
 #include "panel_timers.h"
+
 #include "protocol/buffers.h"
 
-namespace {
-// Index 0, left by a rate change the module confirmed while no module rate was selected, is in
-// no rate list; it becomes 1, so the next hand-over opens the port at 9,600 bit/s.
-void MendZeroRateIndex() {
-    if (g_nBaudIndex == 0)
-        g_nBaudIndex = 1;
-}
-} // namespace
+#include <algorithm>
+#include <cstring>
 
 CReceiveCycle::CReceiveCycle(CMSComm& comm, CPanelTimers& timers, int periodMs, int holdThreshold,
                              int limit, EWhenFull whenFull)
     : m_comm(comm), m_timers(timers), m_nPeriodMs(periodMs), m_nHoldThreshold(holdThreshold),
-      m_nLimit(limit), m_whenFull(whenFull) {}
+      m_nLimit(limit), m_whenFull(whenFull), m_RxBuffer(new uint8_t[kRxBufferSize]()) {}
+
+CReceiveCycle::~CReceiveCycle() = default;
+
+QByteArray CReceiveCycle::Reply() const {
+    return QByteArray(reinterpret_cast<const char*>(m_RxBuffer.get()), m_nRxCount);
+}
+
+int CReceiveCycle::Append(const uint8_t* bytes, int n) {
+    const int start = std::clamp(m_nRxCount, 0, kRxBufferSize);
+    const int stored = std::clamp(n, 0, kRxBufferSize - start);
+    if (stored > 0)
+        std::memcpy(m_RxBuffer.get() + start, bytes, static_cast<size_t>(stored));
+    m_nRxCount = start + stored;
+    return stored;
+}
 
 void CReceiveCycle::OnComm() {
-    const short event = m_comm.CommEvent();
-    MendZeroRateIndex();
-    if (event != kCommEventReceive)
+    if (m_comm.CommEvent() != kCommEventReceive)
         return;
     m_comm.SetRThreshold(m_nHoldThreshold);
     // A collection under way keeps its pace: were its period started over at each event, a line
@@ -38,13 +44,12 @@ bool CReceiveCycle::OnTimer(int id) {
         return false;
     if (m_bDropping)
         return OnDroppingTick();
-    if (m_whenFull == EWhenFull::StartOver && kRxBufferSize - g_nRxCount < m_comm.InputLen())
-        g_nRxCount = 0;
+    if (m_whenFull == EWhenFull::StartOver && kRxBufferSize - m_nRxCount < m_comm.InputLen())
+        m_nRxCount = 0;
     m_comm.SetRThreshold(1);
     const QByteArray bytes = m_comm.Input();
-    AppendToRxBuffer(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                     static_cast<int>(bytes.size()));
-    if (!bytes.isEmpty() && g_nRxCount < m_nLimit)
+    Append(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<int>(bytes.size()));
+    if (!bytes.isEmpty() && m_nRxCount < m_nLimit)
         return false;
     if (bytes.isEmpty()) {
         EndCollection();

@@ -1,19 +1,24 @@
 #pragma once
-// CReceiveCycle: how the settings and test panels collect a module reply. The receive event
-// raises RThreshold to the panel's hold value, so no further event arrives while the reply comes
-// in, and starts timer 1 of the panel. Each tick sets RThreshold back to 1 and appends one read
-// to g_RxBuffer at g_nRxCount. The first tick that reads nothing, or that brings g_nRxCount to
-// the panel's limit, ends the reply; the panel then interprets the first g_nRxCount bytes.
+// CReceiveCycle: how a port's session collects a module reply for the settings and test panels
+// and their morvane-cli counterparts. The receive event raises RThreshold to the hold value, so
+// no further event arrives while the reply comes in, and starts timer 1. Each tick sets
+// RThreshold back to 1 and appends one read to the cycle's own receive buffer m_RxBuffer at
+// m_nRxCount. The first tick that reads nothing, or that brings m_nRxCount to the limit, ends the
+// reply: its first m_nRxCount bytes. The buffer is not cleared between replies.
 // Timer 1 keeps its pace however fast bytes arrive: a receive event while it runs does not start
 // its period over. What arrives after a reply cut at the limit is read and dropped, never
 // stored, until a tick finds the line quiet.
+#include <QByteArray>
+#include <cstdint>
+#include <memory>
+
 class CMSComm;
 class CPanelTimers;
 
-// What a tick does when the next read might not fit behind g_nRxCount any more.
+// What a tick does when the next read might not fit behind m_nRxCount any more.
 enum class EWhenFull {
-    DropExtra, // read anyway; bytes beyond g_RxBuffer are dropped
-    StartOver, // collect again from the front of g_RxBuffer
+    DropExtra, // read anyway; bytes beyond the buffer are dropped
+    StartOver, // collect again from the front of the buffer
 };
 
 // When a reply cut at the limit is handed on.
@@ -30,13 +35,14 @@ public:
 
     CReceiveCycle(CMSComm& comm, CPanelTimers& timers, int periodMs, int holdThreshold, int limit,
                   EWhenFull whenFull = EWhenFull::DropExtra);
+    ~CReceiveCycle();
 
     void SetCutReply(ECutReply cutReply) { m_cutReply = cutReply; }
 
     // The OnComm event of the panel's control.
     void OnComm();
-    // A tick of the panel's timer id. True when it ended a reply: the reply is the first
-    // g_nRxCount bytes of g_RxBuffer, and timer 1 is stopped unless the reply was cut at the
+    // A tick of the panel's timer id. True when it ended a reply: the reply is Reply(), and
+    // timer 1 is stopped unless the reply was cut at the
     // limit (it then runs on to drop what follows). Ticks of other timers are not part of the
     // cycle and return false.
     bool OnTimer(int id);
@@ -44,6 +50,19 @@ public:
     void Stop();
     // Bytes after a reply cut at the limit are being dropped.
     bool IsDropping() const { return m_bDropping; }
+
+    // The bytes collected for the current reply, as a value.
+    QByteArray Reply() const;
+    // The receive buffer as it stands: the current reply from offset 0, then whatever earlier,
+    // longer replies left (kRxBufferSize bytes).
+    const uint8_t* RxBuffer() const { return m_RxBuffer.get(); }
+    int RxCount() const { return m_nRxCount; }
+    // The next reply is collected from the front again: a transmission went out, or a reply
+    // has been read.
+    void ResetRxCount() { m_nRxCount = 0; }
+    // Appends up to n bytes at m_nRxCount and advances it. Bytes beyond the buffer's room are
+    // dropped; returns how many were stored.
+    int Append(const uint8_t* bytes, int n);
 
 private:
     bool OnDroppingTick();
@@ -58,4 +77,6 @@ private:
     ECutReply m_cutReply = ECutReply::AtTheLimit;
     bool m_bDropping = false;
     bool m_bHoldingCutReply = false; // WhenLineQuiet: a cut reply waits for the quiet tick
+    std::unique_ptr<uint8_t[]> m_RxBuffer;
+    int32_t m_nRxCount = 0;
 };

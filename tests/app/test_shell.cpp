@@ -113,11 +113,12 @@ private slots:
         view.ShowStartPanel();
         CFakeSerialBackend* fake = FakeOf(view.TestPanel().Comm());
         QCOMPARE(fake->m_nOpenCount, 1);
-        g_TxBuffer[1] = 0x77; // a stale packet the rebuild must replace
+        uint8_t* tx = view.TestPanel().Session().TxBuffer();
+        tx[1] = 0x77; // a stale packet the rebuild must replace
         frame.ModuleTestAction()->trigger();
         QCOMPARE(fake->m_nOpenCount, 2);
         QCOMPARE(fake->m_nCloseCount, 1);
-        QCOMPARE(int(g_TxBuffer[1]), 0x09);
+        QCOMPARE(int(tx[1]), 0x09);
         QVERIFY(frame.ModuleTestAction()->isChecked());
     }
 

@@ -7,6 +7,7 @@
 #include "cli/reply_check.h"
 #include "cli/reply_data.h"
 #include "serial/mscomm.h"
+#include "serial/port_session.h"
 #include "support/fake_serial_backend.h"
 #include "support/packet_bytes.h"
 
@@ -271,9 +272,10 @@ private slots:
         }
         CConsolePlan plan;
         QCOMPARE(PlanFolderStore(dir.path(), plan), QString());
-        CMSComm comm;
+        CPortSession session;
+        CMSComm& comm = session.Comm();
         comm.SetPortOpen(true);
-        CConsoleJob job(comm, plan, true);
+        CConsoleJob job(session, plan, true);
         QSignalSpy ended(&job, &CPortJob::Ended);
         job.Start();
         QList<int> stored;
@@ -284,7 +286,7 @@ private slots:
                 FakeOf(comm)->PushModuleBytes(Packet(0x41));
             }
             QCoreApplication::processEvents();
-            job.OnTimer(1);
+            session.OnTimer(1);
         }
         std::sort(users.begin(), users.end());
         QCOMPARE(stored, users);

@@ -39,10 +39,15 @@ struct CFolder {
     QString Path() const { return dir.path(); }
 };
 
+// The list the scans of a test load into.
+CBatchList& List() {
+    static CBatchList list;
+    return list;
+}
+
 std::vector<uint8_t> FilledTx(int pos, int* length = nullptr) {
     std::vector<uint8_t> tx(4100, kUntouched);
-    g_nBatchPos = pos;
-    const int filled = FillBatchItem(tx.data());
+    const int filled = FillBatchItem(List(), pos, tx.data());
     if (length)
         *length = filled;
     return tx;
@@ -57,7 +62,7 @@ QByteArray Span(const std::vector<uint8_t>& tx, int from, int n) {
 class TestBatchStorage : public QObject {
     Q_OBJECT
 private slots:
-    void init() { ResetBatchState(); }
+    void init() { List() = CBatchList(); }
 
     void sortBatchKeys_data() {
         QTest::addColumn<KeyList>("keys");
@@ -134,16 +139,15 @@ private slots:
         const QStringList found = BatchFileNames(folder.Path());
         QCOMPARE(found.size(), 3);
 
-        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
+        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
 
-        QCOMPARE(g_nBatchCount, 3);
-        QCOMPARE(g_nBatchPos, 0);
+        QCOMPARE(List().Count(), 3);
         const int users[] = {3, 7, 12};
         for (int pos = 0; pos < 3; ++pos) {
             const QString name = QString::number(users[pos]) + QStringLiteral(".fea");
             const int slot = found.indexOf(name);
-            QCOMPARE(g_BatchKeys[pos], uint32_t(users[pos]) << 16 | uint32_t(slot));
-            QCOMPARE(BatchItemUser(pos), uint32_t(users[pos]));
+            QCOMPARE(List().Key(pos), uint32_t(users[pos]) << 16 | uint32_t(slot));
+            QCOMPARE(BatchItemUser(List(), pos), uint32_t(users[pos]));
             int length = 0;
             const std::vector<uint8_t> tx = FilledTx(pos, &length);
             QCOMPARE(length, 207);
@@ -158,8 +162,8 @@ private slots:
 
     void userNumberHighByte() {
         CFolder folder({"16382.fea"});
-        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
-        QCOMPARE(g_nBatchCount, 1);
+        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
+        QCOMPARE(List().Count(), 1);
         const std::vector<uint8_t> tx = FilledTx(0);
         QCOMPARE(tx[9], uint8_t(16382 >> 8));
         QCOMPARE(tx[10], uint8_t(16382 & 0xFF));
@@ -168,9 +172,9 @@ private slots:
 
     void bareSuffixIsUserZero() {
         CFolder folder({".fea"});
-        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
-        QCOMPARE(g_nBatchCount, 1);
-        QCOMPARE(BatchItemUser(0), 0u);
+        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
+        QCOMPARE(List().Count(), 1);
+        QCOMPARE(BatchItemUser(List(), 0), 0u);
         const std::vector<uint8_t> tx = FilledTx(0);
         QCOMPARE(Span(tx, 9, 3), QByteArray("\x00\x00\x01", 3));
         QCOMPARE(Span(tx, kFeatureOffset, kFeatureSize), FeatureFor(0));
@@ -180,12 +184,12 @@ private slots:
     void equalUsersKeepTheOrderFound() {
         CFolder folder({"5.fea", "05.fea"});
         const QStringList found = BatchFileNames(folder.Path());
-        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
-        QCOMPARE(g_nBatchCount, 2);
-        QCOMPARE(BatchItemUser(0), 5u);
-        QCOMPARE(BatchItemUser(1), 5u);
-        QCOMPARE(g_BatchKeys[0], (5u << 16) | 0u);
-        QCOMPARE(g_BatchKeys[1], (5u << 16) | 1u);
+        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
+        QCOMPARE(List().Count(), 2);
+        QCOMPARE(BatchItemUser(List(), 0), 5u);
+        QCOMPARE(BatchItemUser(List(), 1), 5u);
+        QCOMPARE(List().Key(0), (5u << 16) | 0u);
+        QCOMPARE(List().Key(1), (5u << 16) | 1u);
         const QStringList created{"5.fea", "05.fea"};
         QCOMPARE(Span(FilledTx(0), kFeatureOffset, kFeatureSize),
                  FeatureFor(created.indexOf(found[0])));
@@ -198,24 +202,24 @@ private slots:
         QStringList found = BatchFileNames(folder.Path());
         found.sort();
         QCOMPARE(found, (QStringList{"7.FEA", "8.Fea", "9.fea"}));
-        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
-        QCOMPARE(g_nBatchCount, 3);
-        QCOMPARE(BatchItemUser(0), 7u);
-        QCOMPARE(BatchItemUser(1), 8u);
-        QCOMPARE(BatchItemUser(2), 9u);
+        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
+        QCOMPARE(List().Count(), 3);
+        QCOMPARE(BatchItemUser(List(), 0), 7u);
+        QCOMPARE(BatchItemUser(List(), 1), 8u);
+        QCOMPARE(BatchItemUser(List(), 2), 9u);
     }
 
     void aFolderNamedLikeAFileIsNoItem() {
         CFolder folder({"1.fea"});
         QVERIFY(QDir(folder.Path()).mkdir(QStringLiteral("2.fea")));
-        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
-        QCOMPARE(g_nBatchCount, 1);
-        QCOMPARE(BatchItemUser(0), 1u);
+        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
+        QCOMPARE(List().Count(), 1);
+        QCOMPARE(BatchItemUser(List(), 0), 1u);
     }
 
     void longerFileUsesItsFirstBytes() {
         CFolder folder({"4.fea"}, 300);
-        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
+        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
         QCOMPARE(Span(FilledTx(0), kFeatureOffset, kFeatureSize), FeatureFor(0));
     }
 
@@ -240,13 +244,12 @@ private slots:
         QFETCH(int, size);
         QFETCH(QString, expected);
         CFolder folder(names, size);
-        g_nBatchPos = 3; // left by an earlier batch
-        g_nBatchCount = 5;
+        CFolder earlier({"1.fea", "2.fea"}); // a list left by an earlier batch
+        QCOMPARE(ScanBatchFolder(earlier.Path(), &List()), QString());
 
-        QCOMPARE(ScanBatchFolder(folder.Path()), expected.replace("%1", folder.Path()));
+        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), expected.replace("%1", folder.Path()));
 
-        QCOMPARE(g_nBatchCount, 0);
-        QCOMPARE(g_nBatchPos, 0);
+        QCOMPARE(List().Count(), 0);
         const std::vector<uint8_t> tx = FilledTx(0);
         QCOMPARE(Span(tx, 9, 196), QByteArray(196, char(kUntouched)));
     }
@@ -258,12 +261,12 @@ private slots:
         QFile probe(path);
         if (probe.open(QIODevice::ReadOnly))
             QSKIP("permissions do not apply to this user");
-        QCOMPARE(ScanBatchFolder(folder.Path()), "文件打开失败! " + path + "：没有权限");
-        QCOMPARE(g_nBatchCount, 0);
+        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), "文件打开失败! " + path + "：没有权限");
+        QCOMPARE(List().Count(), 0);
     }
 
     void missingFolderHasNoFiles() {
-        QCOMPARE(ScanBatchFolder(QStringLiteral("/nonexistent/morvane/batch")),
+        QCOMPARE(ScanBatchFolder(QStringLiteral("/nonexistent/morvane/batch"), &List()),
                  QStringLiteral("无特征值文件!"));
     }
 
@@ -274,9 +277,9 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(folder.size() > 200);
         WriteFile(QDir(folder).filePath(QStringLiteral("42.fea")), FeatureFor(42));
-        QCOMPARE(ScanBatchFolder(folder), QString());
-        QCOMPARE(g_nBatchCount, 1);
-        QCOMPARE(BatchItemUser(0), 42u);
+        QCOMPARE(ScanBatchFolder(folder, &List()), QString());
+        QCOMPARE(List().Count(), 1);
+        QCOMPARE(BatchItemUser(List(), 0), 42u);
     }
 
     // 1001 files: the first 1000 found are loaded; the last one found is passed over silently.
@@ -289,15 +292,15 @@ private slots:
         QCOMPARE(found.size(), 1001);
         const int skippedUser = BatchUserNumber(found.last());
 
-        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
+        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
 
-        QCOMPARE(g_nBatchCount, kBatchCapacity);
+        QCOMPARE(List().Count(), kBatchCapacity);
         int pos = 0;
         for (int user = 0; user <= 1000; ++user) {
             if (user == skippedUser)
                 continue;
-            QCOMPARE(BatchItemUser(pos), uint32_t(user));
-            QCOMPARE(g_BatchKeys[pos] & 0xFFFF,
+            QCOMPARE(BatchItemUser(List(), pos), uint32_t(user));
+            QCOMPARE(List().Key(pos) & 0xFFFF,
                      uint32_t(found.indexOf(QString::number(user) + QStringLiteral(".fea"))));
             ++pos;
         }
@@ -313,24 +316,22 @@ private slots:
     void fillOutsideTheBatchWritesNothing() {
         QFETCH(int, pos);
         CFolder folder({"1.fea", "2.fea"});
-        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
+        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
         int length = -1;
         const std::vector<uint8_t> tx = FilledTx(pos, &length);
         QCOMPARE(length, 0);
         QCOMPARE(Span(tx, 0, 205), QByteArray(205, char(kUntouched)));
-        QCOMPARE(BatchItemUser(pos), 0u);
+        QCOMPARE(BatchItemUser(List(), pos), 0u);
     }
 
-    void resetClearsEverything() {
+    void aNewListIsEmpty() {
         CFolder folder({"9.fea"});
-        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
-        g_bBatchActive = true;
-        ResetBatchState();
-        QCOMPARE(g_bBatchActive, false);
-        QCOMPARE(g_nBatchPos, 0);
-        QCOMPARE(g_nBatchCount, 0);
-        QCOMPARE(g_BatchKeys[0], 0u);
-        QCOMPARE(g_BatchFeatures[0][0], uint8_t(0));
+        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
+        List() = CBatchList();
+        QCOMPARE(List().Count(), 0);
+        QCOMPARE(List().Key(0), 0u);
+        QCOMPARE(BatchItemUser(List(), 0), 0u);
+        QCOMPARE(FilledTx(0), std::vector<uint8_t>(4100, kUntouched));
     }
 };
 

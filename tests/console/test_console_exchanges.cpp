@@ -4,7 +4,7 @@
 #include "console/batch_store.h"
 #include "console/enrolment_sequence.h"
 #include "console/user_backup.h"
-#include "protocol/buffers.h"
+#include "serial/port_session.h"
 #include "support/packet_bytes.h"
 
 #include <QDir>
@@ -35,31 +35,39 @@ QByteArray FileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Feature files of 256 bytes each in `dir`.
+void WriteFeatureFiles(const QTemporaryDir& dir, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(256, '\x11'));
+    }
+}
+
 // A backup whose sends are taken down as the packets they wrote.
 struct CBackupRig {
-    CPanelTimers timers{nullptr, [](int) {}};
+    CPortSession session;
+    CPanelTimers& timers = session.Timers();
     QList<QByteArray> sent;
     QStringList asked;
     bool overwrite = false;
-    CUserBackup backup{timers,
+    CUserBackup backup{session,
                        {[this] {
-                            sent << QByteArray(reinterpret_cast<const char*>(g_TxBuffer), 8);
+                            sent << QByteArray(reinterpret_cast<const char*>(session.TxBuffer()),
+                                               8);
                             return true;
                         },
                         [this](const QString& question) -> std::optional<bool> {
                             asked << question;
                             return overwrite;
                         }}};
-    void Reply(const QByteArray& bytes) {
-        backup.OnReply(reinterpret_cast<const uint8_t*>(bytes.constData()), int(bytes.size()));
-    }
+    void Reply(const QByteArray& bytes) { backup.OnReply(bytes); }
 };
 } // namespace
 
 class TestConsoleExchanges : public QObject {
     Q_OBJECT
 private slots:
-    void init() { ResetBatchState(); }
 
     void enrolmentStep_data() {
         QTest::addColumn<int>("command");
@@ -104,11 +112,7 @@ private slots:
     // Three items: each reply sends the next, a refusal ends the batch at the following reply.
     void batchRunsItemByItem() {
         QTemporaryDir dir;
-        for (const char* name : {"7.fea", "3.fea", "5.fea"}) {
-            QFile file(dir.filePath(QString::fromLatin1(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray(256, '\x11'));
-        }
+        WriteFeatureFiles(dir, {"7.fea", "3.fea", "5.fea"});
         QList<uint32_t> sent;
         QStringList told;
         uint8_t tx[300] = {};
@@ -135,13 +139,15 @@ private slots:
 
     // The front end's own command, or a failed write, ends a batch under way.
     void batchEnds() {
-        g_nBatchCount = 2;
+        QTemporaryDir dir;
+        WriteFeatureFiles(dir, {"1.fea", "2.fea"});
         CBatchStore batch({[] {}, [](const QString&) {}});
+        QCOMPARE(batch.Load(dir.path()), QString());
         batch.Begin();
         batch.EndIfActive();
         QVERIFY(!batch.IsActive() && !batch.IsRunning());
         uint8_t tx[300] = {};
-        g_bBatchActive = true;
+        batch.Begin(); // active again, with no item left
         QCOMPARE(batch.FillItem(tx), 0);
         QVERIFY(!batch.IsActive());
     }

@@ -15,10 +15,6 @@
 namespace {
 const QList<int> kEnableFields{1000, 1003, 1004, 1009, 1042, 1041};
 
-QByteArray TxBytes(int n) {
-    return QByteArray(reinterpret_cast<const char*>(g_TxBuffer), n);
-}
-
 QByteArray FeatureBytes(uint8_t first) {
     QByteArray bytes;
     for (int i = 0; i < kFeatureSize; ++i)
@@ -48,8 +44,8 @@ private slots:
         QCOMPARE(panel.m_nOperation, 0);
         QCOMPARE(panel.OperationGroup().checkedId(), 0);
         QCOMPARE(driver.CommandDisplay(), QStringLiteral("F5 09 00 00 00 00 09 F5 "));
-        QCOMPARE(TxBytes(8), Hex("F5 09 00 00 00 00 09 F5"));
-        QCOMPARE(g_nTxLength, 8);
+        QCOMPARE(driver.TxBytes(8), Hex("F5 09 00 00 00 00 09 F5"));
+        QCOMPARE(driver.TxLength(), 8);
         for (int id : kEnableFields)
             QVERIFY2(!driver.Enabled(id), qPrintable(QString::number(id)));
         QVERIFY(!driver.Enabled(1048));
@@ -139,8 +135,8 @@ private slots:
         QVERIFY(!driver.Panel().m_bSyncingParams);
         // The packet follows the fields at once.
         const uint8_t expectedP1 = ParseHexText(p1, 2), expectedP2 = ParseHexText(p2, 2);
-        QCOMPARE(g_TxBuffer[2], expectedP1);
-        QCOMPARE(g_TxBuffer[3], expectedP2);
+        QCOMPARE(driver.Tx()[2], expectedP1);
+        QCOMPARE(driver.Tx()[3], expectedP2);
     }
 
     void operationPackets_data() {
@@ -190,9 +186,9 @@ private slots:
         CPanelDriver driver;
         driver.SelectWithParams(radio, "12", "34", "56");
         QVERIFY(driver.Button(radio)->isChecked());
-        QCOMPARE(TxBytes(8), packet);
+        QCOMPARE(driver.TxBytes(8), packet);
         QCOMPARE(driver.CommandDisplay(), CommandText(packet));
-        QCOMPARE(g_nTxLength, length);
+        QCOMPARE(driver.TxLength(), length);
         for (int id : kEnableFields)
             QVERIFY2(driver.Enabled(id) == enabled.contains(id), qPrintable(QString::number(id)));
         QVERIFY(!driver.Enabled(1048));
@@ -234,7 +230,7 @@ private slots:
         QCOMPARE(writes.size(), 1);
         const QByteArray sent = writes.first();
         QCOMPARE(sent.size(), 207);
-        QCOMPARE(sent.left(8), TxBytes(8));
+        QCOMPARE(sent.left(8), driver.TxBytes(8));
         QCOMPARE(uint8_t(sent[8]), kPacketMark);
         QCOMPARE(sent.mid(9, 3), header);
         QCOMPARE(sent.mid(12, 193), feature);
@@ -253,8 +249,8 @@ private slots:
         driver.Click(1031);
         driver.Click(1087);
         QCOMPARE(driver.Panel().m_nOperation, 9);
-        QCOMPARE(TxBytes(8), Hex("F54601850000C2F5"));
-        QCOMPARE(g_nTxLength, 400);
+        QCOMPARE(driver.TxBytes(8), Hex("F54601850000C2F5"));
+        QCOMPARE(driver.TxLength(), 400);
         driver.Click(1041);
         driver.Click(1005);
         const QList<QByteArray> writes = driver.Writes();
@@ -330,22 +326,22 @@ private slots:
             prompts.m_files << WriteFeatureFile(dir, "f.fea", FeatureBytes(7));
             driver.Click(1041);
         }
-        const QByteArray before = TxBytes(12);
-        g_nRxCount = 5;
+        const QByteArray before = driver.TxBytes(12);
+        driver.SetRxCount(5);
         driver.Click(1005);
         const QList<QByteArray> writes = driver.Writes();
         if (message.isEmpty()) {
             QVERIFY(prompts.m_messages.isEmpty());
             QCOMPARE(writes.size(), 1);
-            QCOMPARE(writes[0].size(), g_nTxLength);
-            QCOMPARE(g_nRxCount, 0);
+            QCOMPARE(writes[0].size(), driver.TxLength());
+            QCOMPARE(driver.RxCount(), 0);
             return;
         }
         QCOMPARE(prompts.m_messages, QStringList{message});
         QCOMPARE(prompts.m_messageCaptions, QStringList{QStringLiteral("Morvane")});
         QVERIFY(writes.isEmpty());
-        QCOMPARE(g_nRxCount, 5);
-        QCOMPARE(TxBytes(12), before);
+        QCOMPARE(driver.RxCount(), 5);
+        QCOMPARE(driver.TxBytes(12), before);
     }
 
     void shortFeatureFileRefusesTheSend() {
@@ -381,10 +377,10 @@ private slots:
         CScriptedPrompts prompts;
         CPanelDriver driver;
         driver.Panel().Comm().SetPortOpen(false);
-        g_nRxCount = 3;
+        driver.SetRxCount(3);
         driver.Click(1005);
         QCOMPARE(prompts.m_messages, QStringList{QStringLiteral("Comm port error!")});
-        QCOMPARE(g_nRxCount, 3);
+        QCOMPARE(driver.RxCount(), 3);
         driver.Click(1005);
         QCOMPARE(prompts.m_messages.size(), 2);
     }
@@ -426,9 +422,9 @@ private slots:
         CPanelDriver driver;
         driver.Click(1088);
         QCOMPARE(driver.Panel().m_nOperation, 7);
-        QCOMPARE(TxBytes(8), Hex("F5240000200004F5"));
+        QCOMPARE(driver.TxBytes(8), Hex("F5240000200004F5"));
         driver.Click(1088);
-        QCOMPARE(TxBytes(8), Hex("F5240000000024F5"));
+        QCOMPARE(driver.TxBytes(8), Hex("F5240000000024F5"));
     }
 
     void twoFingersOptionSelectsItsOperation() {
@@ -437,11 +433,11 @@ private slots:
         driver.Click(1087);
         QCOMPARE(driver.Panel().m_nOperation, 9);
         QVERIFY(driver.Button(1031)->isChecked());
-        QCOMPARE(TxBytes(8), Hex("F54601850000C2F5"));
-        QCOMPARE(g_nTxLength, 400);
+        QCOMPARE(driver.TxBytes(8), Hex("F54601850000C2F5"));
+        QCOMPARE(driver.TxLength(), 400);
         driver.Click(1087);
-        QCOMPARE(TxBytes(8), Hex("F54400C4000080F5"));
-        QCOMPARE(g_nTxLength, 207);
+        QCOMPARE(driver.TxBytes(8), Hex("F54400C4000080F5"));
+        QCOMPARE(driver.TxLength(), 207);
     }
 
     void idIncrementOptionSelectsTheStore() {
@@ -449,7 +445,7 @@ private slots:
         driver.Click(1086);
         QCOMPARE(driver.Panel().m_nOperation, 8);
         QCOMPARE(driver.Panel().m_bIdIncAfterStore, 1);
-        QCOMPARE(TxBytes(8), Hex("F54100C4000085F5"));
+        QCOMPARE(driver.TxBytes(8), Hex("F54100C4000085F5"));
     }
 
     void enrolOptionsStartANewEnrolment_data() {
@@ -468,25 +464,25 @@ private slots:
         CPanelDriver driver;
         driver.Click(1043);
         driver.Panel().m_bEnrolFirstStep = false;
-        g_TxBuffer[1] = 0x03; // an enrolment left half-way
+        driver.Tx()[1] = 0x03; // an enrolment left half-way
         toggled ? driver.Toggle(option) : driver.Click(option);
         QCOMPARE(driver.Panel().m_nOperation, 1);
         QVERIFY(driver.Panel().m_bEnrolFirstStep);
-        QCOMPARE(g_TxBuffer[1], uint8_t(0x01));
+        QCOMPARE(driver.Tx()[1], uint8_t(0x01));
         QVERIFY(driver.Button(option)->isChecked());
     }
 
     void enrolRadioStartsANewEnrolment() {
         CPanelDriver driver;
         driver.Panel().m_bEnrolFirstStep = false;
-        g_TxBuffer[1] = 0x02;
+        driver.Tx()[1] = 0x02;
         driver.Click(1021);
         QVERIFY(driver.Panel().m_bEnrolFirstStep);
-        QCOMPARE(g_TxBuffer[1], uint8_t(0x01));
+        QCOMPARE(driver.Tx()[1], uint8_t(0x01));
         driver.Panel().m_bEnrolFirstStep = false; // a click on the checked button starts again
-        g_TxBuffer[1] = 0x02;
+        driver.Tx()[1] = 0x02;
         driver.Click(1021);
-        QCOMPARE(g_TxBuffer[1], uint8_t(0x01));
+        QCOMPARE(driver.Tx()[1], uint8_t(0x01));
     }
 
     void rowsWithoutACommandRepeatThePrevious_data() {
@@ -500,13 +496,13 @@ private slots:
         CScriptedPrompts prompts;
         CPanelDriver driver;
         driver.SelectWithParams(1030, "0", "7", "0");
-        const QByteArray previous = TxBytes(8);
+        const QByteArray previous = driver.TxBytes(8);
         QCOMPARE(previous, Hex("F50B000700000CF5"));
         driver.Click(radio);
         QCOMPARE(driver.Panel().m_nOperation,
                  driver.Panel().OperationGroup().id(driver.Button(radio)));
-        QCOMPARE(TxBytes(8), previous);
-        QCOMPARE(g_nTxLength, 8);
+        QCOMPARE(driver.TxBytes(8), previous);
+        QCOMPARE(driver.TxLength(), 8);
         QCOMPARE(driver.CommandDisplay(), CommandText(previous));
         QVERIFY(driver.Enabled(1000)); // enables stay as the previous build left them
         driver.Click(1005);
@@ -535,7 +531,7 @@ private slots:
         CModuleTestDlg& panel = driver.Panel();
         driver.Toggle(1088);
         QCOMPARE(panel.m_nOperation, 7);
-        QCOMPARE(TxBytes(8), Hex("F5240000200004F5"));
+        QCOMPARE(driver.TxBytes(8), Hex("F5240000200004F5"));
         driver.Toggle(1098);
         QVERIFY(driver.Button(1018)->isChecked());
         QCOMPARE(driver.CommandDisplay(), QStringLiteral("F5 09 00 00 FF 00 F6 F5 "));
@@ -634,9 +630,9 @@ private slots:
         QCOMPARE(panel.OperationGroup().checkedId(), -1);
         panel.Pull();
         QCOMPARE(panel.m_nOperation, -1);
-        const QByteArray before = TxBytes(8);
+        const QByteArray before = driver.TxBytes(8);
         panel.BuildCommand(); // nothing to build: the packet stays
-        QCOMPARE(TxBytes(8), before);
+        QCOMPARE(driver.TxBytes(8), before);
     }
 
     void parseHexField_data() {
@@ -685,7 +681,7 @@ private slots:
         driver.Click(button);
         QCOMPARE(driver.Writes(), QList<QByteArray>{packet});
         QVERIFY(prompts.m_messages.isEmpty());
-        QCOMPARE(g_nTxLength, 8);
+        QCOMPARE(driver.TxLength(), 8);
     }
 
     void brightnessButtonWritesItsFixedFrame() {

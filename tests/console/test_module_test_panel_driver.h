@@ -3,7 +3,6 @@
 // replies delivered as the control delivers them, and timer-1 ticks fired by hand.
 #include "console/module_test_panel.h"
 #include "console/module_test_widgets.h"
-#include "protocol/buffers.h"
 #include "protocol/packets.h"
 #include "serial/mscomm.h"
 #include "serial/panel_timers.h"
@@ -76,6 +75,21 @@ public:
     }
 
     QList<QByteArray> Writes() { return Device().TakeHostWrites(); }
+
+    // The conversation's state in the panel's session: the transmit packet and its length, the
+    // count of bytes collected for the reply, and the batch.
+    uint8_t* Tx() { return m_panel.Session().TxBuffer(); }
+    QByteArray TxBytes(int n) { return QByteArray(reinterpret_cast<const char*>(Tx()), n); }
+    int TxLength() { return m_panel.Session().TxLength(); }
+    int RxCount() { return m_panel.Session().ReplyCycle()->RxCount(); }
+    // n bytes collected so far.
+    void SetRxCount(int n) {
+        CReceiveCycle& cycle = *m_panel.Session().ReplyCycle();
+        const QByteArray bytes(n, '\0');
+        cycle.ResetRxCount();
+        cycle.Append(reinterpret_cast<const uint8_t*>(bytes.constData()), n);
+    }
+    bool BatchActive() { return m_panel.Console().Batch().IsActive(); }
     // The command display as the user sees it.
     QString CommandDisplay() { return Text(1002); }
 

@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(driver.TickUntilComplete(), 2); // the bytes, then a quiet tick
         QCOMPARE(driver.Text(1054), QStringLiteral("F5 09 00 05 00 00 0C F5"));
         QCOMPARE(driver.Text(1007), QStringLiteral("用户总数为：5"));
-        QCOMPARE(g_nRxCount, 0);
+        QCOMPARE(driver.RxCount(), 0);
         QCOMPARE(driver.Panel().Comm().RThreshold(), 1);
     }
 
@@ -95,7 +95,7 @@ private slots:
         driver.Arrive(Hex("050000 0CF5")); // held back by the threshold: no second event
         QVERIFY(driver.Collecting());
         driver.Tick();
-        QCOMPARE(g_nRxCount, 8);
+        QCOMPARE(driver.RxCount(), 8);
         QVERIFY(driver.Collecting());
         driver.Tick();
         QVERIFY(!driver.Collecting());
@@ -109,7 +109,7 @@ private slots:
         driver.Reply(Hex("F5090005"));
         QCOMPARE(driver.Text(1054), QStringLiteral("F5 09 00 05"));
         QCOMPARE(driver.Text(1007), QStringLiteral("操作失败"));
-        QCOMPARE(g_nRxCount, 0);
+        QCOMPARE(driver.RxCount(), 0);
         driver.Reply(Hex("00000CF5"));
         QCOMPARE(driver.Text(1054), QStringLiteral("00 00 0C F5"));
         QCOMPARE(driver.Text(1007), QStringLiteral("操作失败"));
@@ -130,7 +130,7 @@ private slots:
         const QList<int> counts{9000, 18000, 19993};
         for (int count : counts) {
             driver.Tick();
-            QCOMPARE(g_nRxCount, count);
+            QCOMPARE(driver.RxCount(), count);
             QVERIFY(driver.Collecting());
         }
         driver.Tick();
@@ -151,7 +151,7 @@ private slots:
         driver.Arrive(image + more);
         for (int tick = 1; tick <= 10; ++tick) {
             driver.Tick();
-            QCOMPARE(g_nRxCount, tick * 9000);
+            QCOMPARE(driver.RxCount(), tick * 9000);
         }
         QVERIFY(driver.Collecting());
         driver.Tick(); // 99,000 bytes: past the limit, the reply is complete
@@ -176,7 +176,7 @@ private slots:
         driver.Click(1005);
         const QByteArray image = Packet(0x24, 0x2D, 0x20, 0x20) + DataPacket(Pattern(92416));
         driver.Arrive(image.left(first));
-        while (g_nRxCount < first && driver.Collecting())
+        while (driver.RxCount() < first && driver.Collecting())
             driver.Tick();
         driver.Arrive(image.mid(first));
         driver.Tick();
@@ -470,7 +470,7 @@ private slots:
         driver.Reply(Packet(0x41, 0, 0, resultCode));
         QCOMPARE(driver.Text(1007), status);
         QCOMPARE(driver.Text(1003), newP2);
-        QCOMPARE(g_TxBuffer[10], uint8_t(ParseHexText(newP2, 2)));
+        QCOMPARE(driver.Tx()[10], uint8_t(ParseHexText(newP2, 2)));
         QVERIFY(prompts.m_messages.isEmpty()); // no batch: no message box
     }
 
@@ -564,10 +564,10 @@ private slots:
 
     void otherTimersAreNotTheCollection() {
         CPanelDriver driver;
-        g_nRxCount = 0;
+        driver.SetRxCount(0);
         driver.Arrive(Hex("F5"));
         driver.Panel().OnTimer(2);
-        QCOMPARE(g_nRxCount, 0);
+        QCOMPARE(driver.RxCount(), 0);
         QVERIFY(driver.Collecting());
     }
 
@@ -594,9 +594,9 @@ private slots:
         driver.Reply(Packet(0x41, 0, 0, 0));
         QCOMPARE(driver.Text(1007), QStringLiteral("操作成功"));
         QVERIFY(driver.Writes().isEmpty());
-        QVERIFY(g_bBatchActive); // finished; the next reply's step clears the flag
+        QVERIFY(driver.BatchActive()); // finished; the next reply's step clears the flag
         driver.Reply(Packet(0x09, 0, 0, 0));
-        QVERIFY(!g_bBatchActive);
+        QVERIFY(!driver.BatchActive());
         QVERIFY(driver.Writes().isEmpty());
     }
 
@@ -626,7 +626,7 @@ private slots:
                              "存储前 1000 个，其余 2 个文件不存储。\n确定：存储这 1000 个；取消："
                              "不存储。"});
         QCOMPARE(driver.Writes().size(), answer ? 1 : 0);
-        QCOMPARE(g_bBatchActive, answer);
+        QCOMPARE(driver.BatchActive(), answer);
     }
 
     void batchRefusalEndsTheBatch() {
@@ -659,7 +659,7 @@ private slots:
         driver.Click(1018);
         driver.Click(1005);
         QCOMPARE(driver.Writes(), QList<QByteArray>{Hex("F5090000000009F5")});
-        QVERIFY(!g_bBatchActive);
+        QVERIFY(!driver.BatchActive());
         driver.Reply(Packet(0x41, 0, 0, 0)); // the late reply to the batch item
         driver.Reply(Packet(0x09, 0, 0, 0));
         QVERIFY(driver.Writes().isEmpty());
@@ -679,7 +679,7 @@ private slots:
         driver.Device().m_bFailWrites = true;
         driver.Reply(Packet(0x41, 0, 0, 0));
         QCOMPARE(prompts.m_messages, QStringList{QStringLiteral("Comm port error!")});
-        QVERIFY(!g_bBatchActive);
+        QVERIFY(!driver.BatchActive());
         driver.Device().m_bFailWrites = false;
         driver.Writes();
         driver.Reply(Packet(0x41, 0, 0, 0));

@@ -15,7 +15,7 @@ CConsoleRig::CConsoleRig(const QStringList& simArguments)
     : CPanelControls(m_panel), m_session(simArguments) {
     m_panel.show();
     if (m_session.IsRunning())
-        m_bPortOpen = CSimSession::OpenPanelPort(m_panel.Comm(), &m_panel);
+        m_bPortOpen = CSimSession::OpenPanelPort(m_panel.Session(), &m_panel);
 }
 
 QString CConsoleRig::NotReadyReason() {

@@ -1,7 +1,7 @@
 #include "sim_session.h"
 
-#include "serial/mscomm.h"
 #include "serial/port_operations.h"
+#include "serial/port_session.h"
 #include "serial/shared_settings.h"
 
 namespace {
@@ -30,10 +30,10 @@ QString CSimSession::StartFailure() {
     return QStringLiteral("morvane-sim did not start: ") + m_sim.ErrorOutput();
 }
 
-bool CSimSession::OpenPanelPort(CMSComm& comm, QWidget* panel) {
+bool CSimSession::OpenPanelPort(CPortSession& session, QWidget* panel) {
     g_nCommPort = 1;
-    CMSComm* const comms[] = {&comm};
-    return PortHandOver(comms, 1, comm, panel);
+    CPortSession* const sessions[] = {&session};
+    return PortHandOver(sessions, 1, session, panel);
 }
 
 QList<QByteArray> LoggedFrames(const QStringList& logLines, const QString& direction,

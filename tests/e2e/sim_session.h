@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-class CMSComm;
+class CPortSession;
 class QWidget;
 
 class CSimSession {
@@ -24,7 +24,7 @@ public:
     QString StartFailure();
 
     // Opens the panel's port on COM1 the way the shell does when the panel is shown.
-    static bool OpenPanelPort(CMSComm& comm, QWidget* panel);
+    static bool OpenPanelPort(CPortSession& session, QWidget* panel);
 
 private:
     CSimProcess m_sim;

@@ -57,8 +57,8 @@ private slots:
             rig.Panel().BatchFolderAction()->trigger();
             rig.Click(kBatchEnable);
             rig.Click(kBatchStore);
-            QTRY_VERIFY_WITH_TIMEOUT(g_nBatchCount == kUsers && g_nBatchPos == kUsers,
-                                     kRunTimeoutMs);
+            const CBatchStore& batch = rig.Panel().Console().Batch();
+            QTRY_VERIFY_WITH_TIMEOUT(batch.Total() == kUsers && !batch.IsRunning(), kRunTimeoutMs);
             QVERIFY(rig.Prompts().m_messages.isEmpty());
         }
         const QByteArray stored = FileBytes(source);

@@ -133,7 +133,7 @@ private slots:
         QVERIFY(session.IsRunning());
         CCommSetupDlg panel;
         panel.show();
-        QVERIFY(CSimSession::OpenPanelPort(panel.Comm(), &panel));
+        QVERIFY(CSimSession::OpenPanelPort(panel.Session(), &panel));
         panel.findChild<QComboBox*>(QStringLiteral("ctl1011"))->setCurrentIndex(3);
         Click(panel, 1012);
         QVERIFY(QTest::qWaitFor([] { return g_nBaudIndex == 4; }, 5000));
@@ -154,7 +154,7 @@ private slots:
         QVERIFY(session.IsRunning());
         CDownloadDlg panel;
         panel.show();
-        QVERIFY(CSimSession::OpenPanelPort(panel.Comm(), &panel));
+        QVERIFY(CSimSession::OpenPanelPort(panel.Session(), &panel));
         for (int button : {1024, 1029, 1026})
             Click(panel, button);
         QVERIFY(QTest::qWaitFor([&] { return !prompts.m_messages.isEmpty(); }, kDownloadTimeoutMs));

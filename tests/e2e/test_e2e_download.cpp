@@ -132,7 +132,7 @@ private slots:
         QVERIFY2(session.IsRunning(), qPrintable(session.StartFailure()));
         CDownloadDlg panel;
         panel.show();
-        QVERIFY(CSimSession::OpenPanelPort(panel.Comm(), &panel));
+        QVERIFY(CSimSession::OpenPanelPort(panel.Session(), &panel));
 
         Click(panel, 1024);
         Click(panel, 1029);

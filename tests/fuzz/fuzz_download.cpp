@@ -15,6 +15,7 @@
 #include "download/program_image.h"
 #include "protocol/buffers.h"
 #include "serial/mscomm.h"
+#include "serial/port_session.h"
 #include "serial/shared_settings.h"
 
 #include <QCoreApplication>
@@ -137,16 +138,16 @@ void Step(CScript& script, CDownloadExchange& exchange, CFakeSerialBackend& fake
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Application();
     const CFakeSerialScope fakeDevices;
-    ResetProtocolBuffers();
     ResetSerialSettings();
     ResetProgramImage();
     LoadProgramImage();
     CScriptedHost host;
     // Wired as the download panel wires its own control and exchange.
-    CMSComm comm;
-    CPanelTimers timers(nullptr, [](int) {}); // ticks come from the script, never from a clock
-    CDownloadExchange exchange(comm, timers, host.Host(), nullptr);
-    QObject::connect(&comm, &CMSComm::PortLost, &exchange, &CDownloadExchange::OnPortLost);
+    // Ticks come from the script, never from a clock: no event loop runs here.
+    CPortSession session;
+    CMSComm& comm = session.Comm();
+    CDownloadExchange exchange(session, host.Host(), nullptr);
+    QObject::connect(&session, &CPortSession::PortLost, &exchange, &CDownloadExchange::OnPortLost);
     comm.SetCommPort(static_cast<short>(g_nCommPort));
     comm.SetInputMode(1);
     exchange.Reset();

@@ -67,20 +67,18 @@ QString FirstFile(const QString& folder, CInput& input) {
     return first;
 }
 
-void CheckBatch() {
-    if (g_nBatchCount < 0 || g_nBatchCount > kBatchCapacity)
+void CheckBatch(const CBatchList& list, uint8_t* tx) {
+    if (list.Count() < 0 || list.Count() > kBatchCapacity)
         std::abort();
-    for (int i = 1; i < g_nBatchCount; ++i)
-        if (g_BatchKeys[i - 1] > g_BatchKeys[i])
+    for (int i = 1; i < list.Count(); ++i)
+        if (list.Key(i - 1) > list.Key(i))
             std::abort();
-    for (int pos = 0; pos < g_nBatchCount; ++pos) {
-        g_nBatchPos = pos;
-        FillBatchItem(g_TxBuffer);
-        if (BatchItemUser(pos) > kMaxBatchUser)
+    for (int pos = 0; pos < list.Count(); ++pos) {
+        FillBatchItem(list, pos, tx);
+        if (BatchItemUser(list, pos) > kMaxBatchUser)
             std::abort();
     }
-    g_nBatchPos = g_nBatchCount; // outside the items: nothing is written
-    FillBatchItem(g_TxBuffer);
+    FillBatchItem(list, list.Count(), tx); // outside the items: nothing is written
 }
 } // namespace
 
@@ -92,13 +90,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString first = FirstFile(dir.path(), input);
     for (const QString& name : QDir(dir.path()).entryList(QDir::Files))
         BatchUserNumber(name);
-    ResetBatchState();
-    ScanBatchFolder(dir.path());
-    CheckBatch();
+    static uint8_t tx[kTxBufferSize]; // a session's transmit packet
+    CBatchList list;
+    ScanBatchFolder(dir.path(), &list);
+    CheckBatch(list, tx);
     if (!first.isEmpty()) {
-        LoadFeatureFiles(first, false, g_TxBuffer);
-        LoadFeatureFiles(first, true, g_TxBuffer);
-        SaveFeatureValue(first, g_TxBuffer + 12);
+        LoadFeatureFiles(first, false, tx);
+        LoadFeatureFiles(first, true, tx);
+        SaveFeatureValue(first, tx + 12);
     }
     return 0;
 }

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     const int claimed = (data[0] << 8 | data[1]) * 2; // up to 131,070: past the room on purpose
     const int given = static_cast<int>(std::min<size_t>(size - 3, kRxBufferSize));
-    std::memcpy(g_RxBuffer, data + 3, static_cast<size_t>(given));
+    static uint8_t rx[kRxBufferSize]; // a receive cycle's buffer, stale bytes and all
+    std::memcpy(rx, data + 3, static_cast<size_t>(given));
     const int count = std::min(claimed, kRxBufferSize);
     CReplyOptions options;
     options.idIncAfterEnrol = data[2] & 1;
@@ -25,9 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.batchActive = data[2] & 4;
     options.batchRunning = data[2] & 8;
     options.batchUser = data[2];
-    const CReplyOutcome outcome = InterpretReplyBytes(g_RxBuffer, count, options);
-    const QString dump = FormatHexDump(g_RxBuffer, count);
+    const CReplyOutcome outcome = InterpretReplyBytes(rx, count, options);
+    const QString dump = FormatHexDump(rx, count);
     if (outcome.decodeImage)
-        DecodeImageReply(g_RxBuffer, count, g_ImageCanvas);
+        DecodeImageReply(rx, count, g_ImageCanvas);
     return 0;
 }

@@ -2,17 +2,16 @@
 #include "protocol/packets.h"
 
 #include <QTest>
-
-namespace {
-QByteArray Tx(int n) {
-    return QByteArray(reinterpret_cast<const char*>(g_TxBuffer), n);
-}
-} // namespace
+#include <cstring>
 
 class TestPackets : public QObject {
     Q_OBJECT
+    uint8_t m_TxBuffer[kTxBufferSize] = {}; // a session's transmit packet
+
+    QByteArray Tx(int n) const { return QByteArray(reinterpret_cast<const char*>(m_TxBuffer), n); }
+
 private slots:
-    void init() { ResetProtocolBuffers(); }
+    void init() { std::memset(m_TxBuffer, 0, sizeof m_TxBuffer); }
 
     void commandPacket_data() {
         QTest::addColumn<int>("command");
@@ -45,55 +44,44 @@ private slots:
         QFETCH(int, p2);
         QFETCH(int, p3);
         QFETCH(QByteArray, expected);
-        FillCommandPacket(command, p1, p2, p3);
+        FillCommandPacket(m_TxBuffer, command, p1, p2, p3);
         QCOMPARE(Tx(8).toHex(' ').toUpper(), expected.toHex(' ').toUpper());
     }
 
     void commandPacketLeavesDataBytesAlone() {
-        std::memset(g_TxBuffer, 0xAB, sizeof g_TxBuffer);
-        FillCommandPacket(0x09, 0, 0, 0);
-        QCOMPARE(g_TxBuffer[8], uint8_t(0xAB));
-        FrameDataPacket(8); // a bare command is not framed
-        QCOMPARE(g_TxBuffer[8], uint8_t(0xAB));
+        std::memset(m_TxBuffer, 0xAB, sizeof m_TxBuffer);
+        FillCommandPacket(m_TxBuffer, 0x09, 0, 0, 0);
+        QCOMPARE(m_TxBuffer[8], uint8_t(0xAB));
+        FrameDataPacket(m_TxBuffer, 8); // a bare command is not framed
+        QCOMPARE(m_TxBuffer[8], uint8_t(0xAB));
     }
 
     void storeFeatureTransmission() {
-        FillCommandPacket(0x41, 0x00, 0xC4, 0x00);
+        FillCommandPacket(m_TxBuffer, 0x41, 0x00, 0xC4, 0x00);
         const uint8_t header[3] = {0x00, 0x01, 0x01};
-        std::memcpy(g_TxBuffer + 9, header, 3);
+        std::memcpy(m_TxBuffer + 9, header, 3);
         uint8_t expectedCheck = 0x00 ^ 0x01 ^ 0x01;
         for (int i = 0; i < kFeatureSize; ++i) {
-            g_TxBuffer[kFeatureOffset + i] = uint8_t(i * 7 + 3);
+            m_TxBuffer[kFeatureOffset + i] = uint8_t(i * 7 + 3);
             expectedCheck ^= uint8_t(i * 7 + 3);
         }
         const int length = TransmissionLength(0x00, 0xC4);
         QCOMPARE(length, 207);
-        FrameDataPacket(length);
-        QCOMPARE(g_TxBuffer[8], kPacketMark);
-        QCOMPARE(g_TxBuffer[205], expectedCheck);
-        QCOMPARE(g_TxBuffer[206], kPacketMark);
+        FrameDataPacket(m_TxBuffer, length);
+        QCOMPARE(m_TxBuffer[8], kPacketMark);
+        QCOMPARE(m_TxBuffer[205], expectedCheck);
+        QCOMPARE(m_TxBuffer[206], kPacketMark);
         QCOMPARE(Tx(8), QByteArray::fromHex("F54100C4000085F5"));
     }
 
     void twoFingerLength() { QCOMPARE(TransmissionLength(0x01, 0x85), 400); }
 
     void framingBeyondTheBufferIsRefused() {
-        std::memset(g_TxBuffer, 0x11, sizeof g_TxBuffer);
-        FrameDataPacket(kTxBufferSize + 1);
-        QCOMPARE(g_TxBuffer[8], uint8_t(0x11));
-        FrameDataPacket(kTxBufferSize);
-        QCOMPARE(g_TxBuffer[kTxBufferSize - 1], kPacketMark);
-    }
-
-    void appendStopsAtTheEndOfTheReceiveBuffer() {
-        QByteArray chunk(kRxReadChunk, '\x5A');
-        int stored = 0;
-        for (int i = 0; i < 20; ++i)
-            stored +=
-                AppendToRxBuffer(reinterpret_cast<const uint8_t*>(chunk.constData()), chunk.size());
-        QCOMPARE(stored, kRxBufferSize);
-        QCOMPARE(g_nRxCount, kRxBufferSize);
-        QCOMPARE(AppendToRxBuffer(reinterpret_cast<const uint8_t*>(chunk.constData()), 1), 0);
+        std::memset(m_TxBuffer, 0x11, sizeof m_TxBuffer);
+        FrameDataPacket(m_TxBuffer, kTxBufferSize + 1);
+        QCOMPARE(m_TxBuffer[8], uint8_t(0x11));
+        FrameDataPacket(m_TxBuffer, kTxBufferSize);
+        QCOMPARE(m_TxBuffer[kTxBufferSize - 1], kPacketMark);
     }
 };
 

@@ -112,10 +112,13 @@ private slots:
         const QString path = fs.Path(QStringLiteral("finger.fea"));
         WriteFile(path, kOldContents);
         FillUp(fs.Folder());
-        for (int i = 0; i < 193; ++i)
-            g_RxBuffer[12 + i] = uint8_t(i);
         CScriptedPrompts prompts;
         CModuleTestDlg panel;
+        QByteArray reply(12, '\0'); // a feature reply's first bytes, then its feature value
+        for (int i = 0; i < 193; ++i)
+            reply.append(char(i));
+        panel.Session().ReplyCycle()->Append(reinterpret_cast<const uint8_t*>(reply.constData()),
+                                             int(reply.size()));
         prompts.m_files << path;
         panel.OnSaveFeature();
         QCOMPARE(prompts.m_messages.size(), 1);
@@ -208,10 +211,12 @@ private slots:
             QVERIFY(QFile::link(target, path));
         uint8_t half[0x10000];
         QCOMPARE(ReadDatFile(path, half), EDatReadResult::ReadFailed);
-        QCOMPARE(LoadFeatureFiles(path, false, g_TxBuffer),
+        uint8_t tx[kTxBufferSize];
+        QCOMPARE(LoadFeatureFiles(path, false, tx),
                  QStringLiteral("读 ") + path + QStringLiteral(" 文件错误"));
-        QVERIFY(!ScanBatchFolder(dir.path()).isEmpty());
-        QCOMPARE(g_nBatchCount, 0);
+        CBatchList list;
+        QVERIFY(!ScanBatchFolder(dir.path(), &list).isEmpty());
+        QCOMPARE(list.Count(), 0);
     }
 
     // Where no temporary file can be made beside it, a writable file is written in place.
@@ -225,7 +230,6 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("saved"));
         WriteFile(path, kOldContents);
-        g_RxBuffer[12] = 0x5A;
         CScriptedPrompts prompts;
         prompts.m_files << path;
         {

@@ -91,10 +91,11 @@ private slots:
         for (int ticks = 0; ticks < 30; ++ticks) {
             fake.PushModuleBytes(Noise(9000, uint8_t(ticks))); // more before every tick
             panel.OnTimer(kConsoleTimer);
-            QVERIFY(g_nRxCount >= 0 && g_nRxCount <= kRxBufferSize);
+            QVERIFY(panel.Session().ReplyCycle()->RxCount() >= 0 &&
+                    panel.Session().ReplyCycle()->RxCount() <= kRxBufferSize);
         }
         QVERIFY(panel.Timers().IsRunning(kConsoleTimer));
-        QCOMPARE(g_nRxCount, 0);
+        QCOMPARE(panel.Session().ReplyCycle()->RxCount(), 0);
         fake.TakeHostBytes();
         while (fake.BytesAvailable() > 0) // the module falls silent; what it sent is read
             fake.Read(fake.BytesAvailable());
@@ -103,8 +104,9 @@ private slots:
         Deliver(fake, Packet(0x09, 0, 0, 5));
         QVERIFY(panel.Timers().IsRunning(kConsoleTimer));
         panel.OnTimer(kConsoleTimer);
-        QCOMPARE(g_nRxCount, kReplyFrameSize);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(g_RxBuffer), kReplyFrameSize),
+        QCOMPARE(panel.Session().ReplyCycle()->RxCount(), kReplyFrameSize);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(panel.Session().ReplyCycle()->RxBuffer()),
+                            kReplyFrameSize),
                  Packet(0x09, 0, 0, 5));
         QVERIFY(TickConsoleToTheEnd(panel) < kMaxTicks);
     }
@@ -131,7 +133,7 @@ private slots:
             Deliver(fake, reply);
             QVERIFY(TickConsoleToTheEnd(panel) < kMaxTicks);
             QVERIFY(!panel.Timers().IsRunning(kConsoleTimer));
-            QCOMPARE(g_nRxCount, 0);
+            QCOMPARE(panel.Session().ReplyCycle()->RxCount(), 0);
             QVERIFY(panel.Control(1005)->isEnabled());
             fake.TakeHostBytes();
         }
@@ -151,7 +153,8 @@ private slots:
             if (tick % 50 == 0)
                 QCoreApplication::processEvents();
             panel.OnTimer(1);
-            QVERIFY(g_nRxCount >= 0 && g_nRxCount <= kRxBufferSize);
+            QVERIFY(panel.Session().ReplyCycle()->RxCount() >= 0 &&
+                    panel.Session().ReplyCycle()->RxCount() <= kRxBufferSize);
             mostWaiting = qMax(mostWaiting, fake.BytesAvailable());
         }
         QVERIFY2(mostWaiting < 64 * 1024, qPrintable(QString::number(mostWaiting)));

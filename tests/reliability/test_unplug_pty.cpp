@@ -81,10 +81,11 @@ QByteArray ReadHost(CPtyPair& pty, int minBytes, int timeoutMs) {
 
 // After the loss the port must be closed, and the next plug-in must be usable through the
 // hand-over every panel switch does.
-void VerifyReopensAfterPlugIn(CPluggableModule& module, CMSComm& comm, QWidget* panel) {
+void VerifyReopensAfterPlugIn(CPluggableModule& module, CPortSession& session, QWidget* panel) {
     module.PlugIn();
-    CMSComm* comms[] = {&comm};
-    QVERIFY(PortHandOver(comms, 1, comm, panel));
+    CPortSession* sessions[] = {&session};
+    QVERIFY(PortHandOver(sessions, 1, session, panel));
+    CMSComm& comm = session.Comm();
     QVERIFY(comm.PortOpen());
     QVERIFY(comm.Output(QByteArray("\xF5\x01", 2)));
     QCOMPARE(ReadHost(module.Pty(), 2, 2000), QByteArray("\xF5\x01", 2));
@@ -108,7 +109,7 @@ private slots:
         QVERIFY(!panel.Comm().PortOpen());
         QVERIFY(CpuSecondsOverOneSecond() < kMaxCpuSecondsAfterLoss);
         QCOMPARE(prompts.m_messages.size(), 1);
-        VerifyReopensAfterPlugIn(module, panel.Comm(), &panel);
+        VerifyReopensAfterPlugIn(module, panel.Session(), &panel);
     }
 
     void consoleDuringReplyCollection() {
@@ -126,7 +127,7 @@ private slots:
         QVERIFY(CpuSecondsOverOneSecond() < kMaxCpuSecondsAfterLoss);
         panel.OnTimer(1); // a tick still queued: nothing to read, nothing to write
         QCOMPARE(prompts.m_messages.size(), 1);
-        VerifyReopensAfterPlugIn(module, panel.Comm(), &panel);
+        VerifyReopensAfterPlugIn(module, panel.Session(), &panel);
     }
 
     void consoleDuringBatch() {
@@ -144,15 +145,16 @@ private slots:
         panel.OnBatchStore();
         for (const QString& name : names)
             QFile::remove(folder + QLatin1Char('/') + name);
-        QVERIFY(g_bBatchActive);
+        QVERIFY(panel.Console().Batch().IsActive());
         QVERIFY(ReadHost(module.Pty(), 12, 2000).size() >= 12); // the first store went out
         module.Unplug();
         QTRY_COMPARE_WITH_TIMEOUT(prompts.m_messages.size(), 1, kLossTimeoutMs);
         QCOMPARE(prompts.m_messages.first(), kCommPortError);
-        QVERIFY(!g_bBatchActive); // the batch is over: no later reply sends item 2
+        QVERIFY(
+            !panel.Console().Batch().IsActive()); // the batch is over: no later reply sends item 2
         QVERIFY(!panel.Timers().IsRunning(1));
         QVERIFY(CpuSecondsOverOneSecond() < kMaxCpuSecondsAfterLoss);
-        VerifyReopensAfterPlugIn(module, panel.Comm(), &panel);
+        VerifyReopensAfterPlugIn(module, panel.Session(), &panel);
     }
 
     void downloadIdle() {
@@ -165,7 +167,7 @@ private slots:
         QCOMPARE(prompts.m_messages.first(), kCommPortError);
         QVERIFY(!panel.Comm().PortOpen());
         QVERIFY(CpuSecondsOverOneSecond() < kMaxCpuSecondsAfterLoss);
-        VerifyReopensAfterPlugIn(module, panel.Comm(), &panel);
+        VerifyReopensAfterPlugIn(module, panel.Session(), &panel);
     }
 
     void downloadDuringTransfer() {
@@ -198,7 +200,7 @@ private slots:
         QVERIFY(!panel.Timers().IsRunning(CDownloadDlg::kSendTimer));
         QVERIFY(CpuSecondsOverOneSecond() < kMaxCpuSecondsAfterLoss);
         QCOMPARE(prompts.m_messages.size(), 1);
-        VerifyReopensAfterPlugIn(module, panel.Comm(), &panel);
+        VerifyReopensAfterPlugIn(module, panel.Session(), &panel);
         QCOMPARE(ReadHost(module.Pty(), 1, 200), QByteArray()); // nothing queued from before
     }
 };

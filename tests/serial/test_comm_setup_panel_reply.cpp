@@ -16,8 +16,23 @@ QComboBox* List(CCommSetupDlg& panel, int id) {
     return panel.findChild<QComboBox*>(QStringLiteral("ctl%1").arg(id));
 }
 
-QByteArray RxBytes(int from, int count) {
-    return QByteArray(reinterpret_cast<const char*>(g_RxBuffer) + from, count);
+// The panel's reply collection, with its receive buffer.
+CReceiveCycle& Cycle(CCommSetupDlg& panel) {
+    return *panel.Session().ReplyCycle();
+}
+
+int RxCount(CCommSetupDlg& panel) {
+    return Cycle(panel).RxCount();
+}
+
+QByteArray RxBytes(CCommSetupDlg& panel, int from, int count) {
+    return QByteArray(reinterpret_cast<const char*>(Cycle(panel).RxBuffer()) + from, count);
+}
+
+// Bytes collected before: the count stands at their number.
+void SetRxBytes(CCommSetupDlg& panel, const QByteArray& bytes) {
+    Cycle(panel).ResetRxCount();
+    Cycle(panel).Append(reinterpret_cast<const uint8_t*>(bytes.constData()), int(bytes.size()));
 }
 
 // A panel with its port open, as after the hand-over.
@@ -77,11 +92,12 @@ private slots:
         open.SelectModuleRate(position);
         if (typedOver)
             List(open.panel, 1011)->setEditText("38400");
-        g_nRxCount = 77;
+        SetRxBytes(open.panel, QByteArray(77, 0));
         open.panel.OnSendBaudCommand();
         QCOMPARE(open.fake->TakeHostWrites(), QList<QByteArray>{packet});
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(g_TxBuffer), 8), packet);
-        QCOMPARE(g_nRxCount, 0);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(open.panel.Session().TxBuffer()), 8),
+                 packet);
+        QCOMPARE(RxCount(open.panel), 0);
     }
 
     void sendButtonSendsTheCommand() {
@@ -98,11 +114,11 @@ private slots:
     void sendingOnAClosedPortIsReported() {
         CScriptedPrompts prompts;
         CCommSetupDlg panel;
-        g_nRxCount = 5;
+        SetRxBytes(panel, QByteArray(5, 0));
         panel.OnSendBaudCommand();
         QCOMPARE(prompts.m_messages, QStringList{"Comm port error!"});
-        QCOMPARE(g_nRxCount, 0);
-        QCOMPARE(g_TxBuffer[1], uint8_t(0x21));
+        QCOMPARE(RxCount(panel), 0);
+        QCOMPARE(panel.Session().TxBuffer()[1], uint8_t(0x21));
     }
 
     void receiveEventStartsTheCycle() {
@@ -114,10 +130,10 @@ private slots:
         QVERIFY(open.panel.Timers().IsRunning(1));
         QCOMPARE(open.panel.Timers().Period(1), 100);
         open.panel.OnTimer(2); // not part of the cycle
-        QCOMPARE(g_nRxCount, 0);
+        QCOMPARE(RxCount(open.panel), 0);
         open.panel.OnTimer(1);
         QCOMPARE(open.comm.RThreshold(), 1);
-        QCOMPARE(g_nRxCount, 2);
+        QCOMPARE(RxCount(open.panel), 2);
         QVERIFY(open.panel.Timers().IsRunning(1));
     }
 
@@ -164,11 +180,12 @@ private slots:
         COpenPanel open;
         // A complete earlier answer lies in the buffer; only what arrives now may count.
         const QByteArray earlier = QByteArray::fromHex("F5210000030022F5");
-        std::copy(earlier.begin(), earlier.end(), g_RxBuffer);
+        SetRxBytes(open.panel, earlier);
+        Cycle(open.panel).ResetRxCount();
         open.SelectModuleRate(selected);
         open.panel.OnSendBaudCommand();
         QCOMPARE(open.Receive(answer), 2); // one tick reads, the quiet one ends the reply
-        QCOMPARE(g_nRxCount, int(answer.size()));
+        QCOMPARE(RxCount(open.panel), int(answer.size()));
         QCOMPARE(prompts.m_messages, QStringList(messages, "通信失败!"));
         QCOMPARE(g_nBaudIndex, baudIndex);
         QCOMPARE(open.comm.Settings(), settings);
@@ -232,8 +249,9 @@ private slots:
 
         open.SelectModuleRate(0);
         open.Receive(QByteArray::fromHex("F5090000000009F5"));
-        QCOMPARE(g_nRxCount, 16);
-        QCOMPARE(RxBytes(0, 16), QByteArray::fromHex("F5210000030022F5F5090000000009F5"));
+        QCOMPARE(RxCount(open.panel), 16);
+        QCOMPARE(RxBytes(open.panel, 0, 16),
+                 QByteArray::fromHex("F5210000030022F5F5090000000009F5"));
         QCOMPARE(prompts.m_messages, QStringList{"通信失败!"});
         // Byte 1 is still the earlier answer's, so the PC follows 1011 once more.
         QCOMPARE(g_nBaudIndex, 1);
@@ -253,14 +271,14 @@ private slots:
         QVERIFY(open.panel.Timers().IsRunning(1));
         open.fake->PushModuleBytes(QByteArray(1, 'c'));
         open.panel.OnTimer(1);
-        QCOMPARE(g_nRxCount, 12288);
+        QCOMPARE(RxCount(open.panel), 12288);
         QCOMPARE(prompts.m_messages, QStringList{"通信失败!"});
         open.fake->PushModuleBytes(QByteArray(500, 'd')); // dropped, not checked
         open.panel.OnTimer(1);
         QVERIFY(open.panel.Timers().IsRunning(1));
         open.panel.OnTimer(1);
         QVERIFY(!open.panel.Timers().IsRunning(1));
-        QCOMPARE(g_nRxCount, 12288);
+        QCOMPARE(RxCount(open.panel), 12288);
         QCOMPARE(prompts.m_messages.size(), 1);
     }
 
@@ -297,17 +315,17 @@ private slots:
             lastChunk = QByteArray(9000, char('A' + cycle % 26));
             lastChunk[0] = char(cycle);
             QVERIFY(open.Receive(lastChunk) >= 1);
-            QVERIFY(g_nRxCount <= kRxBufferSize);
+            QVERIFY(RxCount(open.panel) <= kRxBufferSize);
             QCOMPARE(open.comm.InBufferCount(), 0); // nothing dropped or left behind
-            if (g_nRxCount < previousCount) {
+            if (RxCount(open.panel) < previousCount) {
                 ++restarts;
-                QCOMPARE(g_nRxCount, 9000);
-                QCOMPARE(RxBytes(0, 9000), lastChunk);
+                QCOMPARE(RxCount(open.panel), 9000);
+                QCOMPARE(RxBytes(open.panel, 0, 9000), lastChunk);
             } else if (cycle > 0) {
-                QCOMPARE(g_nRxCount, previousCount + 9000);
-                QCOMPARE(RxBytes(previousCount, 9000), lastChunk);
+                QCOMPARE(RxCount(open.panel), previousCount + 9000);
+                QCOMPARE(RxBytes(open.panel, previousCount, 9000), lastChunk);
             }
-            previousCount = g_nRxCount;
+            previousCount = RxCount(open.panel);
         }
         // 101,427 bytes hold eleven reads of 9,000: the twelfth starts again at the front.
         QCOMPARE(restarts, 3);

@@ -1,6 +1,7 @@
 #include "serial/mscomm.h"
 #include "serial/port_map.h"
 #include "serial/port_operations.h"
+#include "serial/port_session.h"
 #include "serial/rate_table.h"
 #include "serial/shared_settings.h"
 #include "support/fake_serial_backend.h"
@@ -84,18 +85,20 @@ private slots:
 
     void handOverClosesOthersAndOpensTheChosen() {
         CScriptedPrompts prompts;
-        CMSComm settings, test, download;
-        CMSComm* all[3] = {&settings, &test, &download};
+        CPortSession sessions[3];
+        CPortSession* all[3] = {&sessions[0], &sessions[1], &sessions[2]};
+        CMSComm& test = sessions[1].Comm();
+        CMSComm& download = sessions[2].Comm();
         g_nCommPort = 4;
         g_nBaudIndex = 5;
-        QVERIFY(PortHandOver(all, 3, test, nullptr));
+        QVERIFY(PortHandOver(all, 3, sessions[1], nullptr));
         QVERIFY(test.PortOpen());
         QCOMPARE(FakeOf(test)->m_strDevice, DeviceForPort(4));
         QCOMPARE(FakeOf(test)->m_settings.baudRate, 115200);
-        QVERIFY(PortHandOver(all, 3, download, nullptr));
+        QVERIFY(PortHandOver(all, 3, sessions[2], nullptr));
         QVERIFY(!test.PortOpen());
         QVERIFY(download.PortOpen());
-        QVERIFY(PortHandOver(all, 3, download, nullptr)); // the shown panel reopens
+        QVERIFY(PortHandOver(all, 3, sessions[2], nullptr)); // the shown panel reopens
         QCOMPARE(FakeOf(download)->m_nOpenCount, 2);
         QCOMPARE(FakeOf(download)->m_nCloseCount, 1);
         QVERIFY(prompts.m_messages.isEmpty());
@@ -126,13 +129,15 @@ private slots:
         CFakePortList ports(
             {{"/dev/ttyUSB0", "", EPortKind::Adapter}, {"/dev/ttyUSB1", "", EPortKind::Adapter}});
         CScriptedPrompts prompts;
-        CMSComm settings, test, download;
-        CMSComm* all[3] = {&settings, &test, &download};
-        QVERIFY(PortHandOver(all, 3, settings, nullptr));
+        CPortSession sessions[3];
+        CPortSession* all[3] = {&sessions[0], &sessions[1], &sessions[2]};
+        CMSComm& settings = sessions[0].Comm();
+        CMSComm& test = sessions[1].Comm();
+        QVERIFY(PortHandOver(all, 3, sessions[0], nullptr));
         g_nCommPort = port;
         CFakeSerialBackend::RefusedDevices().insert(DeviceForPort(port), {kind, "uucp", ""});
-        QVERIFY(!PortHandOver(all, 3, test, nullptr));
-        QVERIFY(!PortHandOver(all, 3, test, nullptr));
+        QVERIFY(!PortHandOver(all, 3, sessions[1], nullptr));
+        QVERIFY(!PortHandOver(all, 3, sessions[1], nullptr));
         QFETCH(QString, message);
         QCOMPARE(prompts.m_messages, QStringList({message, message}));
         QCOMPARE(prompts.m_messageCaptions, QStringList({"Morvane", "Morvane"}));

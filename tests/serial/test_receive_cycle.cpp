@@ -3,7 +3,6 @@
 #include "serial/mscomm.h"
 #include "serial/panel_timers.h"
 #include "serial/receive_cycle.h"
-#include "serial/shared_settings.h"
 #include "support/counted_timers.h"
 #include "support/fake_serial_backend.h"
 #include "support/process_state.h"
@@ -28,6 +27,9 @@ struct CCycleRig {
         FakeOf(comm)->PushModuleBytes(bytes);
         QCoreApplication::processEvents();
     }
+    int Append(const QByteArray& bytes) {
+        return cycle.Append(reinterpret_cast<const uint8_t*>(bytes.constData()), int(bytes.size()));
+    }
     CMSComm comm;
     CCountedTimers timers;
     CReceiveCycle cycle;
@@ -47,11 +49,11 @@ private slots:
         QVERIFY(!rig.cycle.OnTimer(1));
         rig.Push(QByteArray::fromHex("00000CF5"));
         QVERIFY(!rig.cycle.OnTimer(2)); // not part of the cycle: nothing read
-        QCOMPARE(g_nRxCount, 4);
+        QCOMPARE(rig.cycle.RxCount(), 4);
         QVERIFY(!rig.cycle.OnTimer(1));
         QVERIFY(rig.cycle.OnTimer(1));
-        QCOMPARE(g_nRxCount, 8);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(g_RxBuffer), 8),
+        QCOMPARE(rig.cycle.RxCount(), 8);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(rig.cycle.RxBuffer()), 8),
                  QByteArray::fromHex("F509000500000CF5"));
         QCOMPARE(rig.comm.RThreshold(), 1);
     }
@@ -60,10 +62,10 @@ private slots:
         CCycleRig rig;
         rig.Push(QByteArray(20000, 'a'));
         QVERIFY(!rig.cycle.OnTimer(1));
-        QCOMPARE(g_nRxCount, 9000);
+        QCOMPARE(rig.cycle.RxCount(), 9000);
         QVERIFY(!rig.cycle.OnTimer(1));
         QVERIFY(!rig.cycle.OnTimer(1));
-        QCOMPARE(g_nRxCount, 20000);
+        QCOMPARE(rig.cycle.RxCount(), 20000);
         QVERIFY(rig.cycle.OnTimer(1));
     }
 
@@ -90,8 +92,8 @@ private slots:
             QCOMPARE(rig.cycle.IsDropping(), tick >= 11 && tick < 15); // a read of 9000 each
         }
         QCOMPARE(handedOn, QList<int>{handedOnAt});
-        const QByteArray buffer(reinterpret_cast<const char*>(g_RxBuffer), kRxBufferSize);
-        QCOMPARE(g_nRxCount, buffer.count('b'));
+        const QByteArray buffer(reinterpret_cast<const char*>(rig.cycle.RxBuffer()), kRxBufferSize);
+        QCOMPARE(rig.cycle.RxCount(), buffer.count('b'));
         QCOMPARE(buffer.count('c'), 0);
         QVERIFY(!rig.timers.IsRunning(1));
         QCOMPARE(rig.comm.RThreshold(), 1);
@@ -115,9 +117,7 @@ private slots:
     void receiveEvent() {
         CCycleRig rig;
         rig.comm.SetPortOpen(false);
-        g_nBaudIndex = 0;
-        rig.cycle.OnComm();        // no event has happened yet
-        QCOMPARE(g_nBaudIndex, 1); // the zero rule still applies
+        rig.cycle.OnComm(); // no event has happened yet
         QVERIFY(!rig.timers.IsRunning(1));
         rig.comm.SetPortOpen(true);
         rig.Push("x");
@@ -139,10 +139,21 @@ private slots:
         QFETCH(int, countAfter);
         QFETCH(bool, complete);
         CCycleRig rig(whenFull);
-        g_nRxCount = kRxBufferSize - 2;
+        rig.Append(QByteArray(kRxBufferSize - 2, 'z'));
         rig.Push("abc");
         QCOMPARE(rig.cycle.OnTimer(1), complete);
-        QCOMPARE(g_nRxCount, countAfter);
+        QCOMPARE(rig.cycle.RxCount(), countAfter);
+    }
+
+    void appendStopsAtTheEndOfTheReceiveBuffer() {
+        CCycleRig rig;
+        const QByteArray chunk(kRxReadChunk, '\x5A');
+        int stored = 0;
+        for (int i = 0; i < 20; ++i)
+            stored += rig.Append(chunk);
+        QCOMPARE(stored, kRxBufferSize);
+        QCOMPARE(rig.cycle.RxCount(), kRxBufferSize);
+        QCOMPARE(rig.Append(chunk.left(1)), 0);
     }
 };
 

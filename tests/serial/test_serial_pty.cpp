@@ -3,6 +3,7 @@
 // that fails to open says why, and a port found in the system's device list reaches the module.
 #include "serial/mscomm.h"
 #include "serial/port_operations.h"
+#include "serial/port_session.h"
 #include "serial/qt_serial_backend.h"
 #include "serial/shared_settings.h"
 #include "support/as_other_user.h"
@@ -126,19 +127,20 @@ private slots:
         if (failure == "no permission")
             QCOMPARE(chmod(QFile::encodeName(device).constData(), 0), 0);
         qputenv("MORVANE_COM1", device.toLocal8Bit());
-        CMSComm otherProgram, comm;
+        CMSComm otherProgram;
+        CPortSession session;
         if (!otherName.isEmpty()) {
             otherProgram.SetDevice(name(otherName));
             otherProgram.SetPortOpen(true);
         }
         CScriptedPrompts prompts;
-        CMSComm* const all[] = {&comm};
+        CPortSession* const all[] = {&session};
         bool opened = false;
         if (failure == "no permission") {
             const CAsOtherUser user({});
-            opened = PortHandOver(all, 1, comm, nullptr);
+            opened = PortHandOver(all, 1, session, nullptr);
         } else {
-            opened = PortHandOver(all, 1, comm, nullptr);
+            opened = PortHandOver(all, 1, session, nullptr);
         }
         qunsetenv("MORVANE_COM1");
         QVERIFY(!opened);
@@ -156,9 +158,10 @@ private slots:
         CFakePortList devices({{sim.DevicePath(), "morvane-sim", EPortKind::Adapter}});
         ResetSerialSettings();
         CScriptedPrompts prompts;
-        CMSComm comm;
-        CMSComm* const all[] = {&comm};
-        QVERIFY(PortHandOver(all, 1, comm, nullptr));
+        CPortSession session;
+        CMSComm& comm = session.Comm();
+        CPortSession* const all[] = {&session};
+        QVERIFY(PortHandOver(all, 1, session, nullptr));
         QCOMPARE(comm.DeviceName(), sim.DevicePath());
         const uint8_t userCount[8] = {0xF5, 0x09, 0x00, 0x00, 0x00, 0x00, 0x09, 0xF5};
         QVERIFY(WriteBytes(comm, userCount, 8));

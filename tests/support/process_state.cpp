@@ -1,17 +1,13 @@
 #include "process_state.h"
 
 #include "app/current_panel.h"
-#include "console/batch_storage.h"
 #include "console/image_decoder.h"
 #include "download/program_image.h"
-#include "protocol/buffers.h"
 #include "serial/shared_settings.h"
 #include "support/fake_serial_backend.h"
 
 void ResetProcessState() {
-    ResetProtocolBuffers();
     ResetSerialSettings();
-    ResetBatchState();
     ResetImageCanvas();
     ResetProgramImage();
     ResetCurrentPanel();
