@@ -12,10 +12,11 @@
 #include "download/download_frames.h"
 #include "download/download_panel.h"
 #include "download/program_image.h"
+#include "panels/port_hand_over.h"
 #include "protocol/packets.h"
-#include "serial/mscomm.h"
 #include "serial/panel_timers.h"
 #include "serial/port_operations.h"
+#include "serial/serial_control.h"
 #include "serial/shared_settings.h"
 #include "widgets/prompts.h"
 

@@ -4,8 +4,8 @@
 #include "console/hex_dump_view.h"
 #include "console/module_test_panel.h"
 #include "protocol/hex_text.h"
-#include "serial/mscomm.h"
 #include "serial/panel_timers.h"
+#include "serial/serial_control.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,6 +4,7 @@
 
 #include "console/module_test_panel.h"
 #include "download/download_panel.h"
+#include "panels/port_hand_over.h"
 #include "serial/comm_setup_panel.h"
 #include "serial/port_operations.h"
 #include "widgets/dialog_units.h"

@@ -1,8 +1,8 @@
 #include "reply_wait_status.h"
 
-#include "serial/mscomm.h"
 #include "serial/panel_timers.h"
 #include "serial/port_map.h"
+#include "serial/serial_control.h"
 
 #include <QLabel>
 

@@ -3,7 +3,7 @@
 #include "reply_check.h"
 #include "reply_data.h"
 
-#include "console/batch_storage.h"
+#include "console/batch_folder_scan.h"
 #include "console/feature_files.h"
 #include "console/image_decoder.h"
 #include "console/image_file.h"
@@ -37,9 +37,10 @@ CConsoleJob::CConsoleJob(CPortSession& session, CConsolePlan plan, bool storeFol
     // A reply that runs into the collection limit counts once the line is quiet after it; a
     // module that never stops sending is told by the port's runner.
     m_Console.SetCutReply(ECutReply::WhenLineQuiet);
-    connect(&m_Console.Batch(), &CBatchStore::Progress, this, [this](unsigned, unsigned current) {
-        emit Progress(m_nBatchStart + static_cast<int>(current), BatchFileCount());
-    });
+    connect(&m_Console.Batch(), &CBatchExchange::Progress, this,
+            [this](unsigned, unsigned current) {
+                emit Progress(m_nBatchStart + static_cast<int>(current), BatchFileCount());
+            });
 }
 
 // As the panel does: the packet of the chosen operation is built, then sent, or for a folder

@@ -1,6 +1,6 @@
 #include "console_plan.h"
 
-#include "console/batch_storage.h"
+#include "console/batch_folder_scan.h"
 #include "console/feature_files.h"
 #include "console/image_file.h"
 #include "protocol/buffers.h"

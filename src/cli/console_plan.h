@@ -5,7 +5,7 @@
 // file is a usage error.
 #include "cli_arguments.h"
 
-#include "console/batch_storage.h"
+#include "console/batch_folder_scan.h"
 #include "console/enrolment_sequence.h"
 #include "protocol/command_catalogue.h"
 

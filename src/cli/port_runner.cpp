@@ -9,10 +9,10 @@
 
 #include "download/download_frames.h"
 #include "protocol/buffers.h"
-#include "serial/mscomm.h"
 #include "serial/port_operations.h"
 #include "serial/port_session.h"
 #include "serial/rate_table.h"
+#include "serial/serial_control.h"
 
 #include <QMetaObject>
 #include <QMutex>

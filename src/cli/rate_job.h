@@ -3,7 +3,7 @@
 // module confirms, the PC's side of this port follows.
 #include "port_job.h"
 
-#include "serial/receive_cycle.h"
+#include "serial/port_session.h"
 
 class CRateJob : public CPortJob {
     Q_OBJECT

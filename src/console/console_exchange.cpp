@@ -132,8 +132,8 @@ CEnrolmentSequence::CHost CConsoleExchange::EnrolmentHost() {
     return host;
 }
 
-CBatchStore::CHost CConsoleExchange::BatchHost() {
-    CBatchStore::CHost host;
+CBatchExchange::CHost CConsoleExchange::BatchHost() {
+    CBatchExchange::CHost host;
     host.sendItem = [this] {
         SendCommand();
         m_ReplyCycle.ResetRxCount();

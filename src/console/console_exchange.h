@@ -4,19 +4,17 @@
 // receive cycle and read into the status text, then the steps that follow a reply (the batch
 // store's next item, the enrolment's next capture). The test panel and morvane-cli each own one
 // and show what it reports.
-#include "batch_store.h"
+#include "batch_exchange.h"
 #include "enrolment_sequence.h"
 
 #include "protocol/command_catalogue.h"
 #include "protocol/reply_texts.h"
-#include "serial/receive_cycle.h"
+#include "serial/port_session.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <functional>
-
-class CPortSession;
 
 class CConsoleExchange : public QObject {
     Q_OBJECT
@@ -55,8 +53,8 @@ public:
     // Replies on the session are collected with the values above.
     CConsoleExchange(CPortSession& session, CHost host, QObject* parent = nullptr);
 
-    CBatchStore& Batch() { return m_Batch; }
-    const CBatchStore& Batch() const { return m_Batch; }
+    CBatchExchange& Batch() { return m_Batch; }
+    const CBatchExchange& Batch() const { return m_Batch; }
 
     // The packet of the chosen operation into bytes 0..11 of the transmit packet and its length
     // (the previous command byte is byte 1); the feature bytes from 12 on stay. Returns what
@@ -88,11 +86,11 @@ public:
 
 private:
     CEnrolmentSequence::CHost EnrolmentHost();
-    CBatchStore::CHost BatchHost();
+    CBatchExchange::CHost BatchHost();
 
     CPortSession& m_Session;
     CHost m_host;
     CReceiveCycle& m_ReplyCycle;
     CEnrolmentSequence m_Enrolment;
-    CBatchStore m_Batch;
+    CBatchExchange m_Batch;
 };

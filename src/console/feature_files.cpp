@@ -1,6 +1,6 @@
 #include "feature_files.h"
 
-#include "protocol/file_errors.h"
+#include "files/file_errors.h"
 #include "protocol/packets.h"
 
 #include <QFile>

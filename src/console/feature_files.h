@@ -2,7 +2,7 @@
 // Feature files (.fea): exactly one 193-byte feature value, no header or trailer. Loading fills
 // the feature bytes of a transmission; saving writes the feature value of the last reply.
 // Both return the empty text on success, otherwise the message to show the user.
-#include "protocol/file_access.h"
+#include "files/file_access.h"
 #include "widgets/file_dialog_options.h"
 
 #include <QString>

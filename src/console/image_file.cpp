@@ -1,7 +1,7 @@
 #include "image_file.h"
 
-#include "protocol/file_access.h"
-#include "protocol/file_errors.h"
+#include "files/file_access.h"
+#include "files/file_errors.h"
 
 #include <QBuffer>
 #include <QFileInfo>

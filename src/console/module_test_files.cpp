@@ -2,7 +2,7 @@
 // handlers and steps that hand over to them.
 #include "module_test_panel.h"
 
-#include "batch_storage.h"
+#include "batch_folder_scan.h"
 #include "feature_files.h"
 #include "finger_image_button.h"
 #include "image_decoder.h"

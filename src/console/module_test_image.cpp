@@ -5,7 +5,7 @@
 #include "finger_image_button.h"
 #include "image_decoder.h"
 
-#include "protocol/file_errors.h"
+#include "files/file_errors.h"
 #include "widgets/prompts.h"
 
 #include <QAction>

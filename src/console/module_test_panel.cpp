@@ -9,9 +9,9 @@
 #include "protocol/command_codes.h"
 #include "protocol/hex_text.h"
 #include "protocol/packets.h"
-#include "serial/mscomm.h"
 #include "serial/panel_timers.h"
 #include "serial/port_operations.h"
+#include "serial/serial_control.h"
 #include "serial/shared_settings.h"
 #include "widgets/dialog_units.h"
 #include "widgets/panel_font.h"
@@ -188,7 +188,8 @@ void CModuleTestDlg::ConnectHandlers() {
                 OnOperationChanged();
         });
     }
-    connect(&m_Console.Batch(), &CBatchStore::Progress, this, &CModuleTestDlg::ShowBatchProgress);
+    connect(&m_Console.Batch(), &CBatchExchange::Progress, this,
+            &CModuleTestDlg::ShowBatchProgress);
 }
 
 QWidget* CModuleTestDlg::Control(int id) const {

@@ -8,8 +8,8 @@
 #include "module_test_layout.h"
 #include "user_backup.h"
 
+#include "panels/module_panel.h"
 #include "protocol/command_catalogue.h"
-#include "serial/module_panel.h"
 
 #include <QString>
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "finger_image_button.h"
 #include "hex_dump_view.h"
 
-#include "serial/module_panel.h"
+#include "panels/module_panel.h"
 #include "widgets/cool_button.h"
 #include "widgets/dialog_units.h"
 

@@ -3,8 +3,8 @@
 #include "download_texts.h"
 #include "program_image.h"
 
-#include "protocol/file_access.h"
-#include "protocol/file_errors.h"
+#include "files/file_access.h"
+#include "files/file_errors.h"
 
 #include <QBuffer>
 #include <cstring>

@@ -2,8 +2,8 @@
 
 #include "program_image.h"
 
-#include "protocol/file_access.h"
-#include "protocol/file_errors.h"
+#include "files/file_access.h"
+#include "files/file_errors.h"
 
 #include <QFile>
 #include <cstring>

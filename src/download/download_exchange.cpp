@@ -5,9 +5,9 @@
 
 #include "protocol/packets.h"
 #include "serial/comm_log.h"
-#include "serial/mscomm.h"
 #include "serial/port_operations.h"
 #include "serial/port_session.h"
+#include "serial/serial_control.h"
 
 using namespace DownloadTexts;
 

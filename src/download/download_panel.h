@@ -5,7 +5,7 @@
 #include "download_exchange.h"
 #include "program_image.h"
 
-#include "serial/module_panel.h"
+#include "panels/module_panel.h"
 
 #include <QString>
 

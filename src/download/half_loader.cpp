@@ -4,7 +4,7 @@
 #include "download_texts.h"
 #include "half_processing.h"
 
-#include "protocol/file_errors.h"
+#include "files/file_errors.h"
 
 namespace {
 QString HalfLoadFailureText(EHalfLoadResult result, const QString& path, const QString& reason) {

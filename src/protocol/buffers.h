@@ -1,6 +1,6 @@
 #pragma once
 // The sizes of the transmit packet and of the receive buffer that each port's session owns
-// (serial/port_session.h, serial/receive_cycle.h).
+// (serial/port_session.h).
 #include <cstdint>
 
 constexpr int kTxBufferSize = 4100;

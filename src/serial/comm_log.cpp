@@ -1,7 +1,7 @@
 #include "comm_log.h"
 
-#include "protocol/file_access.h"
-#include "protocol/file_errors.h"
+#include "files/file_access.h"
+#include "files/file_errors.h"
 
 #include <cerrno>
 

@@ -2,7 +2,7 @@
 // CCommSetupDlg: the communication settings panel (template 131). The user picks the PC's
 // serial port and rate here and tells the module to change its own rate. It is the only writer
 // of g_nCommPort and g_nBaudIndex; the other panels read them when their port is opened.
-#include "module_panel.h"
+#include "panels/module_panel.h"
 
 #include <QComboBox>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "port_operations.h"
 
-#include "mscomm.h"
 #include "port_map.h"
 #include "rate_table.h"
+#include "serial_control.h"
 #include "shared_settings.h"
 
 #include "protocol/buffers.h"

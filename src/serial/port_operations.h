@@ -1,12 +1,11 @@
 #pragma once
-// The per-panel port operations and the hand-over of the port between panels; replies are
-// collected by each port's session (port_session.h). PortHandOver shows a message box and so
-// lives in the serial panel library; the rest needs no window system.
+// The per-panel port operations: rate, reply input, reads and writes, and the texts for a port
+// that failed. Replies are collected by each port's session (port_session.h); the hand-over of
+// the port between panels is in panels/port_hand_over.h. No window system.
 #include <QString>
 #include <cstdint>
 
 class CMSComm;
-class CPortSession;
 class QWidget;
 
 // Settings with the rate table's string for the index ("19200,n,8,1" outside 1..5).
@@ -22,13 +21,6 @@ int ReadReply(CMSComm& comm, uint8_t* dest);
 // Writes count bytes in pieces of at most pieceSize (one piece when pieceSize is 0).
 // A count of 0 writes nothing. False when any piece could not reach the port.
 bool WriteBytes(CMSComm& comm, const uint8_t* bytes, int count, int pieceSize = 0);
-
-// Closes every open port of the panels' sessions (in the order given), binds the port numbers
-// again from the devices there now (the device of g_nCommPort stays while it is there), opens the
-// chosen one on g_nCommPort and gives it the rate of g_nBaudIndex. On failure shows "Comm port
-// error!" with the port, its device and why, and returns false.
-bool PortHandOver(CPortSession* const* sessions, int panelCount, CPortSession& chosen,
-                  QWidget* parent);
 
 // The text shown whenever a port cannot be opened or has gone away.
 const char* CommPortErrorText();

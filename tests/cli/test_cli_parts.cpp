@@ -6,8 +6,8 @@
 #include "cli/console_plan.h"
 #include "cli/reply_check.h"
 #include "cli/reply_data.h"
-#include "serial/mscomm.h"
 #include "serial/port_session.h"
+#include "serial/serial_control.h"
 #include "support/fake_serial_backend.h"
 #include "support/packet_bytes.h"
 

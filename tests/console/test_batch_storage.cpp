@@ -1,4 +1,4 @@
-#include "console/batch_storage.h"
+#include "console/batch_folder_scan.h"
 #include "protocol/packets.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // The enrolment sequence, the batch store and the user backup driven without any window, as a
 // command-line front end drives them.
-#include "console/batch_storage.h"
-#include "console/batch_store.h"
+#include "console/batch_exchange.h"
+#include "console/batch_folder_scan.h"
 #include "console/enrolment_sequence.h"
 #include "console/user_backup.h"
 #include "serial/port_session.h"
@@ -116,12 +116,12 @@ private slots:
         QList<uint32_t> sent;
         QStringList told;
         uint8_t tx[300] = {};
-        CBatchStore batch({[&] {
-                               if (batch.FillItem(tx) == 207)
-                                   sent << (tx[9] * 256u + tx[10]);
-                           },
-                           [&](const QString& message) { told << message; }});
-        QSignalSpy progress(&batch, &CBatchStore::Progress);
+        CBatchExchange batch({[&] {
+                                  if (batch.FillItem(tx) == 207)
+                                      sent << (tx[9] * 256u + tx[10]);
+                              },
+                              [&](const QString& message) { told << message; }});
+        QSignalSpy progress(&batch, &CBatchExchange::Progress);
         QCOMPARE(batch.Load(dir.path()), QString());
         QCOMPARE(batch.Total(), 3u);
         batch.Begin();
@@ -141,7 +141,7 @@ private slots:
     void batchEnds() {
         QTemporaryDir dir;
         WriteFeatureFiles(dir, {"1.fea", "2.fea"});
-        CBatchStore batch({[] {}, [](const QString&) {}});
+        CBatchExchange batch({[] {}, [](const QString&) {}});
         QCOMPARE(batch.Load(dir.path()), QString());
         batch.Begin();
         batch.EndIfActive();

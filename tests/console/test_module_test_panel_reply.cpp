@@ -3,7 +3,7 @@
 // and the batch step.
 #include "test_module_test_panel_driver.h"
 
-#include "console/batch_storage.h"
+#include "console/batch_folder_scan.h"
 #include "console/finger_image_button.h"
 #include "console/image_decoder.h"
 #include "protocol/hex_text.h"

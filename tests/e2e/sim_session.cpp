@@ -1,5 +1,6 @@
 #include "sim_session.h"
 
+#include "panels/port_hand_over.h"
 #include "serial/port_operations.h"
 #include "serial/port_session.h"
 #include "serial/shared_settings.h"

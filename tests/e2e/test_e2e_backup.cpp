@@ -3,7 +3,7 @@
 // byte for byte. Real ports on pseudo-terminals, real pacing.
 #include "console_rig.h"
 
-#include "console/batch_storage.h"
+#include "console/batch_folder_scan.h"
 #include "console/user_backup.h"
 #include "support/process_state.h"
 
@@ -57,7 +57,7 @@ private slots:
             rig.Panel().BatchFolderAction()->trigger();
             rig.Click(kBatchEnable);
             rig.Click(kBatchStore);
-            const CBatchStore& batch = rig.Panel().Console().Batch();
+            const CBatchExchange& batch = rig.Panel().Console().Batch();
             QTRY_VERIFY_WITH_TIMEOUT(batch.Total() == kUsers && !batch.IsRunning(), kRunTimeoutMs);
             QVERIFY(rig.Prompts().m_messages.isEmpty());
         }

@@ -14,8 +14,8 @@
 #include "download/half_loader.h"
 #include "download/program_image.h"
 #include "protocol/buffers.h"
-#include "serial/mscomm.h"
 #include "serial/port_session.h"
+#include "serial/serial_control.h"
 #include "serial/shared_settings.h"
 
 #include <QCoreApplication>

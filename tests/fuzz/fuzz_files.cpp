@@ -5,7 +5,7 @@
 // file is loaded as one and as two fingers.
 #include "fuzz_target.h"
 
-#include "console/batch_storage.h"
+#include "console/batch_folder_scan.h"
 #include "console/feature_files.h"
 #include "protocol/buffers.h"
 

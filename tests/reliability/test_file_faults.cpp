@@ -9,7 +9,7 @@
 
 #include "app/comm_log_dock.h"
 
-#include "console/batch_storage.h"
+#include "console/batch_folder_scan.h"
 #include "console/feature_files.h"
 #include "console/module_test_panel.h"
 #include "download/dat_reader.h"

@@ -7,8 +7,8 @@
 #include "support/sim_process.h"
 
 #include "console/module_test_panel.h"
-#include "serial/mscomm.h"
 #include "serial/panel_timers.h"
+#include "serial/serial_control.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

@@ -5,14 +5,15 @@
 #include "support/pty_pair.h"
 #include "support/scripted_prompts.h"
 
-#include "console/batch_storage.h"
+#include "console/batch_folder_scan.h"
 #include "console/module_test_panel.h"
 #include "download/download_panel.h"
 #include "download/panel_fixture.h"
+#include "panels/port_hand_over.h"
 #include "serial/comm_setup_panel.h"
-#include "serial/mscomm.h"
 #include "serial/panel_timers.h"
 #include "serial/port_operations.h"
+#include "serial/serial_control.h"
 #include "support/packet_bytes.h"
 #include "support/process_state.h"
 

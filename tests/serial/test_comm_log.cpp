@@ -1,7 +1,7 @@
 // The communication log: its lines, the round trip of an exchange, the newest 50,000 lines, the
 // file it appends to, and the serial control that records into it only while one is kept.
 #include "serial/comm_log.h"
-#include "serial/mscomm.h"
+#include "serial/serial_control.h"
 #include "support/fake_serial_backend.h"
 #include "support/file_size_limit.h"
 

@@ -1,5 +1,5 @@
-#include "serial/mscomm.h"
 #include "serial/port_map.h"
+#include "serial/serial_control.h"
 #include "support/fake_serial_backend.h"
 
 #include <QSignalSpy>

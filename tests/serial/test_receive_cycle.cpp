@@ -1,8 +1,8 @@
 // The receive cycle on a fake serial device, its timer 1 ticked by hand.
 #include "protocol/buffers.h"
-#include "serial/mscomm.h"
 #include "serial/panel_timers.h"
-#include "serial/receive_cycle.h"
+#include "serial/port_session.h"
+#include "serial/serial_control.h"
 #include "support/counted_timers.h"
 #include "support/fake_serial_backend.h"
 #include "support/process_state.h"

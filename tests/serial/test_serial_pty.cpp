@@ -1,10 +1,11 @@
 // The real QSerialPort backend against a pseudo-terminal: bytes written arrive on the other end,
 // bytes from the other end raise a receive event, a hang-up is noticed without a write, a port
 // that fails to open says why, and a port found in the system's device list reaches the module.
-#include "serial/mscomm.h"
+#include "panels/port_hand_over.h"
 #include "serial/port_operations.h"
 #include "serial/port_session.h"
 #include "serial/qt_serial_backend.h"
+#include "serial/serial_control.h"
 #include "serial/shared_settings.h"
 #include "support/as_other_user.h"
 #include "support/fake_serial_backend.h"

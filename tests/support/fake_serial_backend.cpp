@@ -1,6 +1,6 @@
 #include "fake_serial_backend.h"
 
-#include "serial/mscomm.h"
+#include "serial/serial_control.h"
 
 namespace {
 std::unique_ptr<CFakePortList>& InstalledPorts() {

@@ -1,6 +1,6 @@
 #include "module_panel.h"
 
-#include "port_operations.h"
+#include "serial/port_operations.h"
 
 #include "widgets/cool_button.h"
 #include "widgets/prompts.h"

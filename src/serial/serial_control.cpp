@@ -1,4 +1,4 @@
-#include "mscomm.h"
+#include "serial_control.h"
 
 #include "comm_log.h"
 #include "port_map.h"

@@ -1,8 +1,8 @@
-#include "batch_storage.h"
+#include "batch_folder_scan.h"
 
+#include "files/file_access.h"
+#include "files/file_errors.h"
 #include "protocol/command_codes.h"
-#include "protocol/file_access.h"
-#include "protocol/file_errors.h"
 #include "protocol/packets.h"
 
 #include <QDir>

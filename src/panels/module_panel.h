@@ -4,9 +4,9 @@
 // port when the panel is shown and closes it when another panel is shown, and tells the panel
 // through OnShown and OnLeaving. The panel listens to its session's signals (a reply collected,
 // a receive event, a tick); a lost device goes to OnPortLost.
-#include "serial/mscomm.h"
 #include "serial/panel_timers.h"
 #include "serial/port_session.h"
+#include "serial/serial_control.h"
 
 #include <QString>
 #include <QWidget>

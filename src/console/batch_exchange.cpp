@@ -1,47 +1,47 @@
-#include "batch_store.h"
+#include "batch_exchange.h"
 
 #include <utility>
 
-CBatchStore::CBatchStore(CHost host, QObject* parent)
+CBatchExchange::CBatchExchange(CHost host, QObject* parent)
     : QObject(parent), m_host(std::move(host)), m_pItems(std::make_shared<CBatchList>()) {}
 
-QString CBatchStore::Load(const QString& folder) {
+QString CBatchExchange::Load(const QString& folder) {
     auto items = std::make_shared<CBatchList>();
     const QString failure = ScanBatchFolder(folder, items.get(), &m_nLeftOut);
     Use(std::move(items));
     return failure;
 }
 
-void CBatchStore::Use(std::shared_ptr<const CBatchList> items) {
+void CBatchExchange::Use(std::shared_ptr<const CBatchList> items) {
     m_pItems = std::move(items);
     m_nBatchPos = 0;
 }
 
-unsigned CBatchStore::Total() const {
+unsigned CBatchExchange::Total() const {
     return static_cast<unsigned>(m_pItems->Count());
 }
 
-void CBatchStore::Begin() {
+void CBatchExchange::Begin() {
     m_bBatchActive = true;
     m_host.sendItem();
 }
 
-bool CBatchStore::IsRunning() const {
+bool CBatchExchange::IsRunning() const {
     return m_nBatchPos < m_pItems->Count();
 }
 
-uint32_t CBatchStore::CurrentUser() const {
+uint32_t CBatchExchange::CurrentUser() const {
     return BatchItemUser(*m_pItems, m_nBatchPos);
 }
 
-int CBatchStore::FillItem(uint8_t* txBuffer) {
+int CBatchExchange::FillItem(uint8_t* txBuffer) {
     const int length = FillBatchItem(*m_pItems, m_nBatchPos, txBuffer);
     if (length == 0)
         End();
     return length;
 }
 
-void CBatchStore::OnReply() {
+void CBatchExchange::OnReply() {
     if (m_nBatchPos >= m_pItems->Count()) {
         m_bBatchActive = false;
         return;
@@ -53,17 +53,17 @@ void CBatchStore::OnReply() {
     m_host.sendItem();
 }
 
-void CBatchStore::OnRefused(const QString& message) {
+void CBatchExchange::OnRefused(const QString& message) {
     m_host.tell(message);
     m_nBatchPos = m_pItems->Count();
 }
 
-void CBatchStore::End() {
+void CBatchExchange::End() {
     m_bBatchActive = false;
     m_nBatchPos = m_pItems->Count();
 }
 
-void CBatchStore::EndIfActive() {
+void CBatchExchange::EndIfActive() {
     if (m_bBatchActive)
         End();
 }

@@ -2,9 +2,9 @@
 // The batch store exchange without any window: the feature files of a folder are stored one
 // after another, each item's reply sending the next, until the last one, a refusal, a send of
 // the front end's own command or a failed write ends it. The items and their packets are those
-// of batch_storage.h; the flag and the position are the exchange's own. The test panel and a
+// of batch_folder_scan.h; the flag and the position are the exchange's own. The test panel and a
 // command-line front end each own one.
-#include "batch_storage.h"
+#include "batch_folder_scan.h"
 
 #include <QObject>
 #include <QString>
@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-class CBatchStore : public QObject {
+class CBatchExchange : public QObject {
     Q_OBJECT
 public:
     // What the exchange needs from its front end.
@@ -22,7 +22,7 @@ public:
         std::function<void(const QString& message)> tell; // an OK message
     };
 
-    explicit CBatchStore(CHost host, QObject* parent = nullptr);
+    explicit CBatchExchange(CHost host, QObject* parent = nullptr);
 
     // Loads the batch from `folder`: "" with Total() items and the first one current, or the
     // message to show, with nothing loaded.

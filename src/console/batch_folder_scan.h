@@ -15,7 +15,7 @@ constexpr int kMaxStoreUser = 0xFFFF; // what the store command's two user-numbe
 constexpr uint8_t kBatchPrivilege = 1;
 
 // The items of one batch, as a scan loaded them; a loaded list never changes, so several ports
-// may store the same one. The batch exchange (batch_store.h) walks it.
+// may store the same one. The batch exchange (batch_exchange.h) walks it.
 class CBatchList {
 public:
     // Number of feature files loaded.

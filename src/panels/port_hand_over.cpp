@@ -1,9 +1,10 @@
-// The hand-over of the port between panels: the one port operation that speaks to the user.
-#include "mscomm.h"
-#include "port_map.h"
-#include "port_operations.h"
-#include "port_session.h"
-#include "shared_settings.h"
+#include "port_hand_over.h"
+
+#include "serial/port_map.h"
+#include "serial/port_operations.h"
+#include "serial/port_session.h"
+#include "serial/serial_control.h"
+#include "serial/shared_settings.h"
 
 #include "widgets/prompts.h"
 
