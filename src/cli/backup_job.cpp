@@ -16,7 +16,7 @@ CBackupJob::CBackupJob(CPortSession& session, QString folder, bool overwrite, QO
 
 void CBackupJob::Start() {
     if (!m_Backup.Start(m_strFolder))
-        OnPortLost();
+        Fail(EJobFailure::PortLost);
 }
 
 void CBackupJob::OnReply(const QByteArray& reply) {

@@ -10,7 +10,6 @@
 #include "protocol/command_codes.h"
 #include "protocol/packets.h"
 #include "protocol/payloads.h"
-#include "serial/port_operations.h"
 #include "serial/port_session.h"
 
 #include <algorithm>
@@ -34,6 +33,8 @@ CConsoleJob::CConsoleJob(CPortSession& session, CConsolePlan plan, bool storeFol
                          QObject* parent)
     : CPortJob(session, parent), m_plan(std::move(plan)), m_bStoreFolder(storeFolder),
       m_Console(session, ConsoleHost(), this) {
+    connect(&m_Console, &CConsoleExchange::WriteFailed, this,
+            [this] { Fail(EJobFailure::PortLost); });
     // A reply that runs into the collection limit counts once the line is quiet after it; a
     // module that never stops sending is told by the port's runner.
     m_Console.SetCutReply(ECutReply::WhenLineQuiet);
@@ -105,7 +106,7 @@ bool CConsoleJob::PrepareCommand() {
         m_Console.BuildInto(m_plan.inputs);
     }
     if (!refusal.isEmpty())
-        End(kExitUsage, refusal);
+        Fail(EJobFailure::Refused, refusal);
     return refusal.isEmpty();
 }
 
@@ -117,11 +118,7 @@ CConsoleExchange::CHost CConsoleJob::ConsoleHost() {
         m_Console.BuildInto(m_plan.inputs);
     };
     host.enrolmentOptions = [this] { return m_plan.enrolment; };
-    host.tell = [this](const QString& message) {
-        m_strMessage = message;
-        if (message == QLatin1String(CommPortErrorText()))
-            OnPortLost();
-    };
+    host.tell = [this](const QString& message) { m_strMessage = message; };
     host.sent = [this] {
         m_bSentSinceReply = true;
         m_nSentCommand = Session().TxBuffer()[1];
@@ -197,6 +194,6 @@ bool CConsoleJob::SaveReply() {
     else if (m_plan.saved == ESavedReply::Image)
         failure = SaveImageReply(m_plan.outputPath, m_LastReply);
     if (!failure.isEmpty())
-        End(kExitUsage, failure);
+        Fail(EJobFailure::Refused, failure);
     return failure.isEmpty();
 }

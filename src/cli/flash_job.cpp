@@ -2,7 +2,6 @@
 
 #include "download/download_frames.h"
 #include "download/download_texts.h"
-#include "serial/port_operations.h"
 #include "serial/port_session.h"
 
 #include <QMetaObject>
@@ -15,6 +14,7 @@ CFlashJob::CFlashJob(CPortSession& session, bool yes, QObject* parent)
     : CPortJob(session, parent), m_bYes(yes), m_Exchange(session, ExchangeHost(), this) {
     connect(&m_Exchange, &CDownloadExchange::WentIdle, this,
             [this] { Session().ApplyBaudRate(Session().BaudIndex()); });
+    connect(&m_Exchange, &CDownloadExchange::Ended, this, &CFlashJob::OnEnded);
     connect(&m_Exchange, &CDownloadExchange::AckCountChanged, this, [this](int acks) {
         m_nBlockReached = acks;
         emit ReplyEnded();
@@ -31,7 +31,6 @@ void CFlashJob::Start() {
 // As when the window's download panel is left: the download ends where it is, and the module is
 // told nothing more.
 void CFlashJob::Interrupt(int code) {
-    m_bInterrupted = true;
     m_Exchange.EndOnLeave();
     CPortJob::Interrupt(code);
 }
@@ -59,25 +58,27 @@ CDownloadExchange::CHost CFlashJob::ExchangeHost() {
             QMetaObject::invokeMethod(
                 this,
                 [this, question] {
-                    End(kExitUsage, question + QStringLiteral(" — not confirmed: add --yes"));
+                    Fail(EJobFailure::Refused,
+                         question + QStringLiteral(" — not confirmed: add --yes"));
                 },
                 Qt::QueuedConnection);
         }
         return m_bYes;
     };
-    host.tell = [this](const QString& message) { OnTold(message); };
+    host.tell = [](const QString&) {}; // what the window's boxes say comes as Ended here
     return host;
 }
 
-// Here the exchange says "下载已中断!" or "Comm port error!" only when a packet could not be
-// written to the port: the device has gone.
-void CFlashJob::OnTold(const QString& message) {
-    if (m_bInterrupted)
-        return;
-    if (message == kDownloadDone)
-        End(kExitOk, message);
-    else if (message == kDownloadInterrupted || message == QLatin1String(CommPortErrorText()))
-        OnPortLost();
-    else
-        End(kExitFailed, message);
+void CFlashJob::OnEnded(EDownloadEnd end) {
+    switch (end) {
+    case EDownloadEnd::Completed:
+        End(kExitOk, kDownloadDone);
+        break;
+    case EDownloadEnd::PastLastBlock:
+        End(kExitFailed, kDownloadFailed);
+        break;
+    case EDownloadEnd::WriteFailed:
+        Fail(EJobFailure::PortLost);
+        break;
+    }
 }

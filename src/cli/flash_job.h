@@ -19,10 +19,9 @@ protected:
 
 private:
     CDownloadExchange::CHost ExchangeHost();
-    void OnTold(const QString& message);
+    void OnEnded(EDownloadEnd end);
 
     bool m_bYes;
-    bool m_bInterrupted = false;
     int m_nBlockReached = 0; // the block in flight, 1-based, as the progress shows it
     CDownloadExchange m_Exchange;
 };

@@ -16,20 +16,25 @@ void CPortJob::Interrupt(int code) {
                                            : QStringLiteral("interrupted (Ctrl+C)"));
 }
 
-void CPortJob::Silence() {
-    StopWith(kExitSilent, QStringLiteral("no answer from the module"));
-}
-
-void CPortJob::KeptSending() {
-    StopWith(kExitSilent, QStringLiteral("the module kept sending"));
+void CPortJob::Fail(EJobFailure failure, const QString& detail) {
+    switch (failure) {
+    case EJobFailure::PortLost:
+        StopWith(kExitLost, QStringLiteral("the port went away in the middle of the command"));
+        break;
+    case EJobFailure::Timeout:
+        StopWith(kExitSilent, QStringLiteral("no answer from the module"));
+        break;
+    case EJobFailure::Stream:
+        StopWith(kExitSilent, QStringLiteral("the module kept sending"));
+        break;
+    case EJobFailure::Refused:
+        End(kExitUsage, detail);
+        break;
+    }
 }
 
 int CPortJob::LongestReply() const {
     return kCommandPacketSize;
-}
-
-void CPortJob::OnPortLost() {
-    StopWith(kExitLost, QStringLiteral("the port went away in the middle of the command"));
 }
 
 void CPortJob::StopWith(int code, const QString& why) {

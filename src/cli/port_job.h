@@ -10,6 +10,14 @@
 
 class CPortSession;
 
+// Why a command ends before the module's answers end it; each kind has its exit code and words.
+enum class EJobFailure {
+    PortLost, // the device went away, or a write to it failed (exit 5)
+    Timeout,  // nothing came from the module within --timeout (exit 4)
+    Stream,   // the module kept sending for longer than any answer lasts (exit 4)
+    Refused,  // the command cannot go out as asked: a check, a file or a question (exit 2)
+};
+
 class CPortJob : public QObject {
     Q_OBJECT
 public:
@@ -19,14 +27,12 @@ public:
     // A signal: the exchange stops as the window stops it when its panel is left. `code` is
     // kExitInterrupted (Ctrl+C) or kExitTerminated (SIGTERM).
     virtual void Interrupt(int code);
-    // Nothing came from the module within the timeout: the exchange stops quietly.
-    void Silence();
-    // The module kept sending for longer than any answer to the command lasts: the exchange stops.
-    void KeptSending();
+    // The command ends for one of the reasons above (only the first end counts). Except for a
+    // refusal, the exchange stops and the text says why, then what it leaves behind; a refusal's
+    // text is `detail`.
+    void Fail(EJobFailure failure, const QString& detail = QString());
     // The most bytes one answer to the command's transmissions may have.
     virtual int LongestReply() const;
-    // The device went away, or a write to it failed, after it was opened.
-    void OnPortLost();
     bool HasEnded() const { return m_bEnded; }
 
 signals:

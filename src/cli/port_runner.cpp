@@ -46,7 +46,8 @@ void CPortRunner::Run() {
     m_pJob = MakeJob();
     WatchSilence();
     WatchAnswers();
-    connect(m_pSession.get(), &CPortSession::PortLost, m_pJob, &CPortJob::OnPortLost);
+    connect(m_pSession.get(), &CPortSession::PortLost, m_pJob,
+            [job = m_pJob] { job->Fail(EJobFailure::PortLost); });
     connect(m_pJob, &CPortJob::Progress, this, &CPortRunner::Progress);
     connect(m_pJob, &CPortJob::Ended, this, &CPortRunner::OnEnded);
     m_pJob->Start();
@@ -56,7 +57,8 @@ void CPortRunner::WatchSilence() {
     m_pWatchdog = new QTimer(this);
     m_pWatchdog->setSingleShot(true);
     m_pWatchdog->setInterval(WatchdogMs());
-    connect(m_pWatchdog, &QTimer::timeout, m_pJob, &CPortJob::Silence);
+    connect(m_pWatchdog, &QTimer::timeout, m_pJob,
+            [job = m_pJob] { job->Fail(EJobFailure::Timeout); });
     // Each byte from the module shows it is still there; the host's own resends do not.
     connect(&m_pSession->Comm(), &CMSComm::BytesReceived, m_pWatchdog, qOverload<>(&QTimer::start));
     m_pWatchdog->start();
@@ -79,7 +81,7 @@ void CPortRunner::OnAnswerLimit() {
     const bool sending = m_pSession->Comm().InBufferCount() > 0 ||
                          (m_lastByte.isValid() && m_lastByte.elapsed() < kLineBusyMs);
     if (sending)
-        m_pJob->KeptSending();
+        m_pJob->Fail(EJobFailure::Stream);
     else
         m_pAnswerWatch->start();
 }

@@ -14,7 +14,7 @@ CRateJob::CRateJob(CPortSession& session, int rateIndex, QObject* parent)
 
 void CRateJob::Start() {
     if (!SendRateCommand(Session(), static_cast<uint8_t>(m_nRateIndex)))
-        OnPortLost();
+        Fail(EJobFailure::PortLost);
 }
 
 void CRateJob::StopExchange() {
@@ -22,18 +22,13 @@ void CRateJob::StopExchange() {
 }
 
 void CRateJob::OnReply(const QByteArray& reply) {
-    const CRateReplyCheck check = CheckRateReply(reply);
-    if (!check.isRateReply) {
+    // Confirmed in a reply of the wrong length, the window switches, and so does the PC here.
+    const CRateVerdict verdict = JudgeRateReply(reply);
+    if (verdict.follow)
+        Session().ApplyBaudRate(m_nRateIndex);
+    if (verdict.Succeeded())
+        End(kExitOk,
+            QStringLiteral("module and PC now at %1 bit/s").arg(RateBitsText(m_nRateIndex)));
+    else
         End(kExitFailed, CommSetupTexts::kCommFailedText);
-        return;
-    }
-    if (!check.confirmed || check.lengthWrong) {
-        // Confirmed in a reply of the wrong length: the window switches, and so does the PC here.
-        if (check.confirmed)
-            Session().ApplyBaudRate(m_nRateIndex);
-        End(kExitFailed, CommSetupTexts::kCommFailedText);
-        return;
-    }
-    Session().ApplyBaudRate(m_nRateIndex);
-    End(kExitOk, QStringLiteral("module and PC now at %1 bit/s").arg(RateBitsText(m_nRateIndex)));
 }

@@ -84,6 +84,7 @@ bool CConsoleExchange::WriteTransmission() {
     if (!m_Session.WriteTx(length)) {
         m_Batch.EndIfActive();
         m_host.tell(QString::fromLatin1(CommPortErrorText()));
+        emit WriteFailed();
         return false;
     }
     m_host.sent();

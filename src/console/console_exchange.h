@@ -84,6 +84,10 @@ public:
     // The device went away: collecting stops and a batch under way ends.
     void OnPortLost();
 
+signals:
+    // A transmission could not reach the port (after the front end was told "Comm port error!").
+    void WriteFailed();
+
 private:
     CEnrolmentSequence::CHost EnrolmentHost();
     CBatchExchange::CHost BatchHost();

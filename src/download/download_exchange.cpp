@@ -36,7 +36,7 @@ void CDownloadExchange::Start() {
     const bool sent = SendStartRequest();
     emit Sending();
     if (!sent && IsUnderWay())
-        End(kDownloadInterrupted);
+        EndOnFailedWrite();
 }
 
 void CDownloadExchange::Cancel() {
@@ -119,11 +119,13 @@ void CDownloadExchange::OnBlockReply(const CReplyFrame& frame) {
     if (frame.p2 == kLastBlockIndex) {
         m_host.tell(kDownloadDone);
         Reset();
+        emit Ended(EDownloadEnd::Completed);
         return;
     }
     // Block 31 was in flight and the module wants more: the image has no block 32.
     if (m_nAckCount >= kBlockCount) {
         End(kDownloadFailed);
+        emit Ended(EDownloadEnd::PastLastBlock);
         return;
     }
     CountAcknowledgement();
@@ -166,7 +168,13 @@ void CDownloadExchange::OnSendTimer() {
         sent = SendHandshake();
     }
     if (!sent && IsUnderWay())
-        End(kDownloadInterrupted);
+        EndOnFailedWrite();
+}
+
+// A packet of a download under way could not be written: the device is gone.
+void CDownloadExchange::EndOnFailedWrite() {
+    End(kDownloadInterrupted);
+    emit Ended(EDownloadEnd::WriteFailed);
 }
 
 bool CDownloadExchange::SendBlock(int k) {

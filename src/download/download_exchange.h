@@ -14,6 +14,13 @@ class CMSComm;
 class CPortSession;
 struct CReplyFrame;
 
+// How a download under way ended by itself (not by the front end's cancel or leave).
+enum class EDownloadEnd {
+    Completed,     // the module acknowledged the last block
+    PastLastBlock, // the module asked for more than the image's 32 blocks
+    WriteFailed,   // a packet could not be written: the port is gone
+};
+
 class CDownloadExchange : public QObject {
     Q_OBJECT
 public:
@@ -62,6 +69,8 @@ signals:
     void Sending();              // a packet of the user's download is about to go out
     void AckCountChanged(int n); // positive acknowledgements so far
     void Ticked();               // a timer tick was handled
+    // After the message the user is told (and the reset that follows a completed download).
+    void Ended(EDownloadEnd end);
 
 private:
     void OnReplyTimer();
@@ -79,6 +88,7 @@ private:
     bool WriteToModule(int count);
     void StopTimers();
     void End(const QString& message);
+    void EndOnFailedWrite();
 
     CPortSession& m_Session;
     CMSComm& m_Comm;

@@ -348,15 +348,11 @@ void CCommSetupDlg::WatchForQuiet() {
 void CCommSetupDlg::CheckReply(const QByteArray& reply) {
     const bool asked = m_bAnswerAwaited;
     m_bAnswerAwaited = false;
-    const CRateReplyCheck check = CheckRateReply(reply);
-    if (check.lengthWrong)
+    const CRateVerdict verdict = JudgeRateReply(reply);
+    for (int i = 0; i < verdict.failedMessages; ++i)
         TellCommFailed(asked);
-    if (!check.isRateReply)
+    if (!verdict.follow)
         return;
-    if (!check.confirmed) {
-        TellCommFailed(asked);
-        return;
-    }
     // The module now talks at the rate selected in 1011 at this moment.
     g_nBaudIndex = SelectedPosition(*m_pModuleRateList) + 1;
     Session().ApplyBaudRate(g_nBaudIndex);

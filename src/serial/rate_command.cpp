@@ -18,14 +18,15 @@ bool SendRateCommand(CPortSession& session, uint8_t rate) {
     return session.WriteTx(kCommandPacketSize);
 }
 
-CRateReplyCheck CheckRateReply(const QByteArray& bytes) {
+CRateVerdict JudgeRateReply(const QByteArray& bytes) {
     const auto* reply = reinterpret_cast<const uint8_t*>(bytes.constData());
     const int count = static_cast<int>(bytes.size());
-    CRateReplyCheck check;
-    check.lengthWrong = count != kCommandPacketSize;
-    check.isRateReply =
+    const bool isRateReply =
         count > kReplyCommandOffset && reply[kReplyCommandOffset] == ModuleCommand::kSetRate;
     const uint8_t result = count > kReplyResultOffset ? reply[kReplyResultOffset] : 0;
-    check.confirmed = check.isRateReply && result >= 1 && result <= kRateCount;
-    return check;
+    CRateVerdict verdict;
+    verdict.follow = isRateReply && result >= 1 && result <= kRateCount;
+    verdict.failedMessages =
+        (count != kCommandPacketSize ? 1 : 0) + (isRateReply && !verdict.follow ? 1 : 0);
+    return verdict;
 }

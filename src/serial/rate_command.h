@@ -14,11 +14,17 @@ constexpr int kRateCollectLimit = 12288;
 // and the 8 bytes written; false when they could not reach the port.
 bool SendRateCommand(CPortSession& session, uint8_t rate);
 
-struct CRateReplyCheck {
-    bool lengthWrong = false; // not 8 bytes: "通信失败!"
-    bool isRateReply = false; // byte 1 is 0x21; nothing more is looked at otherwise
-    bool confirmed = false;   // and byte 4 is a rate index 1..5: the PC follows
+// What the module's answer to the rate command means, for the settings panel and morvane-cli
+// alike.
+struct CRateVerdict {
+    // "通信失败!" once for an answer that is not 8 bytes long, and once more for an answer to the
+    // rate command (byte 1 is 0x21) whose byte 4 is no rate index 1..5.
+    int failedMessages = 0;
+    // An answer to the rate command with a rate index 1..5: the PC follows the module.
+    bool follow = false;
+    // The module took the new rate and the answer is whole.
+    bool Succeeded() const { return follow && failedMessages == 0; }
 };
 
 // The collected answer; bytes beyond it are never read.
-CRateReplyCheck CheckRateReply(const QByteArray& reply);
+CRateVerdict JudgeRateReply(const QByteArray& reply);
