@@ -6,8 +6,13 @@
 // The session's timer 1 collects the replies; timers 3 and 4 pace the backup.
 CBackupJob::CBackupJob(CPortSession& session, QString folder, bool overwrite, QObject* parent)
     : CPortJob(session, parent), m_strFolder(std::move(folder)), m_bOverwrite(overwrite),
-      m_Console(session, ConsoleHost(), this), m_Backup(session, BackupHost(), this) {
+      m_Console(session, this), m_Backup(session, BackupHost(), this) {
     m_Console.SetCutReply(ECutReply::WhenLineQuiet); // as the console job takes it
+    // Only the backup sends: the console's own command and steps never go out here, and a failed
+    // write is reported by the backup's send.
+    m_Console.StopFollowUps();
+    connect(&m_Console, &CConsoleExchange::ReplyDone, this,
+            [this](const QByteArray& reply, const CReplyOutcome&) { m_Backup.OnReply(reply); });
     connect(&m_Backup, &CUserBackup::Progress, this, [this](unsigned total, unsigned current) {
         emit Progress(static_cast<int>(current), static_cast<int>(total));
     });
@@ -37,16 +42,6 @@ void CBackupJob::StopExchange() {
     m_bStopped = true;
     m_Console.OnPortLost();
     m_Backup.Stop();
-}
-
-// Only the backup sends: the console's own command and steps never run here, and a failed write
-// is reported by the backup's send.
-CConsoleExchange::CHost CBackupJob::ConsoleHost() {
-    CConsoleExchange::CHost host;
-    host.replyDone = [this](const QByteArray& reply, const CReplyOutcome&) {
-        m_Backup.OnReply(reply);
-    };
-    return host;
 }
 
 CUserBackup::CHost CBackupJob::BackupHost() {

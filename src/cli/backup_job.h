@@ -24,7 +24,6 @@ protected:
     QString LeftBehind() const override;
 
 private:
-    CConsoleExchange::CHost ConsoleHost();
     CUserBackup::CHost BackupHost();
     void OnFinished(const CUserBackup::CReport& report);
 

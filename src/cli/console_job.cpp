@@ -32,22 +32,17 @@ QString SaveImageReply(const QString& path, const QByteArray& reply) {
 CConsoleJob::CConsoleJob(CPortSession& session, CConsolePlan plan, bool storeFolder,
                          QObject* parent)
     : CPortJob(session, parent), m_plan(std::move(plan)), m_bStoreFolder(storeFolder),
-      m_Console(session, ConsoleHost(), this) {
-    connect(&m_Console, &CConsoleExchange::WriteFailed, this,
-            [this] { Fail(EJobFailure::PortLost); });
+      m_Console(session, this) {
     // A reply that runs into the collection limit counts once the line is quiet after it; a
     // module that never stops sending is told by the port's runner.
     m_Console.SetCutReply(ECutReply::WhenLineQuiet);
-    connect(&m_Console.Batch(), &CBatchExchange::Progress, this,
-            [this](unsigned, unsigned current) {
-                emit Progress(m_nBatchStart + static_cast<int>(current), BatchFileCount());
-            });
+    ConnectConsole();
 }
 
 // As the panel does: the packet of the chosen operation is built, then sent, or for a folder
 // the first batch begins with its first item.
 void CConsoleJob::Start() {
-    m_Console.BuildInto(m_plan.inputs);
+    m_Console.Build({m_plan.inputs, m_plan.enrolment, m_plan.featurePath});
     if (!m_bStoreFolder) {
         m_Console.OnSendCommand();
         return;
@@ -95,49 +90,34 @@ void CConsoleJob::StopExchange() {
     m_Console.OnPortLost();
 }
 
-// The panel's checks and feature loading before its own command goes out; a refusal ends the
-// command as a usage error with the panel's message.
-bool CConsoleJob::PrepareCommand() {
-    QString refusal = m_Console.UserCheckRefusal(m_plan.enrolment.uploadFeature);
-    const CBuildResult built = m_Console.BuildInto(m_plan.inputs);
-    if (refusal.isEmpty() && built.needFeatureFile) {
-        refusal =
-            LoadFeatureFiles(m_plan.featurePath, m_plan.inputs.twoFingers, Session().TxBuffer());
-        m_Console.BuildInto(m_plan.inputs);
-    }
-    if (!refusal.isEmpty())
-        Fail(EJobFailure::Refused, refusal);
-    return refusal.isEmpty();
-}
-
-CConsoleExchange::CHost CConsoleJob::ConsoleHost() {
-    CConsoleExchange::CHost host;
-    host.prepareCommand = [this] { return PrepareCommand(); };
-    host.rebuild = [this](bool enrolFirstStep) {
-        m_plan.inputs.enrolFirstStep = enrolFirstStep;
-        m_Console.BuildInto(m_plan.inputs);
-    };
-    host.enrolmentOptions = [this] { return m_plan.enrolment; };
-    host.tell = [this](const QString& message) { m_strMessage = message; };
-    host.sent = [this] {
+// The exchange checks and loads before its command goes out, as on the panel; a refusal ends the
+// command as a usage error with the panel's message. After a reply that answers something else,
+// nothing more goes out by itself.
+void CConsoleJob::ConnectConsole() {
+    connect(&m_Console, &CConsoleExchange::Refused, this,
+            [this](const QString& message) { Fail(EJobFailure::Refused, message); });
+    connect(&m_Console, &CConsoleExchange::Told, this,
+            [this](const QString& message) { m_strMessage = message; });
+    connect(&m_Console, &CConsoleExchange::WriteFailed, this,
+            [this] { Fail(EJobFailure::PortLost); });
+    connect(&m_Console, &CConsoleExchange::Sent, this, [this] {
         m_bSentSinceReply = true;
         m_nSentCommand = Session().TxBuffer()[1];
         m_nUserInFlight = m_Console.Batch().CurrentUser();
-    };
-    // After a reply that answers something else, nothing more goes out: no enrolment step.
-    host.sendOwnCommand = [this] {
-        if (m_strFault.isEmpty())
-            m_Console.OnSendCommand();
-    };
-    host.showStatus = [this](const CReplyOutcome& reply) {
+    });
+    connect(&m_Console, &CConsoleExchange::StatusRead, this, [this](const CReplyOutcome& reply) {
         m_bSentSinceReply = false;
         OnReplyRead(reply);
-    };
-    host.replyDone = [this](const QByteArray&, const CReplyOutcome& reply) {
-        if (!m_bSentSinceReply && !HasEnded())
-            OnLastReply(reply);
-    };
-    return host;
+    });
+    connect(&m_Console, &CConsoleExchange::ReplyDone, this,
+            [this](const QByteArray&, const CReplyOutcome& reply) {
+                if (!m_bSentSinceReply && !HasEnded())
+                    OnLastReply(reply);
+            });
+    connect(&m_Console.Batch(), &CBatchExchange::Progress, this,
+            [this](unsigned, unsigned current) {
+                emit Progress(m_nBatchStart + static_cast<int>(current), BatchFileCount());
+            });
 }
 
 // Each reply must answer the command just sent and arrive whole; the first that does not ends
@@ -146,7 +126,7 @@ void CConsoleJob::OnReplyRead(const CReplyOutcome& reply) {
     if (m_strFault.isEmpty())
         m_strFault = ReplyFault(m_nSentCommand, Bytes(m_LastReply), int(m_LastReply.size()));
     if (!m_strFault.isEmpty()) {
-        m_Console.Batch().EndIfActive();
+        m_Console.StopFollowUps();
         return;
     }
     if (m_bStoreFolder && reply.command == ModuleCommand::kStoreFeature && reply.resultCode == 0)

@@ -28,8 +28,7 @@ private:
     void OnLastReply(const CReplyOutcome& reply);
     // Saves what the plan asks for; false with the job ended when it could not be written.
     bool SaveReply();
-    CConsoleExchange::CHost ConsoleHost();
-    bool PrepareCommand();
+    void ConnectConsole();
     int BatchFileCount() const;
     void UseBatch(int index);
     bool StoreNextBatch();

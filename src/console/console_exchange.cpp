@@ -1,5 +1,6 @@
 #include "console_exchange.h"
 
+#include "feature_files.h"
 #include "module_test_texts.h"
 
 #include "protocol/buffers.h"
@@ -11,15 +12,17 @@
 #include <algorithm>
 #include <utility>
 
-CConsoleExchange::CConsoleExchange(CPortSession& session, CHost host, QObject* parent)
-    : QObject(parent), m_Session(session), m_host(std::move(host)),
+CConsoleExchange::CConsoleExchange(CPortSession& session, QObject* parent)
+    : QObject(parent), m_Session(session),
       m_ReplyCycle(session.CollectReplies(kReplyPeriodMs, kHoldThreshold, kRxCollectLimit)),
       m_Enrolment(EnrolmentHost()), m_Batch(BatchHost(), this) {}
 
-CBuildResult CConsoleExchange::BuildInto(CBuildInputs inputs) {
+CBuildResult CConsoleExchange::Build(const CCommandInputs& inputs) {
+    m_inputs = inputs;
     uint8_t* tx = m_Session.TxBuffer();
-    inputs.previousCommand = tx[1];
-    const CBuildResult built = BuildOperation(inputs);
+    CBuildInputs build = inputs.build;
+    build.previousCommand = tx[1];
+    const CBuildResult built = BuildOperation(build);
     if (!built.noChange) {
         tx[1] = built.command;
         tx[2] = built.p1;
@@ -30,7 +33,37 @@ CBuildResult CConsoleExchange::BuildInto(CBuildInputs inputs) {
         m_Session.SetTxLength(built.txLength);
     }
     FillCommandPacket(tx, tx[1], tx[2], tx[3], tx[4]);
+    m_bNeedFeatureFile = !built.noChange && built.needFeatureFile;
+    emit CommandBuilt(built, inputs.build.enrolFirstStep);
     return built;
+}
+
+CBuildResult CConsoleExchange::Rebuild(bool enrolFirstStep) {
+    CCommandInputs inputs = m_inputs;
+    inputs.build.enrolFirstStep = enrolFirstStep;
+    return Build(inputs);
+}
+
+void CConsoleExchange::SendBareCommand(uint8_t command, uint8_t p1, uint8_t p2, uint8_t p3) {
+    FillCommandPacket(m_Session.TxBuffer(), command, p1, p2, p3);
+    m_Session.SetTxLength(kCommandPacketSize);
+    m_bNeedFeatureFile = false;
+    OnSendCommand();
+}
+
+// The user checks, then the feature file(s) of a feature command, loaded into the packet built
+// again around them.
+bool CConsoleExchange::PrepareCommand() {
+    QString refusal = UserCheckRefusal(m_inputs.enrolment.uploadFeature);
+    if (refusal.isEmpty() && m_bNeedFeatureFile) {
+        refusal =
+            LoadFeatureFiles(m_inputs.featurePath, m_inputs.build.twoFingers, m_Session.TxBuffer());
+        if (refusal.isEmpty())
+            Build(m_inputs);
+    }
+    if (!refusal.isEmpty())
+        emit Refused(refusal);
+    return refusal.isEmpty();
 }
 
 bool CConsoleExchange::NeedsUserCheck() const {
@@ -63,7 +96,7 @@ void CConsoleExchange::SendCommand() {
         if (length == 0)
             return;
         m_Session.SetTxLength(length);
-    } else if (!m_host.prepareCommand()) {
+    } else if (!PrepareCommand()) {
         return;
     }
     WriteTransmission();
@@ -83,11 +116,11 @@ bool CConsoleExchange::WriteTransmission() {
         FrameDataPacket(m_Session.TxBuffer(), length);
     if (!m_Session.WriteTx(length)) {
         m_Batch.EndIfActive();
-        m_host.tell(QString::fromLatin1(CommPortErrorText()));
+        emit Told(QString::fromLatin1(CommPortErrorText()));
         emit WriteFailed();
         return false;
     }
-    m_host.sent();
+    emit Sent();
     m_ReplyCycle.ResetRxCount();
     return true;
 }
@@ -108,28 +141,36 @@ void CConsoleExchange::InterpretReply(const QByteArray& bytes, CReplyOptions opt
     const CReplyOutcome reply =
         InterpretReplyBytes(reinterpret_cast<const uint8_t*>(bytes.constData()),
                             static_cast<int>(bytes.size()), options);
-    m_host.showReply(bytes, reply);
+    emit ReplyRead(bytes, reply);
     if (!reply.batchMessage.isEmpty())
         m_Batch.OnRefused(reply.batchMessage);
-    m_host.showStatus(reply);
+    emit StatusRead(reply);
     m_Batch.OnReply();
     m_Enrolment.OnReply(reply.command, reply.resultCode);
-    m_host.replyDone(bytes, reply);
+    emit ReplyDone(bytes, reply);
     m_ReplyCycle.ResetRxCount();
+}
+
+void CConsoleExchange::StopFollowUps() {
+    m_Batch.EndIfActive();
+    m_bFollowUpsStopped = true;
 }
 
 // A step has succeeded: the next capture keeps its command byte in the build, which renews its
 // parameters; another operation chosen in the meantime builds and sends its own command instead.
 CEnrolmentSequence::CHost CConsoleExchange::EnrolmentHost() {
     CEnrolmentSequence::CHost host;
-    host.options = [this] { return m_host.enrolmentOptions(); };
+    host.options = [this] { return m_inputs.enrolment; };
     host.sendStep = [this](uint8_t command) {
         m_Session.TxBuffer()[1] = command;
-        m_host.rebuild(false);
-        m_host.sendOwnCommand();
+        Rebuild(false);
+        if (!m_bFollowUpsStopped) {
+            emit StepSending();
+            OnSendCommand();
+        }
         m_ReplyCycle.ResetRxCount();
     };
-    host.startOver = [this] { m_host.rebuild(true); };
+    host.startOver = [this] { Rebuild(true); };
     return host;
 }
 
@@ -139,6 +180,6 @@ CBatchExchange::CHost CConsoleExchange::BatchHost() {
         SendCommand();
         m_ReplyCycle.ResetRxCount();
     };
-    host.tell = [this](const QString& message) { m_host.tell(message); };
+    host.tell = [this](const QString& message) { emit Told(message); };
     return host;
 }

@@ -14,7 +14,15 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-#include <functional>
+
+// What the front end has chosen, as plain values: given with every build, and again before each
+// reply is read and each own send goes out, so that a step the exchange takes by itself (an
+// enrolment's next capture) uses the choices shown at that moment.
+struct CCommandInputs {
+    CBuildInputs build;          // the operation and its parameters
+    CEnrolmentOptions enrolment; // "采集两次" and "特征值上传"
+    QString featurePath;         // the feature file (and its second) that a feature command sends
+};
 
 class CConsoleExchange : public QObject {
     Q_OBJECT
@@ -23,43 +31,21 @@ public:
     static constexpr int kReplyPeriodMs = 50;
     static constexpr int kHoldThreshold = 9000;
 
-    // What the exchange needs from its front end; a front end sets what it takes part in, and
-    // the rest does nothing (no command of its own is then ever sent).
-    struct CHost {
-        // The front end's own command is checked, its feature file(s) loaded and its packet
-        // built in the transmit packet; false when nothing is to be sent (the front end has told
-        // why).
-        std::function<bool()> prepareCommand = [] { return false; };
-        // Rebuilds the packet from the front end's choices, with the enrolment's first step set
-        // or cleared (the command byte an enrolment step left in the packet stays for it).
-        std::function<void(bool enrolFirstStep)> rebuild = [](bool) {};
-        // Read once a capture succeeded.
-        std::function<CEnrolmentOptions()> enrolmentOptions = [] { return CEnrolmentOptions(); };
-        std::function<void(const QString& message)> tell = [](const QString&) {}; // OK message
-        std::function<void()> sent = [] {}; // a transmission went out; no reply to it yet
-        // The front end's own send of its command (an enrolment's next capture goes this way,
-        // as if the user had pressed "发送命令"); it ends with OnSendCommand.
-        std::function<void()> sendOwnCommand = [] {};
-        // A reply has been read: first what it brings (dump, image), then, after a batch
-        // refusal was told, its status text (and the user-number increment it asks for).
-        std::function<void(const QByteArray& bytes, const CReplyOutcome& reply)> showReply =
-            [](const QByteArray&, const CReplyOutcome&) {};
-        std::function<void(const CReplyOutcome& reply)> showStatus = [](const CReplyOutcome&) {};
-        // The batch and enrolment steps have run; the receive count goes back to 0 after this.
-        std::function<void(const QByteArray& bytes, const CReplyOutcome& reply)> replyDone =
-            [](const QByteArray&, const CReplyOutcome&) {};
-    };
-
     // Replies on the session are collected with the values above.
-    CConsoleExchange(CPortSession& session, CHost host, QObject* parent = nullptr);
+    explicit CConsoleExchange(CPortSession& session, QObject* parent = nullptr);
 
     CBatchExchange& Batch() { return m_Batch; }
     const CBatchExchange& Batch() const { return m_Batch; }
 
+    // The choices from now on, without a build.
+    void SetInputs(const CCommandInputs& inputs) { m_inputs = inputs; }
     // The packet of the chosen operation into bytes 0..11 of the transmit packet and its length
-    // (the previous command byte is byte 1); the feature bytes from 12 on stay. Returns what
-    // was built: the fields to enable and whether a feature file must be loaded.
-    CBuildResult BuildInto(CBuildInputs inputs);
+    // (the previous command byte is byte 1); the feature bytes from 12 on stay. Reports it by
+    // CommandBuilt and returns it: the fields to enable and whether a feature file must be
+    // loaded before it is sent.
+    CBuildResult Build(const CCommandInputs& inputs);
+    // A bare command packet of the front end's own, sent as it stands (no feature file).
+    void SendBareCommand(uint8_t command, uint8_t p1, uint8_t p2, uint8_t p3);
     // The refusal of a first enrolment step or a feature store whose user number or privilege
     // is 0, by the packet built; empty when it may go. An enrolment that uploads its feature
     // value needs neither.
@@ -67,7 +53,8 @@ public:
     // Whether the packet built is one that UserCheckRefusal looks at.
     bool NeedsUserCheck() const;
 
-    // Sends the current batch item while a batch runs, else the front end's command.
+    // Sends the current batch item while a batch runs, else the command built, once it passes
+    // the user checks and its feature file(s) are loaded (Refused tells why it did not).
     void SendCommand();
     // The user's own send: a batch under way ends first.
     void OnSendCommand();
@@ -79,21 +66,47 @@ public:
     void SetCutReply(ECutReply cutReply) { m_ReplyCycle.SetCutReply(cutReply); }
     // A reply the session collected; the front end has read its choices into the options.
     void InterpretReply(const QByteArray& bytes, CReplyOptions options);
+    // From now on replies send nothing by themselves: a batch under way ends and no enrolment
+    // step goes out (a front end that found a reply to another command, or one that only
+    // writes its own packets).
+    void StopFollowUps();
     // Collection ends without an interpretation.
     void StopReplyCollection();
     // The device went away: collecting stops and a batch under way ends.
     void OnPortLost();
 
 signals:
-    // A transmission could not reach the port (after the front end was told "Comm port error!").
+    // A packet was built, by the front end's Build or by a step of the exchange (with the
+    // enrolment's first step now set or cleared).
+    void CommandBuilt(const CBuildResult& built, bool enrolFirstStep);
+    // The command was not sent: a user number or privilege of 0, or a feature file that could
+    // not be loaded.
+    void Refused(const QString& message);
+    // An OK message: a batch store the module refused, or "Comm port error!".
+    void Told(const QString& message);
+    // A transmission went out; no reply to it yet.
+    void Sent();
+    // An enrolment's next capture is about to be sent as if the user had pressed "发送命令".
+    void StepSending();
+    // A reply has been read: first what it brings (dump, image), then, after a batch refusal
+    // was told, its status text (and the user-number increment it asks for), then, once the
+    // batch and enrolment steps have run, that it is done.
+    void ReplyRead(const QByteArray& bytes, const CReplyOutcome& reply);
+    void StatusRead(const CReplyOutcome& reply);
+    void ReplyDone(const QByteArray& bytes, const CReplyOutcome& reply);
+    // A transmission could not reach the port (after Told "Comm port error!").
     void WriteFailed();
 
 private:
     CEnrolmentSequence::CHost EnrolmentHost();
     CBatchExchange::CHost BatchHost();
+    CBuildResult Rebuild(bool enrolFirstStep);
+    bool PrepareCommand();
 
     CPortSession& m_Session;
-    CHost m_host;
+    CCommandInputs m_inputs;
+    bool m_bNeedFeatureFile = false; // the packet built carries a feature value still to load
+    bool m_bFollowUpsStopped = false;
     CReceiveCycle& m_ReplyCycle;
     CEnrolmentSequence m_Enrolment;
     CBatchExchange m_Batch;

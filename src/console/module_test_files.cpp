@@ -12,18 +12,6 @@
 
 #include <QCoreApplication>
 
-bool CModuleTestDlg::LoadFeatureFiles() {
-    Pull();
-    const QString failure =
-        ::LoadFeatureFiles(m_strFeaturePath, m_bTwoFingers != 0, Session().TxBuffer());
-    if (!failure.isEmpty()) {
-        ShowMessage(this, failure);
-        return false;
-    }
-    BuildCommand();
-    return true;
-}
-
 void CModuleTestDlg::OnBrowseFeature() {
     const QString path = Prompts().OpenFileName(this, FeatureFileDialogOptions());
     if (path.isEmpty())

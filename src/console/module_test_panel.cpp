@@ -135,7 +135,7 @@ void NameByLabel(QLabel* label, QWidget* field) {
 
 CModuleTestDlg::CModuleTestDlg(QWidget* parent)
     : CModulePanel(QStringLiteral("moduleTestPanel"), kPanelName, parent),
-      m_pOperations(new QButtonGroup(this)), m_Console(Session(), ConsoleHost(), this),
+      m_pOperations(new QButtonGroup(this)), m_Console(Session(), this),
       m_Backup(Session(), BackupHost(), this) {
     setFont(PanelFont());
     setFixedSize(CDialogUnits(font()).Size(kPanelWidthUnits, kPanelHeightUnits));
@@ -143,6 +143,7 @@ CModuleTestDlg::CModuleTestDlg(QWidget* parent)
     CreateImageActions();
     CreateBackupActions();
     ConnectHandlers();
+    ConnectConsole();
     ConnectSession();
     InitTestPanel();
 }
@@ -277,47 +278,50 @@ void CModuleTestDlg::ShowCommand() {
     SetText(Id::kCommandDisplay, FormatCommandBytes(Session().TxBuffer(), kCommandPacketSize));
 }
 
+CCommandInputs CModuleTestDlg::Inputs() const {
+    CCommandInputs inputs;
+    inputs.build.operation = m_nOperation;
+    inputs.build.param1 = ParseHexField(1);
+    inputs.build.param2 = ParseHexField(2);
+    inputs.build.param3 = ParseHexField(3);
+    inputs.build.queryCapacity = m_bQueryCapacity != 0;
+    inputs.build.highResolution = m_bHighResolution != 0;
+    inputs.build.twoFingers = m_bTwoFingers != 0;
+    inputs.build.enrolFirstStep = m_bEnrolFirstStep;
+    inputs.enrolment.captureTwice = m_bCaptureTwice != 0;
+    inputs.enrolment.uploadFeature = m_bUploadFeature != 0;
+    inputs.featurePath = m_strFeaturePath;
+    return inputs;
+}
+
 void CModuleTestDlg::BuildCommand() {
     Pull();
+    m_Console.Build(Inputs());
+}
+
+// Every build, the panel's own or one of the exchange's steps: the save button waits for the
+// next feature reply, and the fields follow the operation.
+void CModuleTestDlg::ShowBuilt(const CBuildResult& built, bool enrolFirstStep) {
     SetEnabled(Id::kSaveFeature, false);
     m_bNeedFeatureFile = false;
-    CBuildInputs inputs;
-    inputs.operation = m_nOperation;
-    inputs.param1 = ParseHexField(1);
-    inputs.param2 = ParseHexField(2);
-    inputs.param3 = ParseHexField(3);
-    inputs.queryCapacity = m_bQueryCapacity != 0;
-    inputs.highResolution = m_bHighResolution != 0;
-    inputs.twoFingers = m_bTwoFingers != 0;
-    inputs.enrolFirstStep = m_bEnrolFirstStep;
-    const CBuildResult built = m_Console.BuildInto(inputs);
     if (!built.noChange) {
         ApplyEnables(built.fields);
         m_bNeedFeatureFile = built.needFeatureFile;
     }
+    m_bEnrolFirstStep = enrolFirstStep;
     ShowCommand();
-}
-
-// The user number and privilege of a first enrolment step or of a feature store must not be 0,
-// unless the enrolment uploads its feature value.
-bool CModuleTestDlg::PassesUserChecks() {
-    if (!m_Console.NeedsUserCheck())
-        return true;
-    Pull();
-    const QString refusal = m_Console.UserCheckRefusal(m_bUploadFeature != 0);
-    if (refusal.isEmpty())
-        return true;
-    ShowMessage(this, refusal);
-    return false;
 }
 
 void CModuleTestDlg::SendCommand() {
     m_Console.SendCommand();
 }
 
-// The user's own command ends a backup under way, as it ends a batch.
+// The user's own command ends a backup under way, as it ends a batch; it goes out with the
+// choices shown now.
 void CModuleTestDlg::OnSendCommand() {
     m_Backup.Stop();
+    Pull();
+    m_Console.SetInputs(Inputs());
     m_Console.OnSendCommand();
 }
 
@@ -395,21 +399,19 @@ void CModuleTestDlg::OnEnableSend() {
 void CModuleTestDlg::OnMoveRight() {
     Pull();
     // Register 0 is the image's horizontal offset, 0x6A at rest; the field's steps come off it.
-    FillCommandPacket(Session().TxBuffer(), ModuleCommand::kSetRegister, 0,
-                      static_cast<uint8_t>(0x6A - m_nMoveRight), 0);
-    Session().SetTxLength(kCommandPacketSize);
+    m_Backup.Stop();
     m_bNeedFeatureFile = false;
-    OnSendCommand();
+    m_Console.SendBareCommand(ModuleCommand::kSetRegister, 0,
+                              static_cast<uint8_t>(0x6A - m_nMoveRight), 0);
 }
 
 void CModuleTestDlg::OnMoveUp() {
     Pull();
     // Register 1 is the image's vertical offset, 0x80 at rest; the field's steps come off it.
-    FillCommandPacket(Session().TxBuffer(), ModuleCommand::kSetRegister, 1,
-                      static_cast<uint8_t>(0x80 - m_nMoveUp), 0);
-    Session().SetTxLength(kCommandPacketSize);
+    m_Backup.Stop();
     m_bNeedFeatureFile = false;
-    OnSendCommand();
+    m_Console.SendBareCommand(ModuleCommand::kSetRegister, 1,
+                              static_cast<uint8_t>(0x80 - m_nMoveUp), 0);
 }
 
 // A fixed frame of the sensor's own, written as it stands without the send path's checks.

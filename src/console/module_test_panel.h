@@ -110,12 +110,13 @@ private:
     void SelectOperation(EOperation operation, bool enrolFirstStep);
     void ApplyEnables(unsigned fields);
     void ShowCommand();
-    bool PassesUserChecks();
-    bool LoadFeatureFiles();
+    // The choices of the members (after a pull) as the exchange takes them.
+    CCommandInputs Inputs() const;
+    void ShowBuilt(const CBuildResult& built, bool enrolFirstStep);
 
     void OnReplyComplete(const QByteArray& reply);
     CReplyOptions ReplyOptions() const;
-    CConsoleExchange::CHost ConsoleHost();
+    void ConnectConsole();
     void ShowReply(const QByteArray& bytes, const CReplyOutcome& reply);
     void ShowStatus(const CReplyOutcome& reply);
     void DecodeFingerImage(const QByteArray& reply);

@@ -31,6 +31,7 @@ void CModuleTestDlg::OnShown() {
 void CModuleTestDlg::OnReplyComplete(const QByteArray& reply) {
     SetEnabled(ControlId::kSendCommand, true);
     Pull();
+    m_Console.SetInputs(Inputs());
     m_Console.InterpretReply(reply, ReplyOptions());
 }
 
@@ -50,41 +51,28 @@ CReplyOptions CModuleTestDlg::ReplyOptions() const {
     return options;
 }
 
-// The exchange sends, collects and steps; the panel checks and loads before a send, shows each
-// reply, asks its controls when a step needs the user's choices, and hands the reply on to a
-// backup under way.
-CConsoleExchange::CHost CModuleTestDlg::ConsoleHost() {
-    CConsoleExchange::CHost host;
-    host.prepareCommand = [this] {
-        return PassesUserChecks() && (!m_bNeedFeatureFile || LoadFeatureFiles());
-    };
-    host.rebuild = [this](bool enrolFirstStep) {
-        m_bEnrolFirstStep = enrolFirstStep;
-        BuildCommand();
-    };
-    host.enrolmentOptions = [this] {
-        Pull();
-        CEnrolmentOptions options;
-        options.captureTwice = m_bCaptureTwice != 0;
-        options.uploadFeature = m_bUploadFeature != 0;
-        return options;
-    };
-    host.tell = [this](const QString& message) { ShowMessage(this, message); };
-    host.sent = [this] {
+// The exchange builds, checks, sends and steps on the choices the panel gives it; the panel shows
+// what it reports and hands each reply on to a backup under way.
+void CModuleTestDlg::ConnectConsole() {
+    connect(&m_Console, &CConsoleExchange::CommandBuilt, this, &CModuleTestDlg::ShowBuilt);
+    connect(&m_Console, &CConsoleExchange::Refused, this,
+            [this](const QString& message) { ShowMessage(this, message); });
+    connect(&m_Console, &CConsoleExchange::Told, this,
+            [this](const QString& message) { ShowMessage(this, message); });
+    connect(&m_Console, &CConsoleExchange::Sent, this, [this] {
         SetText(ControlId::kResult, QString());
         SetText(ControlId::kDump, QString());
-    };
-    host.sendOwnCommand = [this] { OnSendCommand(); };
-    host.showReply = [this](const QByteArray& bytes, const CReplyOutcome& reply) {
-        ShowReply(bytes, reply);
-    };
-    host.showStatus = [this](const CReplyOutcome& reply) { ShowStatus(reply); };
-    host.replyDone = [this](const QByteArray& bytes, const CReplyOutcome& reply) {
-        if (reply.enableSave)
-            SetEnabled(ControlId::kSaveFeature, true);
-        m_Backup.OnReply(bytes);
-    };
-    return host;
+    });
+    // An enrolment's next capture goes out as the user's own command would: a backup ends.
+    connect(&m_Console, &CConsoleExchange::StepSending, &m_Backup, &CUserBackup::Stop);
+    connect(&m_Console, &CConsoleExchange::ReplyRead, this, &CModuleTestDlg::ShowReply);
+    connect(&m_Console, &CConsoleExchange::StatusRead, this, &CModuleTestDlg::ShowStatus);
+    connect(&m_Console, &CConsoleExchange::ReplyDone, this,
+            [this](const QByteArray& bytes, const CReplyOutcome& reply) {
+                if (reply.enableSave)
+                    SetEnabled(ControlId::kSaveFeature, true);
+                m_Backup.OnReply(bytes);
+            });
 }
 
 void CModuleTestDlg::ShowReply(const QByteArray& bytes, const CReplyOutcome& reply) {
