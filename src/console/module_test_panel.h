@@ -44,6 +44,14 @@ public:
     void Pull();
     void Push();
 
+    // The members that tests and the shell read back.
+    int Operation() const { return m_nOperation; }
+    bool EnrolFirstStep() const { return m_bEnrolFirstStep; }
+    bool NeedFeatureFile() const { return m_bNeedFeatureFile; }
+    const QString& FeaturePath() const { return m_strFeaturePath; }
+    unsigned BatchTotal() const { return m_nBatchTotal; }
+    unsigned BatchCurrent() const { return m_nBatchCurrent; }
+
     void InitTestPanel();
     // Field 1 to 4 (parameters 1, 2, 3 and 1,2) read as hexadecimal; 0 for any other number.
     uint16_t ParseHexField(int field) const;

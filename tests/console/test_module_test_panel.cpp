@@ -41,26 +41,26 @@ private slots:
     void startUpState() {
         CPanelDriver driver;
         CModuleTestDlg& panel = driver.Panel();
-        QCOMPARE(panel.m_nOperation, 0);
+        QCOMPARE(panel.Operation(), 0);
         QCOMPARE(panel.OperationGroup().checkedId(), 0);
         QCOMPARE(driver.CommandDisplay(), QStringLiteral("F5 09 00 00 00 00 09 F5 "));
         QCOMPARE(driver.TxBytes(8), Hex("F5 09 00 00 00 00 09 F5"));
         QCOMPARE(driver.TxLength(), 8);
         for (int id : kEnableFields)
             QVERIFY2(!driver.Enabled(id), qPrintable(QString::number(id)));
-        QVERIFY(!driver.Enabled(1048));
+        QVERIFY(!driver.Enabled(Id::kSaveFeature));
         for (int id : {1092, 1093, 1094, 1096, 1097})
             QVERIFY(!driver.Enabled(id));
-        QVERIFY(driver.Enabled(1095));
-        QVERIFY(driver.Enabled(1005));
+        QVERIFY(driver.Enabled(Id::kBatchEnable));
+        QVERIFY(driver.Enabled(Id::kSendCommand));
         QVERIFY(!panel.m_bSyncingParams);
-        QVERIFY(!panel.m_bNeedFeatureFile);
-        QVERIFY(!panel.m_bEnrolFirstStep);
+        QVERIFY(!panel.NeedFeatureFile());
+        QVERIFY(!panel.EnrolFirstStep());
         for (int id : {1069, 1070, 1072, 1083, 1093, 1094})
             QCOMPARE(driver.Text(id), QStringLiteral("0"));
-        QCOMPARE(driver.Text(1042), QString());
-        QCOMPARE(driver.Text(1007), QString());
-        QCOMPARE(driver.Text(1054), QString());
+        QCOMPARE(driver.Text(Id::kFeaturePath), QString());
+        QCOMPARE(driver.Text(Id::kResult), QString());
+        QCOMPARE(driver.Text(Id::kDump), QString());
     }
 
     void startUpConfiguresThePortWithoutOpeningIt() {
@@ -126,12 +126,12 @@ private slots:
         QFETCH(QString, p2);
         QFETCH(QString, p12);
         CPanelDriver driver;
-        driver.Click(1021);
+        driver.Click(Id::kRadioEnrol);
         driver.Type(presetField, presetText);
         driver.Type(typedField, typedText);
-        QCOMPARE(driver.Text(1000), p1);
-        QCOMPARE(driver.Text(1003), p2);
-        QCOMPARE(driver.Text(1009), p12);
+        QCOMPARE(driver.Text(Id::kParam1), p1);
+        QCOMPARE(driver.Text(Id::kParam2), p2);
+        QCOMPARE(driver.Text(Id::kParam12), p12);
         QVERIFY(!driver.Panel().m_bSyncingParams);
         // The packet follows the fields at once.
         const uint8_t expectedP1 = ParseHexText(p1, 2), expectedP2 = ParseHexText(p2, 2);
@@ -191,17 +191,17 @@ private slots:
         QCOMPARE(driver.TxLength(), length);
         for (int id : kEnableFields)
             QVERIFY2(driver.Enabled(id) == enabled.contains(id), qPrintable(QString::number(id)));
-        QVERIFY(!driver.Enabled(1048));
-        QCOMPARE(driver.Panel().m_bNeedFeatureFile, length > 8);
+        QVERIFY(!driver.Enabled(Id::kSaveFeature));
+        QCOMPARE(driver.Panel().NeedFeatureFile(), length > 8);
         if (length > 8)
             return; // their sending needs a feature file: see the tests below
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         QCOMPARE(driver.Writes(), QList<QByteArray>{packet});
         // The same choice toggled by an assistive technology, coming from another operation.
         driver.Click(radio == 1018 ? 1019 : 1018);
         driver.Toggle(radio);
         QVERIFY(driver.Button(radio)->isChecked());
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         QCOMPARE(driver.Writes(), QList<QByteArray>{packet});
         QVERIFY(prompts.m_messages.isEmpty());
     }
@@ -223,9 +223,9 @@ private slots:
         const QByteArray feature = FeatureBytes(0x40);
         prompts.m_files << WriteFeatureFile(dir, "a.fea", feature);
         driver.SelectWithParams(radio, "12", "34", "56");
-        driver.Click(1041);
-        QCOMPARE(driver.Text(1042), dir.filePath("a.fea"));
-        driver.Click(1005);
+        driver.Click(Id::kBrowse);
+        QCOMPARE(driver.Text(Id::kFeaturePath), dir.filePath("a.fea"));
+        driver.Click(Id::kSendCommand);
         const QList<QByteArray> writes = driver.Writes();
         QCOMPARE(writes.size(), 1);
         const QByteArray sent = writes.first();
@@ -246,13 +246,13 @@ private slots:
         const QByteArray first = FeatureBytes(0x01), second = FeatureBytes(0x80);
         prompts.m_files << WriteFeatureFile(dir, "x.fea", first);
         WriteFeatureFile(dir, "x.fea.fea", second);
-        driver.Click(1031);
-        driver.Click(1087);
-        QCOMPARE(driver.Panel().m_nOperation, 9);
+        driver.Click(Id::kRadioDownloadCompare);
+        driver.Click(Id::kTwoFingers);
+        QCOMPARE(driver.Panel().Operation(), 9);
         QCOMPARE(driver.TxBytes(8), Hex("F54601850000C2F5"));
         QCOMPARE(driver.TxLength(), 400);
-        driver.Click(1041);
-        driver.Click(1005);
+        driver.Click(Id::kBrowse);
+        driver.Click(Id::kSendCommand);
         const QList<QByteArray> writes = driver.Writes();
         QCOMPARE(writes.size(), 1);
         QCOMPARE(writes[0].size(), 400);
@@ -315,20 +315,20 @@ private slots:
         QTemporaryDir dir;
         CScriptedPrompts prompts;
         CPanelDriver driver;
-        driver.Click(1021);
-        driver.Type(1000, p1);
-        driver.Type(1003, p2);
-        driver.Type(1004, p3);
+        driver.Click(Id::kRadioEnrol);
+        driver.Type(Id::kParam1, p1);
+        driver.Type(Id::kParam2, p2);
+        driver.Type(Id::kParam3, p3);
         if (upload)
-            driver.Click(1081);
+            driver.Click(Id::kUploadFeature);
         driver.Click(radio);
         if (withFile) {
             prompts.m_files << WriteFeatureFile(dir, "f.fea", FeatureBytes(7));
-            driver.Click(1041);
+            driver.Click(Id::kBrowse);
         }
         const QByteArray before = driver.TxBytes(12);
         driver.SetRxCount(5);
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         const QList<QByteArray> writes = driver.Writes();
         if (message.isEmpty()) {
             QVERIFY(prompts.m_messages.isEmpty());
@@ -350,9 +350,9 @@ private slots:
         CPanelDriver driver;
         const QString path = WriteFeatureFile(dir, "s.fea", FeatureBytes(1).left(192));
         prompts.m_files << path;
-        driver.Click(1020);
-        driver.Click(1041);
-        driver.Click(1005);
+        driver.Click(Id::kRadioDownloadCompareAll);
+        driver.Click(Id::kBrowse);
+        driver.Click(Id::kSendCommand);
         QCOMPARE(prompts.m_messages,
                  QStringList{QStringLiteral("读 ") + path + QStringLiteral(" 文件错误")});
         QVERIFY(driver.Writes().isEmpty());
@@ -363,11 +363,11 @@ private slots:
         CScriptedPrompts prompts;
         CPanelDriver driver;
         prompts.m_files << WriteFeatureFile(dir, "k.fea", FeatureBytes(1)) << QString();
-        driver.Click(1020);
-        driver.Click(1041);
-        driver.Click(1041);
-        QCOMPARE(driver.Text(1042), dir.filePath("k.fea"));
-        QCOMPARE(driver.Panel().m_strFeaturePath, dir.filePath("k.fea"));
+        driver.Click(Id::kRadioDownloadCompareAll);
+        driver.Click(Id::kBrowse);
+        driver.Click(Id::kBrowse);
+        QCOMPARE(driver.Text(Id::kFeaturePath), dir.filePath("k.fea"));
+        QCOMPARE(driver.Panel().FeaturePath(), dir.filePath("k.fea"));
         QCOMPARE(prompts.m_dialogs.size(), 2);
         QCOMPARE(prompts.m_dialogs[0].defaultSuffix, QStringLiteral("fea"));
         QCOMPARE(prompts.m_dialogs[0].initialName, QStringLiteral("feature"));
@@ -378,10 +378,10 @@ private slots:
         CPanelDriver driver;
         driver.Panel().Comm().SetPortOpen(false);
         driver.SetRxCount(3);
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         QCOMPARE(prompts.m_messages, QStringList{QStringLiteral("Comm port error!")});
         QCOMPARE(driver.RxCount(), 3);
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         QCOMPARE(prompts.m_messages.size(), 2);
     }
 
@@ -389,7 +389,7 @@ private slots:
         CScriptedPrompts prompts;
         CPanelDriver driver;
         driver.Device().m_bFailWrites = true;
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         QCOMPARE(prompts.m_messages, QStringList{QStringLiteral("Comm port error!")});
     }
 
@@ -397,53 +397,53 @@ private slots:
         CScriptedPrompts prompts;
         CPanelDriver driver;
         driver.Reply(Packet(0x09, 0x00, 0x05, 0x00));
-        QVERIFY(!driver.Text(1007).isEmpty());
-        QVERIFY(!driver.Text(1054).isEmpty());
-        driver.Click(1005);
-        QCOMPARE(driver.Text(1007), QString());
-        QCOMPARE(driver.Text(1054), QString());
+        QVERIFY(!driver.Text(Id::kResult).isEmpty());
+        QVERIFY(!driver.Text(Id::kDump).isEmpty());
+        driver.Click(Id::kSendCommand);
+        QCOMPARE(driver.Text(Id::kResult), QString());
+        QCOMPARE(driver.Text(Id::kDump), QString());
         QCOMPARE(driver.Writes().size(), 1);
     }
 
     void queryCapacityOption() {
         CPanelDriver driver;
-        driver.Click(1022);
-        driver.Click(1098);
-        QCOMPARE(driver.Panel().m_nOperation, 0);
-        QVERIFY(driver.Button(1018)->isChecked());
+        driver.Click(Id::kRadioDeleteUser);
+        driver.Click(Id::kQueryCapacity);
+        QCOMPARE(driver.Panel().Operation(), 0);
+        QVERIFY(driver.Button(Id::kRadioUserCount)->isChecked());
         QCOMPARE(driver.CommandDisplay(), QStringLiteral("F5 09 00 00 FF 00 F6 F5 "));
-        driver.Click(1022);
-        driver.Click(1098);
-        QCOMPARE(driver.Panel().m_nOperation, 0);
+        driver.Click(Id::kRadioDeleteUser);
+        driver.Click(Id::kQueryCapacity);
+        QCOMPARE(driver.Panel().Operation(), 0);
         QCOMPARE(driver.CommandDisplay(), QStringLiteral("F5 09 00 00 00 00 09 F5 "));
     }
 
     void highResolutionOption() {
         CPanelDriver driver;
-        driver.Click(1088);
-        QCOMPARE(driver.Panel().m_nOperation, 7);
+        driver.Click(Id::kHighResolution);
+        QCOMPARE(driver.Panel().Operation(), 7);
         QCOMPARE(driver.TxBytes(8), Hex("F5240000200004F5"));
-        driver.Click(1088);
+        driver.Click(Id::kHighResolution);
         QCOMPARE(driver.TxBytes(8), Hex("F5240000000024F5"));
     }
 
     void twoFingersOptionSelectsItsOperation() {
         CPanelDriver driver;
-        driver.Click(1022);
-        driver.Click(1087);
-        QCOMPARE(driver.Panel().m_nOperation, 9);
-        QVERIFY(driver.Button(1031)->isChecked());
+        driver.Click(Id::kRadioDeleteUser);
+        driver.Click(Id::kTwoFingers);
+        QCOMPARE(driver.Panel().Operation(), 9);
+        QVERIFY(driver.Button(Id::kRadioDownloadCompare)->isChecked());
         QCOMPARE(driver.TxBytes(8), Hex("F54601850000C2F5"));
         QCOMPARE(driver.TxLength(), 400);
-        driver.Click(1087);
+        driver.Click(Id::kTwoFingers);
         QCOMPARE(driver.TxBytes(8), Hex("F54400C4000080F5"));
         QCOMPARE(driver.TxLength(), 207);
     }
 
     void idIncrementOptionSelectsTheStore() {
         CPanelDriver driver;
-        driver.Click(1086);
-        QCOMPARE(driver.Panel().m_nOperation, 8);
+        driver.Click(Id::kIdIncAfterStore);
+        QCOMPARE(driver.Panel().Operation(), 8);
         QCOMPARE(driver.Panel().m_bIdIncAfterStore, 1);
         QCOMPARE(driver.TxBytes(8), Hex("F54100C4000085F5"));
     }
@@ -462,12 +462,12 @@ private slots:
         QFETCH(int, option);
         QFETCH(bool, toggled);
         CPanelDriver driver;
-        driver.Click(1043);
+        driver.Click(Id::kRadioUserList);
         driver.Panel().m_bEnrolFirstStep = false;
         driver.Tx()[1] = 0x03; // an enrolment left half-way
         toggled ? driver.Toggle(option) : driver.Click(option);
-        QCOMPARE(driver.Panel().m_nOperation, 1);
-        QVERIFY(driver.Panel().m_bEnrolFirstStep);
+        QCOMPARE(driver.Panel().Operation(), 1);
+        QVERIFY(driver.Panel().EnrolFirstStep());
         QCOMPARE(driver.Tx()[1], uint8_t(0x01));
         QVERIFY(driver.Button(option)->isChecked());
     }
@@ -476,12 +476,12 @@ private slots:
         CPanelDriver driver;
         driver.Panel().m_bEnrolFirstStep = false;
         driver.Tx()[1] = 0x02;
-        driver.Click(1021);
-        QVERIFY(driver.Panel().m_bEnrolFirstStep);
+        driver.Click(Id::kRadioEnrol);
+        QVERIFY(driver.Panel().EnrolFirstStep());
         QCOMPARE(driver.Tx()[1], uint8_t(0x01));
         driver.Panel().m_bEnrolFirstStep = false; // a click on the checked button starts again
         driver.Tx()[1] = 0x02;
-        driver.Click(1021);
+        driver.Click(Id::kRadioEnrol);
         QCOMPARE(driver.Tx()[1], uint8_t(0x01));
     }
 
@@ -495,31 +495,31 @@ private slots:
         QFETCH(int, radio);
         CScriptedPrompts prompts;
         CPanelDriver driver;
-        driver.SelectWithParams(1030, "0", "7", "0");
+        driver.SelectWithParams(Id::kRadioCompareOne, "0", "7", "0");
         const QByteArray previous = driver.TxBytes(8);
         QCOMPARE(previous, Hex("F50B000700000CF5"));
         driver.Click(radio);
-        QCOMPARE(driver.Panel().m_nOperation,
+        QCOMPARE(driver.Panel().Operation(),
                  driver.Panel().OperationGroup().id(driver.Button(radio)));
         QCOMPARE(driver.TxBytes(8), previous);
         QCOMPARE(driver.TxLength(), 8);
         QCOMPARE(driver.CommandDisplay(), CommandText(previous));
-        QVERIFY(driver.Enabled(1000)); // enables stay as the previous build left them
-        driver.Click(1005);
-        driver.Click(1005);
+        QVERIFY(driver.Enabled(Id::kParam1)); // enables stay as the previous build left them
+        driver.Click(Id::kSendCommand);
+        driver.Click(Id::kSendCommand);
         QCOMPARE(driver.Writes(), (QList<QByteArray>{previous, previous}));
     }
 
     void batchEnableTogglesTheBatchControls() {
         CPanelDriver driver;
-        driver.Click(1095);
+        driver.Click(Id::kBatchEnable);
         QCOMPARE(driver.Panel().m_bBatchEnabled, 1);
         for (int id : {1092, 1096, 1097, 1093, 1094})
             QVERIFY(driver.Enabled(id));
-        driver.Click(1095);
+        driver.Click(Id::kBatchEnable);
         for (int id : {1092, 1096, 1097, 1093, 1094})
             QVERIFY(!driver.Enabled(id));
-        driver.Toggle(1095);
+        driver.Toggle(Id::kBatchEnable);
         for (int id : {1092, 1096, 1097, 1093, 1094})
             QVERIFY(driver.Enabled(id));
     }
@@ -529,33 +529,33 @@ private slots:
     void optionsFollowEveryChangeButAPush() {
         CPanelDriver driver;
         CModuleTestDlg& panel = driver.Panel();
-        driver.Toggle(1088);
-        QCOMPARE(panel.m_nOperation, 7);
+        driver.Toggle(Id::kHighResolution);
+        QCOMPARE(panel.Operation(), 7);
         QCOMPARE(driver.TxBytes(8), Hex("F5240000200004F5"));
-        driver.Toggle(1098);
-        QVERIFY(driver.Button(1018)->isChecked());
+        driver.Toggle(Id::kQueryCapacity);
+        QVERIFY(driver.Button(Id::kRadioUserCount)->isChecked());
         QCOMPARE(driver.CommandDisplay(), QStringLiteral("F5 09 00 00 FF 00 F6 F5 "));
-        QSignalSpy rebuilds(qobject_cast<QPlainTextEdit*>(driver.Control(1002)),
+        QSignalSpy rebuilds(qobject_cast<QPlainTextEdit*>(driver.Control(Id::kCommandDisplay)),
                             &QPlainTextEdit::textChanged);
         panel.m_nOperation = 3;
         panel.m_bTwoFingers = 1;
         panel.m_bBatchEnabled = 1;
         panel.Push();
-        QCOMPARE(panel.m_nOperation, 3);
-        QVERIFY(!driver.Enabled(1092));
+        QCOMPARE(panel.Operation(), 3);
+        QVERIFY(!driver.Enabled(Id::kBatchStore));
         QCOMPARE(rebuilds.count(), 0);
-        driver.Click(1019);
-        driver.Click(1087);
+        driver.Click(Id::kRadioUserPrivilege);
+        driver.Click(Id::kTwoFingers);
         QCOMPARE(rebuilds.count(), 2);
-        QCOMPARE(panel.m_nOperation, 9);
+        QCOMPARE(panel.Operation(), 9);
     }
 
     void hiddenEnableSendButton() {
         CPanelDriver driver;
-        driver.Control(1005)->setEnabled(false);
-        driver.Click(1049);
-        QVERIFY(driver.Enabled(1005));
-        QVERIFY(!driver.Control(1049)->isVisible());
+        driver.Control(Id::kSendCommand)->setEnabled(false);
+        driver.Click(Id::kEnableSend);
+        QVERIFY(driver.Enabled(Id::kSendCommand));
+        QVERIFY(!driver.Control(Id::kEnableSend)->isVisible());
     }
 
     void pushWritesEveryMember() {
@@ -578,43 +578,43 @@ private slots:
         panel.m_bBatchEnabled = 1;
         panel.m_bQueryCapacity = 0;
         panel.Push();
-        QVERIFY(driver.Button(1035)->isChecked());
-        QCOMPARE(driver.Text(1042), QStringLiteral("/tmp/f.fea"));
-        QCOMPARE(driver.Text(1069), QStringLiteral("-3"));
-        QCOMPARE(driver.Text(1070), QStringLiteral("12"));
-        QCOMPARE(driver.Text(1072), QStringLiteral("4"));
-        QCOMPARE(driver.Text(1083), QStringLiteral("250"));
-        QCOMPARE(driver.Text(1093), QStringLiteral("42"));
-        QCOMPARE(driver.Text(1094), QStringLiteral("7"));
+        QVERIFY(driver.Button(Id::kRadioVersion)->isChecked());
+        QCOMPARE(driver.Text(Id::kFeaturePath), QStringLiteral("/tmp/f.fea"));
+        QCOMPARE(driver.Text(Id::kMoveRightValue), QStringLiteral("-3"));
+        QCOMPARE(driver.Text(Id::kMoveUpValue), QStringLiteral("12"));
+        QCOMPARE(driver.Text(Id::kBrightnessStep), QStringLiteral("4"));
+        QCOMPARE(driver.Text(Id::kCaptureTime), QStringLiteral("250"));
+        QCOMPARE(driver.Text(Id::kBatchTotal), QStringLiteral("42"));
+        QCOMPARE(driver.Text(Id::kBatchCurrent), QStringLiteral("7"));
         const QList<int> ticked{1082, 1080, 1086, 1088, 1095};
         for (int id : {1082, 1080, 1081, 1086, 1087, 1088, 1095, 1098})
             QCOMPARE(driver.Button(id)->isChecked(), ticked.contains(id));
-        QVERIFY(!driver.Control(1069)->isVisible()); // hidden controls stay hidden
+        QVERIFY(!driver.Control(Id::kMoveRightValue)->isVisible()); // hidden controls stay hidden
     }
 
     void pullReadsEveryControl() {
         CPanelDriver driver;
         CModuleTestDlg& panel = driver.Panel();
         // Set quietly, as a push would, so that no handler changes them before the pull.
-        SetCheckedQuietly(driver.Button(1044), true);
-        driver.Edit(1069)->setText("9");
-        driver.Edit(1070)->setText("-1");
-        driver.Edit(1072)->setText("5");
-        driver.Edit(1083)->setText("30");
-        driver.Edit(1093)->setText("3");
-        driver.Edit(1094)->setText("2");
-        driver.Edit(1042)->setText("p.fea");
+        SetCheckedQuietly(driver.Button(Id::kRadioSleep), true);
+        driver.Edit(Id::kMoveRightValue)->setText("9");
+        driver.Edit(Id::kMoveUpValue)->setText("-1");
+        driver.Edit(Id::kBrightnessStep)->setText("5");
+        driver.Edit(Id::kCaptureTime)->setText("30");
+        driver.Edit(Id::kBatchTotal)->setText("3");
+        driver.Edit(Id::kBatchCurrent)->setText("2");
+        driver.Edit(Id::kFeaturePath)->setText("p.fea");
         for (int id : {1081, 1087, 1098})
             SetCheckedQuietly(driver.Button(id), true);
         panel.Pull();
-        QCOMPARE(panel.m_nOperation, 15);
+        QCOMPARE(panel.Operation(), 15);
         QCOMPARE(panel.m_nMoveRight, 9);
         QCOMPARE(panel.m_nMoveUp, -1);
         QCOMPARE(panel.m_nBrightnessStep, 5);
         QCOMPARE(panel.m_nCaptureTimeMs, 30u);
-        QCOMPARE(panel.m_nBatchTotal, 3u);
-        QCOMPARE(panel.m_nBatchCurrent, 2u);
-        QCOMPARE(panel.m_strFeaturePath, QStringLiteral("p.fea"));
+        QCOMPARE(panel.BatchTotal(), 3u);
+        QCOMPARE(panel.BatchCurrent(), 2u);
+        QCOMPARE(panel.FeaturePath(), QStringLiteral("p.fea"));
         QCOMPARE(panel.m_bUploadFeature, 1);
         QCOMPARE(panel.m_bTwoFingers, 1);
         QCOMPARE(panel.m_bQueryCapacity, 1);
@@ -629,7 +629,7 @@ private slots:
         panel.Push();
         QCOMPARE(panel.OperationGroup().checkedId(), -1);
         panel.Pull();
-        QCOMPARE(panel.m_nOperation, -1);
+        QCOMPARE(panel.Operation(), -1);
         const QByteArray before = driver.TxBytes(8);
         panel.BuildCommand(); // nothing to build: the packet stays
         QCOMPARE(driver.TxBytes(8), before);
@@ -653,7 +653,7 @@ private slots:
         QFETCH(int, value);
         CPanelDriver driver;
         const int ids[] = {0, 1000, 1003, 1004, 1009};
-        driver.Click(1021);
+        driver.Click(Id::kRadioEnrol);
         driver.Type(ids[field], text);
         QCOMPARE(int(driver.Panel().ParseHexField(field)), value);
         QCOMPARE(int(driver.Panel().ParseHexField(5)), 0);
@@ -676,7 +676,8 @@ private slots:
         QFETCH(QByteArray, packet);
         CScriptedPrompts prompts;
         CPanelDriver driver;
-        driver.Click(1027); // a feature operation: no file is asked for all the same
+        driver.Click(
+            Id::kRadioStoreFeature); // a feature operation: no file is asked for all the same
         driver.Edit(field)->setText(value);
         driver.Click(button);
         QCOMPARE(driver.Writes(), QList<QByteArray>{packet});
@@ -686,7 +687,7 @@ private slots:
 
     void brightnessButtonWritesItsFixedFrame() {
         CPanelDriver driver;
-        driver.Click(1071);
+        driver.Click(Id::kBrightnessUp);
         QCOMPARE(driver.Writes(), QList<QByteArray>{Hex("C0010000000000010B000DC0")});
     }
 };

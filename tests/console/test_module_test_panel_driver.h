@@ -32,8 +32,27 @@ inline QByteArray FeatureReply(uint8_t command, uint8_t first = 0) {
     return reply;
 }
 
+using Id = ControlId;
+
 class CPanelDriver : public CPanelControls {
 public:
+    // The test panel's controls by their ControlId.
+    using CPanelControls::Button;
+    using CPanelControls::Click;
+    using CPanelControls::Control;
+    using CPanelControls::Edit;
+    using CPanelControls::Enabled;
+    using CPanelControls::Toggle;
+    using CPanelControls::Type;
+    QWidget* Control(Id id) const { return Control(IdNumber(id)); }
+    QAbstractButton* Button(Id id) const { return Button(IdNumber(id)); }
+    QLineEdit* Edit(Id id) const { return Edit(IdNumber(id)); }
+    bool Enabled(Id id) const { return Enabled(IdNumber(id)); }
+    void Click(Id id) const { Click(IdNumber(id)); }
+    void Toggle(Id id) const { Toggle(IdNumber(id)); }
+    void Type(Id id, const QString& text) const { Type(IdNumber(id), text); }
+    QString Text(Id id) { return Text(IdNumber(id)); }
+
     CPanelDriver() : CPanelControls(m_panel) {
         m_panel.show();
         m_panel.Comm().SetPortOpen(true);
@@ -45,11 +64,14 @@ public:
 
     // Enrol operation selected with the parameters typed in.
     void SelectWithParams(int radioId, const QString& p1, const QString& p2, const QString& p3) {
-        Click(1021); // enables all four parameter fields
-        Type(1000, p1);
-        Type(1003, p2);
-        Type(1004, p3);
+        Click(Id::kRadioEnrol); // enables all four parameter fields
+        Type(Id::kParam1, p1);
+        Type(Id::kParam2, p2);
+        Type(Id::kParam3, p3);
         Click(radioId);
+    }
+    void SelectWithParams(Id radio, const QString& p1, const QString& p2, const QString& p3) {
+        SelectWithParams(IdNumber(radio), p1, p2, p3);
     }
 
     // Module bytes arrive; the control's queued receive event is delivered, nothing else runs.
@@ -91,7 +113,7 @@ public:
     }
     bool BatchActive() { return m_panel.Console().Batch().IsActive(); }
     // The command display as the user sees it.
-    QString CommandDisplay() { return Text(1002); }
+    QString CommandDisplay() { return Text(Id::kCommandDisplay); }
 
 private:
     CModuleTestDlg m_panel;

@@ -232,10 +232,10 @@ private slots:
 
     void framesNeverTakeClicksOfTheirControls() {
         CPanelDriver driver;
-        QWidget* radio = driver.Control(1018);
+        QWidget* radio = driver.Control(Id::kRadioUserCount);
         const QPoint inside = radio->geometry().topLeft() + QPoint(6, radio->height() / 2);
         QCOMPARE(driver.Panel().childAt(inside), radio);
-        QWidget* send = driver.Control(1005);
+        QWidget* send = driver.Control(Id::kSendCommand);
         QCOMPARE(driver.Panel().childAt(send->geometry().center()), send);
     }
 
@@ -307,7 +307,7 @@ private slots:
         QCOMPARE(QFontInfo(font).family(), PanelFont().family());
         QVERIFY(QFontDatabase::writingSystems(font.family())
                     .contains(QFontDatabase::SimplifiedChinese));
-        QCOMPARE(driver.Control(1005)->font().pointSize(), 9);
+        QCOMPARE(driver.Control(Id::kSendCommand)->font().pointSize(), 9);
     }
 
     // With the font the program resolves here, no visible caption is cut by its control.
@@ -333,10 +333,10 @@ private slots:
     // The eight command bytes, the widest hexadecimal digits too, stay on the first line.
     void commandDisplayShowsItsBytesOnOneLine() {
         CPanelDriver driver;
-        auto* display = qobject_cast<QPlainTextEdit*>(driver.Control(1002));
+        auto* display = qobject_cast<QPlainTextEdit*>(driver.Control(Id::kCommandDisplay));
         for (const QString& param : {QString(), QStringLiteral("DB")}) {
             if (!param.isEmpty())
-                driver.SelectWithParams(1021, param, param, param);
+                driver.SelectWithParams(Id::kRadioEnrol, param, param, param);
             QCOMPARE(display->toPlainText().size(), 24);
             QCOMPARE(display->document()->lineCount(), 1);
         }
@@ -352,20 +352,20 @@ private slots:
     void typedParametersBecomeUpperCase() {
         QFETCH(int, id);
         CPanelDriver driver;
-        driver.Click(1021);
+        driver.Click(Id::kRadioEnrol);
         driver.Type(id, QStringLiteral("ab"));
         QCOMPARE(driver.Text(id), QStringLiteral("AB"));
     }
 
     void displaysShowUpperCase() {
         CPanelDriver driver;
-        driver.Click(1036); // 设置比对等级
+        driver.Click(Id::kRadioCompareLevel); // 设置比对等级
         QVERIFY(driver.CommandDisplay().startsWith(QLatin1String("F5 28")));
         driver.Reply(Packet(0x28, 0x00, 0x0A, 0x00));
-        QCOMPARE(driver.Text(1007), QStringLiteral("前次比对等级为：A"));
+        QCOMPARE(driver.Text(Id::kResult), QStringLiteral("前次比对等级为：A"));
         driver.Reply(Packet(0x22, 0x00, 0xBC, 0x00));
-        QCOMPARE(driver.Text(1007), QStringLiteral("前次此寄存器值为：0XBC"));
-        QCOMPARE(driver.Text(1054), QStringLiteral("F5 22 00 BC 00 00 9E F5"));
+        QCOMPARE(driver.Text(Id::kResult), QStringLiteral("前次此寄存器值为：0XBC"));
+        QCOMPARE(driver.Text(Id::kDump), QStringLiteral("F5 22 00 BC 00 00 9E F5"));
     }
 
 private:

@@ -24,7 +24,7 @@ QString Dump(const QByteArray& bytes) {
 
 // The dump field's text: the dump exactly, one space between bytes.
 QString DumpOf(CPanelDriver& driver) {
-    return driver.Text(1054);
+    return driver.Text(Id::kDump);
 }
 
 QByteArray Pattern(int n) {
@@ -37,16 +37,16 @@ QByteArray Pattern(int n) {
 // Enrol operation selected with user p1 p2 and privilege p3, options as given.
 void PrepareEnrolment(CPanelDriver& driver, const QString& p1, const QString& p2, bool twice,
                       bool upload, bool increment = false) {
-    driver.Click(1021);
-    driver.Type(1000, p1);
-    driver.Type(1003, p2);
-    driver.Type(1004, QStringLiteral("1"));
+    driver.Click(Id::kRadioEnrol);
+    driver.Type(Id::kParam1, p1);
+    driver.Type(Id::kParam2, p2);
+    driver.Type(Id::kParam3, QStringLiteral("1"));
     if (twice)
-        driver.Click(1080);
+        driver.Click(Id::kCaptureTwice);
     if (upload)
-        driver.Click(1081);
+        driver.Click(Id::kUploadFeature);
     if (increment)
-        driver.Click(1082);
+        driver.Click(Id::kIdIncAfterEnrol);
 }
 } // namespace
 
@@ -64,33 +64,33 @@ private slots:
 
     void userCountReply() {
         CPanelDriver driver;
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         QCOMPARE(driver.Writes(), QList<QByteArray>{Hex("F5090000000009F5")});
         driver.Arrive(Hex("F50900050000 0CF5"));
         QVERIFY(driver.Collecting());
         QCOMPARE(driver.Panel().Timers().Period(1), 50);
         QCOMPARE(driver.Panel().Comm().RThreshold(), 9000);
         QCOMPARE(driver.TickUntilComplete(), 2); // the bytes, then a quiet tick
-        QCOMPARE(driver.Text(1054), QStringLiteral("F5 09 00 05 00 00 0C F5"));
-        QCOMPARE(driver.Text(1007), QStringLiteral("用户总数为：5"));
+        QCOMPARE(driver.Text(Id::kDump), QStringLiteral("F5 09 00 05 00 00 0C F5"));
+        QCOMPARE(driver.Text(Id::kResult), QStringLiteral("用户总数为：5"));
         QCOMPARE(driver.RxCount(), 0);
         QCOMPARE(driver.Panel().Comm().RThreshold(), 1);
     }
 
     void finishedReplyEnablesTheSendButton() {
         CPanelDriver driver;
-        driver.Click(1005);
-        driver.Control(1005)->setEnabled(false);
+        driver.Click(Id::kSendCommand);
+        driver.Control(Id::kSendCommand)->setEnabled(false);
         driver.Arrive(Packet(0x09, 0, 1, 0));
         driver.Tick();
-        QVERIFY(!driver.Enabled(1005)); // still collecting
+        QVERIFY(!driver.Enabled(Id::kSendCommand)); // still collecting
         driver.Tick();
-        QVERIFY(driver.Enabled(1005));
+        QVERIFY(driver.Enabled(Id::kSendCommand));
     }
 
     void replyInTwoPiecesWithinOneTick() {
         CPanelDriver driver;
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         driver.Arrive(Hex("F50900"));
         driver.Arrive(Hex("050000 0CF5")); // held back by the threshold: no second event
         QVERIFY(driver.Collecting());
@@ -99,26 +99,26 @@ private slots:
         QVERIFY(driver.Collecting());
         driver.Tick();
         QVERIFY(!driver.Collecting());
-        QCOMPARE(driver.Text(1054), QStringLiteral("F5 09 00 05 00 00 0C F5"));
-        QCOMPARE(driver.Text(1007), QStringLiteral("用户总数为：5"));
+        QCOMPARE(driver.Text(Id::kDump), QStringLiteral("F5 09 00 05 00 00 0C F5"));
+        QCOMPARE(driver.Text(Id::kResult), QStringLiteral("用户总数为：5"));
     }
 
     void replySplitByAPauseIsTwoReplies() {
         CPanelDriver driver;
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         driver.Reply(Hex("F5090005"));
-        QCOMPARE(driver.Text(1054), QStringLiteral("F5 09 00 05"));
-        QCOMPARE(driver.Text(1007), QStringLiteral("操作失败"));
+        QCOMPARE(driver.Text(Id::kDump), QStringLiteral("F5 09 00 05"));
+        QCOMPARE(driver.Text(Id::kResult), QStringLiteral("操作失败"));
         QCOMPARE(driver.RxCount(), 0);
         driver.Reply(Hex("00000CF5"));
-        QCOMPARE(driver.Text(1054), QStringLiteral("00 00 0C F5"));
-        QCOMPARE(driver.Text(1007), QStringLiteral("操作失败"));
+        QCOMPARE(driver.Text(Id::kDump), QStringLiteral("00 00 0C F5"));
+        QCOMPARE(driver.Text(Id::kResult), QStringLiteral("操作失败"));
     }
 
     void moreThanNineThousandBytesOverSeveralTicks() {
         CPanelDriver driver;
-        driver.Click(1043);
-        driver.Click(1005);
+        driver.Click(Id::kRadioUserList);
+        driver.Click(Id::kSendCommand);
         const int users = 6660;
         QByteArray payload;
         payload.append(char(users >> 8)).append(char(users & 0xFF));
@@ -136,15 +136,15 @@ private slots:
         driver.Tick();
         QVERIFY(!driver.Collecting());
         QCOMPARE(DumpOf(driver), Dump(reply));
-        QVERIFY(driver.Text(1007).startsWith(
-            QStringLiteral("共取得6660个用户\n1:用户号 = 0 权限 = 1")));
-        QVERIFY(driver.Text(1007).endsWith(QStringLiteral("6660:用户号 = 6659 权限 = 1\n")));
+        QVERIFY(driver.Text(Id::kResult)
+                    .startsWith(QStringLiteral("共取得6660个用户\n1:用户号 = 0 权限 = 1")));
+        QVERIFY(driver.Text(Id::kResult).endsWith(QStringLiteral("6660:用户号 = 6659 权限 = 1\n")));
     }
 
     void collectionStopsAtTheLimit() {
         CPanelDriver driver;
-        driver.Click(1088);
-        driver.Click(1005);
+        driver.Click(Id::kHighResolution);
+        driver.Click(Id::kSendCommand);
         // A full-resolution 304 x 304 image (92,427 bytes) followed at once by more bytes.
         const QByteArray image = Packet(0x24, 0x2D, 0x20, 0x20) + DataPacket(Pattern(92416));
         const QByteArray more = Pattern(120000 - image.size());
@@ -155,10 +155,10 @@ private slots:
         }
         QVERIFY(driver.Collecting());
         driver.Tick(); // 99,000 bytes: past the limit, the reply is complete
-        QCOMPARE(driver.Text(1007), QStringLiteral("指纹采集成功"));
+        QCOMPARE(driver.Text(Id::kResult), QStringLiteral("指纹采集成功"));
         QCOMPARE(driver.Panel().Comm().InBufferCount(), 21000);
         QCOMPARE(driver.TickUntilComplete(), 4); // dropped, a read a tick, then a quiet tick
-        QCOMPARE(driver.Text(1054), Dump((image + more).left(99000)));
+        QCOMPARE(driver.Text(Id::kDump), Dump((image + more).left(99000)));
         QCOMPARE(driver.Panel().ImageControl().ImageWidth(), 304);
         QCOMPARE(driver.Panel().ImageControl().Pixels(), g_ImageCanvas);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(g_ImageCanvas), 16), Pattern(16));
@@ -172,8 +172,8 @@ private slots:
     void fullImageTailOneTickLate() {
         QFETCH(int, first);
         CPanelDriver driver;
-        driver.Click(1088);
-        driver.Click(1005);
+        driver.Click(Id::kHighResolution);
+        driver.Click(Id::kSendCommand);
         const QByteArray image = Packet(0x24, 0x2D, 0x20, 0x20) + DataPacket(Pattern(92416));
         driver.Arrive(image.left(first));
         while (driver.RxCount() < first && driver.Collecting())
@@ -181,22 +181,22 @@ private slots:
         driver.Arrive(image.mid(first));
         driver.Tick();
         QCOMPARE(driver.TickUntilComplete(), 1); // the line is quiet after the image
-        QCOMPARE(driver.Text(1007), QStringLiteral("指纹采集成功"));
-        QCOMPARE(driver.Text(1054), Dump(image));
+        QCOMPARE(driver.Text(Id::kResult), QStringLiteral("指纹采集成功"));
+        QCOMPARE(driver.Text(Id::kDump), Dump(image));
     }
 
     void halfResolutionImageAndCaptureTimeout() {
         CPanelDriver driver;
-        driver.Click(1032);
-        driver.Click(1005);
+        driver.Click(Id::kRadioCaptureImage);
+        driver.Click(Id::kSendCommand);
         driver.Reply(Packet(0x24, 0x20, 0x00, 0x00) + DataPacket(Pattern(8192)));
-        QCOMPARE(driver.Text(1007), QStringLiteral("指纹采集成功"));
+        QCOMPARE(driver.Text(Id::kResult), QStringLiteral("指纹采集成功"));
         QCOMPARE(driver.Panel().ImageControl().ImageWidth(), 152);
         QCOMPARE(driver.Panel().ImageControl().ImageHeight(), 152);
         const QByteArray canvas(reinterpret_cast<const char*>(g_ImageCanvas), kCanvasSize);
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         driver.Reply(Packet(0x24, 0x00, 0x00, 0x08));
-        QCOMPARE(driver.Text(1007), QStringLiteral("指纹采集超时"));
+        QCOMPARE(driver.Text(Id::kResult), QStringLiteral("指纹采集超时"));
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(g_ImageCanvas), kCanvasSize), canvas);
         QCOMPARE(driver.Panel().ImageControl().ImageWidth(), 152);
     }
@@ -228,8 +228,8 @@ private slots:
         QTemporaryDir dir;
         QAction* save = driver.Panel().SaveImageAction();
         QVERIFY(!save->isEnabled() && driver.Panel().ImageControl().actions().contains(save));
-        driver.Click(1032);
-        driver.Click(1005);
+        driver.Click(Id::kRadioCaptureImage);
+        driver.Click(Id::kSendCommand);
         const int pixelBytes = length != 6400 && result == 0x20 ? 8 * length : length;
         driver.Reply(Packet(0x24, uint8_t(length >> 8), uint8_t(length), uint8_t(result)) +
                      DataPacket(Pattern(pixelBytes)));
@@ -279,8 +279,8 @@ private slots:
         CPanelDriver driver;
         CScriptedPrompts prompts;
         QTemporaryDir dir;
-        driver.Click(1088);
-        driver.Click(1005);
+        driver.Click(Id::kHighResolution);
+        driver.Click(Id::kSendCommand);
         QByteArray reply = Packet(0x24, 0x2D, 0x20, 0x20) + DataPacket(Pattern(92416));
         if (flipped >= 0)
             reply[flipped] = char(~reply[flipped]);
@@ -308,9 +308,10 @@ private slots:
         driver.Reply(Packet(0x31, 0, 0xC4, 0) +
                      DataPacket(QByteArray(3, 0) + QByteArray(193, 'f')));
         QCOMPARE(driver.Writes(), QList<QByteArray>{Packet(0x31, 0, 9)});
-        QCOMPARE(driver.Text(1093) + driver.Text(1094), QStringLiteral("22"));
+        QCOMPARE(driver.Text(Id::kBatchTotal) + driver.Text(Id::kBatchCurrent),
+                 QStringLiteral("22"));
         QVERIFY(!driver.Panel().BackupAction()->isEnabled());
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         QCOMPARE(driver.Writes(), QList<QByteArray>{Packet(0x09)});
         QVERIFY(prompts.m_messages.last().startsWith(QStringLiteral("备份已停止。")));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("5.fea"))));
@@ -337,16 +338,16 @@ private slots:
         CScriptedPrompts prompts;
         CPanelDriver driver;
         PrepareEnrolment(driver, "0", "1", twice, upload);
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         for (int command : commands) {
             QCOMPARE(driver.Writes(), QList<QByteArray>{Packet(command, 0x00, 0x01, 0x01)});
             driver.Reply(command == 0x06 ? FeatureReply(0x06) : Packet(command, 0, 0, 0));
         }
         QVERIFY(driver.Writes().isEmpty());
-        QCOMPARE(driver.Text(1007), status);
+        QCOMPARE(driver.Text(Id::kResult), status);
         QCOMPARE(driver.CommandDisplay(), CommandText(Packet(0x01, 0x00, 0x01, 0x01)));
-        QVERIFY(driver.Panel().m_bEnrolFirstStep);
-        QCOMPARE(driver.Enabled(1048), upload);
+        QVERIFY(driver.Panel().EnrolFirstStep());
+        QCOMPARE(driver.Enabled(Id::kSaveFeature), upload);
         QVERIFY(prompts.m_messages.isEmpty());
     }
 
@@ -367,17 +368,17 @@ private slots:
         QFETCH(QString, status);
         CPanelDriver driver;
         PrepareEnrolment(driver, "0", "2", false, false);
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         for (int command = 0x01; command < failingCommand; ++command) {
             QCOMPARE(driver.Writes().size(), 1);
             driver.Reply(Packet(command, 0, 0, 0));
         }
         QCOMPARE(driver.Writes(), QList<QByteArray>{Packet(failingCommand, 0, 2, 1)});
         driver.Reply(Packet(failingCommand, 0, 0, resultCode));
-        QCOMPARE(driver.Text(1007), status);
+        QCOMPARE(driver.Text(Id::kResult), status);
         QVERIFY(driver.Writes().isEmpty());
         QCOMPARE(driver.CommandDisplay(), CommandText(Packet(0x01, 0x00, 0x02, 0x01)));
-        QVERIFY(driver.Panel().m_bEnrolFirstStep);
+        QVERIFY(driver.Panel().EnrolFirstStep());
     }
 
     void userNumberIncrementAfterEnrolment_data() {
@@ -417,13 +418,13 @@ private slots:
         QFETCH(QString, newP12);
         CPanelDriver driver;
         PrepareEnrolment(driver, p1, p2, true, false, ticked);
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         driver.Reply(Packet(0x01, 0, 0, 0));
         driver.Reply(Packet(0x03, 0, 0, 0));
-        QCOMPARE(driver.Text(1007), QStringLiteral("用户录入成功"));
-        QCOMPARE(driver.Text(1000), newP1);
-        QCOMPARE(driver.Text(1003), newP2);
-        QCOMPARE(driver.Text(1009), newP12);
+        QCOMPARE(driver.Text(Id::kResult), QStringLiteral("用户录入成功"));
+        QCOMPARE(driver.Text(Id::kParam1), newP1);
+        QCOMPARE(driver.Text(Id::kParam2), newP2);
+        QCOMPARE(driver.Text(Id::kParam12), newP12);
         const uint8_t userHigh = ParseHexText(newP1, 2), userLow = ParseHexText(newP2, 2);
         QCOMPARE(driver.CommandDisplay(), CommandText(Packet(0x01, userHigh, userLow, 0x01)));
     }
@@ -431,11 +432,11 @@ private slots:
     void nextEnrolmentUsesTheIncrementedUser() {
         CPanelDriver driver;
         PrepareEnrolment(driver, "00", "FF", true, false, true);
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         driver.Reply(Packet(0x01, 0, 0, 0));
         driver.Reply(Packet(0x03, 0, 0, 0));
         driver.Writes();
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         QCOMPARE(driver.Writes(), QList<QByteArray>{Packet(0x01, 0x01, 0x00, 0x01)});
     }
 
@@ -462,14 +463,14 @@ private slots:
         file.write(Pattern(193));
         file.close();
         prompts.m_files << file.fileName();
-        driver.SelectWithParams(1027, "0", "05", "1");
-        driver.Click(1086);
-        driver.Click(1041);
-        driver.Click(1005);
+        driver.SelectWithParams(Id::kRadioStoreFeature, "0", "05", "1");
+        driver.Click(Id::kIdIncAfterStore);
+        driver.Click(Id::kBrowse);
+        driver.Click(Id::kSendCommand);
         QCOMPARE(driver.Writes().size(), 1);
         driver.Reply(Packet(0x41, 0, 0, resultCode));
-        QCOMPARE(driver.Text(1007), status);
-        QCOMPARE(driver.Text(1003), newP2);
+        QCOMPARE(driver.Text(Id::kResult), status);
+        QCOMPARE(driver.Text(Id::kParam2), newP2);
         QCOMPARE(driver.Tx()[10], uint8_t(ParseHexText(newP2, 2)));
         QVERIFY(prompts.m_messages.isEmpty()); // no batch: no message box
     }
@@ -485,7 +486,7 @@ private slots:
         QFETCH(QByteArray, packet);
         CPanelDriver driver;
         PrepareEnrolment(driver, "0", "3", false, false);
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         QCOMPARE(driver.Writes(), QList<QByteArray>{Packet(0x01, 0, 3, 1)});
         driver.Click(radio);
         driver.Reply(Packet(0x01, 0, 0, 0));
@@ -510,25 +511,25 @@ private slots:
         QFETCH(QString, status);
         QFETCH(bool, enabled);
         CPanelDriver driver;
-        driver.Click(1025);
-        driver.Click(1005);
+        driver.Click(Id::kRadioCaptureUpload);
+        driver.Click(Id::kSendCommand);
         driver.Reply(reply);
-        QCOMPARE(driver.Text(1007), status);
-        QCOMPARE(driver.Enabled(1048), enabled);
-        driver.Click(1025); // the next build disables it again
-        QVERIFY(!driver.Enabled(1048));
+        QCOMPARE(driver.Text(Id::kResult), status);
+        QCOMPARE(driver.Enabled(Id::kSaveFeature), enabled);
+        driver.Click(Id::kRadioCaptureUpload); // the next build disables it again
+        QVERIFY(!driver.Enabled(Id::kSaveFeature));
     }
 
     void savedFeatureIsTheUploadedOne() {
         QTemporaryDir dir;
         CScriptedPrompts prompts;
         CPanelDriver driver;
-        driver.Click(1025);
-        driver.Click(1005);
+        driver.Click(Id::kRadioCaptureUpload);
+        driver.Click(Id::kSendCommand);
         const QByteArray reply = FeatureReply(0x23, 0x30);
         driver.Reply(reply);
         prompts.m_files << dir.filePath("saved.fea");
-        driver.Click(1048);
+        driver.Click(Id::kSaveFeature);
         QFile saved(dir.filePath("saved.fea"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), reply.mid(12, 193));
@@ -546,7 +547,7 @@ private slots:
     void portLostStopsTheCollectionAndTellsOnce() {
         CScriptedPrompts prompts;
         CPanelDriver driver;
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         driver.Arrive(Hex("F509"));
         QVERIFY(driver.Collecting());
         driver.Device().Unplug();
@@ -556,9 +557,9 @@ private slots:
         QVERIFY(!driver.Panel().Comm().PortOpen());
         // After the port is opened again, a reply is collected as usual.
         driver.Panel().Comm().SetPortOpen(true);
-        driver.Click(1005);
+        driver.Click(Id::kSendCommand);
         driver.Reply(Packet(0x09, 0, 2, 0));
-        QCOMPARE(driver.Text(1007), QStringLiteral("用户总数为：2"));
+        QCOMPARE(driver.Text(Id::kResult), QStringLiteral("用户总数为：2"));
         QCOMPARE(prompts.m_messages.size(), 1);
     }
 
@@ -576,23 +577,23 @@ private slots:
         CPanelDriver driver;
         WriteBatchFile("7.fea", 0x70);
         WriteBatchFile("3.fea", 0x30);
-        driver.Click(1095);
-        driver.Click(1092);
+        driver.Click(Id::kBatchEnable);
+        driver.Click(Id::kBatchStore);
         QVERIFY(prompts.m_messages.isEmpty());
-        QCOMPARE(driver.Text(1093), QStringLiteral("2"));
-        QCOMPARE(driver.Text(1094), QStringLiteral("1"));
-        QCOMPARE(driver.Panel().m_nOperation, 8);
+        QCOMPARE(driver.Text(Id::kBatchTotal), QStringLiteral("2"));
+        QCOMPARE(driver.Text(Id::kBatchCurrent), QStringLiteral("1"));
+        QCOMPARE(driver.Panel().Operation(), 8);
         ExpectStore(driver, 3, 0x30);
         // Choices made while the batch runs change the panel's packet, never the next store.
-        driver.Click(1023); // "删除所有用户"
-        driver.Click(1087);
+        driver.Click(Id::kRadioDeleteAllUsers); // "删除所有用户"
+        driver.Click(Id::kTwoFingers);
         driver.Reply(Packet(0x41, 0, 0, 0));
         // The result text comes before the batch step, whose send of the next item clears it.
-        QCOMPARE(driver.Text(1007), QString());
-        QCOMPARE(driver.Text(1094), QStringLiteral("2"));
+        QCOMPARE(driver.Text(Id::kResult), QString());
+        QCOMPARE(driver.Text(Id::kBatchCurrent), QStringLiteral("2"));
         ExpectStore(driver, 7, 0x70);
         driver.Reply(Packet(0x41, 0, 0, 0));
-        QCOMPARE(driver.Text(1007), QStringLiteral("操作成功"));
+        QCOMPARE(driver.Text(Id::kResult), QStringLiteral("操作成功"));
         QVERIFY(driver.Writes().isEmpty());
         QVERIFY(driver.BatchActive()); // finished; the next reply's step clears the flag
         driver.Reply(Packet(0x09, 0, 0, 0));
@@ -619,8 +620,8 @@ private slots:
         prompts.m_folders << dir.path();
         driver.Panel().BatchFolderAction()->trigger();
         prompts.m_answers << answer;
-        driver.Click(1095);
-        driver.Click(1092);
+        driver.Click(Id::kBatchEnable);
+        driver.Click(Id::kBatchStore);
         QCOMPARE(prompts.m_questions,
                  QStringList{"文件夹中有 1002 个特征值文件，一批最多存储 1000 个：按找到的顺序"
                              "存储前 1000 个，其余 2 个文件不存储。\n确定：存储这 1000 个；取消："
@@ -634,17 +635,17 @@ private slots:
         CPanelDriver driver;
         WriteBatchFile("12.fea", 0x12);
         WriteBatchFile("5.fea", 0x05);
-        driver.Click(1095);
-        driver.Click(1086); // no increment in the middle of a batch
-        driver.Click(1092);
+        driver.Click(Id::kBatchEnable);
+        driver.Click(Id::kIdIncAfterStore); // no increment in the middle of a batch
+        driver.Click(Id::kBatchStore);
         ExpectStore(driver, 5, 0x05);
         driver.Reply(Packet(0x41, 0, 0, 0));
-        QCOMPARE(driver.Text(1003), QString());
+        QCOMPARE(driver.Text(Id::kParam2), QString());
         ExpectStore(driver, 12, 0x12);
         driver.Reply(Packet(0x41, 0, 0, 0x06));
         QCOMPARE(prompts.m_messages, QStringList{QStringLiteral("用户12已存在!")});
-        QCOMPARE(driver.Text(1007), QStringLiteral("此用户已存在"));
-        QCOMPARE(driver.Text(1094), QStringLiteral("2"));
+        QCOMPARE(driver.Text(Id::kResult), QStringLiteral("此用户已存在"));
+        QCOMPARE(driver.Text(Id::kBatchCurrent), QStringLiteral("2"));
         QVERIFY(driver.Writes().isEmpty());
     }
 
@@ -653,17 +654,17 @@ private slots:
         CPanelDriver driver;
         WriteBatchFile("1.fea", 1);
         WriteBatchFile("2.fea", 2);
-        driver.Click(1095);
-        driver.Click(1092);
+        driver.Click(Id::kBatchEnable);
+        driver.Click(Id::kBatchStore);
         ExpectStore(driver, 1, 1);
-        driver.Click(1018);
-        driver.Click(1005);
+        driver.Click(Id::kRadioUserCount);
+        driver.Click(Id::kSendCommand);
         QCOMPARE(driver.Writes(), QList<QByteArray>{Hex("F5090000000009F5")});
         QVERIFY(!driver.BatchActive());
         driver.Reply(Packet(0x41, 0, 0, 0)); // the late reply to the batch item
         driver.Reply(Packet(0x09, 0, 0, 0));
         QVERIFY(driver.Writes().isEmpty());
-        QCOMPARE(driver.Text(1094), QStringLiteral("1"));
+        QCOMPARE(driver.Text(Id::kBatchCurrent), QStringLiteral("1"));
     }
 
     // A batch item that cannot be written ends the batch, as a lost port does: the late reply
@@ -673,8 +674,8 @@ private slots:
         CPanelDriver driver;
         for (const char* name : {"1.fea", "2.fea", "3.fea"})
             WriteBatchFile(name, 1);
-        driver.Click(1095);
-        driver.Click(1092);
+        driver.Click(Id::kBatchEnable);
+        driver.Click(Id::kBatchStore);
         ExpectStore(driver, 1, 1);
         driver.Device().m_bFailWrites = true;
         driver.Reply(Packet(0x41, 0, 0, 0));
@@ -693,8 +694,8 @@ private slots:
                                         .entryList({QStringLiteral("*.fea")}, QDir::Files);
         if (!present.isEmpty())
             QSKIP("the program folder holds feature files");
-        driver.Click(1095);
-        driver.Click(1092);
+        driver.Click(Id::kBatchEnable);
+        driver.Click(Id::kBatchStore);
         QCOMPARE(prompts.m_messages, QStringList{QStringLiteral("无特征值文件!")});
         QVERIFY(driver.Writes().isEmpty());
     }

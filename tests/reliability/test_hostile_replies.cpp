@@ -134,7 +134,7 @@ private slots:
             QVERIFY(TickConsoleToTheEnd(panel) < kMaxTicks);
             QVERIFY(!panel.Timers().IsRunning(kConsoleTimer));
             QCOMPARE(panel.Session().ReplyCycle()->RxCount(), 0);
-            QVERIFY(panel.Control(1005)->isEnabled());
+            QVERIFY(panel.Control(ControlId::kSendCommand)->isEnabled());
             fake.TakeHostBytes();
         }
     }
