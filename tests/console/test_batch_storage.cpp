@@ -45,6 +45,15 @@ CBatchList& List() {
     return list;
 }
 
+// A scan into that list, and the user number of one of its items.
+QString ScanBatchFolder(const QString& folder) {
+    return ::ScanBatchFolder(folder, &List());
+}
+
+uint32_t BatchItemUser(int pos) {
+    return ::BatchItemUser(List(), pos);
+}
+
 std::vector<uint8_t> FilledTx(int pos, int* length = nullptr) {
     std::vector<uint8_t> tx(4100, kUntouched);
     const int filled = FillBatchItem(List(), pos, tx.data());
@@ -139,7 +148,7 @@ private slots:
         const QStringList found = BatchFileNames(folder.Path());
         QCOMPARE(found.size(), 3);
 
-        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
+        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
 
         QCOMPARE(List().Count(), 3);
         const int users[] = {3, 7, 12};
@@ -147,7 +156,7 @@ private slots:
             const QString name = QString::number(users[pos]) + QStringLiteral(".fea");
             const int slot = found.indexOf(name);
             QCOMPARE(List().Key(pos), uint32_t(users[pos]) << 16 | uint32_t(slot));
-            QCOMPARE(BatchItemUser(List(), pos), uint32_t(users[pos]));
+            QCOMPARE(BatchItemUser(pos), uint32_t(users[pos]));
             int length = 0;
             const std::vector<uint8_t> tx = FilledTx(pos, &length);
             QCOMPARE(length, 207);
@@ -162,7 +171,7 @@ private slots:
 
     void userNumberHighByte() {
         CFolder folder({"16382.fea"});
-        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
+        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
         QCOMPARE(List().Count(), 1);
         const std::vector<uint8_t> tx = FilledTx(0);
         QCOMPARE(tx[9], uint8_t(16382 >> 8));
@@ -172,9 +181,9 @@ private slots:
 
     void bareSuffixIsUserZero() {
         CFolder folder({".fea"});
-        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
+        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
         QCOMPARE(List().Count(), 1);
-        QCOMPARE(BatchItemUser(List(), 0), 0u);
+        QCOMPARE(BatchItemUser(0), 0u);
         const std::vector<uint8_t> tx = FilledTx(0);
         QCOMPARE(Span(tx, 9, 3), QByteArray("\x00\x00\x01", 3));
         QCOMPARE(Span(tx, kFeatureOffset, kFeatureSize), FeatureFor(0));
@@ -184,10 +193,10 @@ private slots:
     void equalUsersKeepTheOrderFound() {
         CFolder folder({"5.fea", "05.fea"});
         const QStringList found = BatchFileNames(folder.Path());
-        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
+        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
         QCOMPARE(List().Count(), 2);
-        QCOMPARE(BatchItemUser(List(), 0), 5u);
-        QCOMPARE(BatchItemUser(List(), 1), 5u);
+        QCOMPARE(BatchItemUser(0), 5u);
+        QCOMPARE(BatchItemUser(1), 5u);
         QCOMPARE(List().Key(0), (5u << 16) | 0u);
         QCOMPARE(List().Key(1), (5u << 16) | 1u);
         const QStringList created{"5.fea", "05.fea"};
@@ -202,24 +211,24 @@ private slots:
         QStringList found = BatchFileNames(folder.Path());
         found.sort();
         QCOMPARE(found, (QStringList{"7.FEA", "8.Fea", "9.fea"}));
-        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
+        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
         QCOMPARE(List().Count(), 3);
-        QCOMPARE(BatchItemUser(List(), 0), 7u);
-        QCOMPARE(BatchItemUser(List(), 1), 8u);
-        QCOMPARE(BatchItemUser(List(), 2), 9u);
+        QCOMPARE(BatchItemUser(0), 7u);
+        QCOMPARE(BatchItemUser(1), 8u);
+        QCOMPARE(BatchItemUser(2), 9u);
     }
 
     void aFolderNamedLikeAFileIsNoItem() {
         CFolder folder({"1.fea"});
         QVERIFY(QDir(folder.Path()).mkdir(QStringLiteral("2.fea")));
-        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
+        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
         QCOMPARE(List().Count(), 1);
-        QCOMPARE(BatchItemUser(List(), 0), 1u);
+        QCOMPARE(BatchItemUser(0), 1u);
     }
 
     void longerFileUsesItsFirstBytes() {
         CFolder folder({"4.fea"}, 300);
-        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
+        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
         QCOMPARE(Span(FilledTx(0), kFeatureOffset, kFeatureSize), FeatureFor(0));
     }
 
@@ -245,9 +254,9 @@ private slots:
         QFETCH(QString, expected);
         CFolder folder(names, size);
         CFolder earlier({"1.fea", "2.fea"}); // a list left by an earlier batch
-        QCOMPARE(ScanBatchFolder(earlier.Path(), &List()), QString());
+        QCOMPARE(ScanBatchFolder(earlier.Path()), QString());
 
-        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), expected.replace("%1", folder.Path()));
+        QCOMPARE(ScanBatchFolder(folder.Path()), expected.replace("%1", folder.Path()));
 
         QCOMPARE(List().Count(), 0);
         const std::vector<uint8_t> tx = FilledTx(0);
@@ -261,12 +270,12 @@ private slots:
         QFile probe(path);
         if (probe.open(QIODevice::ReadOnly))
             QSKIP("permissions do not apply to this user");
-        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), "文件打开失败! " + path + "：没有权限");
+        QCOMPARE(ScanBatchFolder(folder.Path()), "文件打开失败! " + path + "：没有权限");
         QCOMPARE(List().Count(), 0);
     }
 
     void missingFolderHasNoFiles() {
-        QCOMPARE(ScanBatchFolder(QStringLiteral("/nonexistent/morvane/batch"), &List()),
+        QCOMPARE(ScanBatchFolder(QStringLiteral("/nonexistent/morvane/batch")),
                  QStringLiteral("无特征值文件!"));
     }
 
@@ -277,9 +286,9 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(folder.size() > 200);
         WriteFile(QDir(folder).filePath(QStringLiteral("42.fea")), FeatureFor(42));
-        QCOMPARE(ScanBatchFolder(folder, &List()), QString());
+        QCOMPARE(ScanBatchFolder(folder), QString());
         QCOMPARE(List().Count(), 1);
-        QCOMPARE(BatchItemUser(List(), 0), 42u);
+        QCOMPARE(BatchItemUser(0), 42u);
     }
 
     // 1001 files: the first 1000 found are loaded; the last one found is passed over silently.
@@ -292,14 +301,14 @@ private slots:
         QCOMPARE(found.size(), 1001);
         const int skippedUser = BatchUserNumber(found.last());
 
-        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
+        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
 
         QCOMPARE(List().Count(), kBatchCapacity);
         int pos = 0;
         for (int user = 0; user <= 1000; ++user) {
             if (user == skippedUser)
                 continue;
-            QCOMPARE(BatchItemUser(List(), pos), uint32_t(user));
+            QCOMPARE(BatchItemUser(pos), uint32_t(user));
             QCOMPARE(List().Key(pos) & 0xFFFF,
                      uint32_t(found.indexOf(QString::number(user) + QStringLiteral(".fea"))));
             ++pos;
@@ -316,21 +325,21 @@ private slots:
     void fillOutsideTheBatchWritesNothing() {
         QFETCH(int, pos);
         CFolder folder({"1.fea", "2.fea"});
-        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
+        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
         int length = -1;
         const std::vector<uint8_t> tx = FilledTx(pos, &length);
         QCOMPARE(length, 0);
         QCOMPARE(Span(tx, 0, 205), QByteArray(205, char(kUntouched)));
-        QCOMPARE(BatchItemUser(List(), pos), 0u);
+        QCOMPARE(BatchItemUser(pos), 0u);
     }
 
     void aNewListIsEmpty() {
         CFolder folder({"9.fea"});
-        QCOMPARE(ScanBatchFolder(folder.Path(), &List()), QString());
+        QCOMPARE(ScanBatchFolder(folder.Path()), QString());
         List() = CBatchList();
         QCOMPARE(List().Count(), 0);
         QCOMPARE(List().Key(0), 0u);
-        QCOMPARE(BatchItemUser(List(), 0), 0u);
+        QCOMPARE(BatchItemUser(0), 0u);
         QCOMPARE(FilledTx(0), std::vector<uint8_t>(4100, kUntouched));
     }
 };
