@@ -11,7 +11,10 @@ using namespace DownloadTexts;
 // The session's timer 1 takes the replies, timer 2 paces the packets; back to idle, the port keeps
 // the rate of --rate.
 CFlashJob::CFlashJob(CPortSession& session, bool yes, QObject* parent)
-    : CPortJob(session, parent), m_bYes(yes), m_Exchange(session, ExchangeHost(), this) {
+    : CPortJob(session, parent), m_bYes(yes), m_Exchange(session, this) {
+    m_Exchange.SetProgramLoaded(true); // loaded for every port before any starts
+    // What the window's boxes tell comes as Ended here.
+    connect(&m_Exchange, &CDownloadExchange::Asked, this, &CFlashJob::OnAsked);
     connect(&m_Exchange, &CDownloadExchange::WentIdle, this,
             [this] { Session().ApplyBaudRate(Session().BaudIndex()); });
     connect(&m_Exchange, &CDownloadExchange::Ended, this, &CFlashJob::OnEnded);
@@ -49,24 +52,19 @@ QString CFlashJob::LeftBehind() const {
            QStringLiteral(": the module waits for a new download; flash it again");
 }
 
-CDownloadExchange::CHost CFlashJob::ExchangeHost() {
-    CDownloadExchange::CHost host;
-    host.programLoaded = [] { return true; };
-    host.ask = [this](const QString& question) -> std::optional<bool> {
-        if (!m_bYes) {
-            // The exchange goes back to idle on this answer; the command ends after it.
-            QMetaObject::invokeMethod(
-                this,
-                [this, question] {
-                    Fail(EJobFailure::Refused,
-                         question + QStringLiteral(" — not confirmed: add --yes"));
-                },
-                Qt::QueuedConnection);
-        }
-        return m_bYes;
-    };
-    host.tell = [](const QString&) {}; // what the window's boxes say comes as Ended here
-    return host;
+// --yes answers every question; without it the command ends as not confirmed, once the
+// exchange has gone back to idle on the answer.
+void CFlashJob::OnAsked(const QString& question) {
+    if (!m_bYes) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, question] {
+                Fail(EJobFailure::Refused,
+                     question + QStringLiteral(" — not confirmed: add --yes"));
+            },
+            Qt::QueuedConnection);
+    }
+    m_Exchange.Answer(m_bYes);
 }
 
 void CFlashJob::OnEnded(EDownloadEnd end) {

@@ -18,7 +18,7 @@ protected:
     QString LeftBehind() const override;
 
 private:
-    CDownloadExchange::CHost ExchangeHost();
+    void OnAsked(const QString& question);
     void OnEnded(EDownloadEnd end);
 
     bool m_bYes;

@@ -9,11 +9,12 @@
 #include "serial/port_session.h"
 #include "serial/serial_control.h"
 
+#include <utility>
+
 using namespace DownloadTexts;
 
-CDownloadExchange::CDownloadExchange(CPortSession& session, CHost host, QObject* parent)
-    : QObject(parent), m_Session(session), m_Comm(session.Comm()), m_host(std::move(host)),
-      m_Timers(session.Timers()) {
+CDownloadExchange::CDownloadExchange(CPortSession& session, QObject* parent)
+    : QObject(parent), m_Session(session), m_Comm(session.Comm()), m_Timers(session.Timers()) {
     connect(&session, &CPortSession::CommReceived, this, &CDownloadExchange::OnComm);
     connect(&session, &CPortSession::Ticked, this, &CDownloadExchange::OnTimer);
 }
@@ -92,12 +93,14 @@ void CDownloadExchange::ActOnReply(const CReplyFrame& frame) {
 // has been reported already, so an OK then leads nowhere. No value when nothing more is to be
 // done: no program (the exchange is idle again), or the same question is still open.
 std::optional<bool> CDownloadExchange::AskToSend(const QString& question) {
-    if (!m_host.programLoaded()) {
+    if (!m_bProgramLoaded) {
         Reset();
-        m_host.tell(kSelectProgramFirst);
+        emit Told(kSelectProgramFirst);
         return std::nullopt;
     }
-    const std::optional<bool> answer = m_host.ask(question);
+    m_answer.reset();
+    emit Asked(question);
+    const std::optional<bool> answer = std::exchange(m_answer, std::nullopt);
     if (!answer)
         return answer;
     return *answer && m_Comm.PortOpen();
@@ -117,7 +120,7 @@ void CDownloadExchange::OnBlockReply(const CReplyFrame& frame) {
     if (frame.p3 != 0)
         return; // not accepted: the same packet goes again
     if (frame.p2 == kLastBlockIndex) {
-        m_host.tell(kDownloadDone);
+        emit Told(kDownloadDone);
         Reset();
         emit Ended(EDownloadEnd::Completed);
         return;
@@ -208,7 +211,7 @@ void CDownloadExchange::StopTimers() {
 void CDownloadExchange::End(const QString& message) {
     StopTimers();
     Reset();
-    m_host.tell(message);
+    emit Told(message);
 }
 
 void CDownloadExchange::EndOnLeave() {
@@ -224,5 +227,5 @@ void CDownloadExchange::OnPortLost() {
         return;
     }
     StopTimers();
-    m_host.tell(QString::fromLatin1(CommPortErrorText()));
+    emit Told(QString::fromLatin1(CommPortErrorText()));
 }

@@ -7,7 +7,6 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 #include <optional>
 
 class CMSComm;
@@ -32,17 +31,16 @@ public:
     static constexpr int kReplyReadLimit = 200;
     static constexpr int kWritePieceSize = 512;
 
-    // What the exchange needs from its front end.
-    struct CHost {
-        std::function<bool()> programLoaded; // both program files are in the image
-        // An OK/Cancel question: true for OK; no value while the same question is still open.
-        std::function<std::optional<bool>(const QString& question)> ask;
-        std::function<void(const QString& message)> tell; // an OK message
-    };
-
     // Timers 1 and 2 of the session pace the exchange; the session's receive events and ticks
     // come to OnComm and OnTimer (its replies are read here, not by a receive cycle).
-    CDownloadExchange(CPortSession& session, CHost host, QObject* parent);
+    CDownloadExchange(CPortSession& session, QObject* parent);
+
+    // Both program files are in the image (the front end says so whenever that changes);
+    // without them nothing is sent and the user is told so.
+    void SetProgramLoaded(bool loaded) { m_bProgramLoaded = loaded; }
+    // The answer to the question just Asked, given from its slot: true for OK; no value while
+    // the same question is still open.
+    void Answer(std::optional<bool> answer) { m_answer = answer; }
 
     bool IsDownloading() const { return m_bDownloading; }
     int AckCount() const { return m_nAckCount; }
@@ -71,6 +69,10 @@ signals:
     void Ticked();               // a timer tick was handled
     // After the message the user is told (and the reset that follows a completed download).
     void Ended(EDownloadEnd end);
+    // An OK/Cancel question; the front end answers with Answer before its slot returns.
+    void Asked(const QString& question);
+    // An OK message.
+    void Told(const QString& message);
 
 private:
     void OnReplyTimer();
@@ -92,7 +94,8 @@ private:
 
     CPortSession& m_Session;
     CMSComm& m_Comm;
-    CHost m_host;
+    bool m_bProgramLoaded = false;
+    std::optional<bool> m_answer;
     CPanelTimers& m_Timers;
     bool m_bDownloading = false;
     bool m_bStartRequested = false;

@@ -40,6 +40,7 @@ void CDownloadDlg::LoadHalf(EProgramHalf half) {
     }
     PathOf(half) = path;
     EditOf(half)->setText(path);
+    m_Exchange.SetProgramLoaded(BothHalvesLoaded());
     if (BothHalvesLoaded()) {
         m_pStartDownload->setEnabled(true);
         m_pGenerateBin->setEnabled(true);
@@ -50,6 +51,7 @@ void CDownloadDlg::LoadHalf(EProgramHalf half) {
 void CDownloadDlg::ClearHalf(EProgramHalf half) {
     PathOf(half).clear();
     EditOf(half)->setText(QString());
+    m_Exchange.SetProgramLoaded(false);
     m_pStartDownload->setEnabled(false);
     m_pGenerateBin->setEnabled(false);
 }

@@ -34,7 +34,7 @@ QLineEdit* MakePathEdit(int id, const QString& label, QWidget* parent) {
 
 CDownloadDlg::CDownloadDlg(QWidget* parent)
     : CModulePanel(QStringLiteral("CDownloadDlg"), kPanelName, parent),
-      m_Exchange(Session(), ExchangeHost(), this) {
+      m_Exchange(Session(), this) {
     CreateControls();
     LayOutControls();
     ConnectControls();
@@ -106,15 +106,11 @@ void CDownloadDlg::ConnectControls() {
     connect(&m_Exchange, &CDownloadExchange::Sending, this, &CDownloadDlg::ShowSending);
     connect(&m_Exchange, &CDownloadExchange::AckCountChanged, m_pProgress, &QProgressBar::setValue);
     connect(&m_Exchange, &CDownloadExchange::Ticked, this, &CDownloadDlg::RefreshBrowseButtons);
-}
-
-// The exchange asks and tells through the panel's boxes; it sends only what the panel loaded.
-CDownloadExchange::CHost CDownloadDlg::ExchangeHost() {
-    CDownloadExchange::CHost host;
-    host.programLoaded = [this] { return BothHalvesLoaded(); };
-    host.ask = [this](const QString& question) { return AskUnlessOpen(this, question); };
-    host.tell = [this](const QString& message) { ShowMessage(this, message); };
-    return host;
+    // The exchange asks and tells through the panel's boxes; it sends only what the panel loaded.
+    connect(&m_Exchange, &CDownloadExchange::Asked, this,
+            [this](const QString& question) { m_Exchange.Answer(AskUnlessOpen(this, question)); });
+    connect(&m_Exchange, &CDownloadExchange::Told, this,
+            [this](const QString& message) { ShowMessage(this, message); });
 }
 
 // The port stays closed: the shell opens it when the panel is shown.

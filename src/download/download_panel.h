@@ -67,7 +67,6 @@ private:
     void LayOutControls();
     void ConnectControls();
     void InitialiseComm();
-    CDownloadExchange::CHost ExchangeHost();
     void ShowIdle();
     void ShowSending();
 

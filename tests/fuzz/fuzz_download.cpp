@@ -74,12 +74,10 @@ void LoadProgramImage() {
 struct CScriptedHost {
     bool m_bAnswer = true;
 
-    CDownloadExchange::CHost Host() {
-        CDownloadExchange::CHost host;
-        host.programLoaded = [] { return true; };
-        host.ask = [this](const QString&) -> std::optional<bool> { return m_bAnswer; };
-        host.tell = [](const QString&) {};
-        return host;
+    void Serve(CDownloadExchange& exchange) {
+        exchange.SetProgramLoaded(true);
+        QObject::connect(&exchange, &CDownloadExchange::Asked, &exchange,
+                         [this, &exchange] { exchange.Answer(m_bAnswer); });
     }
 };
 
@@ -146,7 +144,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Ticks come from the script, never from a clock: no event loop runs here.
     CPortSession session;
     CMSComm& comm = session.Comm();
-    CDownloadExchange exchange(session, host.Host(), nullptr);
+    CDownloadExchange exchange(session, nullptr);
+    host.Serve(exchange);
     QObject::connect(&session, &CPortSession::PortLost, &exchange, &CDownloadExchange::OnPortLost);
     comm.SetCommPort(static_cast<short>(g_nCommPort));
     comm.SetInputMode(1);
