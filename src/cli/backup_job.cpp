@@ -6,7 +6,7 @@
 // The session's timer 1 collects the replies; timers 3 and 4 pace the backup.
 CBackupJob::CBackupJob(CPortSession& session, QString folder, bool overwrite, QObject* parent)
     : CPortJob(session, parent), m_strFolder(std::move(folder)), m_bOverwrite(overwrite),
-      m_Console(session, this), m_Backup(session, BackupHost(), this) {
+      m_Console(session, this), m_Backup(session, this) {
     m_Console.SetCutReply(ECutReply::WhenLineQuiet); // as the console job takes it
     // Only the backup sends: the console's own command and steps never go out here, and a failed
     // write is reported by the backup's send.
@@ -17,6 +17,9 @@ CBackupJob::CBackupJob(CPortSession& session, QString folder, bool overwrite, QO
         emit Progress(static_cast<int>(current), static_cast<int>(total));
     });
     connect(&m_Backup, &CUserBackup::Finished, this, &CBackupJob::OnFinished);
+    connect(&m_Backup, &CUserBackup::CommandReady, this,
+            [this] { m_Backup.Written(m_Console.WriteTransmission()); });
+    connect(&m_Backup, &CUserBackup::Asked, this, [this] { m_Backup.Answer(m_bOverwrite); });
 }
 
 void CBackupJob::Start() {
@@ -42,13 +45,6 @@ void CBackupJob::StopExchange() {
     m_bStopped = true;
     m_Console.OnPortLost();
     m_Backup.Stop();
-}
-
-CUserBackup::CHost CBackupJob::BackupHost() {
-    CUserBackup::CHost host;
-    host.send = [this] { return m_Console.WriteTransmission(); };
-    host.ask = [this](const QString&) -> std::optional<bool> { return m_bOverwrite; };
-    return host;
 }
 
 // The backup's own closing text: how many files it wrote where, and how many users it did not

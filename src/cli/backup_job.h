@@ -24,7 +24,6 @@ protected:
     QString LeftBehind() const override;
 
 private:
-    CUserBackup::CHost BackupHost();
     void OnFinished(const CUserBackup::CReport& report);
 
     QString m_strFolder;

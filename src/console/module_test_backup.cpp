@@ -22,13 +22,10 @@ void CModuleTestDlg::CreateBackupActions() {
     connect(m_pBatchFolder, &QAction::triggered, this, &CModuleTestDlg::OnChooseBatchFolder);
     connect(&m_Backup, &CUserBackup::Progress, this, &CModuleTestDlg::ShowBackupProgress);
     connect(&m_Backup, &CUserBackup::Finished, this, &CModuleTestDlg::OnBackupFinished);
-}
-
-CUserBackup::CHost CModuleTestDlg::BackupHost() {
-    CUserBackup::CHost host;
-    host.send = [this] { return SendBackupCommand(); };
-    host.ask = [this](const QString& question) { return AskUnlessOpen(this, question); };
-    return host;
+    connect(&m_Backup, &CUserBackup::CommandReady, this,
+            [this] { m_Backup.Written(SendBackupCommand()); });
+    connect(&m_Backup, &CUserBackup::Asked, this,
+            [this](const QString& question) { m_Backup.Answer(AskUnlessOpen(this, question)); });
 }
 
 // The backup's command is shown and written like any other; a batch never runs beside it.

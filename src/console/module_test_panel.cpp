@@ -135,8 +135,7 @@ void NameByLabel(QLabel* label, QWidget* field) {
 
 CModuleTestDlg::CModuleTestDlg(QWidget* parent)
     : CModulePanel(QStringLiteral("moduleTestPanel"), kPanelName, parent),
-      m_pOperations(new QButtonGroup(this)), m_Console(Session(), this),
-      m_Backup(Session(), BackupHost(), this) {
+      m_pOperations(new QButtonGroup(this)), m_Console(Session(), this), m_Backup(Session(), this) {
     setFont(PanelFont());
     setFixedSize(CDialogUnits(font()).Size(kPanelWidthUnits, kPanelHeightUnits));
     CreateControls();

@@ -134,7 +134,6 @@ private:
     bool TakePartOfTheFolder();
     void CreateImageActions();
     void CreateBackupActions();
-    CUserBackup::CHost BackupHost();
     bool SendBackupCommand();
     void ShowBackupProgress(unsigned total, unsigned current);
     void UpdateBackupActions();

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 constexpr uint8_t kResultOk = 0x00;
 constexpr uint8_t kResultNoUser = 0x05;
@@ -36,8 +38,8 @@ bool NameTaken(const QString& path) {
 }
 } // namespace
 
-CUserBackup::CUserBackup(CPortSession& session, CHost host, QObject* parent)
-    : QObject(parent), m_Session(session), m_Timers(session.Timers()), m_host(std::move(host)) {}
+CUserBackup::CUserBackup(CPortSession& session, QObject* parent)
+    : QObject(parent), m_Session(session), m_Timers(session.Timers()) {}
 
 QString CUserBackup::UserFilePath(const QString& folder, uint32_t user) {
     return QDir(folder).filePath(QString::number(user) + QStringLiteral(".fea"));
@@ -106,12 +108,12 @@ bool CUserBackup::KeepExistingFiles(const std::vector<uint32_t>& existing) {
     if (existing.empty())
         return false;
     const QString example = QString::number(existing.front()) + QStringLiteral(".fea");
-    const std::optional<bool> overwrite =
-        m_host.ask(QStringLiteral("文件夹中已有 %1 个同名特征值文件（如 %2）。\n"
-                                  "确定：全部覆盖；取消：保留这些文件，跳过这些用户。")
-                       .arg(static_cast<int>(existing.size()))
-                       .arg(example));
-    return !overwrite.value_or(false);
+    m_answer.reset();
+    emit Asked(QStringLiteral("文件夹中已有 %1 个同名特征值文件（如 %2）。\n"
+                              "确定：全部覆盖；取消：保留这些文件，跳过这些用户。")
+                   .arg(static_cast<int>(existing.size()))
+                   .arg(example));
+    return !std::exchange(m_answer, std::nullopt).value_or(false);
 }
 
 void CUserBackup::UploadNext() {
@@ -136,7 +138,9 @@ void CUserBackup::SendUpload() {
 bool CUserBackup::SendCommandPacket(uint8_t command, uint8_t p1, uint8_t p2) {
     FillCommandPacket(m_Session.TxBuffer(), command, p1, p2, 0);
     m_Session.SetTxLength(kCommandPacketSize);
-    return m_host.send();
+    m_bWritten = false;
+    emit CommandReady();
+    return std::exchange(m_bWritten, false);
 }
 
 void CUserBackup::OnUpload(const uint8_t* reply, int count) {

@@ -18,7 +18,6 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -31,15 +30,6 @@ public:
     static constexpr int kAnswerTimer = 4;
     static constexpr int kSettleMs = 300;
     static constexpr int kAnswerMs = 3000;
-
-    // What the backup needs from its front end.
-    struct CHost {
-        // Writes the command packet now in the session's transmit packet (8 bytes) through the
-        // front end's send path; false when it did not go out (the front end has said why).
-        std::function<bool()> send;
-        // An OK/Cancel question: true for OK; no value when it cannot be asked now.
-        std::function<std::optional<bool>(const QString& question)> ask;
-    };
 
     struct CFailure {
         uint32_t user = 0;
@@ -60,7 +50,14 @@ public:
 
     // The backup's packets go into the session's transmit packet; timers 3 and 4 of the session
     // pace it, their ticks handed on by the front end.
-    CUserBackup(CPortSession& session, CHost host, QObject* parent = nullptr);
+    explicit CUserBackup(CPortSession& session, QObject* parent = nullptr);
+
+    // Whether the packet of CommandReady went out, given from its slot; false when it did not
+    // (the front end has said why). No word counts as not sent.
+    void Written(bool sent) { m_bWritten = sent; }
+    // The answer to the question just Asked, given from its slot: true for OK; no value when it
+    // cannot be asked now.
+    void Answer(std::optional<bool> answer) { m_answer = answer; }
 
     // Asks the module for its user list; false (nothing runs) when that could not be sent.
     bool Start(const QString& folder);
@@ -84,6 +81,11 @@ signals:
     // total users to upload; current, 1-based, is about to be uploaded.
     void Progress(unsigned total, unsigned current);
     void Finished(const CReport& report);
+    // A command packet (8 bytes) is in the session's transmit packet: the front end writes it
+    // through its send path and says so with Written before its slot returns.
+    void CommandReady();
+    // An OK/Cancel question; the front end answers with Answer before its slot returns.
+    void Asked(const QString& question);
 
 private:
     enum class EState { Idle, Listing, Uploading };
@@ -94,14 +96,15 @@ private:
     bool KeepExistingFiles(const std::vector<uint32_t>& existing);
     void UploadNext();
     void SendUpload();
-    // The command packet into the session's transmit packet, then the front end's send.
+    // The command packet into the session's transmit packet, then the front end writes it.
     bool SendCommandPacket(uint8_t command, uint8_t p1, uint8_t p2);
     void Settle();
     void Finish(bool stopped);
 
     CPortSession& m_Session;
     CPanelTimers& m_Timers;
-    CHost m_host;
+    bool m_bWritten = false;
+    std::optional<bool> m_answer;
     EState m_state = EState::Idle;
     CReport m_report;
     std::vector<uint32_t> m_users; // to upload, in list order

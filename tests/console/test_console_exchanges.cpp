@@ -51,16 +51,17 @@ struct CBackupRig {
     QList<QByteArray> sent;
     QStringList asked;
     bool overwrite = false;
-    CUserBackup backup{session,
-                       {[this] {
-                            sent << QByteArray(reinterpret_cast<const char*>(session.TxBuffer()),
-                                               8);
-                            return true;
-                        },
-                        [this](const QString& question) -> std::optional<bool> {
-                            asked << question;
-                            return overwrite;
-                        }}};
+    CUserBackup backup{session};
+    CBackupRig() {
+        QObject::connect(&backup, &CUserBackup::CommandReady, [this] {
+            sent << QByteArray(reinterpret_cast<const char*>(session.TxBuffer()), 8);
+            backup.Written(true);
+        });
+        QObject::connect(&backup, &CUserBackup::Asked, [this](const QString& question) {
+            asked << question;
+            backup.Answer(overwrite);
+        });
+    }
     void Reply(const QByteArray& bytes) { backup.OnReply(bytes); }
 };
 } // namespace
