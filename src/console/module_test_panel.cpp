@@ -68,6 +68,21 @@ const CUnsignedBinding kUnsignedBindings[] = {
     {Id::kBatchCurrent, &Panel::m_nBatchCurrent},
 };
 
+// The member bound to that control in one table, or none.
+template <typename Member, typename Binding, size_t N>
+Member Panel::*FindBinding(const Binding (&bindings)[N], ControlId id) {
+    for (const Binding& binding : bindings)
+        if (binding.id == id)
+            return binding.member;
+    return nullptr;
+}
+
+// The int member bound to a check box or a signed number field, or none.
+int Panel::*IntMember(ControlId id) {
+    int Panel::*member = FindBinding<int>(kCheckBindings, id);
+    return member ? member : FindBinding<int>(kIntBindings, id);
+}
+
 // Clicks on buttons, changes the user makes to check boxes, and text changes of the parameter
 // fields.
 struct CHandlerBinding {
@@ -243,6 +258,21 @@ void CModuleTestDlg::Push() {
         SetCheckedQuietly(checked, false);
         m_pOperations->setExclusive(true);
     }
+}
+
+int CModuleTestDlg::BoundValue(ControlId id) const {
+    if (int Panel::*member = IntMember(id))
+        return this->*member;
+    if (unsigned Panel::*member = FindBinding<unsigned>(kUnsignedBindings, id))
+        return static_cast<int>(this->*member);
+    return 0;
+}
+
+void CModuleTestDlg::SetBoundValue(ControlId id, int value) {
+    if (int Panel::*member = IntMember(id))
+        this->*member = value;
+    else if (unsigned Panel::*member = FindBinding<unsigned>(kUnsignedBindings, id))
+        this->*member = static_cast<unsigned>(value);
 }
 
 void CModuleTestDlg::ConfigureComm() {

@@ -51,6 +51,16 @@ public:
     const QString& FeaturePath() const { return m_strFeaturePath; }
     unsigned BatchTotal() const { return m_nBatchTotal; }
     unsigned BatchCurrent() const { return m_nBatchCurrent; }
+    bool SyncingParams() const { return m_bSyncingParams; }
+    // The member a check box or number field is bound to (Pull and Push carry it between the
+    // two), as an int; writing it leaves the control as it is until the next Push. 0 and no
+    // change for a control bound to none.
+    int BoundValue(ControlId id) const;
+    void SetBoundValue(ControlId id, int value);
+    void SetOperation(int operation) { m_nOperation = operation; }
+    void SetFeaturePath(const QString& path) { m_strFeaturePath = path; }
+    // The next enrolment command starts afresh (true) or goes on with the one under way.
+    void SetEnrolFirstStep(bool first) { m_bEnrolFirstStep = first; }
 
     void InitTestPanel();
     // Field 1 to 4 (parameters 1, 2, 3 and 1,2) read as hexadecimal; 0 for any other number.

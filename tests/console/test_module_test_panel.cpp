@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <utility>
 
 namespace {
 const QList<int> kEnableFields{1000, 1003, 1004, 1009, 1042, 1041};
@@ -53,7 +54,7 @@ private slots:
             QVERIFY(!driver.Enabled(id));
         QVERIFY(driver.Enabled(Id::kBatchEnable));
         QVERIFY(driver.Enabled(Id::kSendCommand));
-        QVERIFY(!panel.m_bSyncingParams);
+        QVERIFY(!panel.SyncingParams());
         QVERIFY(!panel.NeedFeatureFile());
         QVERIFY(!panel.EnrolFirstStep());
         for (int id : {1069, 1070, 1072, 1083, 1093, 1094})
@@ -132,7 +133,7 @@ private slots:
         QCOMPARE(driver.Text(Id::kParam1), p1);
         QCOMPARE(driver.Text(Id::kParam2), p2);
         QCOMPARE(driver.Text(Id::kParam12), p12);
-        QVERIFY(!driver.Panel().m_bSyncingParams);
+        QVERIFY(!driver.Panel().SyncingParams());
         // The packet follows the fields at once.
         const uint8_t expectedP1 = ParseHexText(p1, 2), expectedP2 = ParseHexText(p2, 2);
         QCOMPARE(driver.Tx()[2], expectedP1);
@@ -444,7 +445,7 @@ private slots:
         CPanelDriver driver;
         driver.Click(Id::kIdIncAfterStore);
         QCOMPARE(driver.Panel().Operation(), 8);
-        QCOMPARE(driver.Panel().m_bIdIncAfterStore, 1);
+        QCOMPARE(driver.Panel().BoundValue(Id::kIdIncAfterStore), 1);
         QCOMPARE(driver.TxBytes(8), Hex("F54100C4000085F5"));
     }
 
@@ -463,7 +464,7 @@ private slots:
         QFETCH(bool, toggled);
         CPanelDriver driver;
         driver.Click(Id::kRadioUserList);
-        driver.Panel().m_bEnrolFirstStep = false;
+        driver.Panel().SetEnrolFirstStep(false);
         driver.Tx()[1] = 0x03; // an enrolment left half-way
         toggled ? driver.Toggle(option) : driver.Click(option);
         QCOMPARE(driver.Panel().Operation(), 1);
@@ -474,12 +475,12 @@ private slots:
 
     void enrolRadioStartsANewEnrolment() {
         CPanelDriver driver;
-        driver.Panel().m_bEnrolFirstStep = false;
+        driver.Panel().SetEnrolFirstStep(false);
         driver.Tx()[1] = 0x02;
         driver.Click(Id::kRadioEnrol);
         QVERIFY(driver.Panel().EnrolFirstStep());
         QCOMPARE(driver.Tx()[1], uint8_t(0x01));
-        driver.Panel().m_bEnrolFirstStep = false; // a click on the checked button starts again
+        driver.Panel().SetEnrolFirstStep(false); // a click on the checked button starts again
         driver.Tx()[1] = 0x02;
         driver.Click(Id::kRadioEnrol);
         QCOMPARE(driver.Tx()[1], uint8_t(0x01));
@@ -513,7 +514,7 @@ private slots:
     void batchEnableTogglesTheBatchControls() {
         CPanelDriver driver;
         driver.Click(Id::kBatchEnable);
-        QCOMPARE(driver.Panel().m_bBatchEnabled, 1);
+        QCOMPARE(driver.Panel().BoundValue(Id::kBatchEnable), 1);
         for (int id : {1092, 1096, 1097, 1093, 1094})
             QVERIFY(driver.Enabled(id));
         driver.Click(Id::kBatchEnable);
@@ -537,9 +538,9 @@ private slots:
         QCOMPARE(driver.CommandDisplay(), QStringLiteral("F5 09 00 00 FF 00 F6 F5 "));
         QSignalSpy rebuilds(qobject_cast<QPlainTextEdit*>(driver.Control(Id::kCommandDisplay)),
                             &QPlainTextEdit::textChanged);
-        panel.m_nOperation = 3;
-        panel.m_bTwoFingers = 1;
-        panel.m_bBatchEnabled = 1;
+        panel.SetOperation(3);
+        panel.SetBoundValue(Id::kTwoFingers, 1);
+        panel.SetBoundValue(Id::kBatchEnable, 1);
         panel.Push();
         QCOMPARE(panel.Operation(), 3);
         QVERIFY(!driver.Enabled(Id::kBatchStore));
@@ -561,22 +562,16 @@ private slots:
     void pushWritesEveryMember() {
         CPanelDriver driver;
         CModuleTestDlg& panel = driver.Panel();
-        panel.m_nOperation = 16;
-        panel.m_strFeaturePath = QStringLiteral("/tmp/f.fea");
-        panel.m_nMoveRight = -3;
-        panel.m_nMoveUp = 12;
-        panel.m_nBrightnessStep = 4;
-        panel.m_bIdIncAfterEnrol = 1;
-        panel.m_bCaptureTwice = 1;
-        panel.m_bUploadFeature = 0;
-        panel.m_nCaptureTimeMs = 250;
-        panel.m_bIdIncAfterStore = 1;
-        panel.m_bTwoFingers = 0;
-        panel.m_bHighResolution = 1;
-        panel.m_nBatchTotal = 42;
-        panel.m_nBatchCurrent = 7;
-        panel.m_bBatchEnabled = 1;
-        panel.m_bQueryCapacity = 0;
+        panel.SetOperation(16);
+        panel.SetFeaturePath(QStringLiteral("/tmp/f.fea"));
+        const std::pair<ControlId, int> values[] = {
+            {Id::kMoveRightValue, -3}, {Id::kMoveUpValue, 12},    {Id::kBrightnessStep, 4},
+            {Id::kIdIncAfterEnrol, 1}, {Id::kCaptureTwice, 1},    {Id::kUploadFeature, 0},
+            {Id::kCaptureTime, 250},   {Id::kIdIncAfterStore, 1}, {Id::kTwoFingers, 0},
+            {Id::kHighResolution, 1},  {Id::kBatchTotal, 42},     {Id::kBatchCurrent, 7},
+            {Id::kBatchEnable, 1},     {Id::kQueryCapacity, 0}};
+        for (const auto& [id, value] : values)
+            panel.SetBoundValue(id, value);
         panel.Push();
         QVERIFY(driver.Button(Id::kRadioVersion)->isChecked());
         QCOMPARE(driver.Text(Id::kFeaturePath), QStringLiteral("/tmp/f.fea"));
@@ -608,24 +603,24 @@ private slots:
             SetCheckedQuietly(driver.Button(id), true);
         panel.Pull();
         QCOMPARE(panel.Operation(), 15);
-        QCOMPARE(panel.m_nMoveRight, 9);
-        QCOMPARE(panel.m_nMoveUp, -1);
-        QCOMPARE(panel.m_nBrightnessStep, 5);
-        QCOMPARE(panel.m_nCaptureTimeMs, 30u);
+        QCOMPARE(panel.BoundValue(Id::kMoveRightValue), 9);
+        QCOMPARE(panel.BoundValue(Id::kMoveUpValue), -1);
+        QCOMPARE(panel.BoundValue(Id::kBrightnessStep), 5);
+        QCOMPARE(panel.BoundValue(Id::kCaptureTime), 30);
         QCOMPARE(panel.BatchTotal(), 3u);
         QCOMPARE(panel.BatchCurrent(), 2u);
         QCOMPARE(panel.FeaturePath(), QStringLiteral("p.fea"));
-        QCOMPARE(panel.m_bUploadFeature, 1);
-        QCOMPARE(panel.m_bTwoFingers, 1);
-        QCOMPARE(panel.m_bQueryCapacity, 1);
-        QCOMPARE(panel.m_bCaptureTwice, 0);
-        QCOMPARE(panel.m_bBatchEnabled, 0);
+        QCOMPARE(panel.BoundValue(Id::kUploadFeature), 1);
+        QCOMPARE(panel.BoundValue(Id::kTwoFingers), 1);
+        QCOMPARE(panel.BoundValue(Id::kQueryCapacity), 1);
+        QCOMPARE(panel.BoundValue(Id::kCaptureTwice), 0);
+        QCOMPARE(panel.BoundValue(Id::kBatchEnable), 0);
     }
 
     void noOperationSelectedPullsMinusOne() {
         CPanelDriver driver;
         CModuleTestDlg& panel = driver.Panel();
-        panel.m_nOperation = -1;
+        panel.SetOperation(-1);
         panel.Push();
         QCOMPARE(panel.OperationGroup().checkedId(), -1);
         panel.Pull();
