@@ -14,7 +14,8 @@
 #include <utility>
 
 namespace {
-const QList<int> kEnableFields{1000, 1003, 1004, 1009, 1042, 1041};
+const QList<ControlId> kEnableFields{Id::kParam1,  Id::kParam2,      Id::kParam3,
+                                     Id::kParam12, Id::kFeaturePath, Id::kBrowse};
 
 QByteArray FeatureBytes(uint8_t first) {
     QByteArray bytes;
@@ -47,17 +48,19 @@ private slots:
         QCOMPARE(driver.CommandDisplay(), QStringLiteral("F5 09 00 00 00 00 09 F5 "));
         QCOMPARE(driver.TxBytes(8), Hex("F5 09 00 00 00 00 09 F5"));
         QCOMPARE(driver.TxLength(), 8);
-        for (int id : kEnableFields)
-            QVERIFY2(!driver.Enabled(id), qPrintable(QString::number(id)));
+        for (Id id : kEnableFields)
+            QVERIFY2(!driver.Enabled(id), qPrintable(QString::number(IdNumber(id))));
         QVERIFY(!driver.Enabled(Id::kSaveFeature));
-        for (int id : {1092, 1093, 1094, 1096, 1097})
+        for (Id id : {Id::kBatchStore, Id::kBatchTotal, Id::kBatchCurrent, Id::kBatchTotalLabel,
+                      Id::kBatchCurrentLabel})
             QVERIFY(!driver.Enabled(id));
         QVERIFY(driver.Enabled(Id::kBatchEnable));
         QVERIFY(driver.Enabled(Id::kSendCommand));
         QVERIFY(!panel.SyncingParams());
         QVERIFY(!panel.NeedFeatureFile());
         QVERIFY(!panel.EnrolFirstStep());
-        for (int id : {1069, 1070, 1072, 1083, 1093, 1094})
+        for (Id id : {Id::kMoveRightValue, Id::kMoveUpValue, Id::kBrightnessStep, Id::kCaptureTime,
+                      Id::kBatchTotal, Id::kBatchCurrent})
             QCOMPARE(driver.Text(id), QStringLiteral("0"));
         QCOMPARE(driver.Text(Id::kFeaturePath), QString());
         QCOMPARE(driver.Text(Id::kResult), QString());
@@ -78,50 +81,50 @@ private slots:
     }
 
     void parameterSynchronisation_data() {
-        QTest::addColumn<int>("presetField");
+        QTest::addColumn<ControlId>("presetField");
         QTest::addColumn<QString>("presetText");
-        QTest::addColumn<int>("typedField");
+        QTest::addColumn<ControlId>("typedField");
         QTest::addColumn<QString>("typedText");
         QTest::addColumn<QString>("p1");
         QTest::addColumn<QString>("p2");
         QTest::addColumn<QString>("p12");
-        QTest::newRow("P1 12 beside P2 34") << 1003 << "34" << 1000 << "12"
+        QTest::newRow("P1 12 beside P2 34") << Id::kParam2 << "34" << Id::kParam1 << "12"
                                             << "12"
                                             << "34"
                                             << "1234";
-        QTest::newRow("P1,2 5") << 1000 << "77" << 1009 << "5"
+        QTest::newRow("P1,2 5") << Id::kParam1 << "77" << Id::kParam12 << "5"
                                 << "0"
                                 << "5"
                                 << "5";
-        QTest::newRow("P1,2 five digits") << 1000 << "" << 1009 << "12345"
+        QTest::newRow("P1,2 five digits") << Id::kParam1 << "" << Id::kParam12 << "12345"
                                           << "12"
                                           << "34"
                                           << "12345";
-        QTest::newRow("P2 alone, leading zeros go") << 1000 << "0" << 1003 << "0A"
+        QTest::newRow("P2 alone, leading zeros go") << Id::kParam1 << "0" << Id::kParam2 << "0A"
                                                     << "0"
                                                     << "0A"
                                                     << "A";
-        QTest::newRow("P1 of three digits") << 1003 << "1" << 1000 << "123"
+        QTest::newRow("P1 of three digits") << Id::kParam2 << "1" << Id::kParam1 << "123"
                                             << "123"
                                             << "1"
                                             << "1201";
-        QTest::newRow("lower case typed") << 1003 << "ff" << 1000 << "ab"
+        QTest::newRow("lower case typed") << Id::kParam2 << "ff" << Id::kParam1 << "ab"
                                           << "AB"
                                           << "FF"
                                           << "ABFF";
-        QTest::newRow("P1,2 emptied") << 1009 << "ABCD" << 1009 << ""
+        QTest::newRow("P1,2 emptied") << Id::kParam12 << "ABCD" << Id::kParam12 << ""
                                       << "0"
                                       << "0"
                                       << "";
-        QTest::newRow("P1 zero P2 zero") << 1003 << "0" << 1000 << "0"
+        QTest::newRow("P1 zero P2 zero") << Id::kParam2 << "0" << Id::kParam1 << "0"
                                          << "0"
                                          << "0"
                                          << "0";
     }
     void parameterSynchronisation() {
-        QFETCH(int, presetField);
+        QFETCH(ControlId, presetField);
         QFETCH(QString, presetText);
-        QFETCH(int, typedField);
+        QFETCH(ControlId, typedField);
         QFETCH(QString, typedText);
         QFETCH(QString, p1);
         QFETCH(QString, p2);
@@ -141,48 +144,67 @@ private slots:
     }
 
     void operationPackets_data() {
-        QTest::addColumn<int>("radio");
+        QTest::addColumn<ControlId>("radio");
         QTest::addColumn<QByteArray>("packet");
         QTest::addColumn<int>("length");
-        QTest::addColumn<QList<int>>("enabled");
-        const QList<int> p12{1000, 1003, 1009};
-        const QList<int> all4{1000, 1003, 1004, 1009};
-        QTest::newRow("0 user count") << 1018 << Hex("F5090000000009F5") << 8 << QList<int>{};
-        QTest::newRow("1 enrol") << 1021 << Hex("F5011234560071F5") << 8 << all4;
-        QTest::newRow("2 privilege") << 1019 << Hex("F50A123400002CF5") << 8 << p12;
-        QTest::newRow("3 delete one") << 1022 << Hex("F5041234000022F5") << 8 << p12;
-        QTest::newRow("4 delete all") << 1023 << Hex("F5050000560053F5") << 8 << QList<int>{1004};
-        QTest::newRow("5 1:1") << 1030 << Hex("F50B123400002DF5") << 8 << p12;
-        QTest::newRow("6 1:N") << 1026 << Hex("F50C000000000CF5") << 8 << QList<int>{};
-        QTest::newRow("7 image") << 1032 << Hex("F5240000000024F5") << 8 << QList<int>{};
-        QTest::newRow("8 store") << 1027 << Hex("F54100C4000085F5") << 207
-                                 << QList<int>{1000, 1003, 1004, 1009, 1041};
-        QTest::newRow("9 download compare")
-            << 1031 << Hex("F54400C4000080F5") << 207 << QList<int>{1041};
+        QTest::addColumn<QList<ControlId>>("enabled");
+        const QList<ControlId> p12{Id::kParam1, Id::kParam2, Id::kParam12};
+        const QList<ControlId> all4{Id::kParam1, Id::kParam2, Id::kParam3, Id::kParam12};
+        QTest::newRow("0 user count")
+            << Id::kRadioUserCount << Hex("F5090000000009F5") << 8 << QList<ControlId>{};
+        QTest::newRow("1 enrol") << Id::kRadioEnrol << Hex("F5011234560071F5") << 8 << all4;
+        QTest::newRow("2 privilege")
+            << Id::kRadioUserPrivilege << Hex("F50A123400002CF5") << 8 << p12;
+        QTest::newRow("3 delete one")
+            << Id::kRadioDeleteUser << Hex("F5041234000022F5") << 8 << p12;
+        QTest::newRow("4 delete all") << Id::kRadioDeleteAllUsers << Hex("F5050000560053F5") << 8
+                                      << QList<ControlId>{Id::kParam3};
+        QTest::newRow("5 1:1") << Id::kRadioCompareOne << Hex("F50B123400002DF5") << 8 << p12;
+        QTest::newRow("6 1:N") << Id::kRadioCompareAll << Hex("F50C000000000CF5") << 8
+                               << QList<ControlId>{};
+        QTest::newRow("7 image") << Id::kRadioCaptureImage << Hex("F5240000000024F5") << 8
+                                 << QList<ControlId>{};
+        QTest::newRow("8 store") << Id::kRadioStoreFeature << Hex("F54100C4000085F5") << 207
+                                 << QList<ControlId>{Id::kParam1, Id::kParam2, Id::kParam3,
+                                                     Id::kParam12, Id::kBrowse};
+        QTest::newRow("9 download compare") << Id::kRadioDownloadCompare << Hex("F54400C4000080F5")
+                                            << 207 << QList<ControlId>{Id::kBrowse};
         QTest::newRow("10 download 1:1")
-            << 1029 << Hex("F54200C4000086F5") << 207 << QList<int>{1000, 1003, 1009, 1041};
-        QTest::newRow("11 download 1:N")
-            << 1020 << Hex("F54300C4000087F5") << 207 << QList<int>{1041};
-        QTest::newRow("12 upload user") << 1028 << Hex("F5311234000017F5") << 8 << p12;
-        QTest::newRow("13 capture upload") << 1025 << Hex("F5230000000023F5") << 8 << QList<int>{};
-        QTest::newRow("14 user list") << 1043 << Hex("F52B000000002BF5") << 8 << QList<int>{};
-        QTest::newRow("15 sleep") << 1044 << Hex("F52C000000002CF5") << 8 << QList<int>{};
-        QTest::newRow("16 version") << 1035 << Hex("F5260000000026F5") << 8 << QList<int>{};
+            << Id::kRadioDownloadCompareOne << Hex("F54200C4000086F5") << 207
+            << QList<ControlId>{Id::kParam1, Id::kParam2, Id::kParam12, Id::kBrowse};
+        QTest::newRow("11 download 1:N") << Id::kRadioDownloadCompareAll << Hex("F54300C4000087F5")
+                                         << 207 << QList<ControlId>{Id::kBrowse};
+        QTest::newRow("12 upload user")
+            << Id::kRadioUploadUser << Hex("F5311234000017F5") << 8 << p12;
+        QTest::newRow("13 capture upload")
+            << Id::kRadioCaptureUpload << Hex("F5230000000023F5") << 8 << QList<ControlId>{};
+        QTest::newRow("14 user list")
+            << Id::kRadioUserList << Hex("F52B000000002BF5") << 8 << QList<ControlId>{};
+        QTest::newRow("15 sleep") << Id::kRadioSleep << Hex("F52C000000002CF5") << 8
+                                  << QList<ControlId>{};
+        QTest::newRow("16 version")
+            << Id::kRadioVersion << Hex("F5260000000026F5") << 8 << QList<ControlId>{};
         QTest::newRow("17 compare level")
-            << 1036 << Hex("F528003456004AF5") << 8 << QList<int>{1003, 1004, 1042};
-        QTest::newRow("18 brightness") << 1046 << Hex("F52F000000002FF5") << 8 << QList<int>{};
-        QTest::newRow("19 self-adjust") << 1091 << Hex("F50F0000560059F5") << 8 << QList<int>{1004};
-        QTest::newRow("20 one record") << 1059 << Hex("F538123400001EF5") << 8 << p12;
-        QTest::newRow("21 new records")
-            << 1060 << Hex("F5391234560049F5") << 8 << QList<int>{1000, 1003, 1004};
-        QTest::newRow("22 clear records") << 1063 << Hex("F53B000000003BF5") << 8 << QList<int>{};
-        QTest::newRow("25 initial value") << 1034 << Hex("F5221234560052F5") << 8 << all4;
+            << Id::kRadioCompareLevel << Hex("F528003456004AF5") << 8
+            << QList<ControlId>{Id::kParam2, Id::kParam3, Id::kFeaturePath};
+        QTest::newRow("18 brightness")
+            << Id::kRadioBrightness << Hex("F52F000000002FF5") << 8 << QList<ControlId>{};
+        QTest::newRow("19 self-adjust") << Id::kRadioAdjustBrightness << Hex("F50F0000560059F5")
+                                        << 8 << QList<ControlId>{Id::kParam3};
+        QTest::newRow("20 one record")
+            << Id::kRadioOneRecord << Hex("F538123400001EF5") << 8 << p12;
+        QTest::newRow("21 new records") << Id::kRadioNewRecords << Hex("F5391234560049F5") << 8
+                                        << QList<ControlId>{Id::kParam1, Id::kParam2, Id::kParam3};
+        QTest::newRow("22 clear records")
+            << Id::kRadioClearRecords << Hex("F53B000000003BF5") << 8 << QList<ControlId>{};
+        QTest::newRow("25 initial value")
+            << Id::kRadioInitialValue << Hex("F5221234560052F5") << 8 << all4;
     }
     void operationPackets() {
-        QFETCH(int, radio);
+        QFETCH(ControlId, radio);
         QFETCH(QByteArray, packet);
         QFETCH(int, length);
-        QFETCH(QList<int>, enabled);
+        QFETCH(QList<ControlId>, enabled);
         CScriptedPrompts prompts;
         CPanelDriver driver;
         driver.SelectWithParams(radio, "12", "34", "56");
@@ -190,8 +212,9 @@ private slots:
         QCOMPARE(driver.TxBytes(8), packet);
         QCOMPARE(driver.CommandDisplay(), CommandText(packet));
         QCOMPARE(driver.TxLength(), length);
-        for (int id : kEnableFields)
-            QVERIFY2(driver.Enabled(id) == enabled.contains(id), qPrintable(QString::number(id)));
+        for (Id id : kEnableFields)
+            QVERIFY2(driver.Enabled(id) == enabled.contains(id),
+                     qPrintable(QString::number(IdNumber(id))));
         QVERIFY(!driver.Enabled(Id::kSaveFeature));
         QCOMPARE(driver.Panel().NeedFeatureFile(), length > 8);
         if (length > 8)
@@ -199,7 +222,7 @@ private slots:
         driver.Click(Id::kSendCommand);
         QCOMPARE(driver.Writes(), QList<QByteArray>{packet});
         // The same choice toggled by an assistive technology, coming from another operation.
-        driver.Click(radio == 1018 ? 1019 : 1018);
+        driver.Click(radio == Id::kRadioUserCount ? Id::kRadioUserPrivilege : Id::kRadioUserCount);
         driver.Toggle(radio);
         QVERIFY(driver.Button(radio)->isChecked());
         driver.Click(Id::kSendCommand);
@@ -208,15 +231,15 @@ private slots:
     }
 
     void featureOperationsCarryTheirHeaderBytes_data() {
-        QTest::addColumn<int>("radio");
+        QTest::addColumn<ControlId>("radio");
         QTest::addColumn<QByteArray>("header");
-        QTest::newRow("store") << 1027 << Hex("123456");
-        QTest::newRow("download compare") << 1031 << Hex("000000");
-        QTest::newRow("download 1:1") << 1029 << Hex("123400");
-        QTest::newRow("download 1:N") << 1020 << Hex("000000");
+        QTest::newRow("store") << Id::kRadioStoreFeature << Hex("123456");
+        QTest::newRow("download compare") << Id::kRadioDownloadCompare << Hex("000000");
+        QTest::newRow("download 1:1") << Id::kRadioDownloadCompareOne << Hex("123400");
+        QTest::newRow("download 1:N") << Id::kRadioDownloadCompareAll << Hex("000000");
     }
     void featureOperationsCarryTheirHeaderBytes() {
-        QFETCH(int, radio);
+        QFETCH(ControlId, radio);
         QFETCH(QByteArray, header);
         QTemporaryDir dir;
         CScriptedPrompts prompts;
@@ -263,50 +286,50 @@ private slots:
     }
 
     void refusals_data() {
-        QTest::addColumn<int>("radio");
+        QTest::addColumn<ControlId>("radio");
         QTest::addColumn<QString>("p1");
         QTest::addColumn<QString>("p2");
         QTest::addColumn<QString>("p3");
         QTest::addColumn<bool>("upload");
         QTest::addColumn<bool>("withFile");
         QTest::addColumn<QString>("message"); // empty: the command is written
-        QTest::newRow("enrol user 0") << 1021 << "0"
+        QTest::newRow("enrol user 0") << Id::kRadioEnrol << "0"
                                       << "0"
                                       << "1" << false << false << "用户号不能为0";
-        QTest::newRow("enrol privilege 0") << 1021 << "0"
+        QTest::newRow("enrol privilege 0") << Id::kRadioEnrol << "0"
                                            << "1"
                                            << "0" << false << false << "权限无效";
-        QTest::newRow("enrol both 0, user first") << 1021 << ""
+        QTest::newRow("enrol both 0, user first") << Id::kRadioEnrol << ""
                                                   << ""
                                                   << "" << false << false << "用户号不能为0";
-        QTest::newRow("enrol user 0 with upload") << 1021 << "0"
+        QTest::newRow("enrol user 0 with upload") << Id::kRadioEnrol << "0"
                                                   << "0"
                                                   << "0" << true << false << "";
-        QTest::newRow("enrol user 100 privilege 1") << 1021 << "1"
+        QTest::newRow("enrol user 100 privilege 1") << Id::kRadioEnrol << "1"
                                                     << "0"
                                                     << "1" << false << false << "";
-        QTest::newRow("store privilege 0") << 1027 << "0"
+        QTest::newRow("store privilege 0") << Id::kRadioStoreFeature << "0"
                                            << "1"
                                            << "0" << false << true << "权限无效";
-        QTest::newRow("store user 0") << 1027 << "0"
+        QTest::newRow("store user 0") << Id::kRadioStoreFeature << "0"
                                       << "0"
                                       << "1" << false << true << "用户号不能为0";
         QTest::newRow("store user 0, upload exempts only enrolment")
-            << 1027 << "0"
+            << Id::kRadioStoreFeature << "0"
             << "0"
             << "1" << true << true << "用户号不能为0";
-        QTest::newRow("store without a file") << 1027 << "0"
+        QTest::newRow("store without a file") << Id::kRadioStoreFeature << "0"
                                               << "1"
                                               << "1" << false << false << "请选择特征值文件";
-        QTest::newRow("download 1:N without a file") << 1020 << "0"
+        QTest::newRow("download 1:N without a file") << Id::kRadioDownloadCompareAll << "0"
                                                      << "0"
                                                      << "0" << false << false << "请选择特征值文件";
-        QTest::newRow("download 1:1 user 0 needs no check") << 1029 << "0"
+        QTest::newRow("download 1:1 user 0 needs no check") << Id::kRadioDownloadCompareOne << "0"
                                                             << "0"
                                                             << "0" << false << true << "";
     }
     void refusals() {
-        QFETCH(int, radio);
+        QFETCH(ControlId, radio);
         QFETCH(QString, p1);
         QFETCH(QString, p2);
         QFETCH(QString, p3);
@@ -450,17 +473,17 @@ private slots:
     }
 
     void enrolOptionsStartANewEnrolment_data() {
-        QTest::addColumn<int>("option");
+        QTest::addColumn<ControlId>("option");
         QTest::addColumn<bool>("toggled");
-        QTest::newRow("采集两次") << 1080 << false;
-        QTest::newRow("特征值上传") << 1081 << false;
-        QTest::newRow("ID号自增1") << 1082 << false;
-        QTest::newRow("采集两次 toggled") << 1080 << true;
-        QTest::newRow("特征值上传 toggled") << 1081 << true;
-        QTest::newRow("ID号自增1 toggled") << 1082 << true;
+        QTest::newRow("采集两次") << Id::kCaptureTwice << false;
+        QTest::newRow("特征值上传") << Id::kUploadFeature << false;
+        QTest::newRow("ID号自增1") << Id::kIdIncAfterEnrol << false;
+        QTest::newRow("采集两次 toggled") << Id::kCaptureTwice << true;
+        QTest::newRow("特征值上传 toggled") << Id::kUploadFeature << true;
+        QTest::newRow("ID号自增1 toggled") << Id::kIdIncAfterEnrol << true;
     }
     void enrolOptionsStartANewEnrolment() {
-        QFETCH(int, option);
+        QFETCH(ControlId, option);
         QFETCH(bool, toggled);
         CPanelDriver driver;
         driver.Click(Id::kRadioUserList);
@@ -487,13 +510,13 @@ private slots:
     }
 
     void rowsWithoutACommandRepeatThePrevious_data() {
-        QTest::addColumn<int>("radio");
-        QTest::newRow("23 set time") << 1061;
-        QTest::newRow("24 read time") << 1062;
-        QTest::newRow("26 serial test") << 1038;
+        QTest::addColumn<ControlId>("radio");
+        QTest::newRow("23 set time") << Id::kRadioSetTime;
+        QTest::newRow("24 read time") << Id::kRadioReadTime;
+        QTest::newRow("26 serial test") << Id::kRadioSerialTest;
     }
     void rowsWithoutACommandRepeatThePrevious() {
-        QFETCH(int, radio);
+        QFETCH(ControlId, radio);
         CScriptedPrompts prompts;
         CPanelDriver driver;
         driver.SelectWithParams(Id::kRadioCompareOne, "0", "7", "0");
@@ -515,13 +538,16 @@ private slots:
         CPanelDriver driver;
         driver.Click(Id::kBatchEnable);
         QCOMPARE(driver.Panel().BoundValue(Id::kBatchEnable), 1);
-        for (int id : {1092, 1096, 1097, 1093, 1094})
+        for (Id id : {Id::kBatchStore, Id::kBatchTotalLabel, Id::kBatchCurrentLabel,
+                      Id::kBatchTotal, Id::kBatchCurrent})
             QVERIFY(driver.Enabled(id));
         driver.Click(Id::kBatchEnable);
-        for (int id : {1092, 1096, 1097, 1093, 1094})
+        for (Id id : {Id::kBatchStore, Id::kBatchTotalLabel, Id::kBatchCurrentLabel,
+                      Id::kBatchTotal, Id::kBatchCurrent})
             QVERIFY(!driver.Enabled(id));
         driver.Toggle(Id::kBatchEnable);
-        for (int id : {1092, 1096, 1097, 1093, 1094})
+        for (Id id : {Id::kBatchStore, Id::kBatchTotalLabel, Id::kBatchCurrentLabel,
+                      Id::kBatchTotal, Id::kBatchCurrent})
             QVERIFY(driver.Enabled(id));
     }
 
@@ -581,8 +607,11 @@ private slots:
         QCOMPARE(driver.Text(Id::kCaptureTime), QStringLiteral("250"));
         QCOMPARE(driver.Text(Id::kBatchTotal), QStringLiteral("42"));
         QCOMPARE(driver.Text(Id::kBatchCurrent), QStringLiteral("7"));
-        const QList<int> ticked{1082, 1080, 1086, 1088, 1095};
-        for (int id : {1082, 1080, 1081, 1086, 1087, 1088, 1095, 1098})
+        const QList<Id> ticked{Id::kIdIncAfterEnrol, Id::kCaptureTwice, Id::kIdIncAfterStore,
+                               Id::kHighResolution, Id::kBatchEnable};
+        for (Id id :
+             {Id::kIdIncAfterEnrol, Id::kCaptureTwice, Id::kUploadFeature, Id::kIdIncAfterStore,
+              Id::kTwoFingers, Id::kHighResolution, Id::kBatchEnable, Id::kQueryCapacity})
             QCOMPARE(driver.Button(id)->isChecked(), ticked.contains(id));
         QVERIFY(!driver.Control(Id::kMoveRightValue)->isVisible()); // hidden controls stay hidden
     }
@@ -599,7 +628,7 @@ private slots:
         driver.Edit(Id::kBatchTotal)->setText("3");
         driver.Edit(Id::kBatchCurrent)->setText("2");
         driver.Edit(Id::kFeaturePath)->setText("p.fea");
-        for (int id : {1081, 1087, 1098})
+        for (Id id : {Id::kUploadFeature, Id::kTwoFingers, Id::kQueryCapacity})
             SetCheckedQuietly(driver.Button(id), true);
         panel.Pull();
         QCOMPARE(panel.Operation(), 15);
@@ -647,7 +676,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, value);
         CPanelDriver driver;
-        const int ids[] = {0, 1000, 1003, 1004, 1009};
+        const Id ids[] = {Id::kNone, Id::kParam1, Id::kParam2, Id::kParam3, Id::kParam12};
         driver.Click(Id::kRadioEnrol);
         driver.Type(ids[field], text);
         QCOMPARE(int(driver.Panel().ParseHexField(field)), value);
@@ -655,24 +684,28 @@ private slots:
     }
 
     void moveButtonsSendBareCommands_data() {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<int>("field");
+        QTest::addColumn<ControlId>("button");
+        QTest::addColumn<ControlId>("field");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("packet");
-        QTest::newRow("right 10") << 1067 << 1069 << "10" << Hex("F5220060000042F5");
-        QTest::newRow("right 0") << 1067 << 1069 << "0" << Hex("F522006A000048F5");
-        QTest::newRow("up 10") << 1068 << 1070 << "10" << Hex("F5220176000055F5");
-        QTest::newRow("up wraps") << 1068 << 1070 << "129" << Hex("F52201FF0000DCF5");
+        QTest::newRow("right 10") << Id::kMoveRight << Id::kMoveRightValue << "10"
+                                  << Hex("F5220060000042F5");
+        QTest::newRow("right 0") << Id::kMoveRight << Id::kMoveRightValue << "0"
+                                 << Hex("F522006A000048F5");
+        QTest::newRow("up 10") << Id::kMoveUp << Id::kMoveUpValue << "10"
+                               << Hex("F5220176000055F5");
+        QTest::newRow("up wraps") << Id::kMoveUp << Id::kMoveUpValue << "129"
+                                  << Hex("F52201FF0000DCF5");
     }
     void moveButtonsSendBareCommands() {
-        QFETCH(int, button);
-        QFETCH(int, field);
+        QFETCH(ControlId, button);
+        QFETCH(ControlId, field);
         QFETCH(QString, value);
         QFETCH(QByteArray, packet);
         CScriptedPrompts prompts;
         CPanelDriver driver;
-        driver.Click(
-            Id::kRadioStoreFeature); // a feature operation: no file is asked for all the same
+        // A feature operation: no file is asked for all the same.
+        driver.Click(Id::kRadioStoreFeature);
         driver.Edit(field)->setText(value);
         driver.Click(button);
         QCOMPARE(driver.Writes(), QList<QByteArray>{packet});

@@ -33,6 +33,7 @@ inline QByteArray FeatureReply(uint8_t command, uint8_t first = 0) {
 }
 
 using Id = ControlId;
+Q_DECLARE_METATYPE(ControlId) // a column type of the tests' tables
 
 class CPanelDriver : public CPanelControls {
 public:
