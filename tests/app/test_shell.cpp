@@ -324,7 +324,7 @@ private slots:
         frame.View().ShowStartPanel();
         frame.resize(1366, 768);
         frame.show();
-        QWidget* image = frame.View().TestPanel().Control(1011);
+        QWidget* image = frame.View().TestPanel().Control(ControlId::kImage);
         frame.View().ensureWidgetVisible(image, 0, 0);
         QCOMPARE(image->visibleRegion().boundingRect(), image->rect());
     }

@@ -20,9 +20,6 @@
 #include <unistd.h>
 
 namespace {
-constexpr int kEnrolRadio = 1021;
-constexpr int kCaptureRadio = 1032;
-constexpr int kSendButton = 1005;
 constexpr int kStepTimeoutMs = 5000;
 
 long ResidentKilobytes() {
@@ -62,11 +59,11 @@ void RunExchange(CModuleTestDlg& panel) {
     }
 }
 
-void Click(CModuleTestDlg& panel, int id) {
+void Click(CModuleTestDlg& panel, ControlId id) {
     qobject_cast<QAbstractButton*>(panel.Control(id))->click();
 }
 
-void SetField(CModuleTestDlg& panel, int id, const QString& text) {
+void SetField(CModuleTestDlg& panel, ControlId id, const QString& text) {
     qobject_cast<QLineEdit*>(panel.Control(id))->setText(text);
 }
 } // namespace
@@ -96,14 +93,14 @@ private slots:
         QVERIFY(panel.Comm().PortOpen());
 
         auto round = [&](int n) {
-            Click(panel, kEnrolRadio);
-            SetField(panel, 1000, QStringLiteral("0"));
-            SetField(panel, 1003, QString::number(10 + n % 50, 16));
-            SetField(panel, 1004, QStringLiteral("1"));
-            Click(panel, kSendButton);
+            Click(panel, ControlId::kRadioEnrol);
+            SetField(panel, ControlId::kParam1, QStringLiteral("0"));
+            SetField(panel, ControlId::kParam2, QString::number(10 + n % 50, 16));
+            SetField(panel, ControlId::kParam3, QStringLiteral("1"));
+            Click(panel, ControlId::kSendCommand);
             RunExchange(panel);
-            Click(panel, kCaptureRadio);
-            Click(panel, kSendButton);
+            Click(panel, ControlId::kRadioCaptureImage);
+            Click(panel, ControlId::kSendCommand);
             RunExchange(panel);
             panel.OnBatchStore();
             RunExchange(panel);
