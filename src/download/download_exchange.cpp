@@ -45,13 +45,9 @@ void CDownloadExchange::Cancel() {
     Reset();
 }
 
+// The reply is read 100 ms after its first byte, however fast more bytes come.
 void CDownloadExchange::OnComm() {
-    if (m_Comm.CommEvent() != kCommEventReceive)
-        return;
-    m_Comm.SetRThreshold(kReplyReadLimit);
-    // The reply is read 100 ms after its first byte, however fast more bytes come.
-    if (!m_Timers.IsRunning(kReplyTimer))
-        m_Timers.Start(kReplyTimer, kReplyPeriodMs);
+    OnReceiveEvent(m_Comm, m_Timers, kReplyReadLimit, kReplyTimer, kReplyPeriodMs);
 }
 
 void CDownloadExchange::OnTimer(int id) {

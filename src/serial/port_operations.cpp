@@ -1,5 +1,6 @@
 #include "port_operations.h"
 
+#include "panel_timers.h"
 #include "port_map.h"
 #include "rate_table.h"
 #include "serial_control.h"
@@ -21,6 +22,15 @@ void ConfigureReplyInput(CMSComm& comm) {
     comm.SetInputMode(kInputModeBinary);
     comm.SetRThreshold(1);
     comm.SetInputLen(kRxReadChunk);
+}
+
+void OnReceiveEvent(CMSComm& comm, CPanelTimers& timers, int holdThreshold, int timerId,
+                    int periodMs) {
+    if (comm.CommEvent() != kCommEventReceive)
+        return;
+    comm.SetRThreshold(holdThreshold);
+    if (!timers.IsRunning(timerId))
+        timers.Start(timerId, periodMs);
 }
 
 int ReadReply(CMSComm& comm, uint8_t* dest) {

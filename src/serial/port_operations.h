@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class CMSComm;
+class CPanelTimers;
 class QWidget;
 
 // Settings with the rate table's string for the index ("19200,n,8,1" outside 1..5).
@@ -14,6 +15,13 @@ void ApplyBaudRate(CMSComm& comm, int baudIndex);
 // How a panel that collects replies sets up its control: binary input, a receive event for the
 // first byte that arrives (RThreshold 1) and reads of up to kRxReadChunk bytes.
 void ConfigureReplyInput(CMSComm& comm);
+
+// A receive event of a port that reads its reply on timer timerId: RThreshold rises to the hold
+// value, so no further event arrives while the reply comes in, and the timer starts unless it
+// runs already. A collection under way keeps its pace: were its period started over at each
+// event, a line that never pauses would put the tick off for good.
+void OnReceiveEvent(CMSComm& comm, CPanelTimers& timers, int holdThreshold, int timerId,
+                    int periodMs);
 
 // One Input read copied to dest (room for at least InputLen bytes); returns the count.
 int ReadReply(CMSComm& comm, uint8_t* dest);

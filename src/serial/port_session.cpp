@@ -69,13 +69,7 @@ int CReceiveCycle::Append(const uint8_t* bytes, int n) {
 }
 
 void CReceiveCycle::OnComm() {
-    if (m_comm.CommEvent() != kCommEventReceive)
-        return;
-    m_comm.SetRThreshold(m_nHoldThreshold);
-    // A collection under way keeps its pace: were its period started over at each event, a line
-    // that never pauses would put the tick off for good.
-    if (!m_timers.IsRunning(kTimerId))
-        m_timers.Start(kTimerId, m_nPeriodMs);
+    OnReceiveEvent(m_comm, m_timers, m_nHoldThreshold, kTimerId, m_nPeriodMs);
 }
 
 bool CReceiveCycle::OnTimer(int id) {
