@@ -16,8 +16,8 @@ constexpr int kTrailerSize = 2; // the data check and the tail after a payload
 constexpr uint8_t kHalfImageCode = 0x00;
 constexpr uint8_t kFullImageCode = 0x20;
 
-QString Hex2(unsigned value) {
-    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+QString Hex2(uint8_t value) {
+    return FormatHexDump(&value, 1);
 }
 
 // The bytes that came, bounded.
