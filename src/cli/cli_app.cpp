@@ -15,7 +15,6 @@
 #include <QRegularExpression>
 #include <QThread>
 #include <algorithm>
-#include <csignal>
 #include <memory>
 #include <optional>
 #include <unistd.h>
@@ -122,10 +121,8 @@ public:
     }
 
     void Interrupt(int signal) {
-        const bool terminated = signal == SIGTERM;
-        PrintError(terminated ? QStringLiteral("terminated (SIGTERM): stopping every port")
-                              : QStringLiteral("interrupted (Ctrl+C): stopping every port"));
-        const int code = terminated ? kExitTerminated : kExitInterrupted;
+        const int code = InterruptExitCode(signal);
+        PrintError(InterruptWords(code) + QStringLiteral(": stopping every port"));
         for (auto& [thread, runner] : m_ports)
             QMetaObject::invokeMethod(
                 runner.get(), [port = runner.get(), code] { port->Interrupt(code); },

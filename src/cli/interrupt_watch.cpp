@@ -1,5 +1,7 @@
 #include "interrupt_watch.h"
 
+#include "cli_result.h"
+
 #include <QSocketNotifier>
 #include <csignal>
 #include <fcntl.h>
@@ -31,4 +33,13 @@ void WatchInterrupts(QObject* context, std::function<void(int signal)> onInterru
     action.sa_flags = SA_RESETHAND; // a second Ctrl+C ends the program at once
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+}
+
+int InterruptExitCode(int signal) {
+    return signal == SIGTERM ? kExitTerminated : kExitInterrupted;
+}
+
+QString InterruptWords(int code) {
+    return code == kExitTerminated ? QStringLiteral("terminated (SIGTERM)")
+                                   : QStringLiteral("interrupted (Ctrl+C)");
 }

@@ -1,5 +1,7 @@
 #include "port_job.h"
 
+#include "interrupt_watch.h"
+
 #include "protocol/packets.h"
 #include "serial/port_session.h"
 
@@ -12,8 +14,7 @@ CPortJob::CPortJob(CPortSession& session, QObject* parent) : QObject(parent), m_
 }
 
 void CPortJob::Interrupt(int code) {
-    StopWith(code, code == kExitTerminated ? QStringLiteral("terminated (SIGTERM)")
-                                           : QStringLiteral("interrupted (Ctrl+C)"));
+    StopWith(code, InterruptWords(code));
 }
 
 void CPortJob::Fail(EJobFailure failure, const QString& detail) {
