@@ -31,11 +31,6 @@ QString LinkTarget(const QString& path) {
     return info.filePath();
 }
 
-// The error number of the call that just failed; EIO when the system left none.
-int LastError() {
-    return errno != 0 ? errno : EIO;
-}
-
 CFileWrite Failed(EFileWriteResult result, int error) {
     CFileWrite write;
     write.result = result;
@@ -93,10 +88,10 @@ CFileWrite WriteInPlace(const QString& target, const QByteArray& contents) {
     QFile file(target);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return Failed(EFileWriteResult::OpenFailed, LastError());
+        return Failed(EFileWriteResult::OpenFailed, LastErrorNumber());
     if (WriteAll(file, contents))
         return CFileWrite();
-    CFileWrite failed = Failed(EFileWriteResult::WriteFailed, LastError());
+    CFileWrite failed = Failed(EFileWriteResult::WriteFailed, LastErrorNumber());
     failed.oldChanged = true;
     return failed;
 }
@@ -113,12 +108,12 @@ CFileWrite WriteWholeFile(const QString& path, const QByteArray& contents, ELink
         return Failed(EFileWriteResult::OpenFailed, EISDIR);
     QFile file;
     if (!CreateBeside(target, file)) {
-        const int error = LastError();
+        const int error = LastErrorNumber();
         return CanWriteInPlace(target, error) ? WriteInPlace(target, contents)
                                               : Failed(EFileWriteResult::OpenFailed, error);
     }
     const bool written = WriteAll(file, contents);
-    const int error = LastError();
+    const int error = LastErrorNumber();
     file.close();
     if (!written) {
         QFile::remove(file.fileName());

@@ -29,8 +29,12 @@ QString SystemErrorText(int error) {
     }
 }
 
+int LastErrorNumber() {
+    return errno != 0 ? errno : EIO;
+}
+
 QString LastErrorText() {
-    return SystemErrorText(errno != 0 ? errno : EIO);
+    return SystemErrorText(LastErrorNumber());
 }
 
 QString WithReason(const QString& text, const QString& reason) {

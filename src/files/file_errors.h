@@ -8,8 +8,11 @@
 // the system's own text for the rarer ones.
 QString SystemErrorText(int error);
 
-// SystemErrorText of the call that just failed; a failure that left no error number reads as an
-// input/output error.
+// The error number of the call that just failed; a failure that left none reads as an
+// input/output error (EIO).
+int LastErrorNumber();
+
+// SystemErrorText of LastErrorNumber().
 QString LastErrorText();
 
 // The reason a FIFO, a device or a socket chosen as a file is not read.
