@@ -159,11 +159,7 @@ int FillBatchItem(const CBatchList& list, int pos, uint8_t* txBuffer) {
     const uint32_t slot = key & kSlotMask;
     if (slot >= static_cast<uint32_t>(list.Count()))
         return 0;
-    const uint8_t packet[kCommandPacketSize] = {
-        kPacketMark, ModuleCommand::kStoreFeature, 0x00, kBatchPayloadSize, 0x00, 0x00, 0,
-        kPacketMark};
-    std::memcpy(txBuffer, packet, sizeof packet);
-    txBuffer[6] = XorBytes(txBuffer + 1, 5);
+    FillCommandPacket(txBuffer, ModuleCommand::kStoreFeature, 0x00, kBatchPayloadSize, 0x00);
     txBuffer[kFeatureOffset - 3] = static_cast<uint8_t>(user >> 8);
     txBuffer[kFeatureOffset - 2] = static_cast<uint8_t>(user & 0xFF);
     txBuffer[kFeatureOffset - 1] = kBatchPrivilege;
