@@ -131,9 +131,7 @@ QString ImageReplyFault(const uint8_t* reply, int count) {
     const int size = count >= kCommandPacketSize ? ImageReplySize(reply) : kCommandPacketSize;
     if (count < size)
         return QStringLiteral("只收到 %1 字节，应有 %2 字节").arg(count).arg(size);
-    const int pixelBytes = size - kPayloadOffset - 2;
-    if (reply[kPayloadOffset - 1] != kPacketMark || reply[size - 1] != kPacketMark ||
-        reply[size - 2] != XorBytes(reply + kPayloadOffset, pixelBytes))
+    if (!DataPacketIntact(reply, size))
         return QStringLiteral("数据校验错误");
     return QString();
 }

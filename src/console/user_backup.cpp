@@ -24,10 +24,8 @@ enum class EUploadAnswer { Feature, Refusal, Garbled };
 EUploadAnswer ClassifyUpload(const uint8_t* reply, int count) {
     if (count == kCommandPacketSize && reply[1] == ModuleCommand::kUploadUser)
         return EUploadAnswer::Refusal;
-    const int payload = kFeatureReplySize - kCommandPacketSize - kDataPacketOverhead;
     if (count == kFeatureReplySize && reply[1] == ModuleCommand::kUploadUser &&
-        reply[kCommandPacketSize] == kPacketMark && reply[count - 1] == kPacketMark &&
-        XorBytes(reply + kPayloadOffset, payload) == reply[count - 2])
+        DataPacketIntact(reply, count))
         return EUploadAnswer::Feature;
     return EUploadAnswer::Garbled;
 }

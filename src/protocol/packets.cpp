@@ -27,3 +27,9 @@ void FrameDataPacket(uint8_t* tx, int length) {
     tx[length - 2] = XorBytes(tx + 9, length - 11);
     tx[length - 1] = kPacketMark;
 }
+
+bool DataPacketIntact(const uint8_t* reply, int size) {
+    const int head = kCommandPacketSize;
+    return reply[head] == kPacketMark && reply[size - 1] == kPacketMark &&
+           reply[size - 2] == XorBytes(reply + head + 1, size - head - kDataPacketOverhead);
+}

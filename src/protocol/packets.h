@@ -22,6 +22,10 @@ void FillCommandPacket(uint8_t* tx, uint8_t command, uint8_t p1, uint8_t p2, uin
 // A length of 8 or less (or beyond the buffer) leaves tx untouched.
 void FrameDataPacket(uint8_t* tx, int length);
 
+// True when bytes 8 to size-1 of a reply of `size` bytes are a whole data packet: head at 8,
+// tail at size-1 and at size-2 the XOR of the payload between them.
+bool DataPacketIntact(const uint8_t* reply, int size);
+
 // The length on the line of a transmission whose p1, p2 give the payload size n: n + 11.
 constexpr int TransmissionLength(uint8_t p1, uint8_t p2) {
     return p1 * 256 + p2 + 11;
