@@ -55,10 +55,9 @@ CReplyOptions CModuleTestDlg::ReplyOptions() const {
 // what it reports and hands each reply on to a backup under way.
 void CModuleTestDlg::ConnectConsole() {
     connect(&m_Console, &CConsoleExchange::CommandBuilt, this, &CModuleTestDlg::ShowBuilt);
-    connect(&m_Console, &CConsoleExchange::Refused, this,
-            [this](const QString& message) { ShowMessage(this, message); });
-    connect(&m_Console, &CConsoleExchange::Told, this,
-            [this](const QString& message) { ShowMessage(this, message); });
+    const auto show = [this](const QString& message) { ShowMessage(this, message); };
+    connect(&m_Console, &CConsoleExchange::Refused, this, show);
+    connect(&m_Console, &CConsoleExchange::Told, this, show);
     connect(&m_Console, &CConsoleExchange::Sent, this, [this] {
         SetText(ControlId::kResult, QString());
         SetText(ControlId::kDump, QString());
