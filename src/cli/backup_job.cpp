@@ -3,36 +3,25 @@
 #include "protocol/command_codes.h"
 #include "protocol/payloads.h"
 
-// The session's timer 1 collects the replies; timers 3 and 4 pace the backup.
+// The session's exchange collects the replies on timer 1 and hands each to the backup, which its
+// timers 3 and 4 pace.
 CBackupJob::CBackupJob(CPortSession& session, QString folder, bool overwrite, QObject* parent)
     : CPortJob(session, parent), m_strFolder(std::move(folder)), m_bOverwrite(overwrite),
-      m_Console(session, this), m_Backup(session, this) {
+      m_Console(session.CreateExchange<CConsoleExchange>()), m_Backup(m_Console.Backup()) {
     m_Console.SetCutReply(ECutReply::WhenLineQuiet); // as the console job takes it
     // Only the backup sends: the console's own command and steps never go out here, and a failed
     // write is reported by the backup's send.
     m_Console.StopFollowUps();
-    connect(&m_Console, &CConsoleExchange::ReplyDone, this,
-            [this](const QByteArray& reply, const CReplyOutcome&) { m_Backup.OnReply(reply); });
     connect(&m_Backup, &CUserBackup::Progress, this, [this](unsigned total, unsigned current) {
         emit Progress(static_cast<int>(current), static_cast<int>(total));
     });
     connect(&m_Backup, &CUserBackup::Finished, this, &CBackupJob::OnFinished);
-    connect(&m_Backup, &CUserBackup::CommandReady, this,
-            [this] { m_Backup.Written(m_Console.WriteTransmission()); });
     connect(&m_Backup, &CUserBackup::Asked, this, [this] { m_Backup.Answer(m_bOverwrite); });
 }
 
 void CBackupJob::Start() {
     if (!m_Backup.Start(m_strFolder))
         Fail(EJobFailure::PortLost);
-}
-
-void CBackupJob::OnReply(const QByteArray& reply) {
-    m_Console.InterpretReply(reply, CReplyOptions());
-}
-
-void CBackupJob::OnTick(int id) {
-    m_Backup.OnTimer(id);
 }
 
 int CBackupJob::LongestReply() const {

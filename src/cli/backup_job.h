@@ -18,8 +18,6 @@ public:
     int LongestReply() const override; // the user list
 
 protected:
-    void OnReply(const QByteArray& reply) override;
-    void OnTick(int id) override;
     void StopExchange() override;
     QString LeftBehind() const override;
 
@@ -29,7 +27,7 @@ private:
     QString m_strFolder;
     bool m_bOverwrite;
     bool m_bStopped = false;
-    QString m_strStoppedReport; // what the stopped backup wrote
-    CConsoleExchange m_Console;
-    CUserBackup m_Backup;
+    QString m_strStoppedReport;  // what the stopped backup wrote
+    CConsoleExchange& m_Console; // owned by the session
+    CUserBackup& m_Backup;
 };

@@ -32,7 +32,7 @@ QString SaveImageReply(const QString& path, const QByteArray& reply) {
 CConsoleJob::CConsoleJob(CPortSession& session, CConsolePlan plan, bool storeFolder,
                          QObject* parent)
     : CPortJob(session, parent), m_plan(std::move(plan)), m_bStoreFolder(storeFolder),
-      m_Console(session, this) {
+      m_Console(session.CreateExchange<CConsoleExchange>()) {
     // A reply that runs into the collection limit counts once the line is quiet after it; a
     // module that never stops sending is told by the port's runner.
     m_Console.SetCutReply(ECutReply::WhenLineQuiet);
@@ -42,7 +42,7 @@ CConsoleJob::CConsoleJob(CPortSession& session, CConsolePlan plan, bool storeFol
 // As the panel does: the packet of the chosen operation is built, then sent, or for a folder
 // the first batch begins with its first item.
 void CConsoleJob::Start() {
-    m_Console.Build({m_plan.inputs, m_plan.enrolment, m_plan.featurePath});
+    m_Console.Build({m_plan.inputs, m_plan.enrolment, m_plan.featurePath, CReplyOptions()});
     if (!m_bStoreFolder) {
         m_Console.OnSendCommand();
         return;
@@ -75,9 +75,9 @@ bool CConsoleJob::StoreNextBatch() {
     return true;
 }
 
+// The session's exchange reads the reply right after.
 void CConsoleJob::OnReply(const QByteArray& reply) {
     m_LastReply = reply;
-    m_Console.InterpretReply(reply, CReplyOptions());
 }
 
 // The command's own reply, or the feature value that the last capture of an enrolment uploads.

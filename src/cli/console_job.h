@@ -43,5 +43,5 @@ private:
     uint32_t m_nUserInFlight = 0; // store-folder: the user of the item sent last
     int m_nStored = 0;            // store-folder: the stores the module confirmed
     QByteArray m_LastReply;       // the reply being read
-    CConsoleExchange m_Console;
+    CConsoleExchange& m_Console;  // owned by the session
 };

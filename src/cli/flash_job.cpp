@@ -11,7 +11,8 @@ using namespace DownloadTexts;
 // The session's timer 1 takes the replies, timer 2 paces the packets; back to idle, the port keeps
 // the rate of --rate.
 CFlashJob::CFlashJob(CPortSession& session, bool yes, QObject* parent)
-    : CPortJob(session, parent), m_bYes(yes), m_Exchange(session, this) {
+    : CPortJob(session, parent), m_bYes(yes),
+      m_Exchange(session.CreateExchange<CDownloadExchange>()) {
     m_Exchange.SetProgramLoaded(true); // loaded for every port before any starts
     // What the window's boxes tell comes as Ended here.
     connect(&m_Exchange, &CDownloadExchange::Asked, this, &CFlashJob::OnAsked);

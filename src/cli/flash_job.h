@@ -22,6 +22,6 @@ private:
     void OnEnded(EDownloadEnd end);
 
     bool m_bYes;
-    int m_nBlockReached = 0; // the block in flight, 1-based, as the progress shows it
-    CDownloadExchange m_Exchange;
+    int m_nBlockReached = 0;       // the block in flight, 1-based, as the progress shows it
+    CDownloadExchange& m_Exchange; // owned by the session
 };

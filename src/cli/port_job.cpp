@@ -10,7 +10,6 @@ CPortJob::CPortJob(CPortSession& session, QObject* parent) : QObject(parent), m_
         emit ReplyEnded();
         OnReply(reply);
     });
-    connect(&session, &CPortSession::Ticked, this, [this](int id) { OnTick(id); });
 }
 
 void CPortJob::Interrupt(int code) {

@@ -1,8 +1,9 @@
 #pragma once
 // One command on one open port: started once, it ends by reporting its result exactly once.
 // A command stopped before its end (Ctrl+C, SIGTERM, silence, the port gone) says why, then what
-// the stopped exchange leaves behind. The job runs on its port's session and listens to it: each
-// reply the session collects comes to OnReply, each tick of its timers to OnTick.
+// the stopped exchange leaves behind. The job creates its exchange on its port's session, which
+// owns it and hands it every reply and tick; the job listens to the exchange and maps its end to
+// a result. Each reply the session collects also comes to OnReply, before the exchange reads it.
 #include "cli_result.h"
 
 #include <QByteArray>
@@ -45,8 +46,6 @@ protected:
     CPortSession& Session() { return m_Session; }
     // A reply the session collected: ReplyEnded has been raised for it.
     virtual void OnReply(const QByteArray& /*reply*/) {}
-    // A tick of the session's timers, once its reply collection has taken its part.
-    virtual void OnTick(int /*id*/) {}
     // Reports the result (only the first time).
     void End(int code, const QString& text, const QJsonObject& data = {});
     virtual void StopExchange() {}

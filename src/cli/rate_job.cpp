@@ -7,23 +7,24 @@
 
 CRateJob::CRateJob(CPortSession& session, int rateIndex, QObject* parent)
     : CPortJob(session, parent), m_nRateIndex(rateIndex),
-      m_ReplyCycle(
-          session.CollectReplies(kRateReplyPeriodMs, kRateHoldThreshold, kRateCollectLimit)) {
-    m_ReplyCycle.SetCutReply(ECutReply::WhenLineQuiet); // as the console job takes it
+      // A reply cut at the limit counts once the line is quiet, as the console job takes it.
+      m_Rate(
+          session.CreateExchange<CRateExchange>(EWhenFull::DropExtra, ECutReply::WhenLineQuiet)) {
+    connect(&m_Rate, &CRateExchange::Answered, this, &CRateJob::OnAnswered);
 }
 
 void CRateJob::Start() {
-    if (!SendRateCommand(Session(), static_cast<uint8_t>(m_nRateIndex)))
+    if (!m_Rate.Send(static_cast<uint8_t>(m_nRateIndex)))
         Fail(EJobFailure::PortLost);
 }
 
 void CRateJob::StopExchange() {
-    m_ReplyCycle.Stop();
+    m_Rate.Stop();
 }
 
-void CRateJob::OnReply(const QByteArray& reply) {
+// The module's answer, judged as the settings panel judges it.
+void CRateJob::OnAnswered(const CRateVerdict& verdict) {
     // Confirmed in a reply of the wrong length, the window switches, and so does the PC here.
-    const CRateVerdict verdict = JudgeRateReply(reply);
     if (verdict.follow)
         Session().ApplyBaudRate(m_nRateIndex);
     if (verdict.Succeeded())

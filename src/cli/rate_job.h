@@ -3,7 +3,7 @@
 // module confirms, the PC's side of this port follows.
 #include "port_job.h"
 
-#include "serial/port_session.h"
+#include "serial/rate_command.h"
 
 class CRateJob : public CPortJob {
     Q_OBJECT
@@ -14,10 +14,10 @@ public:
 
 protected:
     void StopExchange() override;
-    // The module's answer, checked as the settings panel checks it.
-    void OnReply(const QByteArray& reply) override;
 
 private:
     int m_nRateIndex;
-    CReceiveCycle& m_ReplyCycle;
+    void OnAnswered(const CRateVerdict& verdict);
+
+    CRateExchange& m_Rate; // owned by the session
 };

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-CBatchExchange::CBatchExchange(CHost host, QObject* parent)
-    : QObject(parent), m_host(std::move(host)), m_pItems(std::make_shared<CBatchList>()) {}
+CBatchExchange::CBatchExchange(QObject* parent)
+    : QObject(parent), m_pItems(std::make_shared<CBatchList>()) {}
 
 QString CBatchExchange::Load(const QString& folder) {
     auto items = std::make_shared<CBatchList>();
@@ -23,7 +23,7 @@ unsigned CBatchExchange::Total() const {
 
 void CBatchExchange::Begin() {
     m_bBatchActive = true;
-    m_host.sendItem();
+    emit ItemDue();
 }
 
 bool CBatchExchange::IsRunning() const {
@@ -50,11 +50,11 @@ void CBatchExchange::OnReply() {
     if (m_nBatchPos >= m_pItems->Count())
         return;
     emit Progress(Total(), static_cast<unsigned>(m_nBatchPos) + 1);
-    m_host.sendItem();
+    emit ItemDue();
 }
 
 void CBatchExchange::OnRefused(const QString& message) {
-    m_host.tell(message);
+    emit Told(message);
     m_nBatchPos = m_pItems->Count();
 }
 

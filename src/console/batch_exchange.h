@@ -2,27 +2,19 @@
 // The batch store exchange without any window: the feature files of a folder are stored one
 // after another, each item's reply sending the next, until the last one, a refusal, a send of
 // the front end's own command or a failed write ends it. The items and their packets are those
-// of batch_folder_scan.h; the flag and the position are the exchange's own. The test panel and a
-// command-line front end each own one.
+// of batch_folder_scan.h; the flag and the position are the exchange's own. The console exchange
+// owns one and sends each item it asks for.
 #include "batch_folder_scan.h"
 
 #include <QObject>
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 class CBatchExchange : public QObject {
     Q_OBJECT
 public:
-    // What the exchange needs from its front end.
-    struct CHost {
-        // Sends the current item through the front end's send path, which asks FillItem for it.
-        std::function<void()> sendItem;
-        std::function<void(const QString& message)> tell; // an OK message
-    };
-
-    explicit CBatchExchange(CHost host, QObject* parent = nullptr);
+    explicit CBatchExchange(QObject* parent = nullptr);
 
     // Loads the batch from `folder`: "" with Total() items and the first one current, or the
     // message to show, with nothing loaded.
@@ -58,9 +50,12 @@ public:
 signals:
     // The item current of total has become current and is about to be sent.
     void Progress(unsigned total, unsigned current);
+    // The current item is to go out now: the console's send path asks FillItem for it.
+    void ItemDue();
+    // An OK message: the module refused an item.
+    void Told(const QString& message);
 
 private:
-    CHost m_host;
     int m_nLeftOut = 0;
     std::shared_ptr<const CBatchList> m_pItems;
     bool m_bBatchActive = false;

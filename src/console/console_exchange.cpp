@@ -12,10 +12,20 @@
 #include <algorithm>
 #include <utility>
 
-CConsoleExchange::CConsoleExchange(CPortSession& session, QObject* parent)
-    : QObject(parent), m_Session(session),
+CConsoleExchange::CConsoleExchange(CPortSession& session)
+    : m_Session(session),
       m_ReplyCycle(session.CollectReplies(kReplyPeriodMs, kHoldThreshold, kRxCollectLimit)),
-      m_Enrolment(EnrolmentHost()), m_Batch(BatchHost(), this) {}
+      m_Batch(this), m_Backup(session, this) {
+    ConnectSteps();
+}
+
+// The batch asks for its items and tells its refusals; the backup's packets go out as the
+// console's own would, each reply going on to it once read.
+void CConsoleExchange::ConnectSteps() {
+    connect(&m_Batch, &CBatchExchange::ItemDue, this, &CConsoleExchange::SendBatchItem);
+    connect(&m_Batch, &CBatchExchange::Told, this, &CConsoleExchange::Told);
+    connect(&m_Backup, &CUserBackup::CommandReady, this, &CConsoleExchange::SendBackupCommand);
+}
 
 CBuildResult CConsoleExchange::Build(const CCommandInputs& inputs) {
     m_inputs = inputs;
@@ -132,9 +142,15 @@ void CConsoleExchange::StopReplyCollection() {
 void CConsoleExchange::OnPortLost() {
     StopReplyCollection();
     m_Batch.EndIfActive();
+    m_Backup.Stop();
 }
 
-void CConsoleExchange::InterpretReply(const QByteArray& bytes, CReplyOptions options) {
+void CConsoleExchange::OnTimer(int id) {
+    m_Backup.OnTimer(id);
+}
+
+void CConsoleExchange::OnReply(const QByteArray& bytes) {
+    CReplyOptions options = m_inputs.reply;
     options.batchActive = m_Batch.IsActive();
     options.batchRunning = m_Batch.IsRunning();
     options.batchUser = m_Batch.CurrentUser();
@@ -146,8 +162,9 @@ void CConsoleExchange::InterpretReply(const QByteArray& bytes, CReplyOptions opt
         m_Batch.OnRefused(reply.batchMessage);
     emit StatusRead(reply);
     m_Batch.OnReply();
-    m_Enrolment.OnReply(reply.command, reply.resultCode);
+    TakeEnrolmentStep(NextEnrolmentStep(reply.command, reply.resultCode, m_inputs.enrolment));
     emit ReplyDone(bytes, reply);
+    m_Backup.OnReply(bytes);
     m_ReplyCycle.ResetRxCount();
 }
 
@@ -156,30 +173,34 @@ void CConsoleExchange::StopFollowUps() {
     m_bFollowUpsStopped = true;
 }
 
-// A step has succeeded: the next capture keeps its command byte in the build, which renews its
-// parameters; another operation chosen in the meantime builds and sends its own command instead.
-CEnrolmentSequence::CHost CConsoleExchange::EnrolmentHost() {
-    CEnrolmentSequence::CHost host;
-    host.options = [this] { return m_inputs.enrolment; };
-    host.sendStep = [this](uint8_t command) {
-        m_Session.TxBuffer()[1] = command;
-        Rebuild(false);
-        if (!m_bFollowUpsStopped) {
-            emit StepSending();
-            OnSendCommand();
-        }
-        m_ReplyCycle.ResetRxCount();
-    };
-    host.startOver = [this] { Rebuild(true); };
-    return host;
+void CConsoleExchange::TakeEnrolmentStep(const CEnrolmentStep& step) {
+    if (step.action == CEnrolmentStep::EAction::SendStep)
+        SendEnrolmentStep(step.command);
+    else if (step.action == CEnrolmentStep::EAction::StartOver)
+        Rebuild(true);
 }
 
-CBatchExchange::CHost CConsoleExchange::BatchHost() {
-    CBatchExchange::CHost host;
-    host.sendItem = [this] {
-        SendCommand();
-        m_ReplyCycle.ResetRxCount();
-    };
-    host.tell = [this](const QString& message) { emit Told(message); };
-    return host;
+// A step has succeeded: the next capture keeps its command byte in the build, which renews its
+// parameters; another operation chosen in the meantime builds and sends its own command instead.
+// It goes out as if the user had pressed "发送命令": a backup under way ends.
+void CConsoleExchange::SendEnrolmentStep(uint8_t command) {
+    m_Session.TxBuffer()[1] = command;
+    Rebuild(false);
+    if (!m_bFollowUpsStopped) {
+        m_Backup.Stop();
+        OnSendCommand();
+    }
+    m_ReplyCycle.ResetRxCount();
+}
+
+void CConsoleExchange::SendBatchItem() {
+    SendCommand();
+    m_ReplyCycle.ResetRxCount();
+}
+
+// A backup never runs beside a batch; its packet is shown and written like any other.
+void CConsoleExchange::SendBackupCommand() {
+    m_Batch.EndIfActive();
+    emit BackupSending();
+    m_Backup.Written(WriteTransmission());
 }

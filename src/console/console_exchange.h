@@ -1,11 +1,13 @@
 #pragma once
 // The test console's exchange without any window: a command built from the front end's choices
 // into the transmit packet of its port's session, written, its reply collected by the session's
-// receive cycle and read into the status text, then the steps that follow a reply (the batch
-// store's next item, the enrolment's next capture). The test panel and morvane-cli each own one
-// and show what it reports.
+// receive cycle, handed over as a value and read into the status text, then the steps that
+// follow a reply (the batch store's next item, the enrolment's next capture, the backup's next
+// upload). The session of the test panel's port, and of a morvane-cli console or backup command,
+// owns one; the front end gives it plain inputs and shows what it reports.
 #include "batch_exchange.h"
 #include "enrolment_sequence.h"
+#include "user_backup.h"
 
 #include "protocol/command_catalogue.h"
 #include "protocol/reply_texts.h"
@@ -22,20 +24,25 @@ struct CCommandInputs {
     CBuildInputs build;          // the operation and its parameters
     CEnrolmentOptions enrolment; // "采集两次" and "特征值上传"
     QString featurePath;         // the feature file (and its second) that a feature command sends
+    CReplyOptions reply;         // the user-number increments after an enrolment or a store
 };
 
-class CConsoleExchange : public QObject {
+class CConsoleExchange : public CPortExchange {
     Q_OBJECT
 public:
     // The reply collection: timer 1 every 50 ms, RThreshold 9000 while a reply comes in.
     static constexpr int kReplyPeriodMs = 50;
     static constexpr int kHoldThreshold = 9000;
 
-    // Replies on the session are collected with the values above.
-    explicit CConsoleExchange(CPortSession& session, QObject* parent = nullptr);
+    // Replies on the session are collected with the values above. Created by the session
+    // (CPortSession::CreateExchange<CConsoleExchange>()).
+    explicit CConsoleExchange(CPortSession& session);
 
     CBatchExchange& Batch() { return m_Batch; }
     const CBatchExchange& Batch() const { return m_Batch; }
+    // The backup of the module's users: each reply goes on to it once read, the session's timers
+    // 3 and 4 pace it, and its packets go out through WriteTransmission.
+    CUserBackup& Backup() { return m_Backup; }
 
     // The choices from now on, without a build.
     void SetInputs(const CCommandInputs& inputs) { m_inputs = inputs; }
@@ -64,15 +71,19 @@ public:
 
     // When a reply cut at the collection limit is handed on (at once unless told otherwise).
     void SetCutReply(ECutReply cutReply) { m_ReplyCycle.SetCutReply(cutReply); }
-    // A reply the session collected; the front end has read its choices into the options.
-    void InterpretReply(const QByteArray& bytes, CReplyOptions options);
+    // A reply the session collected, read with the choices given last (the front end gives them
+    // on the session's ReplyCollected, just before).
+    void OnReply(const QByteArray& bytes) override;
+    // A tick of the session's timers: the backup's own.
+    void OnTimer(int id) override;
     // From now on replies send nothing by themselves: a batch under way ends and no enrolment
     // step goes out (a front end that found a reply to another command, or one that only
     // writes its own packets).
     void StopFollowUps();
     // Collection ends without an interpretation.
     void StopReplyCollection();
-    // The device went away: collecting stops and a batch under way ends.
+    // The device went away, or the port closes under the front end: collecting stops, a batch
+    // under way ends, and so does a backup, with what it has written.
     void OnPortLost();
 
 signals:
@@ -86,8 +97,9 @@ signals:
     void Told(const QString& message);
     // A transmission went out; no reply to it yet.
     void Sent();
-    // An enrolment's next capture is about to be sent as if the user had pressed "发送命令".
-    void StepSending();
+    // A backup's packet is in the transmit packet and about to go out (a batch under way has
+    // ended).
+    void BackupSending();
     // A reply has been read: first what it brings (dump, image), then, after a batch refusal
     // was told, its status text (and the user-number increment it asks for), then, once the
     // batch and enrolment steps have run, that it is done.
@@ -98,8 +110,11 @@ signals:
     void WriteFailed();
 
 private:
-    CEnrolmentSequence::CHost EnrolmentHost();
-    CBatchExchange::CHost BatchHost();
+    void ConnectSteps();
+    void TakeEnrolmentStep(const CEnrolmentStep& step);
+    void SendEnrolmentStep(uint8_t command);
+    void SendBatchItem();
+    void SendBackupCommand();
     CBuildResult Rebuild(bool enrolFirstStep);
     bool PrepareCommand();
 
@@ -108,6 +123,6 @@ private:
     bool m_bNeedFeatureFile = false; // the packet built carries a feature value still to load
     bool m_bFollowUpsStopped = false;
     CReceiveCycle& m_ReplyCycle;
-    CEnrolmentSequence m_Enrolment;
     CBatchExchange m_Batch;
+    CUserBackup m_Backup;
 };

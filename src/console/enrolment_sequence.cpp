@@ -2,39 +2,36 @@
 
 #include "protocol/command_codes.h"
 
-#include <utility>
-
 using namespace ModuleCommand;
 
-CEnrolmentSequence::CEnrolmentSequence(CHost host) : m_host(std::move(host)) {}
+namespace {
+uint8_t LastStep(const CEnrolmentOptions& options) {
+    return options.uploadFeature ? kEnrolLastUpload : kEnrolLast;
+}
 
-void CEnrolmentSequence::OnReply(int command, int resultCode) {
+CEnrolmentStep Send(uint8_t command) {
+    return {CEnrolmentStep::EAction::SendStep, command};
+}
+} // namespace
+
+CEnrolmentStep NextEnrolmentStep(int command, int resultCode, const CEnrolmentOptions& options) {
     const bool ok = resultCode == 0x00;
     switch (command) {
     case kEnrolFirst:
-        if (ok) {
-            const CEnrolmentOptions options = m_host.options();
-            m_host.sendStep(options.captureTwice ? LastStep(options) : kEnrolSecond);
-            return;
-        }
+        if (ok)
+            return Send(options.captureTwice ? LastStep(options) : kEnrolSecond);
         break;
     case kEnrolSecond:
-        if (ok) {
-            m_host.sendStep(LastStep(m_host.options()));
-            return;
-        }
+        if (ok)
+            return Send(LastStep(options));
         break;
     case kEnrolLast:
     case kEnrolLastUpload:
         break;
     default:
-        return;
+        return {};
     }
-    m_host.startOver();
-}
-
-uint8_t CEnrolmentSequence::LastStep(const CEnrolmentOptions& options) const {
-    return options.uploadFeature ? kEnrolLastUpload : kEnrolLast;
+    return {CEnrolmentStep::EAction::StartOver, 0};
 }
 
 CUserNumber NextUserNumber(unsigned high, unsigned low) {

@@ -1,10 +1,9 @@
 #pragma once
 // The enrolment sequence without any window: a capture step's reply decides the next step (the
 // second capture, or the last one, with or without the feature value's upload) or that the next
-// enrolment starts again with the first capture. The test panel and a command-line front end each
-// own one, hand it every reply and carry out what it asks for.
+// enrolment starts again with the first capture. The console exchange asks after every reply and
+// carries out the answer.
 #include <cstdint>
-#include <functional>
 
 // The enrolment choices the front end shows when a step has succeeded.
 struct CEnrolmentOptions {
@@ -12,28 +11,19 @@ struct CEnrolmentOptions {
     bool uploadFeature = false; // "特征值上传": the last capture asks for the feature value
 };
 
-class CEnrolmentSequence {
-public:
-    // What the sequence needs from its front end.
-    struct CHost {
-        std::function<CEnrolmentOptions()> options; // read once a step has succeeded
-        // Builds the packet of the next step with this command byte and sends it.
-        std::function<void(uint8_t command)> sendStep;
-        // A failed capture, or the last one: the packet is built for a new enrolment (its first
-        // capture).
-        std::function<void()> startOver;
+// What follows a reply in an enrolment.
+struct CEnrolmentStep {
+    enum class EAction {
+        None,      // the reply answers another command
+        SendStep,  // the next capture, with the command byte below
+        StartOver, // a failed capture, or the last one: a new enrolment begins with its first
     };
-
-    explicit CEnrolmentSequence(CHost host);
-
-    // The reply to `command` came back with `resultCode`; replies to other commands pass by.
-    void OnReply(int command, int resultCode);
-
-private:
-    uint8_t LastStep(const CEnrolmentOptions& options) const;
-
-    CHost m_host;
+    EAction action = EAction::None;
+    uint8_t command = 0;
 };
+
+// The step after the reply to `command` with `resultCode`, by the choices shown now.
+CEnrolmentStep NextEnrolmentStep(int command, int resultCode, const CEnrolmentOptions& options);
 
 // A user number as its high and low byte.
 struct CUserNumber {

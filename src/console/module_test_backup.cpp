@@ -1,6 +1,5 @@
 // Where the backup of the module's users and the batch folder choice meet the test panel: the
-// commands, the folder choices, the sends through the panel's own write, and the progress in the
-// batch fields "总数" and "当前".
+// commands, the folder choices, and the progress in the batch fields "总数" and "当前".
 #include "module_test_panel.h"
 
 #include "widgets/prompts.h"
@@ -22,17 +21,8 @@ void CModuleTestDlg::CreateBackupActions() {
     connect(m_pBatchFolder, &QAction::triggered, this, &CModuleTestDlg::OnChooseBatchFolder);
     connect(&m_Backup, &CUserBackup::Progress, this, &CModuleTestDlg::ShowBackupProgress);
     connect(&m_Backup, &CUserBackup::Finished, this, &CModuleTestDlg::OnBackupFinished);
-    connect(&m_Backup, &CUserBackup::CommandReady, this,
-            [this] { m_Backup.Written(SendBackupCommand()); });
     connect(&m_Backup, &CUserBackup::Asked, this,
             [this](const QString& question) { m_Backup.Answer(AskUnlessOpen(this, question)); });
-}
-
-// The backup's command is shown and written like any other; a batch never runs beside it.
-bool CModuleTestDlg::SendBackupCommand() {
-    m_Console.Batch().EndIfActive();
-    ShowCommand();
-    return m_Console.WriteTransmission();
 }
 
 void CModuleTestDlg::OnBackupUsers() {

@@ -37,7 +37,24 @@ struct CCheckBinding {
     ControlId id;
     int Panel::*member;
 };
-const CCheckBinding kCheckBindings[] = {
+struct CIntBinding {
+    ControlId id;
+    int Panel::*member;
+};
+struct CUnsignedBinding {
+    ControlId id;
+    unsigned Panel::*member;
+};
+} // namespace
+
+// A friend of the panel: its tables take the addresses of the panel's private members.
+struct CModuleTestBindings {
+    static const CCheckBinding kCheck[8];
+    static const CIntBinding kInt[3];
+    static const CUnsignedBinding kUnsigned[3];
+};
+
+const CCheckBinding CModuleTestBindings::kCheck[8] = {
     {Id::kIdIncAfterEnrol, &Panel::m_bIdIncAfterEnrol},
     {Id::kCaptureTwice, &Panel::m_bCaptureTwice},
     {Id::kUploadFeature, &Panel::m_bUploadFeature},
@@ -47,26 +64,21 @@ const CCheckBinding kCheckBindings[] = {
     {Id::kBatchEnable, &Panel::m_bBatchEnabled},
     {Id::kQueryCapacity, &Panel::m_bQueryCapacity},
 };
-
-struct CIntBinding {
-    ControlId id;
-    int Panel::*member;
-};
-const CIntBinding kIntBindings[] = {
+const CIntBinding CModuleTestBindings::kInt[3] = {
     {Id::kMoveRightValue, &Panel::m_nMoveRight},
     {Id::kMoveUpValue, &Panel::m_nMoveUp},
     {Id::kBrightnessStep, &Panel::m_nBrightnessStep},
 };
-
-struct CUnsignedBinding {
-    ControlId id;
-    unsigned Panel::*member;
-};
-const CUnsignedBinding kUnsignedBindings[] = {
+const CUnsignedBinding CModuleTestBindings::kUnsigned[3] = {
     {Id::kCaptureTime, &Panel::m_nCaptureTimeMs},
     {Id::kBatchTotal, &Panel::m_nBatchTotal},
     {Id::kBatchCurrent, &Panel::m_nBatchCurrent},
 };
+
+namespace {
+const auto& kCheckBindings = CModuleTestBindings::kCheck;
+const auto& kIntBindings = CModuleTestBindings::kInt;
+const auto& kUnsignedBindings = CModuleTestBindings::kUnsigned;
 
 // The member bound to that control in one table, or none.
 template <typename Member, typename Binding, size_t N>
@@ -150,7 +162,8 @@ void NameByLabel(QLabel* label, QWidget* field) {
 
 CModuleTestDlg::CModuleTestDlg(QWidget* parent)
     : CModulePanel(QStringLiteral("moduleTestPanel"), kPanelName, parent),
-      m_pOperations(new QButtonGroup(this)), m_Console(Session(), this), m_Backup(Session(), this) {
+      m_pOperations(new QButtonGroup(this)),
+      m_Console(Session().CreateExchange<CConsoleExchange>()), m_Backup(m_Console.Backup()) {
     setFont(PanelFont());
     setFixedSize(CDialogUnits(font()).Size(kPanelWidthUnits, kPanelHeightUnits));
     CreateControls();
@@ -320,6 +333,8 @@ CCommandInputs CModuleTestDlg::Inputs() const {
     inputs.enrolment.captureTwice = m_bCaptureTwice != 0;
     inputs.enrolment.uploadFeature = m_bUploadFeature != 0;
     inputs.featurePath = m_strFeaturePath;
+    inputs.reply.idIncAfterEnrol = m_bIdIncAfterEnrol != 0;
+    inputs.reply.idIncAfterStore = m_bIdIncAfterStore != 0;
     return inputs;
 }
 

@@ -99,6 +99,10 @@ public:
     // threshold is back at 1, ready for the next reply once a port is open again.
     void OnLeaving() override;
 
+private:
+    // The binding tables of the check boxes and number fields take these members' addresses.
+    friend struct CModuleTestBindings;
+
     // Members, in the order the panel declares them.
     bool m_bNeedFeatureFile = false;
     bool m_bEnrolFirstStep = false;
@@ -121,7 +125,6 @@ public:
     int m_bQueryCapacity = 0;
     QString m_strBatchFolder; // batch storage reads this folder; empty: the program's own
 
-private:
     void CreateControls();
     void ConnectHandlers();
     void ConfigureComm();
@@ -132,8 +135,7 @@ private:
     CCommandInputs Inputs() const;
     void ShowBuilt(const CBuildResult& built, bool enrolFirstStep);
 
-    void OnReplyComplete(const QByteArray& reply);
-    CReplyOptions ReplyOptions() const;
+    void OnReplyComplete();
     void ConnectConsole();
     void ShowReply(const QByteArray& bytes, const CReplyOutcome& reply);
     void ShowStatus(const CReplyOutcome& reply);
@@ -144,7 +146,6 @@ private:
     bool TakePartOfTheFolder();
     void CreateImageActions();
     void CreateBackupActions();
-    bool SendBackupCommand();
     void ShowBackupProgress(unsigned total, unsigned current);
     void UpdateBackupActions();
     void OnBackupFinished(const CUserBackup::CReport& report);
@@ -156,9 +157,10 @@ private:
 
     QButtonGroup* m_pOperations;
     std::map<int, QWidget*> m_controls;
-    // Sends, collects replies on timer 1 of the panel, and runs the batch and enrolment steps.
-    CConsoleExchange m_Console;
-    CUserBackup m_Backup; // the backup of the module's users, one upload per reply
+    // Owned by the session of the panel's port: sends, collects replies on timer 1, and runs the
+    // batch, enrolment and backup steps.
+    CConsoleExchange& m_Console;
+    CUserBackup& m_Backup; // the exchange's backup of the module's users, one upload per reply
     CImageRegion m_ImageRegion;
     QString m_strImageFault; // why the image shown is not whole; "" when it is
     QAction* m_pSaveImage = nullptr;

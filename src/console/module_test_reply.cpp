@@ -9,14 +9,14 @@
 #include "serial/shared_settings.h"
 #include "widgets/prompts.h"
 
-// The session collects each reply on timer 1 and hands it on; the backup's own timers pace it.
+// The session collects each reply on timer 1 and hands it to its exchange, once the panel has
+// given the choices shown; it paces the backup by its timers 3 and 4.
 void CModuleTestDlg::ConnectSession() {
     connect(&Comm(), &CMSComm::OnComm, this, &MendZeroRateIndex);
     connect(&Session(), &CPortSession::ReplyCollected, this, &CModuleTestDlg::OnReplyComplete);
-    connect(&Session(), &CPortSession::Ticked, &m_Backup, &CUserBackup::OnTimer);
 }
 
-// The port is about to close: a backup under way ends with what it has written.
+// The port is about to close: collecting ends, and a backup under way with what it has written.
 void CModuleTestDlg::OnLeaving() {
     m_Console.StopReplyCollection();
     m_Backup.Stop();
@@ -26,13 +26,12 @@ void CModuleTestDlg::OnShown() {
     BuildCommand();
 }
 
-// Timer 1 has stopped with a whole reply: "发送命令" works again, the controls are read into the
-// members and the reply is interpreted.
-void CModuleTestDlg::OnReplyComplete(const QByteArray& reply) {
+// Timer 1 has stopped with a whole reply: "发送命令" works again, and the controls are read into
+// the members and given to the exchange, which reads the reply next.
+void CModuleTestDlg::OnReplyComplete() {
     SetEnabled(ControlId::kSendCommand, true);
     Pull();
     m_Console.SetInputs(Inputs());
-    m_Console.InterpretReply(reply, ReplyOptions());
 }
 
 // The device went away: the control has closed the port already; collecting stops, a batch
@@ -40,19 +39,11 @@ void CModuleTestDlg::OnReplyComplete(const QByteArray& reply) {
 // user is told once.
 void CModuleTestDlg::OnPortLost() {
     m_Console.OnPortLost();
-    m_Backup.Stop();
     ShowPortError();
 }
 
-CReplyOptions CModuleTestDlg::ReplyOptions() const {
-    CReplyOptions options;
-    options.idIncAfterEnrol = m_bIdIncAfterEnrol != 0;
-    options.idIncAfterStore = m_bIdIncAfterStore != 0;
-    return options;
-}
-
 // The exchange builds, checks, sends and steps on the choices the panel gives it; the panel shows
-// what it reports and hands each reply on to a backup under way.
+// what it reports.
 void CModuleTestDlg::ConnectConsole() {
     connect(&m_Console, &CConsoleExchange::CommandBuilt, this, &CModuleTestDlg::ShowBuilt);
     const auto show = [this](const QString& message) { ShowMessage(this, message); };
@@ -62,15 +53,13 @@ void CModuleTestDlg::ConnectConsole() {
         SetText(ControlId::kResult, QString());
         SetText(ControlId::kDump, QString());
     });
-    // An enrolment's next capture goes out as the user's own command would: a backup ends.
-    connect(&m_Console, &CConsoleExchange::StepSending, &m_Backup, &CUserBackup::Stop);
+    connect(&m_Console, &CConsoleExchange::BackupSending, this, &CModuleTestDlg::ShowCommand);
     connect(&m_Console, &CConsoleExchange::ReplyRead, this, &CModuleTestDlg::ShowReply);
     connect(&m_Console, &CConsoleExchange::StatusRead, this, &CModuleTestDlg::ShowStatus);
     connect(&m_Console, &CConsoleExchange::ReplyDone, this,
-            [this](const QByteArray& bytes, const CReplyOutcome& reply) {
+            [this](const QByteArray&, const CReplyOutcome& reply) {
                 if (reply.enableSave)
                     SetEnabled(ControlId::kSaveFeature, true);
-                m_Backup.OnReply(bytes);
             });
 }
 

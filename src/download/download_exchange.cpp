@@ -13,11 +13,8 @@
 
 using namespace DownloadTexts;
 
-CDownloadExchange::CDownloadExchange(CPortSession& session, QObject* parent)
-    : QObject(parent), m_Session(session), m_Comm(session.Comm()), m_Timers(session.Timers()) {
-    connect(&session, &CPortSession::CommReceived, this, &CDownloadExchange::OnComm);
-    connect(&session, &CPortSession::Ticked, this, &CDownloadExchange::OnTimer);
-}
+CDownloadExchange::CDownloadExchange(CPortSession& session)
+    : m_Session(session), m_Comm(session.Comm()), m_Timers(session.Timers()) {}
 
 bool CDownloadExchange::IsUnderWay() const {
     return m_bDownloading || m_bStartRequested || m_Timers.IsRunning(kSendTimer);

@@ -2,8 +2,10 @@
 // The firmware download exchange with the module, without any window: the start request, the
 // overwrite question, a handshake, then the 32 blocks of the program image, one per positive
 // acknowledgement, each resent until the module accepts it, paced by two timers of its port's
-// session. The download panel and a command-line front end each own one and show what it reports.
+// session. The session of the download panel's port, and of a morvane-cli flash command, owns
+// one; the front end shows what it reports.
 #include "serial/panel_timers.h"
+#include "serial/port_exchange.h"
 
 #include <QObject>
 #include <QString>
@@ -20,7 +22,7 @@ enum class EDownloadEnd {
     WriteFailed,   // a packet could not be written: the port is gone
 };
 
-class CDownloadExchange : public QObject {
+class CDownloadExchange : public CPortExchange {
     Q_OBJECT
 public:
     static constexpr int kReplyTimer = 1;
@@ -32,8 +34,9 @@ public:
     static constexpr int kWritePieceSize = 512;
 
     // Timers 1 and 2 of the session pace the exchange; the session's receive events and ticks
-    // come to OnComm and OnTimer (its replies are read here, not by a receive cycle).
-    CDownloadExchange(CPortSession& session, QObject* parent);
+    // come to OnComm and OnTimer (its replies are read here, not by a receive cycle). Created by
+    // the session (CPortSession::CreateExchange<CDownloadExchange>()).
+    explicit CDownloadExchange(CPortSession& session);
 
     // Both program files are in the image (the front end says so whenever that changes);
     // without them nothing is sent and the user is told so.
@@ -53,8 +56,8 @@ public:
     void Start();
     // A cancel the user has confirmed: both timers stop and the exchange is idle again.
     void Cancel();
-    void OnComm();
-    void OnTimer(int id);
+    void OnComm() override;
+    void OnTimer(int id) override;
     // Builds block k in the session's transmit packet and writes it; false when nothing could be
     // sent.
     bool SendBlock(int k);

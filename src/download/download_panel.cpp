@@ -34,7 +34,7 @@ QLineEdit* MakePathEdit(int id, const QString& label, QWidget* parent) {
 
 CDownloadDlg::CDownloadDlg(QWidget* parent)
     : CModulePanel(QStringLiteral("CDownloadDlg"), kPanelName, parent),
-      m_Exchange(Session(), this) {
+      m_Exchange(Session().CreateExchange<CDownloadExchange>()) {
     CreateControls();
     LayOutControls();
     ConnectControls();

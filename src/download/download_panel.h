@@ -89,5 +89,5 @@ private:
     QString m_str38000Path;
     QLineEdit* m_pEdit28000 = nullptr;
     QLineEdit* m_pEdit38000 = nullptr;
-    CDownloadExchange m_Exchange;
+    CDownloadExchange& m_Exchange; // owned by the session of the panel's port
 };

@@ -4,7 +4,6 @@
 
 #include "serial/port_map.h"
 #include "serial/port_operations.h"
-#include "serial/rate_command.h"
 #include "serial/rate_table.h"
 #include "serial/shared_settings.h"
 
@@ -129,8 +128,7 @@ CCommSetupDlg::CCommSetupDlg(QWidget* parent)
     : CModulePanel(QStringLiteral("CCommSetupDlg"), kPanelName, parent),
       // Bytes that keep arriving unasked pile up cycle after cycle, since only sending resets
       // the count; when the next read might not fit, the collection starts again at the front.
-      m_ReplyCycle(Session().CollectReplies(kRateReplyPeriodMs, kRateHoldThreshold,
-                                            kRateCollectLimit, EWhenFull::StartOver)) {
+      m_Rate(Session().CreateExchange<CRateExchange>(EWhenFull::StartOver, ECutReply::AtTheLimit)) {
     QFont panelFont = QGuiApplication::font();
     panelFont.setPointSize(10);
     setFont(panelFont);
@@ -232,7 +230,7 @@ void CCommSetupDlg::ConnectControls() {
         MendZeroRateIndex();
         Timers().Stop(kQuietTimer); // the line is not quiet
     });
-    connect(&Session(), &CPortSession::ReplyCollected, this, &CCommSetupDlg::CheckReply);
+    connect(&m_Rate, &CRateExchange::Answered, this, &CCommSetupDlg::CheckReply);
     connect(&Session(), &CPortSession::Ticked, this, &CCommSetupDlg::OnTick);
 }
 
@@ -324,8 +322,7 @@ void CCommSetupDlg::OnPcRateCloseUp() {
 
 void CCommSetupDlg::OnSendBaudCommand() {
     const auto rate = static_cast<uint8_t>(SelectedPosition(*m_pModuleRateList) + 1);
-    m_bAnswerAwaited = SendRateCommand(Session(), rate);
-    if (!m_bAnswerAwaited)
+    if (!m_Rate.Send(rate))
         ShowPortError();
 }
 
@@ -345,10 +342,7 @@ void CCommSetupDlg::WatchForQuiet() {
         Timers().Start(kQuietTimer, kBurstQuietMs - kRateReplyPeriodMs);
 }
 
-void CCommSetupDlg::CheckReply(const QByteArray& reply) {
-    const bool asked = m_bAnswerAwaited;
-    m_bAnswerAwaited = false;
-    const CRateVerdict verdict = JudgeRateReply(reply);
+void CCommSetupDlg::CheckReply(const CRateVerdict& verdict, bool asked) {
     for (int i = 0; i < verdict.failedMessages; ++i)
         TellCommFailed(asked);
     if (!verdict.follow)
@@ -369,13 +363,12 @@ void CCommSetupDlg::TellCommFailed(bool asked) {
 }
 
 void CCommSetupDlg::OnLeaving() {
-    m_ReplyCycle.Stop();
+    m_Rate.Stop();
     Timers().Stop(kQuietTimer);
-    m_bAnswerAwaited = false;
     m_bBurstTold = false;
 }
 
 void CCommSetupDlg::OnPortLost() {
-    m_ReplyCycle.Stop();
+    m_Rate.StopCollecting();
     ShowPortError();
 }

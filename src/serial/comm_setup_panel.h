@@ -2,6 +2,8 @@
 // CCommSetupDlg: the communication settings panel (template 131). The user picks the PC's
 // serial port and rate here and tells the module to change its own rate. It is the only writer
 // of g_nCommPort and g_nBaudIndex; the other panels read them when their port is opened.
+#include "rate_command.h"
+
 #include "panels/module_panel.h"
 
 #include <QComboBox>
@@ -68,7 +70,7 @@ private:
     void ApplyPcRate(int position);
     // Timer 1 collects the module's answer; timer 2 ends a burst of bytes nobody asked for.
     void OnTick(int id);
-    void CheckReply(const QByteArray& reply);
+    void CheckReply(const CRateVerdict& verdict, bool asked);
     // "通信失败!" for an answer, or once per burst for bytes that came unasked.
     void TellCommFailed(bool asked);
     void WatchForQuiet();
@@ -84,7 +86,6 @@ private:
     QComboBox* m_pModuleRateList = nullptr;    // 1011
     CCloseUpComboBox* m_pPcRateList = nullptr; // 1051
     int m_bChange = 0;                         // 1022: 0 unticked, 1 ticked
-    bool m_bAnswerAwaited = false;             // the rate command went out, no answer checked yet
     bool m_bBurstTold = false; // "通信失败!" was shown since the line was last quiet for a second
-    CReceiveCycle& m_ReplyCycle; // timer 1 of the session collects the module's answer
+    CRateExchange& m_Rate;     // owned by the session; its timer 1 collects the module's answer
 };

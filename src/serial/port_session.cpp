@@ -36,15 +36,24 @@ bool CPortSession::WriteTx(int count, int pieceSize) {
 }
 
 void CPortSession::OnComm() {
-    if (m_pReplyCycle)
+    if (m_pReplyCycle) {
         m_pReplyCycle->OnComm();
-    else
-        emit CommReceived();
+        return;
+    }
+    if (m_pExchange)
+        m_pExchange->OnComm();
+    emit CommReceived();
 }
 
 void CPortSession::OnTimer(int id) {
-    if (m_pReplyCycle && m_pReplyCycle->OnTimer(id))
-        emit ReplyCollected(m_pReplyCycle->Reply());
+    if (m_pReplyCycle && m_pReplyCycle->OnTimer(id)) {
+        const QByteArray reply = m_pReplyCycle->Reply();
+        emit ReplyCollected(reply);
+        if (m_pExchange)
+            m_pExchange->OnReply(reply);
+    }
+    if (m_pExchange)
+        m_pExchange->OnTimer(id);
     emit Ticked(id);
 }
 

@@ -3,10 +3,13 @@
 // control, the panel timers it is paced by, the reply collection with its receive buffer, the
 // transmit packet and the line rate. Nothing about a conversation is process-wide, so any number
 // of ports run side by side: the window has one session a panel, morvane-cli one a port.
-// The exchange that runs on a session fills its transmit packet and writes it through the
-// session; the session hands every finished reply on as a value (ReplyCollected) and reports
-// the receive events and timer ticks that are not the reply collection's by signals.
+// The session owns the exchange that runs on it (CreateExchange): the exchange fills the
+// transmit packet and writes it through the session; the session hands it every finished reply
+// as a value, the receive events that are not the reply collection's and every tick, and
+// raises the same events as signals for the front end (ReplyCollected first, so that the front
+// end can give the exchange its choices of the moment before the reply is read).
 #include "panel_timers.h"
+#include "port_exchange.h"
 #include "serial_control.h"
 
 #include "protocol/buffers.h"
@@ -15,6 +18,7 @@
 #include <QObject>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 // What a tick does when the next read might not fit behind m_nRxCount any more.
 enum class EWhenFull {
@@ -110,6 +114,18 @@ public:
     // The reply collection; nullptr when the port has none.
     CReceiveCycle* ReplyCycle() const { return m_pReplyCycle.get(); }
 
+    // The exchange of this port, built on the session with the arguments after it and owned
+    // here from now on; it replaces the one before. Returns it for the front end to give inputs
+    // to and to listen to.
+    template <class TExchange, class... TArgs> TExchange& CreateExchange(TArgs&&... args) {
+        auto exchange = std::make_unique<TExchange>(*this, std::forward<TArgs>(args)...);
+        TExchange& created = *exchange;
+        m_pExchange = std::move(exchange);
+        return created;
+    }
+    // The exchange running on the port; nullptr before one is created.
+    CPortExchange* Exchange() const { return m_pExchange.get(); }
+
     // The line rate of this port, an index of the rate table ("19200,n,8,1" outside 1..5).
     int BaudIndex() const { return m_nBaudIndex; }
     void ApplyBaudRate(int baudIndex);
@@ -129,11 +145,11 @@ public:
     void OnTimer(int id);
 
 signals:
-    // The reply collection ended a reply: its bytes.
+    // The reply collection ended a reply: its bytes (the exchange reads them right after).
     void ReplyCollected(const QByteArray& reply);
     // A receive event on a port without a reply collection.
     void CommReceived();
-    // Every tick, once the reply collection has taken its part (after ReplyCollected).
+    // Every tick, once the reply collection and the exchange have taken their part.
     void Ticked(int id);
     // The device went away; the control has closed the port.
     void PortLost();
@@ -145,4 +161,6 @@ private:
     uint8_t m_TxBuffer[kTxBufferSize] = {};
     int32_t m_nTxLength = 0;
     int m_nBaudIndex = 0;
+    // Last, so that it goes before the control, the timers and the receive cycle it runs on.
+    std::unique_ptr<CPortExchange> m_pExchange;
 };

@@ -30,3 +30,26 @@ CRateVerdict JudgeRateReply(const QByteArray& bytes) {
         (count != kCommandPacketSize ? 1 : 0) + (isRateReply && !verdict.follow ? 1 : 0);
     return verdict;
 }
+
+CRateExchange::CRateExchange(CPortSession& session, EWhenFull whenFull, ECutReply cutReply)
+    : m_Session(session),
+      m_ReplyCycle(session.CollectReplies(kRateReplyPeriodMs, kRateHoldThreshold, kRateCollectLimit,
+                                          whenFull)) {
+    m_ReplyCycle.SetCutReply(cutReply);
+}
+
+bool CRateExchange::Send(uint8_t rate) {
+    m_bAnswerAwaited = SendRateCommand(m_Session, rate);
+    return m_bAnswerAwaited;
+}
+
+void CRateExchange::Stop() {
+    StopCollecting();
+    m_bAnswerAwaited = false;
+}
+
+void CRateExchange::OnReply(const QByteArray& reply) {
+    const bool asked = m_bAnswerAwaited;
+    m_bAnswerAwaited = false;
+    emit Answered(JudgeRateReply(reply), asked);
+}

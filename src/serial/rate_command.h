@@ -1,10 +1,11 @@
 #pragma once
 // The module rate command (0x21) and the check of its answer: the settings panel sends it and so
 // does morvane-cli. The answer is collected by the receive cycle with the values below.
+#include "port_exchange.h"
+#include "port_session.h"
+
 #include <QByteArray>
 #include <cstdint>
-
-class CPortSession;
 
 constexpr int kRateReplyPeriodMs = 100;
 constexpr int kRateHoldThreshold = 9000;
@@ -28,3 +29,29 @@ struct CRateVerdict {
 
 // The collected answer; bytes beyond it are never read.
 CRateVerdict JudgeRateReply(const QByteArray& reply);
+
+// The rate change on one port: the command sent, the answer collected by the session's receive
+// cycle, judged, and reported with whether it was asked for. The session of the settings panel's
+// port, and of a morvane-cli rate command, owns one (CPortSession::CreateExchange).
+class CRateExchange : public CPortExchange {
+    Q_OBJECT
+public:
+    CRateExchange(CPortSession& session, EWhenFull whenFull, ECutReply cutReply);
+
+    // Sends the rate command; false when it could not reach the port.
+    bool Send(uint8_t rate);
+    // Collecting ends (the port is gone); an answer still counts as asked for when it comes.
+    void StopCollecting() { m_ReplyCycle.Stop(); }
+    // Collecting ends and no answer is awaited any more (the port closes under the front end).
+    void Stop();
+    void OnReply(const QByteArray& reply) override;
+
+signals:
+    // An answer, or bytes nobody asked for (`asked` false), as the module sent them.
+    void Answered(const CRateVerdict& verdict, bool asked);
+
+private:
+    CPortSession& m_Session;
+    CReceiveCycle& m_ReplyCycle;
+    bool m_bAnswerAwaited = false; // the rate command went out, no answer checked yet
+};

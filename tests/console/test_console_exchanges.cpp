@@ -92,13 +92,11 @@ private slots:
         QFETCH(bool, twice);
         QFETCH(bool, upload);
         QFETCH(QString, next);
-        QString done;
-        CEnrolmentSequence sequence({[&] {
-                                         return CEnrolmentOptions{twice, upload};
-                                     },
-                                     [&](uint8_t step) { done = QString::number(step); },
-                                     [&] { done = QStringLiteral("new"); }});
-        sequence.OnReply(command, result);
+        const CEnrolmentStep step = NextEnrolmentStep(command, result, {twice, upload});
+        const QString done =
+            step.action == CEnrolmentStep::EAction::SendStep    ? QString::number(step.command)
+            : step.action == CEnrolmentStep::EAction::StartOver ? QStringLiteral("new")
+                                                                : QString();
         QCOMPARE(done, next);
     }
 
@@ -117,11 +115,13 @@ private slots:
         QList<uint32_t> sent;
         QStringList told;
         uint8_t tx[300] = {};
-        CBatchExchange batch({[&] {
-                                  if (batch.FillItem(tx) == 207)
-                                      sent << (tx[9] * 256u + tx[10]);
-                              },
-                              [&](const QString& message) { told << message; }});
+        CBatchExchange batch;
+        QObject::connect(&batch, &CBatchExchange::ItemDue, [&] {
+            if (batch.FillItem(tx) == 207)
+                sent << (tx[9] * 256u + tx[10]);
+        });
+        QObject::connect(&batch, &CBatchExchange::Told,
+                         [&](const QString& message) { told << message; });
         QSignalSpy progress(&batch, &CBatchExchange::Progress);
         QCOMPARE(batch.Load(dir.path()), QString());
         QCOMPARE(batch.Total(), 3u);
@@ -142,7 +142,7 @@ private slots:
     void batchEnds() {
         QTemporaryDir dir;
         WriteFeatureFiles(dir, {"1.fea", "2.fea"});
-        CBatchExchange batch({[] {}, [](const QString&) {}});
+        CBatchExchange batch;
         QCOMPARE(batch.Load(dir.path()), QString());
         batch.Begin();
         batch.EndIfActive();

@@ -144,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Ticks come from the script, never from a clock: no event loop runs here.
     CPortSession session;
     CMSComm& comm = session.Comm();
-    CDownloadExchange exchange(session, nullptr);
+    CDownloadExchange& exchange = session.CreateExchange<CDownloadExchange>();
     host.Serve(exchange);
     QObject::connect(&session, &CPortSession::PortLost, &exchange, &CDownloadExchange::OnPortLost);
     comm.SetCommPort(static_cast<short>(g_nCommPort));

@@ -1,3 +1,4 @@
+#include "console/module_test_layout.h"
 #include "protocol/command_catalogue.h"
 
 #include <QTest>
@@ -141,11 +142,11 @@ private slots:
     }
 
     void radioIdsMapToIndices() {
-        QCOMPARE(OperationAt(0).radioId, 1018);
-        QCOMPARE(OperationAt(1).radioId, 1021);
-        QCOMPARE(OperationAt(26).radioId, 1038);
+        QCOMPARE(OperationAt(0).radioId, IdNumber(ControlId::kRadioUserCount));
+        QCOMPARE(OperationAt(1).radioId, IdNumber(ControlId::kRadioEnrol));
+        QCOMPARE(OperationAt(26).radioId, IdNumber(ControlId::kRadioSerialTest));
         for (int i = 0; i < kOperationCount; ++i)
-            QVERIFY(OperationAt(i).radioId != 1005); // the result field is no operation
+            QVERIFY(OperationAt(i).radioId != IdNumber(ControlId::kSendCommand)); // no operation
         int visible = 0;
         for (int i = 0; i < kOperationCount; ++i)
             visible += OperationAt(i).visible ? 1 : 0;
