@@ -8,9 +8,11 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -20,10 +22,17 @@ CFileDialogOptions LogFileDialogOptions(const QString& initialName, bool mustExi
                               initialName, mustExist};
 }
 
-QString DatedLogName() {
+QString DatedLogName(const QString& suffix = QStringLiteral("txt")) {
     return QStringLiteral("通信记录-") +
            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
-           QStringLiteral(".txt");
+           QLatin1Char('.') + suffix;
+}
+
+QPushButton* AddButton(QHBoxLayout* layout, const QString& caption, const QString& tip) {
+    auto* button = new QPushButton(caption, layout->parentWidget());
+    button->setToolTip(tip);
+    layout->addWidget(button);
+    return button;
 }
 } // namespace
 
@@ -34,6 +43,7 @@ CCommLogDock::CCommLogDock(QWidget* parent)
     auto* column = new QVBoxLayout(body);
     column->setContentsMargins(2, 2, 2, 2);
     column->addWidget(CreateButtonRow());
+    column->addWidget(CreateFindRow());
     m_pView = new CCommLogView(*m_pLog, body);
     column->addWidget(m_pView, 1);
     setWidget(body);
@@ -64,17 +74,72 @@ QWidget* CCommLogDock::CreateButtonRow() {
     layout->setContentsMargins(0, 0, 0, 0);
     m_pClear = new QPushButton(QStringLiteral("清除"), row);
     m_pSave = new QPushButton(QStringLiteral("保存…"), row);
+    auto* saveCsv = new QPushButton(QStringLiteral("导出CSV…"), row);
+    saveCsv->setToolTip(
+        QStringLiteral("每帧一行：时间、方向、端口、命令、字段、结果、校验、十六进制"));
     m_pRecordToFile = new QCheckBox(QStringLiteral("记录到文件"), row);
     m_pFileLabel = new QLabel(row);
     m_pFileLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     for (QWidget* widget : {static_cast<QWidget*>(m_pClear), static_cast<QWidget*>(m_pSave),
-                            static_cast<QWidget*>(m_pRecordToFile)})
+                            static_cast<QWidget*>(saveCsv), static_cast<QWidget*>(m_pRecordToFile)})
         layout->addWidget(widget);
     layout->addWidget(m_pFileLabel, 1);
     connect(m_pClear, &QPushButton::clicked, this, &CCommLogDock::OnClear);
     connect(m_pSave, &QPushButton::clicked, this, &CCommLogDock::OnSave);
+    connect(saveCsv, &QPushButton::clicked, this, &CCommLogDock::OnSaveCsv);
     ConnectUserChange(m_pRecordToFile, this, [this] { OnRecordToFile(); });
     return row;
+}
+
+QWidget* CCommLogDock::CreateFindRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(QStringLiteral("显示(&V)："), row);
+    m_pFilter = new QComboBox(row);
+    m_pFilter->addItems({QStringLiteral("全部"), QStringLiteral("仅帧"), QStringLiteral("仅错误")});
+    label->setBuddy(m_pFilter);
+    m_pFind = new QLineEdit(row);
+    m_pFind->setPlaceholderText(QStringLiteral("查找文本或十六进制，如 F5 09"));
+    m_pFind->setAccessibleName(QStringLiteral("查找"));
+    m_pFind->setClearButtonEnabled(true);
+    layout->addWidget(label);
+    layout->addWidget(m_pFilter);
+    layout->addWidget(m_pFind, 1);
+    const QString findTip = QStringLiteral("查找记录中的文本，或帧中的字节");
+    QPushButton* previous = AddButton(layout, QStringLiteral("上一个"), findTip);
+    QPushButton* next = AddButton(layout, QStringLiteral("下一个"), findTip);
+    const QString errorTip = QStringLiteral("校验错误、缺少尾字节、不属于任何帧的字节、无应答");
+    QPushButton* previousError = AddButton(layout, QStringLiteral("上一个错误"), errorTip);
+    QPushButton* nextError = AddButton(layout, QStringLiteral("下一个错误"), errorTip);
+    QPushButton* copy = AddButton(layout, QStringLiteral("复制"), QStringLiteral("复制选中的行"));
+    connect(m_pFilter, &QComboBox::currentIndexChanged, this, &CCommLogDock::OnFilterChosen);
+    connect(m_pFind, &QLineEdit::returnPressed, this, [this] { OnFind(true); });
+    connect(previous, &QPushButton::clicked, this, [this] { OnFind(false); });
+    connect(next, &QPushButton::clicked, this, [this] { OnFind(true); });
+    connect(previousError, &QPushButton::clicked, this, [this] { OnNextError(false); });
+    connect(nextError, &QPushButton::clicked, this, [this] { OnNextError(true); });
+    connect(copy, &QPushButton::clicked, this, [this] { m_pView->CopySelection(); });
+    return row;
+}
+
+void CCommLogDock::OnFilterChosen() {
+    m_pView->SetFilter(ECommLogFilter(m_pFilter->currentIndex()));
+}
+
+bool CCommLogDock::OnFind(bool forward) {
+    const int row =
+        m_pLog->Find(m_pView->Filter(), m_pView->CurrentRow(), m_pFind->text(), forward);
+    if (row >= 0)
+        m_pView->SelectRow(row);
+    return row >= 0;
+}
+
+bool CCommLogDock::OnNextError(bool forward) {
+    const int row = m_pLog->NextError(m_pView->Filter(), m_pView->CurrentRow(), forward);
+    if (row >= 0)
+        m_pView->SelectRow(row);
+    return row >= 0;
 }
 
 // The controls record only while somebody looks at the log or a file takes it down.
@@ -96,6 +161,17 @@ void CCommLogDock::OnSave() {
     if (path.isEmpty())
         return;
     const QString failure = m_pLog->SaveAs(path);
+    if (!failure.isEmpty())
+        ShowMessage(this, failure);
+}
+
+void CCommLogDock::OnSaveCsv() {
+    const QString path = Prompts().SaveFileName(
+        this, CFileDialogOptions{QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv"),
+                                 DatedLogName(QStringLiteral("csv")), true});
+    if (path.isEmpty())
+        return;
+    const QString failure = m_pLog->SaveCsv(path);
     if (!failure.isEmpty())
         ShowMessage(this, failure);
 }

@@ -4,6 +4,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(MORVANE_VERSION));
     CMorvaneApp::InstallToolkitTranslation();
     CMorvaneApp app;
     if (!app.InitInstance())

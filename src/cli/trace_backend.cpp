@@ -66,11 +66,24 @@ qint64 CTraceBackend::BytesAvailable() const {
     return m_pDevice->BytesAvailable();
 }
 
+// A quiet line ends the reply: frames still open end with it.
 void CTraceBackend::Flush() {
-    if (!m_tx.isEmpty())
-        m_sink(HexLine("TX ", m_tx));
+    Tell("TX ", ECommDirection::Sent, m_tx);
+    Tell("RX ", ECommDirection::Received, m_rx);
     if (!m_rx.isEmpty())
-        m_sink(HexLine("RX ", m_rx));
+        TellFrames(m_decoder.EndOfReply());
     m_tx.clear();
     m_rx.clear();
+}
+
+void CTraceBackend::Tell(const char* direction, ECommDirection side, const QByteArray& bytes) {
+    if (bytes.isEmpty())
+        return;
+    m_sink(HexLine(direction, bytes));
+    TellFrames(m_decoder.Feed(side, bytes));
+}
+
+void CTraceBackend::TellFrames(const std::vector<CLineFrame>& frames) {
+    for (const CLineFrame& frame : frames)
+        m_sink(QStringLiteral("   ▸ ") + FrameLine(frame));
 }

@@ -2,8 +2,10 @@
 // The serial device of a port with -v: every call goes to the real device, and the bytes written
 // and read are told as lines of hexadecimal. The pieces of one write (a download block goes in
 // pieces of 512) make one "TX" line; the reads of one reply make one "RX" line, told when the
-// line has been quiet for a moment or the host writes again.
+// line has been quiet for a moment or the host writes again. Under each line go the frames it
+// holds, each explained in one line by the frame decoder the communication log uses.
 #include "serial/serial_backend.h"
+#include "trace/frame_decoder.h"
 
 #include <QTimer>
 #include <functional>
@@ -26,10 +28,13 @@ public:
 
 private:
     void Flush();
+    void Tell(const char* direction, ECommDirection side, const QByteArray& bytes);
+    void TellFrames(const std::vector<CLineFrame>& frames);
 
     std::unique_ptr<CSerialBackend> m_pDevice;
     Sink m_sink;
     QByteArray m_tx;
     QByteArray m_rx;
     QTimer m_quiet;
+    CFrameDecoder m_decoder;
 };

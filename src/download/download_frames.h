@@ -1,18 +1,9 @@
 #pragma once
 // The packets of the download exchange: the start request and the handshake (command packets),
 // the 32 program blocks, and the 8-byte reply frame the module answers with.
-#include "protocol/command_codes.h"
+#include "protocol/download_layout.h"
 
 #include <cstdint>
-
-constexpr uint8_t kStartRequestCommand = ModuleCommand::kUserCount;
-constexpr uint8_t kHandshakeCommand = ModuleCommand::kHandshake;
-constexpr int kBlockCount = 32;
-constexpr int kBlockSize = 4096;
-// Head, block index, 4096 image bytes, check, tail.
-constexpr int kBlockPacketSize = kBlockSize + 4;
-constexpr uint8_t kLastBlockIndex = kBlockCount - 1;
-constexpr int kReplyFrameSize = 8;
 
 // Block k (0..31) of ProgramImage into packet (kBlockPacketSize bytes): F5, k, the image bytes
 // at k * 4096, the XOR of the index and image bytes, F5. False (nothing written) for any other k.

@@ -1,5 +1,6 @@
 #include "port_operations.h"
 
+#include "comm_log.h"
 #include "panel_timers.h"
 #include "port_map.h"
 #include "rate_table.h"
@@ -42,6 +43,8 @@ int ReadReply(CMSComm& comm, uint8_t* dest) {
 
 bool WriteBytes(CMSComm& comm, const uint8_t* bytes, int count, int pieceSize) {
     const int piece = pieceSize > 0 ? pieceSize : count;
+    if (g_pCommLog && count > 0)
+        g_pCommLog->StartTransmission(); // the pieces below are one transmission
     bool allWritten = true;
     for (int at = 0; at < count; at += piece) {
         const int n = std::min(piece, count - at);
