@@ -1,10 +1,13 @@
 // The communication log: its lines, the round trip of an exchange, the newest 50,000 lines, the
-// file it appends to, and the serial control that records into it only while one is kept.
+// file it appends to, and the serial control that records into it only while one is kept; the
+// frames beside the pieces, its filters, search, CSV and the dates.
 #include "serial/comm_log.h"
 #include "serial/serial_control.h"
 #include "support/fake_serial_backend.h"
 #include "support/file_size_limit.h"
+#include "support/packet_bytes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -69,13 +72,15 @@ private slots:
         FakeOf(comm)->PushModuleBytes(QByteArray(20, 'c'));
         QCOMPARE(comm.Input().size(), 20);
         log.EndExchange();
-        QCOMPARE(log.LineCount(), 2 + 3 + 1);
+        // Piece, its bytes of no frame (head and explanation), piece, its bytes, round trip.
+        QCOMPARE(log.LineCount(), 2 + 2 + 3 + 2 + 1);
         QVERIFY(log.Line(0).contains(QStringLiteral("发送  COM1")));
-        QVERIFY(log.Line(2).contains(QStringLiteral("接收  COM1")));
-        QVERIFY(log.Line(2).contains(QStringLiteral("20 字节  +")));
-        QVERIFY(log.Line(5).contains(QStringLiteral("往返 ")));
+        QVERIFY(log.Line(3).endsWith(QStringLiteral("未成帧字节  8 字节，不属于任何帧")));
+        QVERIFY(log.Line(4).contains(QStringLiteral("接收  COM1")));
+        QVERIFY(log.Line(4).contains(QStringLiteral("20 字节  +")));
+        QVERIFY(log.Line(9).contains(QStringLiteral("往返 ")));
         log.EndExchange(); // no exchange open: no second round trip
-        QCOMPARE(log.LineCount(), 6);
+        QCOMPARE(log.LineCount(), 10);
     }
 
     void keepsTheNewestLinesAndSaysSo() {
@@ -83,9 +88,10 @@ private slots:
         // 16 bytes make a head line and one byte line.
         for (int i = 0; i < CCommLog::kMaxLines / 2 + 3; ++i)
             log.Record(ECommDirection::Sent, 1, QString(), QByteArray(16, char(i)));
-        QCOMPARE(log.DroppedLines(), qint64(6));
+        QVERIFY(log.DroppedLines() >= 6);
         QCOMPARE(log.LineCount(), CCommLog::kMaxLines + 1);
-        QCOMPARE(log.Line(0), DroppedLinesNotice(6));
+        QCOMPARE(log.Line(0), DroppedLinesNotice(log.DroppedLines()));
+        QVERIFY(log.RowCount(ECommLogFilter::FramesOnly) < log.LineCount());
         QVERIFY(log.Line(CCommLog::kMaxLines).endsWith(QStringLiteral("|................|")));
         log.Clear();
         QCOMPARE(log.LineCount(), 0);
@@ -105,7 +111,8 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList written = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-        QCOMPARE(written.mid(1, 2), QStringList({log.Line(0), log.Line(1)}));
+        QVERIFY(written[1].startsWith(QStringLiteral("Morvane 通信记录  始于 ")));
+        QCOMPARE(written.mid(2, 2), QStringList({log.Line(0), log.Line(1)}));
         QCOMPARE(written.first(), QStringLiteral("earlier"));
         const QString saved = dir.filePath(QStringLiteral("saved.txt"));
         QCOMPARE(log.SaveAs(saved), QString());
@@ -133,12 +140,92 @@ private slots:
         }
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString header = QString::fromUtf8(file.readLine());
+        QVERIFY(header.startsWith(QStringLiteral("Morvane 通信记录  始于 ")));
         QCOMPARE(QString::fromUtf8(file.readAll()), log.Line(0) + '\n' + log.Line(1) + '\n');
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed[0][0].toString(),
                  "记录到文件 " + path + " 失败，已停止记录：文件超过允许的大小");
         QVERIFY(!log.IsRecordingToFile());
-        QCOMPARE(log.LineCount(), 2 + 5 + 2);
+        QCOMPARE(log.LineCount(), 2 + 2 + 5 + 2);
+    }
+
+    // A transmission that no byte answered is closed when the next starts, as an error; the next
+    // round trip counts from its own write. Frames only shows the frames and the exchange ends,
+    // errors only the errors; search finds text and bytes.
+    void framesFiltersAndUnansweredExchanges() {
+        CCommLog log;
+        log.Record(ECommDirection::Sent, 1, QString(), Packet(0x09));
+        QTest::qWait(60);
+        log.StartTransmission();
+        log.Record(ECommDirection::Sent, 1, QString(), Packet(0x0C));
+        const QByteArray badCheck = QByteArray::fromHex("F50C000200000CF5");
+        log.Record(ECommDirection::Received, 1, QString(), badCheck.left(5));
+        log.Record(ECommDirection::Received, 1, QString(), badCheck.mid(5));
+        log.EndExchange();
+        const auto frames = ECommLogFilter::FramesOnly, errors = ECommLogFilter::ErrorsOnly;
+        QStringList shown;
+        for (int row = 0; row < log.RowCount(frames); ++row)
+            shown << log.RowText(frames, row);
+        QCOMPARE(shown.size(), 8);
+        QVERIFY(shown[2].contains(QStringLiteral("无应答：发送后 ")));
+        QVERIFY(shown[7].contains(QStringLiteral("往返 ")));
+        const auto ms = [&shown](int row) {
+            return shown[row].split(' ', Qt::SkipEmptyParts).value(1).toDouble();
+        };
+        QVERIFY(ms(2) >= 60);
+        QVERIFY(ms(7) < ms(2)); // from the second write, not the first
+        QVERIFY(
+            shown[5].endsWith(QStringLiteral("接收  COM1 -  帧 8 字节  F5 0C 00 02 00 00 0C F5")));
+        QVERIFY(shown[6].endsWith(
+            QStringLiteral("回复  0x0C 1:N比对  值 2  结果码 00：2号用户比对成功  ✗ "
+                           "校验错误：应为 0E，收到 0C")));
+        QCOMPARE(log.RowCount(errors), 3);
+        QCOMPARE(log.RowText(errors, 0), log.RowText(frames, 2));
+        QCOMPARE(log.NextError(frames, 0, true), 2);
+        QCOMPARE(log.NextError(frames, 2, true), 5);
+        QCOMPARE(log.NextError(frames, 5, false), 2);
+        QCOMPARE(log.NextError(frames, 6, true), -1);
+        QCOMPARE(log.Find(frames, -1, QStringLiteral("0c00 02"), true), 5);
+        QCOMPARE(log.Find(frames, 5, QStringLiteral("1:n比对"), true), 6);
+        QCOMPARE(log.Find(frames, 6, QStringLiteral("取用户总数"), false), 1);
+        QCOMPARE(log.MapRow(frames, 5, ECommLogFilter::Everything),
+                 log.RowOfId(ECommLogFilter::Everything, log.RowId(frames, 5)));
+        QVERIFY(log.RowFrame(frames, 6)->frame.IsError());
+    }
+
+    // Saved text starts with the version and the date, CSV has a frame a row, and an entry after
+    // midnight says the new date.
+    void filesSayTheDateAndVersion() {
+        QCoreApplication::setApplicationVersion(QStringLiteral("9.8"));
+        CCommLog log;
+        QDateTime now(QDate(2026, 12, 7), QTime(23, 59, 59, 900));
+        log.SetWallClock([&now] { return now; });
+        log.Clear();
+        log.Record(ECommDirection::Sent, 1, QStringLiteral("/dev/x"), Packet(0x09));
+        now = now.addMSecs(200);
+        log.Record(ECommDirection::Received, 1, QStringLiteral("/dev/x"), Packet(0x09, 0, 5));
+        log.EndExchange();
+        QVERIFY(log.Text().startsWith(
+            QStringLiteral("Morvane 9.8 通信记录  始于 2026-12-07 23:59:59\n")));
+        QCOMPARE(log.RowText(ECommLogFilter::FramesOnly, 2), FormatNewDate(QDate(2026, 12, 8)));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("log.csv"));
+        QCOMPARE(log.SaveCsv(path), QString());
+        QFile csv(path);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QByteArray bytes = csv.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF")); // UTF-8, marked so for spreadsheets
+        QCOMPARE(
+            QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n")),
+            QStringList(
+                {QStringLiteral("时间,方向,端口,命令,字段,结果,校验,十六进制"),
+                 QStringLiteral("2026-12-07 23:59:59.900,发送,COM1 /dev/x,0x09 取用户总数,,,"
+                                "校验正确,F5 09 00 00 00 00 09 F5"),
+                 QStringLiteral("2026-12-08 00:00:00.100,接收,COM1 /dev/x,0x09 取用户总数,值 5,"
+                                "结果码 00：用户总数为：5,校验正确,F5 09 00 05 00 00 0C F5"),
+                 QString()}));
+        QCoreApplication::setApplicationVersion(QString());
     }
 };
 
