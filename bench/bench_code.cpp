@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
 #include <vector>
 
 namespace {
@@ -76,6 +77,38 @@ void LogImageReply(benchmark::State& state) {
     }
 }
 BENCHMARK(LogImageReply)->Unit(benchmark::kMillisecond);
+
+// The same reply recorded as the log kept it before it found frames: the pieces' lines only,
+// the newest kMaxLines of them, and the round trip.
+void LogImageReplyPiecesOnly(benchmark::State& state) {
+    constexpr int kReplySize = 8 + 1 + 304 * 304 + 2, kRead = 9000;
+    const std::vector<uint8_t> reply = ImageReply(0x2D, 0x20, 0x20, kReplySize);
+    std::deque<QString> lines;
+    const auto keep = [&lines](const CCommLogEntry& entry) {
+        for (QString& line : FormatCommLogEntry(entry))
+            lines.push_back(std::move(line));
+        while (lines.size() > size_t(CCommLog::kMaxLines))
+            lines.pop_front();
+    };
+    for (auto _ : state) {
+        lines.clear();
+        CCommLogEntry entry;
+        entry.device = QStringLiteral("/dev/pts/1");
+        entry.wallClock = QDateTime::currentDateTime();
+        entry.bytes = QByteArray::fromHex("F5240000200004F5");
+        keep(entry);
+        entry.direction = ECommDirection::Received;
+        for (int at = 0; at < kReplySize; at += kRead) {
+            entry.wallClock = QDateTime::currentDateTime();
+            entry.bytes = QByteArray(reinterpret_cast<const char*>(reply.data()) + at,
+                                     std::min(kRead, kReplySize - at));
+            keep(entry);
+        }
+        lines.push_back(FormatRoundTrip(1.0));
+        benchmark::DoNotOptimize(lines.size());
+    }
+}
+BENCHMARK(LogImageReplyPiecesOnly)->Unit(benchmark::kMillisecond);
 
 void DumpImageReplyBaseline(benchmark::State& state) {
     const std::vector<uint8_t> reply = ImageReply(0x2D, 0x20, 0x20, 8 + 1 + 304 * 304 + 2);
