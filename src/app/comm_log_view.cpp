@@ -89,6 +89,7 @@ void CCommLogView::MoveCurrent(int row, bool extend) {
     if (!extend || m_nAnchorId == kNoRow)
         m_nAnchorId = extend && m_nCurrentId != kNoRow ? m_nCurrentId : m_log.RowId(m_filter, row);
     m_nCurrentId = m_log.RowId(m_filter, row);
+    setAccessibleDescription(m_log.RowText(m_filter, row)); // what a screen reader reads out
     ScrollTo(row);
     viewport()->update();
 }

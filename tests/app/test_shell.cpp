@@ -1,5 +1,6 @@
 #include "app/about_dialog.h"
 #include "app/comm_log_dock.h"
+#include "app/comm_log_view.h"
 #include "app/current_panel.h"
 #include "app/lock_key_indicators.h"
 #include "app/main_frame.h"
@@ -22,6 +23,8 @@
 #include "support/scripted_prompts.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -265,6 +268,37 @@ private slots:
         frame.CommLogAction()->trigger();
         QVERIFY(!frame.CommLog().isVisible());
         QCOMPARE(g_pCommLog, nullptr);
+    }
+
+    // From the keyboard: frames only, a search for bytes, the next error, Ctrl+C.
+    void commLogFindsFramesAndErrors() {
+        CScriptedPrompts prompts;
+        CMainFrame frame;
+        frame.show();
+        frame.CommLogAction()->trigger();
+        CCommLog& log = frame.CommLog().Log();
+        log.Record(ECommDirection::Sent, 1, "/dev/x", QByteArray::fromHex("F5090000000009F5"));
+        log.Record(ECommDirection::Received, 1, "/dev/x", QByteArray::fromHex("F509000500"));
+        log.EndExchange(); // the reply has no tail: an error
+        auto* filter = frame.CommLog().findChild<QComboBox*>();
+        filter->setFocus();
+        QTest::keyClick(filter, Qt::Key_Down);
+        CCommLogView& view = frame.CommLog().View();
+        QCOMPARE(view.Filter(), ECommLogFilter::FramesOnly);
+        QCOMPARE(log.RowCount(ECommLogFilter::FramesOnly), 5);
+        auto* find = frame.CommLog().findChild<QLineEdit*>();
+        QTest::keyClicks(find, "f5 09 00 05");
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(view.CurrentRow(), 2);
+        QVERIFY(frame.CommLog().OnNextError(true));
+        QCOMPARE(view.CurrentRow(), 3);
+        QVERIFY(!frame.CommLog().OnNextError(true));
+        QTest::keyClick(&view, Qt::Key_Up, Qt::ShiftModifier);
+        QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 log.RowText(ECommLogFilter::FramesOnly, 2) + '\n' +
+                     log.RowText(ECommLogFilter::FramesOnly, 3) + '\n');
+        QVERIFY(log.RowText(ECommLogFilter::FramesOnly, 3).endsWith("✗ 缺少尾字节 F5"));
     }
 
     // A command goes out on a panel: the message pane waits for the module, names the line when
