@@ -124,8 +124,9 @@ QString ReplyDataFields(const QByteArray& reply, int payload) {
     case kNewRecords:
         return QStringLiteral("记录列表 %1 条").arg(ListedEntryCount(Bytes(reply), count));
     case kOneRecord:
-        return count >= kPayloadOffset + kRecordEntrySize ? RecordFields(Bytes(reply) + 9)
-                                                          : QStringLiteral("记录（不完整）");
+        return count >= kPayloadOffset + kRecordEntrySize
+                   ? RecordFields(Bytes(reply) + kPayloadOffset)
+                   : QStringLiteral("记录（不完整）");
     case kVersion:
         return QStringLiteral("版本 ") +
                VersionBytesText(QByteArrayView(reply.mid(kPayloadOffset, qMax(0, payload))));

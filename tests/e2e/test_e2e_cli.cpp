@@ -329,7 +329,8 @@ private slots:
             QCOMPARE(ReceivedCommands(*sim), QList<int>());
     }
 
-    // -v: each transmission and each reply as one line of hexadecimal on standard error.
+    // -v: each transmission and each reply as one line of hexadecimal on standard error, each
+    // frame in it explained on the line below.
     void verboseShowsTheBytes() {
         CSimProcess sim(kSimPath, kThreeUsers);
         QVERIFY(sim.IsRunning());
@@ -339,9 +340,19 @@ private slots:
                                    dir.path());
         QCOMPARE(run.exitCode, 0);
         // Each transmission in full; each reply by its command (the rest is the module's).
-        const QStringList expected{"TX F5 01 00 09 01 00 09 F5", "RX F5 01 ",
-                                   "TX F5 02 00 09 01 00 0A F5", "RX F5 02 ",
-                                   "TX F5 03 00 09 01 00 0B F5", "RX F5 03 "};
+        const QStringList expected{
+            "TX F5 01 00 09 01 00 09 F5",
+            "   ▸ 命令包  0x01 用户录入  用户号 9，权限 01",
+            "RX F5 01 ",
+            "   ▸ 回复  0x01 用户录入  ",
+            "TX F5 02 00 09 01 00 0A F5",
+            "   ▸ 命令包  0x02 用户录入（第二次采集）  用户号 9，权限 01",
+            "RX F5 02 ",
+            "   ▸ 回复  0x02 用户录入（第二次采集）  ",
+            "TX F5 03 00 09 01 00 0B F5",
+            "   ▸ 命令包  0x03 用户录入（最后一次采集）  用户号 9，权限 01",
+            "RX F5 03 ",
+            "   ▸ 回复  0x03 用户录入（最后一次采集）  值 9  结果码 00：用户录入成功"};
         const QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), expected.size());
         for (int i = 0; i < lines.size(); ++i)

@@ -6,6 +6,8 @@
 
 #include <QByteArray>
 
+#include <algorithm>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CFrameDecoder decoder;
     size_t at = 0;
