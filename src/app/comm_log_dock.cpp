@@ -3,6 +3,7 @@
 #include "comm_log_view.h"
 
 #include "serial/comm_log.h"
+#include "widgets/file_folders.h"
 #include "widgets/prompts.h"
 #include "widgets/user_changes.h"
 
@@ -19,7 +20,7 @@
 namespace {
 CFileDialogOptions LogFileDialogOptions(const QString& initialName, bool mustExist) {
     return CFileDialogOptions{QStringLiteral("文本文件 (*.txt)"), QStringLiteral("txt"),
-                              initialName, mustExist};
+                              initialName, mustExist, EFileKind::Log};
 }
 
 QString DatedLogName(const QString& suffix = QStringLiteral("txt")) {
@@ -49,7 +50,7 @@ CCommLogDock::CCommLogDock(QWidget* parent)
     setWidget(body);
     // A command of its own rather than the dock's toggle action, which follows only triggers:
     // a toggle through the accessibility interface opens and closes the window as well.
-    m_pShowAction = new QAction(QStringLiteral("通信记录"), this);
+    m_pShowAction = new QAction(QStringLiteral("通信记录(&L)"), this);
     m_pShowAction->setCheckable(true);
     m_pShowAction->setStatusTip(QStringLiteral("显示每个面板串口收发的全部字节"));
     ConnectUserChange(m_pShowAction, this, [this] { OnShowChosen(); });
@@ -157,7 +158,7 @@ void CCommLogDock::OnClear() {
 
 void CCommLogDock::OnSave() {
     const QString path =
-        Prompts().SaveFileName(this, LogFileDialogOptions(DatedLogName(), /*mustExist=*/true));
+        ChooseSaveFile(this, LogFileDialogOptions(DatedLogName(), /*mustExist=*/true));
     if (path.isEmpty())
         return;
     const QString failure = m_pLog->SaveAs(path);
@@ -182,8 +183,7 @@ void CCommLogDock::OnRecordToFile() {
     if (!m_pRecordToFile->isChecked()) {
         m_pLog->StopFileRecording();
     } else {
-        const QString path =
-            Prompts().OpenFileName(this, LogFileDialogOptions(DatedLogName(), false));
+        const QString path = ChooseOpenFile(this, LogFileDialogOptions(DatedLogName(), false));
         const QString failure = path.isEmpty() ? QString() : m_pLog->StartFileRecording(path);
         if (!failure.isEmpty())
             ShowMessage(this, failure);

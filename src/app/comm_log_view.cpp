@@ -1,5 +1,7 @@
 #include "comm_log_view.h"
 
+#include "widgets/focus_mark.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
@@ -194,4 +196,6 @@ void CCommLogView::paintEvent(QPaintEvent*) {
             painter.drawRect(band.adjusted(0, 0, -1, -1));
         }
     }
+    if (current < 0) // no row to mark: the view as a whole shows the focus
+        DrawFocusMark(painter, *this, viewport()->rect());
 }

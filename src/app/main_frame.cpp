@@ -3,25 +3,29 @@
 #include "about_dialog.h"
 #include "comm_log_dock.h"
 #include "current_panel.h"
+#include "help_window.h"
 #include "lock_key_indicators.h"
 #include "morvane_doc.h"
 #include "morvane_view.h"
 #include "reply_wait_status.h"
 #include "toolbar_images.h"
+#include "window_places.h"
 
 #include "console/module_test_panel.h"
 #include "download/download_panel.h"
 #include "serial/comm_setup_panel.h"
-#include "widgets/prompts.h"
+#include "widgets/file_folders.h"
 #include "widgets/user_changes.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSaveFile>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QWindowStateChangeEvent>
 
 CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent), m_pDoc(new CMorvaneDoc(this)), m_pCommLog(new CCommLogDock(this)) {
@@ -46,15 +50,21 @@ CMainFrame::CMainFrame(QWidget* parent)
 }
 
 void CMainFrame::CreateActions() {
-    m_pCommSettings = new QAction(QStringLiteral("通信设置"), this);
+    m_pCommSettings = new QAction(QStringLiteral("通信设置(&S)"), this);
     m_pCommSettings->setStatusTip(QStringLiteral("串口选择和波特率设置"));
-    m_pModuleTest = new QAction(QStringLiteral("模块测试"), this);
+    m_pModuleTest = new QAction(QStringLiteral("模块测试(&M)"), this);
     m_pModuleTest->setStatusTip(QStringLiteral("脱机模块功能测试"));
-    m_pProgramDownload = new QAction(QStringLiteral("程序下载工具"), this);
+    m_pProgramDownload = new QAction(QStringLiteral("程序下载工具(&D)"), this);
     m_pProgramDownload->setStatusTip(QStringLiteral("脱机模块程序更新"));
     for (QAction* action : {m_pCommSettings, m_pModuleTest, m_pProgramDownload})
         action->setCheckable(true);
-    m_pAbout = new QAction(QStringLiteral("关于 Morvane..."), this);
+    m_pAbout = new QAction(QStringLiteral("关于 Morvane(&A)..."), this);
+    m_pHelp = new QAction(QStringLiteral("使用说明(&H)"), this);
+    m_pHelp->setShortcut(QKeySequence(Qt::Key_F1));
+    m_pHelp->setStatusTip(QStringLiteral("各面板的用途、连接模块、错误信息和处理办法"));
+    m_pQuit = new QAction(QStringLiteral("退出(&X)"), this);
+    m_pQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_pQuit->setStatusTip(QStringLiteral("关闭窗口，退出程序"));
 
     // The view carries out the switch; the check marks follow g_nCurrentPanel afterwards, so
     // a click never leaves a command checked that is not on show. A choice is any change of
@@ -64,17 +74,23 @@ void CMainFrame::CreateActions() {
     ConnectUserChange(m_pModuleTest, this, [this] { m_pView->OnModuleTest(); });
     ConnectUserChange(m_pProgramDownload, this, [this] { m_pView->OnProgramDownload(); });
     connect(m_pAbout, &QAction::triggered, this, &CMainFrame::OnAppAbout);
+    connect(m_pHelp, &QAction::triggered, this, &CMainFrame::OnHelp);
+    connect(m_pQuit, &QAction::triggered, this, &QWidget::close);
 }
 
 void CMainFrame::CreateMenus() {
-    QMenu* operation = menuBar()->addMenu(QStringLiteral("操作"));
+    QMenu* operation = menuBar()->addMenu(QStringLiteral("操作(&O)"));
     operation->addAction(m_pCommSettings);
     operation->addAction(m_pModuleTest);
     AddTestPanelCommands(operation);
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("工具"));
+    operation->addSeparator();
+    operation->addAction(m_pQuit);
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("工具(&T)"));
     tools->addAction(m_pProgramDownload);
     tools->addAction(CommLogAction());
-    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+    help->addAction(m_pHelp);
+    help->addSeparator();
     help->addAction(m_pAbout);
 }
 
@@ -134,6 +150,16 @@ void CMainFrame::CreateAccelerators() {
         connect(action, &QAction::triggered, this, accelerator.handler);
         addAction(action);
     }
+    // F10 opens the first menu, as Alt does; the arrow keys go on from there.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(menuKey, &QAction::triggered, this, &CMainFrame::OnMenuKey);
+    addAction(menuKey);
+}
+
+void CMainFrame::OnMenuKey() {
+    menuBar()->setFocus(Qt::MenuBarFocusReason);
+    menuBar()->setActiveAction(menuBar()->actions().constFirst());
 }
 
 void CMainFrame::UpdateCommandStates() {
@@ -142,28 +168,42 @@ void CMainFrame::UpdateCommandStates() {
     SetCheckedQuietly(m_pProgramDownload, g_nCurrentPanel == kPanelDownload);
 }
 
-void CMainFrame::SetFittedSize(const QSize& size) {
-    m_fittedSize = size;
-    resize(size);
+QSize CMainFrame::FittedSize() const {
+    const QScreen* screen = this->screen();
+    const QSize available = screen ? screen->availableGeometry().size() : QSize(1366, 768);
+    const QSize chrome = sizeHint() - m_pView->sizeHint();
+    const QSize panel = m_pView->PanelWidget(g_nCurrentPanel)->size();
+    return FittedWindowSize(chrome, panel, style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                            available);
 }
 
-// The window is maximized over the whole screen at start-up, also where no window manager
-// keeps a size to restore; leaving the maximized state gives the fitted size back.
-void CMainFrame::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !m_fittedSize.isValid())
-        return;
-    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-    const bool restored =
-        (change->oldState() & Qt::WindowMaximized) &&
-        !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
-    if (restored)
-        resize(m_fittedSize);
+// Un-maximizing gives the geometry set here, which the window manager keeps as the one to
+// restore to.
+void CMainFrame::RestorePlaces() {
+    restoreState(RememberedWindowState());
+    m_pCommLog->hide();
+    const QScreen* screen = this->screen();
+    if (screen)
+        setGeometry(RestoredGeometry(RememberedWindowGeometry(), FittedSize(),
+                                     screen->availableGeometry()));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    RememberWindowPlaces(*this);
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::OnAppAbout() {
     CAboutDlg about(this);
     about.exec();
+}
+
+void CMainFrame::OnHelp() {
+    if (!m_pHelpWindow)
+        m_pHelpWindow = new CHelpWindow(this);
+    m_pHelpWindow->show();
+    m_pHelpWindow->raise();
+    m_pHelpWindow->activateWindow();
 }
 
 // The document holds no data: new resets it and gives the view its initial update again (the
@@ -175,7 +215,7 @@ void CMainFrame::OnFileNew() {
 }
 
 void CMainFrame::OnFileOpen() {
-    const QString path = Prompts().OpenFileName(
+    const QString path = ChooseOpenFile(
         this, CFileDialogOptions{QStringLiteral("所有文件 (*)"), QString(), QString()});
     if (path.isEmpty())
         return;
@@ -186,7 +226,7 @@ void CMainFrame::OnFileOpen() {
 void CMainFrame::OnFileSave() {
     QString path = m_pDoc->Path();
     if (path.isEmpty())
-        path = Prompts().SaveFileName(
+        path = ChooseSaveFile(
             this, CFileDialogOptions{QStringLiteral("所有文件 (*)"), QString(), m_pDoc->Title()});
     if (path.isEmpty())
         return;

@@ -1,11 +1,13 @@
 #pragma once
-// The main window: menu "操作" / "工具" / "帮助", the flat toolbar with "设置", "测试" and
-// "程序下载", the status bar with its four panes, and the view with the three panels.
+// The main window: menu "操作(&O)" / "工具(&T)" / "帮助(&H)", the flat toolbar with "设置", "测试"
+// and "程序下载", the status bar with its four panes, and the view with the three panels. Its
+// restored geometry and the places of its toolbar and log window are kept from run to run.
 #include "recent_files.h"
 
 #include <QMainWindow>
 
 class CCommLogDock;
+class CHelpWindow;
 class CMorvaneView;
 class CMorvaneDoc;
 class CLockKeyIndicators;
@@ -26,6 +28,10 @@ public:
     QAction* ModuleTestAction() const { return m_pModuleTest; }
     QAction* ProgramDownloadAction() const { return m_pProgramDownload; }
     QAction* AboutAction() const { return m_pAbout; }
+    // "使用说明" (F1) opens the user guide; the window exists from the first time on.
+    QAction* HelpAction() const { return m_pHelp; }
+    CHelpWindow* HelpWindow() const { return m_pHelpWindow; }
+    QAction* QuitAction() const { return m_pQuit; }
     // "通信记录": the log window and the command (工具 menu, toolbar) that opens and closes it.
     CCommLogDock& CommLog() { return *m_pCommLog; }
     QAction* CommLogAction() const;
@@ -35,13 +41,16 @@ public:
 
     // Checks each of the three panel commands exactly when its panel is on show.
     void UpdateCommandStates();
-    // The size the window fits the view's form with; the window takes it now and whenever it
-    // is restored from maximized.
-    void SetFittedSize(const QSize& size);
+    // The size that shows the panel on show whole, bounded by the available area of the screen.
+    QSize FittedSize() const;
+    // Before the window is first shown: the toolbar and log window where they were left (the
+    // log window closed), and the restored geometry remembered, or the fitted size centred.
+    void RestorePlaces();
     void OnAppAbout();
+    void OnHelp();
 
 protected:
-    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateActions();
@@ -49,6 +58,7 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreateAccelerators();
+    void OnMenuKey();
     void AddTestPanelCommands(QMenu* operation);
     void OnFileNew();
     void OnFileOpen();
@@ -64,6 +74,8 @@ private:
     QAction* m_pModuleTest = nullptr;
     QAction* m_pProgramDownload = nullptr;
     QAction* m_pAbout = nullptr;
+    QAction* m_pHelp = nullptr;
+    QAction* m_pQuit = nullptr;
+    CHelpWindow* m_pHelpWindow = nullptr;
     CRecentFileList m_recentFiles;
-    QSize m_fittedSize;
 };

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QScreen>
 #include <QTranslator>
 
 CMorvaneApp::CMorvaneApp() = default;
@@ -41,11 +40,9 @@ bool CMorvaneApp::InitInstance() {
     m_pMainFrame = std::make_unique<CMainFrame>();
     m_pMainFrame->View().ShowStartPanel();
     m_pMainFrame->View().OnInitialUpdate();
-    // The restored size fits the view's form; maximized, the window takes the whole screen,
-    // also where no window manager carries out the request.
-    m_pMainFrame->SetFittedSize(m_pMainFrame->sizeHint());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        m_pMainFrame->setGeometry(screen->availableGeometry());
+    // Shown maximized; un-maximized, it takes the geometry it had when it was last closed, or
+    // the size that shows the test panel whole.
+    m_pMainFrame->RestorePlaces();
     m_pMainFrame->showMaximized();
     m_pMainFrame->setWindowTitle(QStringLiteral("Morvane(New Frame)"));
     m_pMainFrame->repaint();

@@ -7,7 +7,7 @@
 
 CFileDialogOptions FeatureFileDialogOptions() {
     return CFileDialogOptions{QStringLiteral("feature files (*.fea)"), QStringLiteral("fea"),
-                              QStringLiteral("feature")};
+                              QStringLiteral("feature"), true, EFileKind::Feature};
 }
 
 QString SecondFeaturePath(const QString& path) {

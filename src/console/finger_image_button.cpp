@@ -1,5 +1,7 @@
 #include "finger_image_button.h"
 
+#include "widgets/focus_mark.h"
+
 #include <QPainter>
 #include <cstring>
 
@@ -35,9 +37,9 @@ void CFingerImageButton::SetImage(const uint8_t* pixels, int width, int height) 
 
 void CFingerImageButton::paintEvent(QPaintEvent*) {
     const QImage image = CanvasToImage(m_pPixels, m_nImageWidth, m_nImageHeight);
-    if (image.isNull())
-        return;
-    // A plain stretch: no smoothing, no kept aspect ratio; the square always fills the control.
     QPainter painter(this);
-    painter.drawImage(rect(), image);
+    // A plain stretch: no smoothing, no kept aspect ratio; the square always fills the control.
+    if (!image.isNull())
+        painter.drawImage(rect(), image);
+    DrawFocusMark(painter, *this, rect());
 }

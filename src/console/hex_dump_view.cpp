@@ -2,6 +2,8 @@
 
 #include "hex_dump_accessible.h"
 
+#include "widgets/focus_mark.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -140,6 +142,7 @@ void CHexDumpView::paintEvent(QPaintEvent*) {
                              colours.color(QPalette::Highlight));
         painter.drawText(kMargin, y + ascent, text);
     }
+    DrawFocusMark(painter, *this, viewport()->rect());
 }
 
 void CHexDumpView::resizeEvent(QResizeEvent* event) {

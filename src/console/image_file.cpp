@@ -34,7 +34,7 @@ QString DefaultImageFileName(const QDateTime& when, int width, int height) {
 CFileDialogOptions ImageFileDialogOptions(const QString& initialName) {
     return CFileDialogOptions{
         QStringLiteral("PNG 图像 (*.png);;BMP 图像 (*.bmp);;JPEG 图像 (*.jpg *.jpeg)"),
-        QStringLiteral("png"), initialName};
+        QStringLiteral("png"), initialName, true, EFileKind::Image};
 }
 
 const char* ImageFileFormat(const QString& path) {

@@ -2,6 +2,7 @@
 // commands, the folder choices, and the progress in the batch fields "总数" and "当前".
 #include "module_test_panel.h"
 
+#include "widgets/file_folders.h"
 #include "widgets/prompts.h"
 
 #include <QAction>
@@ -9,12 +10,12 @@
 #include <QFileInfo>
 
 void CModuleTestDlg::CreateBackupActions() {
-    m_pBackupUsers = new QAction(QStringLiteral("备份用户到文件夹…"), this);
+    m_pBackupUsers = new QAction(QStringLiteral("备份用户到文件夹(&B)…"), this);
     m_pBackupUsers->setStatusTip(
         QStringLiteral("读取模块的用户列表，把每个用户的特征值存为“用户号.fea”"));
-    m_pStopBackup = new QAction(QStringLiteral("停止备份"), this);
+    m_pStopBackup = new QAction(QStringLiteral("停止备份(&P)"), this);
     m_pStopBackup->setEnabled(false);
-    m_pBatchFolder = new QAction(QStringLiteral("批量存储文件夹…"), this);
+    m_pBatchFolder = new QAction(QStringLiteral("批量存储文件夹(&F)…"), this);
     m_pBatchFolder->setStatusTip(QStringLiteral("选择批量存储读取特征值文件的文件夹"));
     connect(m_pBackupUsers, &QAction::triggered, this, &CModuleTestDlg::OnBackupUsers);
     connect(m_pStopBackup, &QAction::triggered, this, &CModuleTestDlg::OnStopBackup);
@@ -29,7 +30,7 @@ void CModuleTestDlg::OnBackupUsers() {
     if (m_Backup.IsRunning())
         return;
     const QString folder =
-        Prompts().FolderName(this, QStringLiteral("备份用户到文件夹"), BatchFolder());
+        ChooseFolder(this, QStringLiteral("备份用户到文件夹"), EFileKind::Backup);
     if (folder.isEmpty())
         return;
     if (!QFileInfo(folder).isDir() || !QFileInfo(folder).isWritable()) {
@@ -51,8 +52,7 @@ void CModuleTestDlg::OnStopBackup() {
 }
 
 void CModuleTestDlg::OnChooseBatchFolder() {
-    const QString folder =
-        Prompts().FolderName(this, QStringLiteral("批量存储文件夹"), BatchFolder());
+    const QString folder = ChooseFolder(this, QStringLiteral("批量存储文件夹"), EFileKind::Batch);
     if (!folder.isEmpty())
         m_strBatchFolder = folder;
 }

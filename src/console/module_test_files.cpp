@@ -8,12 +8,11 @@
 #include "image_decoder.h"
 
 #include "protocol/packets.h"
+#include "widgets/file_folders.h"
 #include "widgets/prompts.h"
 
-#include <QCoreApplication>
-
 void CModuleTestDlg::OnBrowseFeature() {
-    const QString path = Prompts().OpenFileName(this, FeatureFileDialogOptions());
+    const QString path = ChooseOpenFile(this, FeatureFileDialogOptions());
     if (path.isEmpty())
         return;
     Pull();
@@ -22,7 +21,7 @@ void CModuleTestDlg::OnBrowseFeature() {
 }
 
 void CModuleTestDlg::OnSaveFeature() {
-    const QString path = Prompts().SaveFileName(this, FeatureFileDialogOptions());
+    const QString path = ChooseSaveFile(this, FeatureFileDialogOptions());
     if (path.isEmpty())
         return;
     // The feature value of the last reply, as it stands in the receive buffer.
@@ -79,7 +78,7 @@ bool CModuleTestDlg::TakePartOfTheFolder() {
 }
 
 QString CModuleTestDlg::BatchFolder() const {
-    return m_strBatchFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_strBatchFolder;
+    return m_strBatchFolder.isEmpty() ? RememberedFolder(EFileKind::Batch) : m_strBatchFolder;
 }
 
 // The total was shown when the batch started; only the current item changes.

@@ -6,12 +6,13 @@
 #include "image_decoder.h"
 
 #include "files/file_errors.h"
+#include "widgets/file_folders.h"
 #include "widgets/prompts.h"
 
 #include <QAction>
 
 void CModuleTestDlg::CreateImageActions() {
-    m_pSaveImage = new QAction(QStringLiteral("保存图像…"), this);
+    m_pSaveImage = new QAction(QStringLiteral("保存图像(&I)…"), this);
     m_pSaveImage->setStatusTip(
         QStringLiteral("把采集到的指纹图像按原分辨率存为 PNG、BMP 或 JPEG 文件"));
     m_pSaveImage->setEnabled(false);
@@ -29,9 +30,9 @@ void CModuleTestDlg::OnSaveImage() {
         return;
     }
     const QImage image = RegionImage(g_ImageCanvas, m_ImageRegion);
-    const QString path = Prompts().SaveFileName(
-        this, ImageFileDialogOptions(DefaultImageFileName(QDateTime::currentDateTime(),
-                                                          image.width(), image.height())));
+    const QString path =
+        ChooseSaveFile(this, ImageFileDialogOptions(DefaultImageFileName(
+                                 QDateTime::currentDateTime(), image.width(), image.height())));
     if (path.isEmpty())
         return;
     const QString failure = SaveImageFile(path, image);

@@ -19,6 +19,7 @@
 #include "widgets/user_changes.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
@@ -169,6 +170,7 @@ CModuleTestDlg::CModuleTestDlg(QWidget* parent)
     CreateControls();
     CreateImageActions();
     CreateBackupActions();
+    CreateSendAction();
     ConnectHandlers();
     ConnectConsole();
     ConnectSession();
@@ -176,6 +178,22 @@ CModuleTestDlg::CModuleTestDlg(QWidget* parent)
 }
 
 CModuleTestDlg::~CModuleTestDlg() = default;
+
+// Ctrl+Enter presses "发送命令" wherever the focus is in the window, while the panel is on show
+// and the button is enabled; the button's tooltip names the keys.
+void CModuleTestDlg::CreateSendAction() {
+    auto* button = AsButton(Control(Id::kSendCommand));
+    m_pSend = new QAction(button->text(), this);
+    m_pSend->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    m_pSend->setShortcutContext(Qt::WindowShortcut);
+    button->setToolTip(QStringLiteral("发送命令（Ctrl+Enter）"));
+    connect(m_pSend, &QAction::triggered, this, [button] {
+        if (button->isEnabled())
+            button->click();
+    });
+    addAction(m_pSend);
+}
 
 void CModuleTestDlg::CreateControls() {
     const CDialogUnits units(font());

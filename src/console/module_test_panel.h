@@ -33,11 +33,13 @@ public:
     QButtonGroup& OperationGroup() const { return *m_pOperations; }
     CFingerImageButton& ImageControl() const;
     // Commands the main window also offers in its menu: "保存图像…" (also the image control's
-    // context menu), "备份用户到文件夹…", "停止备份" and "批量存储文件夹…".
+    // context menu), "备份用户到文件夹…", "停止备份" and "批量存储文件夹…", with their access keys.
     QAction* SaveImageAction() const { return m_pSaveImage; }
     QAction* BackupAction() const { return m_pBackupUsers; }
     QAction* StopBackupAction() const { return m_pStopBackup; }
     QAction* BatchFolderAction() const { return m_pBatchFolder; }
+    // "发送命令" from the keyboard (Ctrl+Enter) while the panel is on show.
+    QAction* SendAction() const { return m_pSend; }
     CUserBackup& Backup() { return m_Backup; }
     const CConsoleExchange& Console() const { return m_Console; }
 
@@ -146,6 +148,7 @@ private:
     bool TakePartOfTheFolder();
     void CreateImageActions();
     void CreateBackupActions();
+    void CreateSendAction();
     void ShowBackupProgress(unsigned total, unsigned current);
     void UpdateBackupActions();
     void OnBackupFinished(const CUserBackup::CReport& report);
@@ -167,4 +170,5 @@ private:
     QAction* m_pBackupUsers = nullptr;
     QAction* m_pStopBackup = nullptr;
     QAction* m_pBatchFolder = nullptr;
+    QAction* m_pSend = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "half_loader.h"
 
 #include "widgets/cool_button.h"
+#include "widgets/file_folders.h"
 #include "widgets/prompts.h"
 
 #include <QLineEdit>
@@ -28,8 +29,8 @@ void CDownloadDlg::OnBrowse38000() {
 
 void CDownloadDlg::LoadHalf(EProgramHalf half) {
     // A typed name of a missing file comes back too, and is reported as "无法打开 " + path.
-    const QString path =
-        Prompts().OpenFileName(this, CFileDialogOptions{kDatFilter, kDatSuffix, {}, false});
+    const QString path = ChooseOpenFile(
+        this, CFileDialogOptions{kDatFilter, kDatSuffix, {}, false, EFileKind::ProgramData});
     if (path.isEmpty())
         return;
     const QString failure = LoadProgramHalfText(half, path);
@@ -57,8 +58,8 @@ void CDownloadDlg::ClearHalf(EProgramHalf half) {
 }
 
 void CDownloadDlg::OnGenerateBin() {
-    const QString path =
-        Prompts().SaveFileName(this, CFileDialogOptions{kBinFilter, kBinSuffix, {}});
+    const QString path = ChooseSaveFile(
+        this, CFileDialogOptions{kBinFilter, kBinSuffix, {}, true, EFileKind::ProgramImage});
     if (path.isEmpty())
         return;
     const QString failure = WriteBinFile(path);

@@ -18,6 +18,8 @@ void ConfigureFileDialog(QFileDialog& dialog, const CFileDialogOptions& options,
     dialog.setNameFilter(options.filter);
     dialog.setDefaultSuffix(options.defaultSuffix);
     dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!options.folder.isEmpty())
+        dialog.setDirectory(options.folder);
     if (!options.initialName.isEmpty())
         dialog.selectFile(options.initialName);
 }

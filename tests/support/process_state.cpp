@@ -6,6 +6,9 @@
 #include "serial/shared_settings.h"
 #include "support/fake_serial_backend.h"
 
+#include <QSettings>
+#include <QTemporaryDir>
+
 void ResetProcessState() {
     ResetSerialSettings();
     ResetImageCanvas();
@@ -13,4 +16,7 @@ void ResetProcessState() {
     ResetCurrentPanel();
     CFakeSerialBackend::MissingDevices().clear();
     CFakeSerialBackend::RefusedDevices().clear();
+    static QTemporaryDir profiles;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profiles.path());
+    QSettings().clear();
 }

@@ -32,8 +32,9 @@ public:
         return m_files.isEmpty() ? QString() : m_files.takeFirst();
     }
 
-    QString FolderName(QWidget*, const QString& title, const QString&) override {
+    QString FolderName(QWidget*, const QString& title, const QString& start) override {
         m_folderTitles.append(title);
+        m_folderStarts.append(start);
         return m_folders.isEmpty() ? QString() : m_folders.takeFirst();
     }
 
@@ -42,7 +43,8 @@ public:
     bool m_bDefaultAnswer = true;
     QStringList m_files; // next file dialog results; empty text = cancel
     QList<CFileDialogOptions> m_dialogs;
-    QStringList m_folders, m_folderTitles; // next folder choices (empty = cancel), titles asked
+    // Next folder choices (empty = cancel), and the titles and starting folders asked.
+    QStringList m_folders, m_folderTitles, m_folderStarts;
     // Runs once, while the next box is open, as timers and serial events do meanwhile.
     std::function<void()> m_whileOpen;
 

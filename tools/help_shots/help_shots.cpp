@@ -1,0 +1,101 @@
+// morvane-help-shots: takes the pictures of the user guide from the real window, so that they
+// can be taken again whenever the window changes (scripts/help-shots). Each panel is shown in
+// the main window as the program shows it and grabbed as it is painted; the test panel shows a
+// fingerprint image captured from the module simulator. Writes the PNGs into the folder given.
+#include "app/current_panel.h"
+#include "app/main_frame.h"
+#include "app/morvane_app.h"
+#include "app/morvane_view.h"
+#include "console/module_test_panel.h"
+#include "protocol/command_catalogue.h"
+#include "serial/port_session.h"
+#include "widgets/prompts.h"
+
+#include "sim/module_commands.h"
+#include "sim/sim_module.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+// The shots show the window as it stands, without the boxes that a missing port raises.
+class CSilentPrompts : public CPrompts {
+public:
+    void Message(QWidget*, const QString&, const QString&) override {}
+    bool Question(QWidget*, const QString&, const QString&) override { return false; }
+    QString OpenFileName(QWidget*, const CFileDialogOptions&) override { return QString(); }
+    QString SaveFileName(QWidget*, const CFileDialogOptions&) override { return QString(); }
+};
+
+QByteArray SimulatedImageReply() {
+    sim::CSimModule module(sim::CModuleSettings{}, sim::CSimFaults{});
+    sim::CFrame frame;
+    frame.kind = sim::EFrameKind::Command;
+    frame.command = sim::cmd::kCaptureImage;
+    return module.OnFrame(frame).reply;
+}
+
+// The test panel as after "采集图像" and the module's answer: the command, the dump, the result
+// and the image.
+void ShowCapturedImage(CModuleTestDlg& panel) {
+    panel.OperationGroup().button(OperationIndex(EOperation::CaptureImage))->click();
+    emit panel.Session().ReplyCollected(SimulatedImageReply());
+}
+
+// 256 colours are plenty for a dialog and keep the files small.
+bool SaveShot(QWidget& widget, const QDir& folder, const QString& name) {
+    const QImage image = widget.grab().toImage().convertToFormat(
+        QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    const QString path = folder.filePath(name);
+    if (image.save(path, "PNG", 9)) {
+        std::printf("%s\n", qPrintable(path));
+        return true;
+    }
+    std::fprintf(stderr, "morvane-help-shots: cannot write %s\n", qPrintable(path));
+    return false;
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: morvane-help-shots FOLDER\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    // The user's own remembered places play no part in the pictures.
+    QTemporaryDir profile;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
+    CSilentPrompts prompts;
+    SetPrompts(&prompts);
+    CMorvaneApp::InstallToolkitTranslation();
+    CMorvaneApp::SetApplicationIdentity();
+
+    CMainFrame frame;
+    CMorvaneView& view = frame.View();
+    view.ShowStartPanel();
+    ShowCapturedImage(view.TestPanel());
+    frame.resize(frame.FittedSize());
+    frame.show();
+    const struct {
+        QAction* action;
+        int panel;
+        const char* file;
+    } shots[] = {{frame.ModuleTestAction(), kPanelTest, "test-panel.png"},
+                 {frame.CommSettingsAction(), kPanelSettings, "settings-panel.png"},
+                 {frame.ProgramDownloadAction(), kPanelDownload, "download-panel.png"}};
+    bool written = true;
+    for (const auto& shot : shots) {
+        shot.action->trigger();
+        QApplication::processEvents();
+        written =
+            SaveShot(*view.PanelWidget(shot.panel), folder, QLatin1String(shot.file)) && written;
+    }
+    SetPrompts(nullptr);
+    return written ? 0 : 1;
+}
