@@ -25,6 +25,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 CMainFrame::CMainFrame(QWidget* parent)
@@ -170,7 +171,9 @@ void CMainFrame::UpdateCommandStates() {
 
 QSize CMainFrame::FittedSize() const {
     const QScreen* screen = this->screen();
-    const QSize available = screen ? screen->availableGeometry().size() : QSize(1366, 768);
+    const QSize available = screen
+                                ? screen->availableGeometry().marginsRemoved(FrameMargins()).size()
+                                : QSize(1366, 768);
     const QSize chrome = sizeHint() - m_pView->sizeHint();
     const QSize panel = m_pView->PanelWidget(g_nCurrentPanel)->size();
     return FittedWindowSize(chrome, panel, style()->pixelMetric(QStyle::PM_ScrollBarExtent),
@@ -186,6 +189,30 @@ void CMainFrame::RestorePlaces() {
     if (screen)
         setGeometry(RestoredGeometry(RememberedWindowGeometry(), FittedSize(),
                                      screen->availableGeometry()));
+}
+
+// The title bar and borders the window system adds, where it has told them.
+QMargins CMainFrame::FrameMargins() const {
+    const QRect frame = frameGeometry(), client = geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                    frame.right() - client.right(), frame.bottom() - client.bottom());
+}
+
+// Back from maximized, the window lies wholly on the screen with its title bar, once the
+// window manager has restored it.
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange &&
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        QTimer::singleShot(0, this, &CMainFrame::KeepOnScreen);
+}
+
+void CMainFrame::KeepOnScreen() {
+    if (!screen() || windowState() != Qt::WindowNoState)
+        return;
+    const QRect kept = KeptWithin(geometry(), FrameMargins(), screen()->availableGeometry());
+    if (kept != geometry())
+        setGeometry(kept);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -51,6 +51,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateActions();
@@ -59,6 +60,8 @@ private:
     void CreateStatusBar();
     void CreateAccelerators();
     void OnMenuKey();
+    QMargins FrameMargins() const;
+    void KeepOnScreen();
     void AddTestPanelCommands(QMenu* operation);
     void OnFileNew();
     void OnFileOpen();

@@ -33,6 +33,14 @@ QRect RestoredGeometry(const QRect& remembered, const QSize& fitted, const QRect
     return centred;
 }
 
+QRect KeptWithin(const QRect& geometry, const QMargins& frame, const QRect& available) {
+    const QRect inside = available.marginsRemoved(frame);
+    QRect kept(geometry.topLeft(), geometry.size().boundedTo(inside.size()));
+    kept.moveLeft(qBound(inside.left(), kept.left(), inside.right() + 1 - kept.width()));
+    kept.moveTop(qBound(inside.top(), kept.top(), inside.bottom() + 1 - kept.height()));
+    return kept;
+}
+
 QRect RememberedWindowGeometry() {
     return WindowValue(kGeometryKey).toRect();
 }

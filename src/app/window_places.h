@@ -3,6 +3,7 @@
 // restored (not maximized) geometry and the state of its toolbar and docks, which holds the log
 // window's place and size. The port and rate are not kept.
 #include <QByteArray>
+#include <QMargins>
 #include <QRect>
 
 class QMainWindow;
@@ -15,6 +16,10 @@ QSize FittedWindowSize(const QSize& chrome, const QSize& panel, int scrollBar,
 // The geometry to restore to: the remembered one where it lies on `available` (cut to it),
 // otherwise `fitted` centred on it.
 QRect RestoredGeometry(const QRect& remembered, const QSize& fitted, const QRect& available);
+
+// The window's geometry moved, and cut where needed, so that with its `frame` (title bar and
+// borders) it lies on `available`.
+QRect KeptWithin(const QRect& geometry, const QMargins& frame, const QRect& available);
 
 // The remembered restored geometry (invalid when none) and toolbar and dock state.
 QRect RememberedWindowGeometry();

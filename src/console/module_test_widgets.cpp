@@ -6,12 +6,14 @@
 #include "panels/module_panel.h"
 #include "widgets/cool_button.h"
 #include "widgets/dialog_units.h"
+#include "widgets/focus_mark.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
 
 QValidator::State CUpperCaseValidator::validate(QString& input, int&) const {
@@ -33,6 +35,12 @@ void CDisplayField::SetText(const QString& text) {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(m_bUpperCase ? shown.toUpper() : shown);
+}
+
+void CDisplayField::paintEvent(QPaintEvent* event) {
+    QPlainTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    DrawFocusMark(painter, *this, viewport()->rect());
 }
 
 namespace {

@@ -23,6 +23,9 @@ public:
     CDisplayField(bool upperCase, QWidget* parent);
     void SetText(const QString& text);
 
+protected:
+    void paintEvent(QPaintEvent* event) override; // the text, and the focus mark over it
+
 private:
     bool m_bUpperCase;
 };

@@ -4,9 +4,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 const char* const kGroup = "Folders";
@@ -32,10 +36,15 @@ CFileDialogOptions InRememberedFolder(CFileDialogOptions options) {
         options.folder = RememberedFolder(options.kind);
     return options;
 }
+
+// Whether this process, as the user it acts as, may create files in the folder.
+bool MayWriteIn(const QString& folder) {
+    return faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK, AT_EACCESS) == 0;
+}
 } // namespace
 
 QString StartingFolder(const QString& programFolder, const QString& documentsFolder) {
-    if (QFileInfo(programFolder).isWritable())
+    if (MayWriteIn(programFolder))
         return programFolder;
     const QString own = QDir(documentsFolder).filePath(QStringLiteral("Morvane"));
     if (QDir().mkpath(own))

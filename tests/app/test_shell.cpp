@@ -2,13 +2,17 @@
 #include "app/comm_log_dock.h"
 #include "app/comm_log_view.h"
 #include "app/current_panel.h"
+#include "app/help_window.h"
 #include "app/lock_key_indicators.h"
 #include "app/main_frame.h"
 #include "app/morvane_app.h"
 #include "app/morvane_view.h"
 #include "app/reply_wait_status.h"
+#include "app/window_places.h"
 #include "console/module_test_panel.h"
+#include "download/dat_fixture.h"
 #include "download/download_panel.h"
+#include "panels/module_panel.h"
 #include "protocol/buffers.h"
 #include "serial/comm_log.h"
 #include "serial/comm_setup_panel.h"
@@ -17,12 +21,16 @@
 #include "serial/serial_control.h"
 #include "serial/shared_settings.h"
 #include "support/accessible_toggle.h"
+#include "support/as_other_user.h"
 #include "support/dialog_geometry.h"
 #include "support/fake_serial_backend.h"
+#include "support/packet_bytes.h"
 #include "support/process_state.h"
 #include "support/scripted_prompts.h"
+#include "widgets/file_folders.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -31,9 +39,47 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
+
+namespace {
+// The file dialogs and folder choosers of the window, each of its own kind of file.
+struct CDialogUse {
+    const char* name;
+    bool chooser; // a folder chooser rather than a file dialog
+    void (*open)(CMainFrame&);
+};
+const CDialogUse kDialogUses[] = {
+    {"feature file", false, [](CMainFrame& f) { f.View().TestPanel().OnBrowseFeature(); }},
+    {".dat file", false, [](CMainFrame& f) { f.View().DownloadPanel().OnBrowse28000(); }},
+    {".bin file", false, [](CMainFrame& f) { f.View().DownloadPanel().OnGenerateBin(); }},
+    {"log file", false, [](CMainFrame& f) { f.CommLog().OnSave(); }},
+    {"backup folder", true, [](CMainFrame& f) { f.View().TestPanel().BackupAction()->trigger(); }},
+    {"batch folder", true, [](CMainFrame& f) { f.View().TestPanel().OnChooseBatchFolder(); }},
+};
+
+QString LastStart(const CScriptedPrompts& prompts, const CDialogUse& use) {
+    return use.chooser ? prompts.m_folderStarts.constLast() : prompts.m_dialogs.constLast().folder;
+}
+
+// Presses Tab until `target` has the focus; false after a whole round without it.
+bool TabTo(QWidget* target) {
+    for (int i = 0; i < 200 && QApplication::focusWidget() != target; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return QApplication::focusWidget() == target;
+}
+
+// Alt + the menu's access key, then the item's.
+void ChooseFromMenu(QWidget& window, Qt::Key menu, Qt::Key item) {
+    QTest::keyClick(&window, menu, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), item);
+}
+} // namespace
 
 class TestShell : public QObject {
     Q_OBJECT
@@ -174,15 +220,109 @@ private slots:
         QVERIFY(prompts.m_messages.isEmpty());
     }
 
-    // Restored from maximized, the window takes the size that fits the form, not the screen.
+    // Restored from maximized without a remembered geometry, the window shows the test panel
+    // whole where the screen is large enough, and is cut to the screen otherwise.
     void restoringGivesTheFittedSize() {
         CScriptedPrompts prompts;
         CMorvaneApp app;
         QVERIFY(app.InitInstance());
         CMainFrame& frame = *app.MainFrame();
         frame.showNormal();
-        QTRY_COMPARE(frame.size(), frame.sizeHint());
-        QVERIFY(frame.size() != QGuiApplication::primaryScreen()->availableGeometry().size());
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QTRY_COMPARE(frame.size(), frame.FittedSize());
+        QTRY_VERIFY(available.contains(frame.frameGeometry()));
+        const int frameWidth = frame.frameGeometry().width() - frame.width();
+        QVERIFY(frame.width() >=
+                qMin(frame.View().TestPanel().width(), available.width() - frameWidth));
+    }
+
+    void fittedSizeShowsThePanelWithinTheScreen_data() {
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<QSize>("fitted");
+        // chrome 10 x 100, panel 1000 x 700, scroll bar 16
+        QTest::newRow("room for all") << QSize(1600, 1000) << QSize(1010, 800);
+        QTest::newRow("height cut: room for the scroll bar")
+            << QSize(1366, 740) << QSize(1026, 740);
+        QTest::newRow("both cut") << QSize(800, 600) << QSize(800, 600);
+    }
+    void fittedSizeShowsThePanelWithinTheScreen() {
+        QFETCH(QSize, available);
+        QFETCH(QSize, fitted);
+        QCOMPARE(FittedWindowSize(QSize(10, 100), QSize(1000, 700), 16, available), fitted);
+        const QRect screen(QPoint(0, 20), available);
+        QCOMPARE(RestoredGeometry(QRect(), fitted, screen).size(), fitted);
+        QVERIFY(screen.contains(RestoredGeometry(QRect(), fitted, screen)));
+        QCOMPARE(RestoredGeometry(QRect(-5000, 0, 400, 300), fitted, screen).size(), fitted);
+        const QMargins frame(2, 20, 2, 2); // a title bar and borders
+        const QRect kept = KeptWithin(QRect(QPoint(), fitted), frame, screen);
+        QVERIFY(screen.contains(kept.marginsAdded(frame)));
+        QCOMPARE(kept.size(), fitted.boundedTo(screen.marginsRemoved(frame).size()));
+    }
+
+    // The restored geometry and the log window's place come back after a restart; the window
+    // still starts maximized with the log window closed, on COM1 at 19,200.
+    void windowPlacesSurviveARestart() {
+        CScriptedPrompts prompts;
+        const QRect restored(40, 60, 700, 500), logPlace(300, 200, 420, 240);
+        {
+            CMorvaneApp app;
+            QVERIFY(app.InitInstance());
+            CMainFrame& frame = *app.MainFrame();
+            frame.showNormal();
+            frame.setGeometry(restored);
+            frame.CommLogAction()->trigger();
+            frame.CommLog().setFloating(true);
+            frame.CommLog().setGeometry(logPlace);
+            g_nCommPort = 3;
+            QVERIFY(frame.close());
+        }
+        ResetSerialSettings();
+        CMorvaneApp app;
+        QVERIFY(app.InitInstance());
+        CMainFrame& frame = *app.MainFrame();
+        QVERIFY(frame.windowState() & Qt::WindowMaximized);
+        QVERIFY(!frame.CommLog().isVisible());
+        QCOMPARE(FakeOf(frame.View().TestPanel().Comm())->m_strDevice, DeviceForPort(1));
+        frame.showNormal();
+        QTRY_COMPARE(frame.geometry(), restored);
+        frame.CommLogAction()->trigger();
+        QVERIFY(frame.CommLog().isFloating());
+        QCOMPARE(frame.CommLog().geometry(), logPlace);
+    }
+
+    // Each dialog opens where its own kind was last used, also after a restart; the others
+    // still open in the starting folder.
+    void dialogsOpenWhereTheirKindWasLastUsed_data() {
+        QTest::addColumn<int>("used");
+        for (int i = 0; i < int(std::size(kDialogUses)); ++i)
+            QTest::newRow(kDialogUses[i].name) << i;
+    }
+    void dialogsOpenWhereTheirKindWasLastUsed() {
+        QFETCH(int, used);
+        QTemporaryDir chosen;
+        CScriptedPrompts prompts;
+        prompts.m_files << QDir(chosen.path()).filePath("a.x");
+        prompts.m_folders << chosen.path();
+        kDialogUses[used].open(*std::make_unique<CMainFrame>());
+        CMainFrame frame; // a new run reads the configuration file
+        for (int i = 0; i < int(std::size(kDialogUses)); ++i) {
+            kDialogUses[i].open(frame);
+            QCOMPARE(LastStart(prompts, kDialogUses[i]),
+                     i == used ? chosen.path() : StartingFolder());
+        }
+    }
+
+    // Installed where the user may not write, the dialogs start in the documents' "Morvane"
+    // folder, made on first use; in a folder the user may write in, they start there.
+    void startingFolderFollowsTheProgramFolder() {
+        QTemporaryDir program, documents;
+        QCOMPARE(StartingFolder(program.path(), documents.path()), program.path());
+        QVERIFY(QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner));
+        const QString own = QDir(documents.path()).filePath("Morvane");
+        CAsOtherUser nobody({documents.path()});
+        QCOMPARE(StartingFolder(program.path(), documents.path()), own);
+        QVERIFY(QFileInfo(own).isDir());
+        QCOMPARE(StartingFolder(program.path(), documents.path()), own);
     }
 
     // An empty caption would be replaced by the application name by the window system.
@@ -231,11 +371,14 @@ private slots:
         QStringList menus;
         for (QAction* menu : frame.menuBar()->actions())
             menus << menu->text();
-        QCOMPARE(menus, (QStringList{"操作", "工具", "帮助"}));
+        QCOMPARE(menus, (QStringList{"操作(&O)", "工具(&T)", "帮助(&H)"}));
         QCOMPARE(frame.CommSettingsAction()->statusTip(), QString("串口选择和波特率设置"));
         QCOMPARE(frame.ModuleTestAction()->statusTip(), QString("脱机模块功能测试"));
         QCOMPARE(frame.ProgramDownloadAction()->statusTip(), QString("脱机模块程序更新"));
-        QCOMPARE(frame.AboutAction()->text(), QString("关于 Morvane..."));
+        QCOMPARE(frame.AboutAction()->text(), QString("关于 Morvane(&A)..."));
+        QCOMPARE(frame.menuBar()->actions()[2]->menu()->actions()[0], frame.HelpAction());
+        QCOMPARE(frame.HelpAction()->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(frame.QuitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
         auto* bar = frame.findChild<QToolBar*>("toolbar128");
         QVERIFY(bar);
         QCOMPARE(bar->actions().size(), 4);
@@ -245,8 +388,9 @@ private slots:
         QStringList operations;
         for (QAction* action : frame.menuBar()->actions()[0]->menu()->actions())
             operations << action->text();
-        QCOMPARE(operations, (QStringList{"通信设置", "模块测试", "", "保存图像…",
-                                          "备份用户到文件夹…", "停止备份", "批量存储文件夹…"}));
+        QCOMPARE(operations, (QStringList{"通信设置(&S)", "模块测试(&M)", "", "保存图像(&I)…",
+                                          "备份用户到文件夹(&B)…", "停止备份(&P)",
+                                          "批量存储文件夹(&F)…", "", "退出(&X)"}));
         QVERIFY(frame.menuBar()->actions()[1]->menu()->actions().contains(frame.CommLogAction()));
     }
 
@@ -361,6 +505,97 @@ private slots:
         QWidget* image = frame.View().TestPanel().Control(ControlId::kImage);
         frame.View().ensureWidgetVisible(image, 0, 0);
         QCOMPARE(image->visibleRegion().boundingRect(), image->rect());
+    }
+
+    // Keys alone: a test-console command sent, the port changed on the settings panel and a
+    // download started; F10 reaches the menu and F1 opens the guide with its pictures.
+    void everythingWorksFromTheKeyboard() {
+        CScriptedPrompts prompts;
+        QTemporaryDir folder;
+        CMainFrame frame;
+        CMorvaneView& view = frame.View();
+        view.ShowStartPanel();
+        frame.show();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QVERIFY(TabTo(view.TestPanel().OperationGroup().checkedButton()));
+        while (!view.TestPanel().Control(ControlId::kRadioUserCount)->hasFocus())
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(FakeOf(view.TestPanel().Comm())->TakeHostBytes(), Packet(0x09));
+
+        ChooseFromMenu(frame, Qt::Key_O, Qt::Key_S);
+        QCOMPARE(g_nCurrentPanel, int(kPanelSettings));
+        QVERIFY(TabTo(view.SettingsPanel().findChild<QComboBox*>()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(g_nCommPort, 2);
+
+        ChooseFromMenu(frame, Qt::Key_T, Qt::Key_D);
+        CDownloadDlg& download = view.DownloadPanel();
+        for (const uint16_t mark : {0xAD28, 0xAD38}) {
+            CDatFileLayout layout;
+            layout.values = ProgramValues(mark, mark);
+            prompts.m_files << WriteFixtureFile(folder.path(), QString::number(mark, 16) + ".dat",
+                                                DatFileBytes(layout));
+        }
+        for (int button : {CDownloadDlg::kBrowse28000Button, CDownloadDlg::kBrowse38000Button,
+                           CDownloadDlg::kStartButton}) {
+            QVERIFY(TabTo(download.findChild<QWidget*>(ControlName(button))));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        }
+        QVERIFY(!FakeOf(download.Comm())->TakeHostBytes().isEmpty()); // the start request
+        QVERIFY(prompts.m_messages.isEmpty());
+
+        QTest::keyClick(&frame, Qt::Key_F10);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(frame.menuBar()->activeAction(), frame.menuBar()->actions().constFirst());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTest::keyClick(&frame, Qt::Key_F1);
+        QTRY_VERIFY(frame.HelpWindow() && frame.HelpWindow()->isVisible());
+        QTextBrowser& guide = frame.HelpWindow()->Browser();
+        QVERIFY(guide.toPlainText().contains("错误信息及处理"));
+        int pictures = 0;
+        for (QTextBlock block = guide.document()->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isImageFormat()) {
+                    const QUrl name(it.fragment().charFormat().toImageFormat().name());
+                    const QVariant picture = guide.loadResource(QTextDocument::ImageResource,
+                                                                guide.source().resolved(name));
+                    QVERIFY(QImage::fromData(picture.toByteArray()).width() > 300);
+                    ++pictures;
+                }
+        QCOMPARE(pictures, 3);
+    }
+
+    // Every control that takes the focus shows that it has it: the panels' standard controls,
+    // the cool buttons, the image and the reply dump.
+    void everyControlShowsItsFocus_data() {
+        QTest::addColumn<int>("panel");
+        QTest::newRow("settings") << int(kPanelSettings);
+        QTest::newRow("test") << int(kPanelTest);
+        QTest::newRow("download") << int(kPanelDownload);
+    }
+    void everyControlShowsItsFocus() {
+        QFETCH(int, panel);
+        CScriptedPrompts prompts;
+        CMainFrame frame;
+        frame.View().ShowStartPanel();
+        frame.show();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QAction* actions[] = {nullptr, frame.CommSettingsAction(), frame.ModuleTestAction(),
+                              frame.ProgramDownloadAction()};
+        actions[panel]->trigger();
+        frame.setAttribute(Qt::WA_KeyboardFocusChange); // the user has moved with the keyboard
+        for (QWidget* control : frame.View().PanelWidget(panel)->findChildren<QWidget*>()) {
+            if (!control->isVisible() || !control->isEnabled() ||
+                !(control->focusPolicy() & Qt::TabFocus) || control->focusProxy())
+                continue;
+            frame.View().ensureWidgetVisible(control);
+            const QImage without = control->grab().toImage();
+            control->setFocus(Qt::TabFocusReason);
+            QVERIFY2(control->grab().toImage() != without, qPrintable(control->objectName()));
+        }
     }
 
     void lockKeyPanesFollowTheLockKeys() {
