@@ -1,6 +1,7 @@
 #include "help_window.h"
 
 #include <QDialogButtonBox>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -15,7 +16,13 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QDialog(parent), m_pBrowser(new QTex
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_pBrowser, 1);
     column->addWidget(buttons);
-    resize(820, 640);
+    // Wide enough for the pictures of the panels, and within a 1366 x 768 screen with its
+    // title bar and task bar.
+    QSize size(960, 600);
+    if (const QScreen* screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(size);
+    m_pBrowser->setFocus(); // the keys scroll and follow the links of the guide
 }
 
 QUrl CHelpWindow::GuideUrl() {

@@ -18,18 +18,17 @@
 #include "widgets/user_changes.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 
 CMainFrame::CMainFrame(QWidget* parent)
-    : QMainWindow(parent), m_pDoc(new CMorvaneDoc(this)), m_pCommLog(new CCommLogDock(this)) {
+    : QMainWindow(parent), m_pDoc(new CMorvaneDoc(this)), m_pCommLog(new CCommLogDock(this)),
+      m_pPlaces(new CWindowPlaces(*this)) {
     setWindowTitle(QStringLiteral("Morvane"));
     addDockWidget(Qt::BottomDockWidgetArea, m_pCommLog);
     m_recentFiles.Load();
@@ -170,54 +169,26 @@ void CMainFrame::UpdateCommandStates() {
 }
 
 QSize CMainFrame::FittedSize() const {
-    const QScreen* screen = this->screen();
-    const QSize available = screen
-                                ? screen->availableGeometry().marginsRemoved(FrameMargins()).size()
-                                : QSize(1366, 768);
-    const QSize chrome = sizeHint() - m_pView->sizeHint();
-    const QSize panel = m_pView->PanelWidget(g_nCurrentPanel)->size();
-    return FittedWindowSize(chrome, panel, style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-                            available);
+    // Within the available area with the title bar and borders, where they are known.
+    const QSize frame = frameGeometry().size() - size();
+    const QSize available =
+        screen() ? screen()->availableGeometry().size() - frame : QSize(1366, 768);
+    // The menu, toolbar and status bar stand above and below the view; the panel is at least as
+    // wide as they need.
+    int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    for (const QToolBar* bar : findChildren<QToolBar*>())
+        if (!bar->isHidden() && bar->orientation() == Qt::Horizontal)
+            chrome += bar->sizeHint().height();
+    const QSize panel = m_pView->PanelWidget(g_nCurrentPanel)
+                            ->size()
+                            .expandedTo(QSize(minimumSizeHint().width(), 0));
+    return FittedWindowSize(QSize(0, chrome), panel,
+                            style()->pixelMetric(QStyle::PM_ScrollBarExtent), available);
 }
 
-// Un-maximizing gives the geometry set here, which the window manager keeps as the one to
-// restore to.
 void CMainFrame::RestorePlaces() {
-    restoreState(RememberedWindowState());
+    m_pPlaces->Restore(FittedSize());
     m_pCommLog->hide();
-    const QScreen* screen = this->screen();
-    if (screen)
-        setGeometry(RestoredGeometry(RememberedWindowGeometry(), FittedSize(),
-                                     screen->availableGeometry()));
-}
-
-// The title bar and borders the window system adds, where it has told them.
-QMargins CMainFrame::FrameMargins() const {
-    const QRect frame = frameGeometry(), client = geometry();
-    return QMargins(client.left() - frame.left(), client.top() - frame.top(),
-                    frame.right() - client.right(), frame.bottom() - client.bottom());
-}
-
-// Back from maximized, the window lies wholly on the screen with its title bar, once the
-// window manager has restored it.
-void CMainFrame::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange &&
-        !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
-        QTimer::singleShot(0, this, &CMainFrame::KeepOnScreen);
-}
-
-void CMainFrame::KeepOnScreen() {
-    if (!screen() || windowState() != Qt::WindowNoState)
-        return;
-    const QRect kept = KeptWithin(geometry(), FrameMargins(), screen()->availableGeometry());
-    if (kept != geometry())
-        setGeometry(kept);
-}
-
-void CMainFrame::closeEvent(QCloseEvent* event) {
-    RememberWindowPlaces(*this);
-    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::OnAppAbout() {

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class CCommLogDock;
+class CWindowPlaces;
 class CHelpWindow;
 class CMorvaneView;
 class CMorvaneDoc;
@@ -45,13 +46,10 @@ public:
     QSize FittedSize() const;
     // Before the window is first shown: the toolbar and log window where they were left (the
     // log window closed), and the restored geometry remembered, or the fitted size centred.
+    // The window keeps them up to date and writes them when it closes.
     void RestorePlaces();
     void OnAppAbout();
     void OnHelp();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void CreateActions();
@@ -60,8 +58,6 @@ private:
     void CreateStatusBar();
     void CreateAccelerators();
     void OnMenuKey();
-    QMargins FrameMargins() const;
-    void KeepOnScreen();
     void AddTestPanelCommands(QMenu* operation);
     void OnFileNew();
     void OnFileOpen();
@@ -70,6 +66,7 @@ private:
     CMorvaneDoc* m_pDoc;
     CMorvaneView* m_pView;
     CCommLogDock* m_pCommLog;
+    CWindowPlaces* m_pPlaces;
     CLockKeyIndicators* m_pLockKeys = nullptr;
     QLabel* m_pReady = nullptr;
     CReplyWaitStatus* m_pReplyWait = nullptr;

@@ -18,6 +18,9 @@ constexpr int kFormHeightUnits = 200;
 CMorvaneView::CMorvaneView(QWidget* parent) : QScrollArea(parent), m_pForm(new QWidget) {
     setObjectName(QStringLiteral("view"));
     setFrameShape(QFrame::NoFrame);
+    // Tab goes from control to control of the panel, and the view scrolls to the one that has
+    // the focus; the view itself takes none, which would show nowhere.
+    setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(true);
     // The view scrolls over its own empty form of 320 x 200 units, grown to the panel on show
     // (see ScrollOver); the panels keep their own size and place at the form's top-left corner.

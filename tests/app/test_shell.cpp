@@ -269,6 +269,7 @@ private slots:
             QVERIFY(app.InitInstance());
             CMainFrame& frame = *app.MainFrame();
             frame.showNormal();
+            QTRY_COMPARE(frame.size(), frame.FittedSize()); // given back after the maximized state
             frame.setGeometry(restored);
             frame.CommLogAction()->trigger();
             frame.CommLog().setFloating(true);
@@ -567,8 +568,8 @@ private slots:
         QCOMPARE(pictures, 3);
     }
 
-    // Every control that takes the focus shows that it has it: the panels' standard controls,
-    // the cool buttons, the image and the reply dump.
+    // Every control of the window that takes the focus shows that it has it: the panels'
+    // standard controls, the cool buttons, the image and the reply dump.
     void everyControlShowsItsFocus_data() {
         QTest::addColumn<int>("panel");
         QTest::newRow("settings") << int(kPanelSettings);
@@ -587,11 +588,12 @@ private slots:
                               frame.ProgramDownloadAction()};
         actions[panel]->trigger();
         frame.setAttribute(Qt::WA_KeyboardFocusChange); // the user has moved with the keyboard
-        for (QWidget* control : frame.View().PanelWidget(panel)->findChildren<QWidget*>()) {
+        for (QWidget* control : frame.findChildren<QWidget*>()) {
             if (!control->isVisible() || !control->isEnabled() ||
                 !(control->focusPolicy() & Qt::TabFocus) || control->focusProxy())
                 continue;
             frame.View().ensureWidgetVisible(control);
+            control->clearFocus();
             const QImage without = control->grab().toImage();
             control->setFocus(Qt::TabFocusReason);
             QVERIFY2(control->grab().toImage() != without, qPrintable(control->objectName()));

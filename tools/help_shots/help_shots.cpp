@@ -47,9 +47,14 @@ void ShowCapturedImage(CModuleTestDlg& panel) {
     emit panel.Session().ReplyCollected(SimulatedImageReply());
 }
 
-// 256 colours are plenty for a dialog and keep the files small.
+// The panel's controls without the empty part of its area, in 256 colours: plenty for a dialog,
+// and the files stay small.
 bool SaveShot(QWidget& widget, const QDir& folder, const QString& name) {
-    const QImage image = widget.grab().toImage().convertToFormat(
+    constexpr int kMargin = 8;
+    const QRect controls = widget.childrenRect()
+                               .adjusted(-kMargin, -kMargin, kMargin, kMargin)
+                               .intersected(widget.rect());
+    const QImage image = widget.grab(controls).toImage().convertToFormat(
         QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
     const QString path = folder.filePath(name);
     if (image.save(path, "PNG", 9)) {
