@@ -14,10 +14,12 @@
 #include "download/download_panel.h"
 #include "panels/module_panel.h"
 #include "protocol/buffers.h"
+#include "protocol/command_catalogue.h"
 #include "serial/comm_log.h"
 #include "serial/comm_setup_panel.h"
 #include "serial/panel_timers.h"
 #include "serial/port_map.h"
+#include "serial/port_session.h"
 #include "serial/serial_control.h"
 #include "serial/shared_settings.h"
 #include "support/accessible_toggle.h"
@@ -29,6 +31,7 @@
 #include "support/scripted_prompts.h"
 #include "widgets/file_folders.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QButtonGroup>
 #include <QClipboard>
@@ -55,6 +58,13 @@ struct CDialogUse {
 };
 const CDialogUse kDialogUses[] = {
     {"feature file", false, [](CMainFrame& f) { f.View().TestPanel().OnBrowseFeature(); }},
+    {"image", false,
+     [](CMainFrame& f) {
+         CModuleTestDlg& test = f.View().TestPanel(); // an 80 x 80 image comes, then is saved
+         test.OperationGroup().button(OperationIndex(EOperation::CaptureImage))->click();
+         emit test.Session().ReplyCollected(Packet(0x24, 0x19) + DataPacket(QByteArray(6400, 9)));
+         test.SaveImageAction()->trigger();
+     }},
     {".dat file", false, [](CMainFrame& f) { f.View().DownloadPanel().OnBrowse28000(); }},
     {".bin file", false, [](CMainFrame& f) { f.View().DownloadPanel().OnGenerateBin(); }},
     {"log file", false, [](CMainFrame& f) { f.CommLog().OnSave(); }},
@@ -520,7 +530,8 @@ private slots:
         frame.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         QVERIFY(TabTo(view.TestPanel().OperationGroup().checkedButton()));
-        while (!view.TestPanel().Control(ControlId::kRadioUserCount)->hasFocus())
+        for (int i = 0; i < 30 && !view.TestPanel().Control(ControlId::kRadioUserCount)->hasFocus();
+             ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(FakeOf(view.TestPanel().Comm())->TakeHostBytes(), Packet(0x09));
