@@ -22,8 +22,8 @@
 #include <QMenuBar>
 #include <QSaveFile>
 #include <QScreen>
-#include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 CMainFrame::CMainFrame(QWidget* parent)
@@ -171,8 +171,9 @@ void CMainFrame::UpdateCommandStates() {
 QSize CMainFrame::FittedSize() const {
     // Within the available area with the title bar and borders, where they are known.
     const QSize frame = frameGeometry().size() - size();
-    const QSize available =
-        screen() ? screen()->availableGeometry().size() - frame : QSize(1366, 768);
+    if (!screen())
+        return sizeHint();
+    const QSize available = screen()->availableGeometry().size() - frame;
     // The menu, toolbar and status bar stand above and below the view; the panel is at least as
     // wide as they need.
     int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();

@@ -10,14 +10,17 @@
 #include <QStandardPaths>
 
 #include <fcntl.h>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
 const char* const kGroup = "Folders";
 
 QString KindKey(EFileKind kind) {
+    // In the order of EFileKind.
     static const char* const keys[] = {"Other", "Feature", "ProgramData", "ProgramImage",
                                        "Image", "Log",     "Backup",      "Batch"};
+    static_assert(std::size(keys) == std::size_t(EFileKind::Batch) + 1, "one key a kind");
     return QLatin1String(keys[int(kind)]);
 }
 
@@ -46,10 +49,11 @@ bool MayWriteIn(const QString& folder) {
 QString StartingFolder(const QString& programFolder, const QString& documentsFolder) {
     if (MayWriteIn(programFolder))
         return programFolder;
-    const QString own = QDir(documentsFolder).filePath(QStringLiteral("Morvane"));
+    const QString documents = documentsFolder.isEmpty() ? QDir::homePath() : documentsFolder;
+    const QString own = QDir(documents).filePath(QStringLiteral("Morvane"));
     if (QDir().mkpath(own))
         return own;
-    return IsUsableFolder(documentsFolder) ? documentsFolder : QDir::homePath();
+    return IsUsableFolder(documents) ? documents : QDir::homePath();
 }
 
 QString StartingFolder() {
