@@ -61,8 +61,13 @@ const CDialogUse kDialogUses[] = {
     {"image", false,
      [](CMainFrame& f) {
          CModuleTestDlg& test = f.View().TestPanel(); // an 80 x 80 image comes, then is saved
+         f.View().ShowStartPanel();
          test.OperationGroup().button(OperationIndex(EOperation::CaptureImage))->click();
-         emit test.Session().ReplyCollected(Packet(0x24, 0x19) + DataPacket(QByteArray(6400, 9)));
+         test.OnSendCommand();
+         FakeOf(test.Comm())->PushModuleBytes(Packet(0x24, 0x19) + DataPacket(QByteArray(6400, 9)));
+         QCoreApplication::processEvents(); // the receive event, then the ticks of timer 1
+         for (int tick = 0; tick < 3 && !test.SaveImageAction()->isEnabled(); ++tick)
+             test.OnTimer(1);
          test.SaveImageAction()->trigger();
      }},
     {".dat file", false, [](CMainFrame& f) { f.View().DownloadPanel().OnBrowse28000(); }},

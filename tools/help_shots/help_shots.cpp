@@ -8,6 +8,7 @@
 #include "app/morvane_view.h"
 #include "console/module_test_panel.h"
 #include "protocol/command_catalogue.h"
+#include "serial/port_exchange.h"
 #include "serial/port_session.h"
 #include "widgets/prompts.h"
 
@@ -44,7 +45,10 @@ QByteArray SimulatedImageReply() {
 // and the image.
 void ShowCapturedImage(CModuleTestDlg& panel) {
     panel.OperationGroup().button(OperationIndex(EOperation::CaptureImage))->click();
-    emit panel.Session().ReplyCollected(SimulatedImageReply());
+    const QByteArray reply = SimulatedImageReply();
+    emit panel.Session().ReplyCollected(reply);
+    if (CPortExchange* exchange = panel.Session().Exchange())
+        exchange->OnReply(reply);
 }
 
 // The panel's controls without the empty part of its area, in 256 colours: plenty for a dialog,
