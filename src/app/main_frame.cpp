@@ -83,8 +83,9 @@ void CMainFrame::CreateMenus() {
     operation->addAction(m_pCommSettings);
     operation->addAction(m_pModuleTest);
     AddTestPanelCommands(operation);
-    operation->addSeparator();
-    operation->addAction(m_pQuit);
+    // The window's close command ends the program and there is no exit item in the menus;
+    // Ctrl+Q is the same close, reached from anywhere in the window.
+    addAction(m_pQuit);
     QMenu* tools = menuBar()->addMenu(QStringLiteral("工具(&T)"));
     tools->addAction(m_pProgramDownload);
     tools->addAction(CommLogAction());

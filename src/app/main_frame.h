@@ -32,7 +32,7 @@ public:
     // "使用说明" (F1) opens the user guide; the window exists from the first time on.
     QAction* HelpAction() const { return m_pHelp; }
     CHelpWindow* HelpWindow() const { return m_pHelpWindow; }
-    // "退出" (Ctrl+Q) closes the window, which ends the program.
+    // Ctrl+Q closes the window, which ends the program (a window shortcut, not a menu item).
     QAction* QuitAction() const { return m_pQuit; }
     // "通信记录": the log window and the command (工具 menu, toolbar) that opens and closes it.
     CCommLogDock& CommLog() { return *m_pCommLog; }

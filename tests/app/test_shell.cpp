@@ -404,9 +404,9 @@ private slots:
         QStringList operations;
         for (QAction* action : frame.menuBar()->actions()[0]->menu()->actions())
             operations << action->text();
-        QCOMPARE(operations, (QStringList{"通信设置(&S)", "模块测试(&M)", "", "保存图像(&I)…",
-                                          "备份用户到文件夹(&B)…", "停止备份(&P)",
-                                          "批量存储文件夹(&F)…", "", "退出(&X)"}));
+        QCOMPARE(operations,
+                 (QStringList{"通信设置(&S)", "模块测试(&M)", "", "保存图像(&I)…",
+                              "备份用户到文件夹(&B)…", "停止备份(&P)", "批量存储文件夹(&F)…"}));
         QVERIFY(frame.menuBar()->actions()[1]->menu()->actions().contains(frame.CommLogAction()));
     }
 
@@ -582,6 +582,10 @@ private slots:
                     ++pictures;
                 }
         QCOMPARE(pictures, 3);
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QTest::keyClick(&frame, Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!frame.isVisible());
     }
 
     // Every control of the window that takes the focus shows that it has it: the panels'
