@@ -278,7 +278,7 @@ private slots:
     // still starts maximized with the log window closed, on COM1 at 19,200.
     void windowPlacesSurviveARestart() {
         CScriptedPrompts prompts;
-        const QRect restored(40, 60, 700, 500), logPlace(300, 200, 420, 240);
+        const QRect restored(40, 60, 700, 500), logPlace(120, 200, 640, 260);
         {
             CMorvaneApp app;
             QVERIFY(app.InitInstance());
