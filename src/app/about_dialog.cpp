@@ -1,5 +1,6 @@
 #include "about_dialog.h"
 
+#include "version/build_version.h"
 #include "widgets/dialog_units.h"
 #include "widgets/panel_font.h"
 
@@ -7,19 +8,43 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace {
+// One line of the box at `y` dialog units, wide enough for the longest revision text; its text
+// can be selected and copied into a bug report.
+QLabel* AddLine(QDialog* dialog, const CDialogUnits& du, const char* name, const QString& text,
+                int y) {
+    auto* label = new QLabel(text, dialog);
+    label->setObjectName(QLatin1String(name));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setGeometry(du.Rect(40, y, 188, 8));
+    return label;
+}
+} // namespace
+
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("关于 Morvane"));
     setFont(PanelFont());
     const CDialogUnits du(font());
-    setFixedSize(du.Size(235, 55));
+    setFixedSize(du.Size(235, 70));
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     icon->setGeometry(du.Rect(11, 17, 20, 20));
 
-    auto* version = new QLabel(QStringLiteral("Morvane 2.0 版"), this);
+    auto* version =
+        new QLabel(QStringLiteral("Morvane %1 版").arg(QLatin1String(BuildVersion())), this);
+    version->setObjectName(QStringLiteral("version"));
     version->setGeometry(du.Rect(40, 10, 119, 8));
+
+    // No revision: built from a source archive rather than a git checkout.
+    const QString revision =
+        *BuildRevision() ? QString::fromLatin1(BuildRevision()) : QStringLiteral("无");
+    AddLine(this, du, "revision", QStringLiteral("Git 修订：%1").arg(revision), 26);
+    AddLine(this, du, "qt", QStringLiteral("Qt 版本：%1").arg(QLatin1String(qVersion())), 36);
+    // As the package's copyright file says (packaging/debian/copyright).
+    AddLine(this, du, "licence", QStringLiteral("许可：专有软件，保留所有权利"), 46);
+    AddLine(this, du, "copyright", QStringLiteral("版权所有 © 2026 Morvane 维护者"), 56);
 
     auto* ok = new QPushButton(QStringLiteral("确定"), this);
     ok->setObjectName(QStringLiteral("ctl1"));

@@ -1,5 +1,7 @@
 #pragma once
-// The about box: the program icon, "Morvane 2.0 版" and "确定".
+// The about box: the program icon, "Morvane 2.0 版" (the build's version) and "确定", and below
+// them what a bug report needs: the git revision of the build, the Qt version it runs on and the
+// licence.
 #include <QDialog>
 
 class CAboutDlg : public QDialog {

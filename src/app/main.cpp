@@ -1,8 +1,12 @@
+#include "command_line.h"
 #include "morvane_app.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    const int answered = AnswerWithoutWindow(argc, argv);
+    if (answered >= 0)
+        return answered;
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(MORVANE_VERSION));
     CMorvaneApp::InstallToolkitTranslation();

@@ -2,6 +2,7 @@
 
 #include "main_frame.h"
 #include "morvane_view.h"
+#include "version/build_version.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,6 +15,7 @@ CMorvaneApp::~CMorvaneApp() = default;
 void CMorvaneApp::SetApplicationIdentity() {
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Morvane"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(BuildVersion()));
     QApplication::setApplicationDisplayName(QString());
     QApplication::setWindowIcon(ProgramIcon());
 }

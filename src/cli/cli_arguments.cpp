@@ -31,6 +31,8 @@ bool ApplyGlobal(CCliRequest& request, const QString& name, const QString& value
         request.verbose = true;
     } else if (name == QLatin1String("--yes")) {
         request.yes = true;
+    } else if (name == QLatin1String("--version")) {
+        request.version = true;
     } else {
         request.help = true;
     }
@@ -74,7 +76,7 @@ bool CheckNumbers(CCliRequest& request, QString* error) {
 }
 
 bool CheckShape(const CCliRequest& request, QString* error) {
-    if (request.help || !request.command)
+    if (request.help || request.version || !request.command)
         return true;
     const CCommandInfo& command = *request.command;
     const int n = static_cast<int>(request.arguments.size());
@@ -148,7 +150,7 @@ std::optional<CCliRequest> ParseCommandLine(const QStringList& arguments, QStrin
     }
     if (!CheckShape(request, error))
         return std::nullopt;
-    if (request.command && !request.help && !CheckNumbers(request, error))
+    if (request.command && !request.help && !request.version && !CheckNumbers(request, error))
         return std::nullopt;
     return request;
 }

@@ -20,6 +20,7 @@ struct CCliRequest {
     bool verbose = false;
     bool yes = false;
     bool help = false;
+    bool version = false; // --version: the version line, and nothing else
 
     bool Has(const char* option) const { return options.contains(QLatin1String(option)); }
     QString Option(const char* option) const { return options.value(QLatin1String(option)); }

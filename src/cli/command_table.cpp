@@ -96,6 +96,8 @@ const std::vector<COptionInfo> kGlobalOptions = {
     {"--json", nullptr, "One JSON object per result line: port, command, code, text, data.", "--json"},
     {"-v", nullptr, "Show the bytes of every transmission and reply on standard error, in hexadecimal.", "-v"},
     {"--yes", nullptr, "Answer OK to the download questions, which otherwise end the command.", "--yes"},
+    {"--version", nullptr, "Print the program's version (and the git revision it was built from) and exit.",
+     "morvane-cli --version"},
     {"--help", nullptr, "This text; after a command, that command's help.", "morvane-cli enrol --help"},
 };
 // clang-format on

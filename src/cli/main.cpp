@@ -3,6 +3,7 @@
 #include "cli_result.h"
 #include "output_streams.h"
 #include "result_printer.h"
+#include "version/build_version.h"
 
 #include <QCoreApplication>
 
@@ -14,6 +15,10 @@ int Run() {
     if (!request) {
         PrintError(error);
         return kExitUsage;
+    }
+    if (request->version) {
+        WriteText(stdout, QString::fromStdString(VersionLine("morvane-cli")) + QLatin1Char('\n'));
+        return kExitOk;
     }
     if (request->help || !request->command) {
         const QString help = request->command ? CommandHelp(*request->command) : ProgramHelp();
@@ -28,5 +33,6 @@ int main(int argc, char* argv[]) {
     GuardOutputStreams();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("morvane-cli"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(BuildVersion()));
     return FinishOutput(Run());
 }

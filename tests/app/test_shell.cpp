@@ -29,6 +29,7 @@
 #include "support/packet_bytes.h"
 #include "support/process_state.h"
 #include "support/scripted_prompts.h"
+#include "version/build_version.h"
 #include "widgets/file_folders.h"
 
 #include <QAbstractButton>
@@ -502,13 +503,28 @@ private slots:
         QVERIFY(!frame.View().TestPanel().Timers().AnyRunning() && prompts.m_messages.isEmpty());
     }
 
-    void iconShowsInTheAboutBoxAndTheWindow() {
+    // The about box: the icon, the build's version, its git revision, the Qt version it runs on
+    // and the licence, each line whole inside the box.
+    void aboutBoxShowsIconVersionAndLicence() {
         CMorvaneApp::SetApplicationIdentity();
+        QCOMPARE(QCoreApplication::applicationVersion(), QString(MORVANE_PROJECT_VERSION));
         CAboutDlg about;
         QVERIFY(!about.windowIcon().pixmap(32, 32).isNull());
         auto* icon = about.findChild<QLabel*>(QStringLiteral("icon"));
         QCOMPARE(icon->pixmap().size(), QSize(32, 32));
         QCOMPARE(icon->pos(), ExpectedPixels(about.font(), QRect(11, 17, 1, 1)).topLeft());
+        const auto text = [&](const char* name) {
+            return about.findChild<QLabel*>(QLatin1String(name))->text();
+        };
+        QCOMPARE(text("version"), QString("Morvane " MORVANE_PROJECT_VERSION " 版"));
+        QCOMPARE(text("revision"),
+                 QString("Git 修订：") + (*BuildRevision() ? BuildRevision() : "无"));
+        QCOMPARE(text("qt"), "Qt 版本：" + QString(qVersion()));
+        QCOMPARE(text("licence"), QString("许可：专有软件，保留所有权利"));
+        for (const QLabel* label : about.findChildren<QLabel*>()) {
+            QVERIFY(QRect(QPoint(), about.size()).contains(label->geometry()));
+            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
+        }
     }
 
     // In a 1366 x 768 window the view scrolls to the test panel's lowest control, the image.

@@ -14,9 +14,8 @@ QList<QJsonObject> CCliRun::Results() const {
     return results;
 }
 
-namespace {
-CCliRun Run(const QString& program, const QStringList& arguments, const QString& folder,
-            int timeoutMs) {
+CCliRun RunProgram(const QString& program, const QStringList& arguments, const QString& folder,
+                   int timeoutMs) {
     QProcess process;
     process.setWorkingDirectory(folder);
     process.start(program, arguments);
@@ -30,14 +29,14 @@ CCliRun Run(const QString& program, const QStringList& arguments, const QString&
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
-} // namespace
 
 CCliRun RunCli(const QStringList& arguments, const QString& folder, int timeoutMs) {
-    return Run(CliPath(), arguments, folder, timeoutMs);
+    return RunProgram(CliPath(), arguments, folder, timeoutMs);
 }
 
 CCliRun RunCliInShell(const QString& script, const QStringList& arguments, const QString& folder,
                       int timeoutMs) {
-    return Run(QStringLiteral("/bin/sh"),
-               QStringList{QStringLiteral("-c"), script, CliPath()} + arguments, folder, timeoutMs);
+    return RunProgram(QStringLiteral("/bin/sh"),
+                      QStringList{QStringLiteral("-c"), script, CliPath()} + arguments, folder,
+                      timeoutMs);
 }

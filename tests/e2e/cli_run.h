@@ -17,6 +17,9 @@ struct CCliRun {
 // The morvane-cli executable (compiled in as MORVANE_CLI_PATH).
 QString CliPath();
 CCliRun RunCli(const QStringList& arguments, const QString& folder, int timeoutMs = 30000);
+// Any program the same way (the simulator, the window).
+CCliRun RunProgram(const QString& program, const QStringList& arguments, const QString& folder,
+                   int timeoutMs = 30000);
 // The same through `sh -c script`, in which "$0" is the program and "$@" the arguments: for
 // standard output and error redirected, closed or piped. The exit code is the script's.
 CCliRun RunCliInShell(const QString& script, const QStringList& arguments, const QString& folder,

@@ -10,6 +10,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QJsonArray>
@@ -516,6 +517,45 @@ private slots:
         // Every option comes with an example.
         QCOMPARE(own.out.count(QStringLiteral("\n      e.g. ")),
                  own.out.count(QStringLiteral("\n  -")));
+    }
+
+    // --version of each program: the build's version and, from a git checkout, the commit it was
+    // built from; it exits 0 before anything else: no port opened (the one named does not
+    // exist), no simulator device, no window (there is no display).
+    void version_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        const QStringList version{QStringLiteral("--version")};
+        QTest::newRow("morvane-cli")
+            << CliPath() << Split("--port /nonexistent/ttyUSB9 count --version");
+        QTest::newRow("morvane-sim") << kSimPath << version;
+        QTest::newRow("morvane") << QStringLiteral(MORVANE_APP_PATH) << version;
+    }
+    void version() {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QTemporaryDir dir;
+        const QString source = QStringLiteral(MORVANE_SOURCE_DIR);
+        const CCliRun head = RunProgram(QStringLiteral("git"),
+                                        Split("rev-parse --show-toplevel --short=10 HEAD"), source);
+        const QStringList lines = head.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const bool checkout =
+            head.exitCode == 0 && lines.size() == 2 &&
+            QFileInfo(lines[0]).canonicalFilePath() == QFileInfo(source).canonicalFilePath();
+        const QStringList bare = Split("-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM");
+        const CCliRun run =
+            RunProgram(QStringLiteral("env"), bare + QStringList{program} + arguments, dir.path());
+        QCOMPARE(run.exitCode, 0);
+        const QString name = QFileInfo(program).fileName();
+        const QRegularExpression line(QRegularExpression::anchoredPattern(
+            QRegularExpression::escape(name + " " + MORVANE_PROJECT_VERSION) +
+            "(?: \\(git (\\S+)\\))?\n"));
+        const QRegularExpressionMatch match = line.match(run.out);
+        QVERIFY2(match.hasMatch(), qPrintable(run.out + run.err));
+        if (checkout) // the commit it was built from
+            QVERIFY2(match.captured(1).contains(lines[1]), qPrintable(run.out));
+        else
+            QVERIFY(!match.hasCaptured(1));
     }
 };
 

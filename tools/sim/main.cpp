@@ -4,6 +4,7 @@
 #include "sim_options.h"
 #include "sim_server.h"
 #include "stop_signals.h"
+#include "version/build_version.h"
 
 #include <QStringList>
 #include <cstdio>
@@ -29,6 +30,10 @@ int main(int argc, char** argv) {
         Fail(error);
         std::fprintf(stderr, "Try 'morvane-sim --help'.\n");
         return 2;
+    }
+    if (options.version) {
+        std::printf("%s\n", VersionLine("morvane-sim").c_str());
+        return 0;
     }
     if (options.help) {
         std::fputs(sim::SimHelpText().toLocal8Bit().constData(), stdout);

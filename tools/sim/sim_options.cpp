@@ -180,6 +180,11 @@ const std::vector<COptionEntry>& OptionEntries() {
          "When ended, write the stored users to PATH, one line each in ascending user number: "
          "the user number, the privilege and the 193-byte feature value in hexadecimal.",
          [](CSimOptions& o, const QString& v) { return SetPath(o.userDumpPath, v); }},
+        {"version", nullptr, "Show the version (and the git revision it was built from) and exit.",
+         [](CSimOptions& o, const QString&) {
+             o.version = true;
+             return true;
+         }},
         {"help", nullptr, "Show this text and exit.",
          [](CSimOptions& o, const QString&) {
              o.help = true;

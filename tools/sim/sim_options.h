@@ -21,6 +21,7 @@ struct CSimOptions {
     CModuleSettings module;
     CSimFaults faults;
     bool help = false;
+    bool version = false;
 };
 
 // Parses the arguments after the program name. On failure error says why.
