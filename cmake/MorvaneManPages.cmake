@@ -21,10 +21,10 @@ foreach(entry
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
     COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8
             ${MORVANE_HELP2MAN} --locale=C.UTF-8 --no-info --no-discard-stderr --section=1
-            --name=${summary}
+            --name=${summary} --include=${PROJECT_SOURCE_DIR}/packaging/man/see-also.h2m
             --output=${page} $<TARGET_FILE:${program}>
     COMMAND ${MORVANE_GZIP} -9nf ${page}
-    DEPENDS ${program}
+    DEPENDS ${program} ${PROJECT_SOURCE_DIR}/packaging/man/see-also.h2m
     COMMENT "Manual page of ${program}" VERBATIM)
   list(APPEND pages ${page}.gz)
 endforeach()

@@ -27,6 +27,7 @@ const char kHelp[] =
     "      Show the version (and the git revision it was built from) and exit.\n"
     "\n"
     "Qt's own options (-platform, -style, -reverse, ...) are taken as well.\n"
+    "\n"
     "morvane-cli does the module's operations from a shell; morvane-sim plays a module on a\n"
     "pseudo-terminal.\n";
 
