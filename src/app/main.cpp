@@ -8,7 +8,6 @@ int main(int argc, char* argv[]) {
     if (answered >= 0)
         return answered;
     QApplication application(argc, argv);
-    QApplication::setApplicationVersion(QStringLiteral(MORVANE_VERSION));
     CMorvaneApp::InstallToolkitTranslation();
     CMorvaneApp app;
     if (!app.InitInstance())
