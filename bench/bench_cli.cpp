@@ -2,7 +2,8 @@
 // one simulated module, then into four at once, each behind a line paced at 115,200 bit/s.
 // Run in the same process one after the other, so the two figures share the machine's state.
 // Then a user count against a module that answers, and against one that sends without end as
-// fast as the pseudo-terminal takes it: time and peak memory of each.
+// fast as the pseudo-terminal takes it: time and peak memory of each. Last, a user count behind a
+// line paced at 115,200 bit/s, from the program's start to its exit, the median of several.
 // Prints one "name value" line per figure.
 #include "paced_line.h"
 
@@ -16,6 +17,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -35,6 +37,10 @@ const QString kCliPath = QStringLiteral(MORVANE_CLI_PATH);
 constexpr int kLineRate = 115200;
 constexpr int kFlashTimeoutMs = 120000;
 constexpr int kCountTimeoutMs = 30000;
+constexpr int kPacedCounts = 15;
+// The count's floor at 115,200: 16 bytes on the line, the tick that reads the answer and the
+// quiet tick after it (50 ms each).
+constexpr double kCountFloorMs = 16 * 10 * 1000.0 / kLineRate + 2 * 50;
 
 // One simulated module behind its paced line; it writes what it was flashed with to `flashOut`.
 class CPacedModule {
@@ -151,6 +157,23 @@ CMeasuredRun CountAgainst(const QStringList& simArguments) {
     sim.waitForFinished(3000);
     return run;
 }
+// The median time of kPacedCounts user counts at 115,200 through a paced line; -1 when one failed.
+double PacedCountMs(const QTemporaryDir& dir) {
+    CPacedModule module(dir.filePath(QStringLiteral("unused.bin")));
+    if (!module.IsReady())
+        return -1;
+    std::vector<double> took;
+    for (int i = 0; i < kPacedCounts; ++i) {
+        const CMeasuredRun run =
+            RunMeasured({QStringLiteral("--rate"), QStringLiteral("115200"),
+                         QStringLiteral("--port"), module.DevicePath(), QStringLiteral("count")});
+        if (run.exitCode != 0)
+            return -1;
+        took.push_back(run.ms);
+    }
+    std::sort(took.begin(), took.end());
+    return took[took.size() / 2];
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -176,5 +199,7 @@ int main(int argc, char** argv) {
                 answered.peakMb, answered.exitCode == 0 ? 1 : 0);
     std::printf("cli_stream_ms %.1f\ncli_stream_rss_mb %.1f\ncli_stream_ok %d\n", stream.ms,
                 stream.peakMb, stream.exitCode == 4 ? 1 : 0);
+    std::printf("cli_count_paced_ms %.1f\ncli_count_floor_ms %.1f\n", PacedCountMs(dir),
+                kCountFloorMs);
     return 0;
 }

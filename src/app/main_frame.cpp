@@ -7,6 +7,7 @@
 #include "lock_key_indicators.h"
 #include "morvane_doc.h"
 #include "morvane_view.h"
+#include "rate_finder.h"
 #include "reply_wait_status.h"
 #include "toolbar_images.h"
 #include "window_places.h"
@@ -65,6 +66,10 @@ void CMainFrame::CreateActions() {
     m_pQuit = new QAction(QStringLiteral("退出(&X)"), this);
     m_pQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_pQuit->setStatusTip(QStringLiteral("关闭窗口，退出程序"));
+    m_pFindModuleRate = new QAction(QStringLiteral("检测模块波特率(&B)…"), this);
+    m_pFindModuleRate->setStatusTip(QStringLiteral("检测模块当前波特率，并使 PC 改用此波特率"));
+    m_pRateFinder = new CRateFinder(*m_pView, this);
+    connect(m_pFindModuleRate, &QAction::triggered, m_pRateFinder, &CRateFinder::Start);
 
     // The view carries out the switch; the check marks follow g_nCurrentPanel afterwards, so
     // a click never leaves a command checked that is not on show. A choice is any change of
@@ -89,6 +94,7 @@ void CMainFrame::CreateMenus() {
     QMenu* tools = menuBar()->addMenu(QStringLiteral("工具(&T)"));
     tools->addAction(m_pProgramDownload);
     tools->addAction(CommLogAction());
+    tools->addAction(m_pFindModuleRate);
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
     help->addAction(m_pHelp);
     help->addSeparator();

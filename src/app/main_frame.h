@@ -12,6 +12,7 @@ class CHelpWindow;
 class CMorvaneView;
 class CMorvaneDoc;
 class CLockKeyIndicators;
+class CRateFinder;
 class CReplyWaitStatus;
 class QAction;
 class QMenu;
@@ -34,6 +35,8 @@ public:
     CHelpWindow* HelpWindow() const { return m_pHelpWindow; }
     // Ctrl+Q closes the window, which ends the program (a window shortcut, not a menu item).
     QAction* QuitAction() const { return m_pQuit; }
+    // "检测模块波特率…" (工具).
+    QAction* FindModuleRateAction() const { return m_pFindModuleRate; }
     // "通信记录": the log window and the command (工具 menu, toolbar) that opens and closes it.
     CCommLogDock& CommLog() { return *m_pCommLog; }
     QAction* CommLogAction() const;
@@ -78,5 +81,7 @@ private:
     QAction* m_pHelp = nullptr;
     QAction* m_pQuit = nullptr;
     CHelpWindow* m_pHelpWindow = nullptr;
+    QAction* m_pFindModuleRate = nullptr;
+    CRateFinder* m_pRateFinder = nullptr;
     CRecentFileList m_recentFiles;
 };

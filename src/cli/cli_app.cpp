@@ -2,10 +2,13 @@
 
 #include "interrupt_watch.h"
 #include "local_commands.h"
+#include "port_choice.h"
 #include "port_runner.h"
 #include "result_printer.h"
+#include "terminal.h"
 
 #include "download/bin_writer.h"
+#include "download/download_texts.h"
 #include "serial/port_map.h"
 #include "serial/rate_table.h"
 
@@ -17,7 +20,6 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
-#include <unistd.h>
 
 namespace {
 // "COM3" is the device bound to port 3; anything else is a device path. A relative path that
@@ -42,6 +44,7 @@ void ResolvePort(const QString& port, CPortTask& task) {
 QString PrepareTask(const CCliRequest& request, CPortTask& task) {
     task.kind = request.command->kind;
     task.lineRateIndex = request.rateIndex;
+    task.rateAuto = request.rateAuto;
     task.timeoutMs = request.timeoutMs;
     task.verbose = request.verbose;
     task.yes = request.yes;
@@ -52,6 +55,7 @@ QString PrepareTask(const CCliRequest& request, CPortTask& task) {
             task.plan = *plan;
         return error;
     case ECommandKind::StoreFolder:
+        task.plan.skipExistingUsers = request.Has("--skip-existing");
         return PlanFolderStore(request.arguments[0], task.plan);
     case ECommandKind::Backup:
         // As the panel refuses it: a folder that cannot be written to, before the module is asked.
@@ -65,6 +69,9 @@ QString PrepareTask(const CCliRequest& request, CPortTask& task) {
                    ? QString()
                    : QStringLiteral("RATE must be 9600, 19200, 38400, 57600 or 115200");
     case ECommandKind::Flash:
+        task.expectVersion = request.Has("--expect-version")
+                                 ? std::optional(request.Option("--expect-version"))
+                                 : std::nullopt;
         error = LoadProgramFiles(request.arguments[0], request.arguments[1]);
         if (error.isEmpty() && request.Has("--bin"))
             error = WriteBinFile(request.Option("--bin"));
@@ -135,10 +142,15 @@ private:
     void OnFinished(const CPortRunner& runner) {
         CPortResult result = runner.Result();
         result.command = QLatin1String(m_request.command->name);
+        if (result.code == kExitPort) // what could have been meant
+            result.text += QStringLiteral("；现有串口设备：") + SerialDeviceNames(SerialDevices());
         m_printer.PrintResult(result);
         m_nExit = std::max(m_nExit, result.code);
-        if (++m_nFinished == static_cast<int>(m_ports.size()))
-            QCoreApplication::exit(m_nExit);
+        if (++m_nFinished < static_cast<int>(m_ports.size()))
+            return;
+        if (m_ports.size() > 1)
+            m_printer.PrintSummary();
+        QCoreApplication::exit(m_nExit);
     }
 
     const CCliRequest& m_request;
@@ -148,14 +160,42 @@ private:
     int m_nExit = kExitOk;
 };
 
-int RunOnPorts(const CCliRequest& request) {
+EProgressStyle ProgressStyle(const CCliRequest& request) {
+    if (request.progressJson)
+        return EProgressStyle::Json;
+    return IsTerminal(stderr) && !request.verbose ? EProgressStyle::Bars : EProgressStyle::Lines;
+}
+
+// A download not confirmed by --yes is asked on the terminal, once for every port and before
+// any module is touched, so that no module waits for an answer; without a terminal the module's
+// question ends the command unconfirmed, as before.
+bool ConfirmOnTerminal(CCliRequest& request) {
+    if (request.command->kind != ECommandKind::Flash || request.yes || !IsTerminal(stdin))
+        return true;
+    request.yes = AskYesNo(DownloadTexts::kAskOverwrite);
+    if (!request.yes)
+        PrintError(DownloadTexts::kAskOverwrite + QStringLiteral(" — not confirmed"));
+    return request.yes;
+}
+
+int RunOnPorts(CCliRequest request) {
+    const CPortChoice chosen = ChoosePorts(request.ports);
+    if (chosen.ports.isEmpty()) {
+        PrintError(chosen.error);
+        return chosen.exitCode;
+    }
+    request.ports = chosen.ports;
     CPortTask shared;
     const QString error = PrepareTask(request, shared);
     if (!error.isEmpty()) {
         PrintError(error);
         return kExitUsage;
     }
-    CResultPrinter printer(request.json, isatty(STDERR_FILENO) && !request.verbose);
+    if (!ConfirmOnTerminal(request))
+        return kExitUsage;
+    shared.yes = request.yes;
+    CResultPrinter printer(request.json, ProgressStyle(request),
+                           QLatin1String(request.command->name));
     printer.SetPorts(request.ports);
     CPortSet ports(request, printer);
     WatchInterrupts(qApp, [&ports](int signal) { ports.Interrupt(signal); });

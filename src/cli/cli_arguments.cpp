@@ -15,10 +15,16 @@ bool ApplyGlobal(CCliRequest& request, const QString& name, const QString& value
     if (name == QLatin1String("--port")) {
         request.ports << value;
     } else if (name == QLatin1String("--rate")) {
-        request.rateIndex = RateIndexOf(value);
+        request.rateAuto = value == QLatin1String("auto");
+        request.rateIndex = request.rateAuto ? request.rateIndex : RateIndexOf(value);
         if (request.rateIndex == 0)
-            *error = QStringLiteral("--rate must be 9600, 19200, 38400, 57600 or 115200, not '%1'")
-                         .arg(value);
+            *error =
+                QStringLiteral("--rate must be 9600, 19200, 38400, 57600, 115200 or auto, not '%1'")
+                    .arg(value);
+    } else if (name == QLatin1String("--progress")) {
+        request.progressJson = value == QLatin1String("json");
+        if (!request.progressJson)
+            *error = QStringLiteral("--progress must be json, not '%1'").arg(value);
     } else if (name == QLatin1String("--timeout")) {
         bool ok = false;
         const double seconds = value.toDouble(&ok);

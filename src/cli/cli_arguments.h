@@ -14,7 +14,9 @@ struct CCliRequest {
     QHash<QString, QString> options;  // the command's options by name; "" for a switch
     QHash<QString, unsigned> numbers; // the numbers given, by argument or option name, in range
     QStringList ports;
-    int rateIndex = 2; // 19,200 bit/s
+    int rateIndex = 2;     // 19,200 bit/s
+    bool rateAuto = false; // --rate auto: the rate the module answers at
+    bool progressJson = false;
     int timeoutMs = 5000;
     bool json = false;
     bool verbose = false;

@@ -50,7 +50,10 @@ const std::vector<CCommandInfo> kCommands = {
      {{"--privilege", "P", "Privilege 1 to 3 (default 1).", "morvane-cli --port COM1 store 25 u25.fea --privilege 2"}},
      "morvane-cli --port COM1 store 25 u25.fea", {kUser, kPrivilege}},
     {"store-folder", "DIR", 1, 1, K::StoreFolder,
-     "Store every feature file N.fea of DIR as user N, privilege 1 (批量存储指纹特征值).", {},
+     "Store every feature file N.fea of DIR as user N, privilege 1 (批量存储指纹特征值).",
+     {{"--skip-existing", nullptr, "A user the module already holds counts as stored and the batch "
+       "goes on (to finish a run that was stopped); the result says how many were skipped.",
+       "morvane-cli --port COM1 store-folder templates/ --skip-existing"}},
      "morvane-cli --port COM1 --port COM2 store-folder templates/"},
     {"backup", "DIR", 1, 1, K::Backup,
      "Read the user list and save every user's feature value as DIR/N.fea, ready for store-folder "
@@ -73,11 +76,18 @@ const std::vector<CCommandInfo> kCommands = {
     {"set-rate", "RATE", 1, 1, K::SetRate,
      "Tell the module to talk at RATE (9600 19200 38400 57600 115200); once it confirms, the PC follows.",
      {}, "morvane-cli --port COM1 set-rate 115200"},
+    {"rate", "", 0, 0, K::FindRate,
+     "Find the rate the module talks at: the user count is asked at 115200, 57600, 38400, 19200 "
+     "and 9600 in turn until it answers (at most about a second). Only reports; see --rate auto.",
+     {}, "morvane-cli --port auto rate"},
     {"flash", "FILE28000.dat FILE38000.dat", 2, 2, K::Flash,
      "Download the program in the two .dat files into the module (开始下载). The module's program is "
      "overwritten, so --yes must confirm it.",
      {{"--bin", "OUT.bin", "Also write the program image file OUT.bin (生成Bin文件).",
-       "morvane-cli --port COM1 --yes flash a.dat b.dat --bin fw.bin"}},
+       "morvane-cli --port COM1 --yes flash a.dat b.dat --bin fw.bin"},
+      {"--expect-version", "TEXT", "After the download the module's version (取脱机模块版本) is "
+       "read and shown; a version other than TEXT, or none, fails the command (exit 1).",
+       "morvane-cli --port COM1 --yes flash a.dat b.dat --expect-version 'FP V2.1'"}},
      "morvane-cli --port COM1 --port COM2 --rate 115200 --yes flash p28000.dat p38000.dat"},
     {"make-bin", "FILE28000.dat FILE38000.dat OUT.bin", 3, 3, K::MakeBin,
      "Write the program image file OUT.bin from the two .dat files (生成Bin文件); no port needed.", {},
@@ -87,15 +97,21 @@ const std::vector<CCommandInfo> kCommands = {
 };
 
 const std::vector<COptionInfo> kGlobalOptions = {
-    {"--port", "DEVICE|COMn", "The module's port: a device path or COM1 to COM8 (see 'ports'). Repeat it "
-     "to run the command on several modules at once.", "--port /dev/ttyUSB0 --port COM2"},
-    {"--rate", "RATE", "The PC's rate: 9600, 19200 (default), 38400, 57600 or 115200.", "--rate 115200"},
+    {"--port", "DEVICE|COMn|auto|all", "The module's port: a device path or COM1 to COM8 (see 'ports'); "
+     "auto: the one USB or ACM serial adapter present; all: every one. Repeat it to run the command "
+     "on several modules at once.", "--port /dev/ttyUSB0 --port COM2"},
+    {"--rate", "RATE|auto", "The PC's rate: 9600, 19200 (default), 38400, 57600 or 115200; auto: the "
+     "rate the module answers at (as the 'rate' command finds it).", "--rate 115200"},
     {"--timeout", "SECONDS", "How long to wait for the module's answer before giving up (default 5); an "
      "answer may last this long more than its time on the line.",
      "--timeout 20"},
     {"--json", nullptr, "One JSON object per result line: port, command, code, text, data.", "--json"},
+    {"--progress", "json", "The progress of flash, store-folder and backup as one JSON object a step "
+     "on standard output (port, command, done, total, elapsed_ms) instead of bars on standard error.",
+     "--progress json"},
     {"-v", nullptr, "Show the bytes of every transmission and reply on standard error, in hexadecimal.", "-v"},
-    {"--yes", nullptr, "Answer OK to the download questions, which otherwise end the command.", "--yes"},
+    {"--yes", nullptr, "Answer OK to the download questions. Without it a terminal asks (y/N); "
+     "without a terminal the command ends unconfirmed.", "--yes"},
     {"--version", nullptr, "Print the program's version (and the git revision it was built from) and exit.",
      "morvane-cli --version"},
     {"--help", nullptr, "This text; after a command, that command's help.", "morvane-cli enrol --help"},
@@ -169,12 +185,14 @@ QString ProgramHelp() {
         "once and prints one result line per port as each finishes.\n"
         "\n"
         "Exit codes: 0 success, 1 the module answered with a failure (or with a reply to another\n"
-        "command, or one not whole), 2 usage error (also a bad file, a number out of its range or\n"
-        "an unconfirmed question), 3 the port cannot be opened, 4 no answer within --timeout or\n"
-        "the module kept sending, 5 the port went away in the middle of the command (the result\n"
-        "says what was left), 6 standard output or standard error could not be written,\n"
-        "130 interrupted (Ctrl+C), 143 terminated (SIGTERM); with several ports the highest of\n"
-        "them.\n"
+        "command, or one not whole, or a version other than --expect-version), 2 usage error "
+        "(also\n"
+        "a bad file, a number out of its range, an unconfirmed question or several adapters for\n"
+        "--port auto), 3 the port cannot be opened (or no adapter for --port auto), 4 no answer\n"
+        "within --timeout (at no rate for --rate auto) or the module kept sending, 5 the port\n"
+        "went away in the middle of the command (the result says what was left), 6 standard\n"
+        "output or standard error could not be written, 130 interrupted (Ctrl+C), 143 terminated\n"
+        "(SIGTERM); with several ports the highest of them.\n"
         "\n"
         "Commands:\n");
     for (const CCommandInfo& command : kCommands)

@@ -11,6 +11,7 @@ enum class ECommandKind {
     StoreFolder, // the batch store of a folder
     Backup,      // the user list, then every user's feature value into a folder
     SetRate,     // the module rate command, then the PC follows
+    FindRate,    // the user count at each rate until the module answers; only reports
     Flash,       // the firmware download
 };
 

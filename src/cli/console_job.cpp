@@ -1,31 +1,21 @@
 #include "console_job.h"
 
+#include "image_saver.h"
 #include "reply_check.h"
 #include "reply_data.h"
 
 #include "console/batch_folder_scan.h"
 #include "console/feature_files.h"
-#include "console/image_decoder.h"
-#include "console/image_file.h"
 #include "protocol/command_codes.h"
 #include "protocol/packets.h"
 #include "protocol/payloads.h"
 #include "serial/port_session.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace {
 const uint8_t* Bytes(const QByteArray& reply) {
     return reinterpret_cast<const uint8_t*>(reply.constData());
-}
-
-// The image of the reply as the window saves it: decoded into a canvas of its own, the
-// image's own pixels, turned as the image control shows them.
-QString SaveImageReply(const QString& path, const QByteArray& reply) {
-    std::vector<uint8_t> canvas(kCanvasSize);
-    const CImageDisplay display = DecodeImageReply(Bytes(reply), int(reply.size()), canvas.data());
-    return SaveImageFile(path, RegionImage(canvas.data(), display.image));
 }
 } // namespace
 
@@ -42,7 +32,9 @@ CConsoleJob::CConsoleJob(CPortSession& session, CConsolePlan plan, bool storeFol
 // As the panel does: the packet of the chosen operation is built, then sent, or for a folder
 // the first batch begins with its first item.
 void CConsoleJob::Start() {
-    m_Console.Build({m_plan.inputs, m_plan.enrolment, m_plan.featurePath, CReplyOptions()});
+    CReplyOptions reply;
+    reply.existingUserStored = m_plan.skipExistingUsers;
+    m_Console.Build({m_plan.inputs, m_plan.enrolment, m_plan.featurePath, reply});
     if (!m_bStoreFolder) {
         m_Console.OnSendCommand();
         return;
@@ -129,13 +121,17 @@ void CConsoleJob::OnReplyRead(const CReplyOutcome& reply) {
         m_Console.StopFollowUps();
         return;
     }
-    if (m_bStoreFolder && reply.command == ModuleCommand::kStoreFeature && reply.resultCode == 0)
-        ++m_nStored;
+    const bool stored = m_bStoreFolder && reply.command == ModuleCommand::kStoreFeature;
+    m_bLastSkipped = stored && m_plan.skipExistingUsers && reply.resultCode == kStoreUserExists;
+    m_nStored += stored && reply.resultCode == 0 ? 1 : 0;
+    m_nSkipped += m_bLastSkipped ? 1 : 0;
 }
 
 QString CConsoleJob::LeftBehind() const {
     if (m_bStoreFolder) {
         QString text = QStringLiteral("%1 of %2 users stored").arg(m_nStored).arg(BatchFileCount());
+        if (m_nSkipped > 0)
+            text += QStringLiteral(", %1 held already").arg(m_nSkipped);
         if (m_bSentSinceReply)
             text += QStringLiteral("; the store of user %1 is not confirmed").arg(m_nUserInFlight);
         return text;
@@ -156,9 +152,15 @@ void CConsoleJob::OnLastReply(const CReplyOutcome& reply) {
     if (m_bStoreFolder)
         data.insert(QStringLiteral("total"), BatchFileCount());
     const bool succeeded =
-        ReplySucceeded(Bytes(m_LastReply), int(m_LastReply.size())) && m_strMessage.isEmpty();
+        (ReplySucceeded(Bytes(m_LastReply), int(m_LastReply.size())) || m_bLastSkipped) &&
+        m_strMessage.isEmpty();
     if (m_bStoreFolder && succeeded && StoreNextBatch())
         return;
+    if (m_bStoreFolder && m_plan.skipExistingUsers) {
+        data.insert(QStringLiteral("skipped"), m_nSkipped);
+        End(succeeded ? kExitOk : kExitFailed, FolderResultText(reply.status, succeeded), data);
+        return;
+    }
     if (succeeded && !SaveReply())
         return;
     if (succeeded && m_plan.saved != ESavedReply::None)
@@ -176,4 +178,9 @@ bool CConsoleJob::SaveReply() {
     if (!failure.isEmpty())
         Fail(EJobFailure::Refused, failure);
     return failure.isEmpty();
+}
+
+QString CConsoleJob::FolderResultText(const QString& status, bool succeeded) const {
+    const QString shown = succeeded ? StoreText(0) : status;
+    return shown + QStringLiteral("（%1 个用户模块中已有，已跳过）").arg(m_nSkipped);
 }

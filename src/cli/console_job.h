@@ -28,6 +28,8 @@ private:
     void OnLastReply(const CReplyOutcome& reply);
     // Saves what the plan asks for; false with the job ended when it could not be written.
     bool SaveReply();
+    // store-folder: "操作成功", and how many users were passed over.
+    QString FolderResultText(const QString& status, bool succeeded) const;
     void ConnectConsole();
     int BatchFileCount() const;
     void UseBatch(int index);
@@ -42,6 +44,8 @@ private:
     uint8_t m_nSentCommand = 0;
     uint32_t m_nUserInFlight = 0; // store-folder: the user of the item sent last
     int m_nStored = 0;            // store-folder: the stores the module confirmed
+    int m_nSkipped = 0;           // store-folder: users the module held already (--skip-existing)
+    bool m_bLastSkipped = false;  // the reply read last was such a user
     QByteArray m_LastReply;       // the reply being read
     CConsoleExchange& m_Console;  // owned by the session
 };

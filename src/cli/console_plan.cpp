@@ -2,7 +2,7 @@
 
 #include "console/batch_folder_scan.h"
 #include "console/feature_files.h"
-#include "console/image_file.h"
+#include "console/image_names.h"
 #include "protocol/buffers.h"
 
 #include <QFileInfo>

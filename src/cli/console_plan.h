@@ -31,6 +31,7 @@ struct CConsolePlan {
     // as batches of at most kBatchCapacity items that every port stores alike.
     QStringList batchFiles;
     std::vector<std::shared_ptr<const CBatchList>> batches;
+    bool skipExistingUsers = false; // a user the module holds already counts as stored
 };
 
 // store-folder's plan: every feature file of `folder`, user numbers 0 to 65535 (all the store

@@ -2,21 +2,29 @@
 
 #include "cli_result.h"
 
-#include <QSocketNotifier>
+#include <QMetaObject>
 #include <csignal>
+
+#ifdef Q_OS_UNIX
+#include <QSocketNotifier>
 #include <fcntl.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include <atomic>
+#include <windows.h>
+#endif
 
 namespace {
+#ifdef Q_OS_UNIX
 int g_interruptPipe[2] = {-1, -1};
 
 void OnSignal(int signal) {
     const char byte = static_cast<char>(signal);
     [[maybe_unused]] const ssize_t written = write(g_interruptPipe[1], &byte, 1);
 }
-} // namespace
 
-void WatchInterrupts(QObject* context, std::function<void(int signal)> onInterrupt) {
+void InstallHandlers(QObject* context, std::function<void(int signal)> onInterrupt) {
     if (pipe(g_interruptPipe) != 0)
         return;
     fcntl(g_interruptPipe[1], F_SETFL, O_NONBLOCK);
@@ -33,6 +41,37 @@ void WatchInterrupts(QObject* context, std::function<void(int signal)> onInterru
     action.sa_flags = SA_RESETHAND; // a second Ctrl+C ends the program at once
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+}
+#endif
+
+#ifdef Q_OS_WIN
+// The console's control handler runs on a thread of its own: it queues the event to the context
+// and returns at once. Ctrl+C and Ctrl+Break stand for SIGINT; closing the console, logging off
+// and shutting down for SIGTERM. A second event of the same kind ends the program the default way.
+QObject* g_pContext = nullptr;
+std::function<void(int signal)> g_onInterrupt;
+std::atomic<bool> g_bInterrupted[2] = {false, false};
+
+BOOL WINAPI OnConsoleEvent(DWORD event) {
+    const bool terminate = event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT;
+    if (g_bInterrupted[terminate ? 1 : 0].exchange(true))
+        return FALSE;
+    const int signal = terminate ? SIGTERM : SIGINT;
+    QMetaObject::invokeMethod(
+        g_pContext, [signal] { g_onInterrupt(signal); }, Qt::QueuedConnection);
+    return TRUE;
+}
+
+void InstallHandlers(QObject* context, std::function<void(int signal)> onInterrupt) {
+    g_pContext = context;
+    g_onInterrupt = std::move(onInterrupt);
+    SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
+}
+#endif
+} // namespace
+
+void WatchInterrupts(QObject* context, std::function<void(int signal)> onInterrupt) {
+    InstallHandlers(context, std::move(onInterrupt));
 }
 
 int InterruptExitCode(int signal) {

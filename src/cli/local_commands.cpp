@@ -2,7 +2,29 @@
 
 #include "download/bin_writer.h"
 #include "download/half_loader.h"
+#include "serial/port_list_file.h"
 #include "serial/port_map.h"
+
+#include <QStringList>
+
+namespace {
+// ", Silicon Labs, USB 10c4:ea60, S/N 0001, by-id usb-…, by-path pci-…-usb-0:2:1.0-port0": what
+// PortEntryText leaves out, as far as the system tells it.
+QString DeviceDetails(const CSerialPortEntry& entry) {
+    QStringList parts;
+    if (!entry.manufacturer.isEmpty())
+        parts << entry.manufacturer;
+    if (!entry.usbId.isEmpty())
+        parts << QStringLiteral("USB ") + entry.usbId;
+    if (!entry.serialNumber.isEmpty())
+        parts << QStringLiteral("S/N ") + entry.serialNumber;
+    if (!entry.byId.isEmpty())
+        parts << QStringLiteral("by-id ") + entry.byId;
+    if (!entry.byPath.isEmpty())
+        parts << QStringLiteral("by-path ") + entry.byPath;
+    return parts.isEmpty() ? QString() : QStringLiteral(", ") + parts.join(QStringLiteral(", "));
+}
+} // namespace
 
 std::vector<CPortResult> ListPorts() {
     RefreshPortMap();
@@ -11,11 +33,12 @@ std::vector<CPortResult> ListPorts() {
         const QString device = DeviceForPort(port);
         if (device.isEmpty())
             continue;
+        const CSerialPortEntry details = PortDeviceEntry(port);
         CPortResult entry;
         entry.command = QStringLiteral("ports");
-        entry.text = PortEntryText(port);
-        entry.data = {{QStringLiteral("com"), PortListText(port - 1)},
-                      {QStringLiteral("device"), device}};
+        entry.text = PortEntryText(port) + DeviceDetails(details);
+        entry.data = PortEntryJson(details);
+        entry.data.insert(QStringLiteral("com"), PortListText(port - 1));
         ports.push_back(entry);
     }
     return ports;

@@ -9,7 +9,13 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include <io.h>
+#endif
 
 namespace {
 // The errno of the first failure of standard output (0) and standard error (1); 0 for none.
@@ -24,6 +30,12 @@ void NoteFailure(int index, int error) {
     g_streamErrors[index].compare_exchange_strong(none, error != 0 ? error : EIO);
 }
 
+// The descriptors of standard input, output and error.
+constexpr int kStdIn = 0;
+constexpr int kStdOut = 1;
+constexpr int kStdErr = 2;
+
+#ifdef Q_OS_UNIX
 // A closed descriptor gets /dev/null; true when it was closed.
 bool FillClosed(int fd) {
     if (fcntl(fd, F_GETFD) != -1 || errno != EBADF)
@@ -35,14 +47,37 @@ bool FillClosed(int fd) {
     }
     return true;
 }
+
+// A closed pipe is a failed write, not the end of the program.
+void IgnoreBrokenPipe() {
+    std::signal(SIGPIPE, SIG_IGN);
+}
+#endif
+
+#ifdef Q_OS_WIN
+// A standard handle the program was started without gets NUL; true when it had none.
+bool FillClosed(int fd) {
+    if (_get_osfhandle(fd) >= 0)
+        return false;
+    const int null = _open("NUL", _O_RDWR);
+    if (null >= 0 && null != fd) {
+        _dup2(null, fd);
+        _close(null);
+    }
+    return true;
+}
+
+// A closed pipe already fails the write (EPIPE) there.
+void IgnoreBrokenPipe() {}
+#endif
 } // namespace
 
 void GuardOutputStreams() {
-    std::signal(SIGPIPE, SIG_IGN);
-    FillClosed(STDIN_FILENO);
-    if (FillClosed(STDOUT_FILENO))
+    IgnoreBrokenPipe();
+    FillClosed(kStdIn);
+    if (FillClosed(kStdOut))
         NoteFailure(StreamIndex(stdout), EBADF);
-    if (FillClosed(STDERR_FILENO))
+    if (FillClosed(kStdErr))
         NoteFailure(StreamIndex(stderr), EBADF);
 }
 

@@ -2,7 +2,9 @@
 
 #include "backup_job.h"
 #include "console_job.h"
+#include "find_rate_job.h"
 #include "flash_job.h"
+#include "interrupt_watch.h"
 #include "rate_job.h"
 #include "result_printer.h"
 #include "trace_backend.h"
@@ -43,11 +45,16 @@ void CPortRunner::Run() {
         Finish();
         return;
     }
-    m_pJob = MakeJob();
+    m_bFindingRate = m_task.rateAuto && m_task.kind != ECommandKind::FindRate;
+    StartJob(m_bFindingRate ? new CFindRateJob(*m_pSession, this) : MakeJob());
+}
+
+void CPortRunner::StartJob(CPortJob* job) {
+    m_pJob = job;
     WatchSilence();
     WatchAnswers();
     connect(m_pSession.get(), &CPortSession::PortLost, m_pJob,
-            [job = m_pJob] { job->Fail(EJobFailure::PortLost); });
+            [job] { job->Fail(EJobFailure::PortLost); });
     connect(m_pJob, &CPortJob::Progress, this, &CPortRunner::Progress);
     connect(m_pJob, &CPortJob::Ended, this, &CPortRunner::OnEnded);
     m_pJob->Start();
@@ -87,6 +94,7 @@ void CPortRunner::OnAnswerLimit() {
 }
 
 void CPortRunner::Interrupt(int code) {
+    m_nInterrupted = code;
     if (m_pJob)
         m_pJob->Interrupt(code);
 }
@@ -138,9 +146,12 @@ int CPortRunner::LineTimeMs(int bytes) const {
 CPortJob* CPortRunner::MakeJob() {
     switch (m_task.kind) {
     case ECommandKind::Flash:
-        return new CFlashJob(*m_pSession, m_task.yes, this);
+        return new CFlashJob(*m_pSession, {m_task.yes, m_task.expectVersion, m_task.timeoutMs},
+                             this);
     case ECommandKind::SetRate:
         return new CRateJob(*m_pSession, m_task.moduleRateIndex, this);
+    case ECommandKind::FindRate:
+        return new CFindRateJob(*m_pSession, this);
     case ECommandKind::Backup:
         return new CBackupJob(*m_pSession, m_task.folder, m_task.yes, this);
     case ECommandKind::StoreFolder:
@@ -154,19 +165,46 @@ CPortJob* CPortRunner::MakeJob() {
 void CPortRunner::OnEnded(int code, const QString& text, const QJsonObject& data) {
     m_pWatchdog->stop();
     m_pAnswerWatch->stop();
+    if (m_bFindingRate && code == kExitOk) {
+        QMetaObject::invokeMethod(
+            this, [this, data] { StartAtRateFound(data); }, Qt::QueuedConnection);
+        return;
+    }
     m_result.code = code;
     m_result.text = text;
     m_result.data = data;
     QMetaObject::invokeMethod(this, &CPortRunner::Finish, Qt::QueuedConnection);
 }
 
-void CPortRunner::Finish() {
+// --rate auto: the command itself, at the rate the module answered at (the port is at it).
+void CPortRunner::StartAtRateFound(const QJsonObject& found) {
+    DropJob();
+    m_bFindingRate = false;
+    if (m_nInterrupted) { // the signal came after the rate was found
+        m_result.code = m_nInterrupted;
+        m_result.text = InterruptWords(m_nInterrupted);
+        Finish();
+        return;
+    }
+    const QString bits = QString::number(found.value(QStringLiteral("rate")).toInt());
+    m_task.lineRateIndex = RateIndexOf(bits);
+    TraceLine(m_task.port, QStringLiteral("module answers at %1 bit/s").arg(bits));
+    if (m_task.kind == ECommandKind::Flash)
+        m_pSession->CollectNoReplies(); // the download reads its own way
+    StartJob(MakeJob());
+}
+
+void CPortRunner::DropJob() {
     delete m_pJob;
     m_pJob = nullptr;
     delete m_pWatchdog;
     m_pWatchdog = nullptr;
     delete m_pAnswerWatch;
     m_pAnswerWatch = nullptr;
+}
+
+void CPortRunner::Finish() {
+    DropJob();
     if (m_pSession)
         m_pSession->Comm().SetPortOpen(false);
     m_pSession.reset();

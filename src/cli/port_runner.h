@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <memory>
+#include <optional>
 
 class CPortJob;
 class CPortSession;
@@ -22,12 +23,14 @@ struct CPortTask {
     QString device;    // the device to open
     int comNumber = 1; // the port number it is bound to, for the messages
     int lineRateIndex = 2;
+    bool rateAuto = false;   // the rate is found first (--rate auto)
     int moduleRateIndex = 0; // set-rate
     int timeoutMs = 5000;
     bool verbose = false;
     bool yes = false;
-    CConsolePlan plan; // console commands
-    QString folder;    // backup
+    CConsolePlan plan;                    // console commands
+    QString folder;                       // backup
+    std::optional<QString> expectVersion; // flash: the version the module must then report
 };
 
 class CPortRunner : public QObject {
@@ -56,13 +59,18 @@ private:
     void WatchAnswers();
     void OnAnswerLimit();
     CPortJob* MakeJob();
+    void StartJob(CPortJob* job);
+    void DropJob();
     void OnEnded(int code, const QString& text, const QJsonObject& data);
+    void StartAtRateFound(const QJsonObject& found);
     void Finish();
 
     CPortTask m_task;
     CPortResult m_result;
     std::unique_ptr<CPortSession> m_pSession;
     CPortJob* m_pJob = nullptr;
+    bool m_bFindingRate = false; // --rate auto: the rate is being found
+    int m_nInterrupted = 0;      // the exit code of a signal that came, 0 for none
     QTimer* m_pWatchdog = nullptr;
     QTimer* m_pAnswerWatch = nullptr;
     QElapsedTimer m_lastByte; // since the module's last bytes arrived

@@ -13,18 +13,6 @@ void PrintError(const QString& message) {
     WriteText(stderr, QStringLiteral("morvane-cli: ") + message + QLatin1Char('\n'));
 }
 
-namespace {
-constexpr int kBarWidth = 32;
-
-QString Bar(const QString& port, int done, int total) {
-    const int filled = total > 0 ? done * kBarWidth / total : 0;
-    return QStringLiteral("%1 [%2%3] %4/%5")
-        .arg(port, QString(filled, QLatin1Char('#')), QString(kBarWidth - filled, QLatin1Char('.')))
-        .arg(done)
-        .arg(total);
-}
-} // namespace
-
 QString ResultLine(const CPortResult& result, bool json) {
     if (json) {
         const QJsonObject line{{QStringLiteral("port"), result.port},
@@ -45,29 +33,48 @@ QString ResultLine(const CPortResult& result, bool json) {
     return result.port.isEmpty() ? text : result.port + QStringLiteral(": ") + text.trimmed();
 }
 
-CResultPrinter::CResultPrinter(bool json, bool bars) : m_bJson(json), m_bBars(bars) {}
+CResultPrinter::CResultPrinter(bool json, EProgressStyle progress, QString command)
+    : m_bJson(json), m_progressStyle(progress), m_strCommand(std::move(command)) {
+    m_clock.start();
+}
 
 void CResultPrinter::PrintResult(const CPortResult& result) {
     EraseBars();
     WriteText(stdout, ResultLine(result, m_bJson) + QLatin1Char('\n'));
     m_progress.erase(result.port);
+    m_results.push_back(result);
     DrawBars();
 }
 
 void CResultPrinter::ShowProgress(const QString& port, int done, int total) {
-    if (m_bBars) {
+    const CProgressStep step{port, m_strCommand, done, total, m_clock.elapsed()};
+    switch (m_progressStyle) {
+    case EProgressStyle::Bars:
         EraseBars();
-        m_progress[port] = {done, total};
+        m_progress[port] = step;
         DrawBars();
-        return;
+        break;
+    case EProgressStyle::Lines:
+        ShowLine(step);
+        break;
+    case EProgressStyle::Json:
+        WriteText(stdout, ProgressJsonText(step) + QLatin1Char('\n'));
+        break;
     }
-    // Plain lines: at the start, at every tenth and at the end.
-    const int tenth = total > 0 ? done * 10 / total : 0;
-    const auto last = m_lastTenth.find(port);
+}
+
+// At the start, at every tenth and at the end.
+void CResultPrinter::ShowLine(const CProgressStep& step) {
+    const int tenth = step.total > 0 ? step.done * 10 / step.total : 0;
+    const auto last = m_lastTenth.find(step.port);
     if (last != m_lastTenth.end() && last->second == tenth)
         return;
-    m_lastTenth[port] = tenth;
-    WriteText(stderr, QStringLiteral("%1: %2/%3\n").arg(port).arg(done).arg(total));
+    m_lastTenth[step.port] = tenth;
+    WriteText(stderr, ProgressLineText(step) + QLatin1Char('\n'));
+}
+
+void CResultPrinter::PrintSummary() {
+    WriteText(stderr, SummaryText(m_results) + QLatin1Char('\n'));
 }
 
 void CResultPrinter::EraseBars() {
@@ -76,15 +83,16 @@ void CResultPrinter::EraseBars() {
     m_nDrawnLines = 0;
 }
 
+// One line a port, in the order of --port, the time brought up to now.
 void CResultPrinter::DrawBars() {
-    if (!m_bBars)
+    if (m_progressStyle != EProgressStyle::Bars)
         return;
     QString text;
     for (const QString& port : m_ports) {
         const auto it = m_progress.find(port);
         if (it == m_progress.end())
             continue;
-        text += Bar(port, it->second.first, it->second.second) + QLatin1Char('\n');
+        text += ProgressBarText(it->second) + QLatin1Char('\n');
         ++m_nDrawnLines;
     }
     WriteText(stderr, text);

@@ -4,15 +4,11 @@
 #include "files/file_errors.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <cstring>
 
 namespace {
 constexpr int kJpegQuality = 100; // the least the format loses
 
-QString CannotSave(const QString& path) {
-    return QStringLiteral("无法保存 ") + path;
-}
 } // namespace
 
 QImage RegionImage(const uint8_t* canvas, const CImageRegion& region) {
@@ -35,25 +31,6 @@ CFileDialogOptions ImageFileDialogOptions(const QString& initialName) {
     return CFileDialogOptions{
         QStringLiteral("PNG 图像 (*.png);;BMP 图像 (*.bmp);;JPEG 图像 (*.jpg *.jpeg)"),
         QStringLiteral("png"), initialName, true, EFileKind::Image};
-}
-
-const char* ImageFileFormat(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("png"))
-        return "PNG";
-    if (suffix == QLatin1String("bmp"))
-        return "BMP";
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        return "JPEG";
-    return nullptr;
-}
-
-QString ImageNameRefusal(const QString& path) {
-    if (ImageFileFormat(path))
-        return QString();
-    return WithReason(
-        CannotSave(path),
-        QStringLiteral("文件名须以 .png、.bmp、.jpg 或 .jpeg 结尾（PNG、BMP 或 JPEG 图像）"));
 }
 
 QString SaveImageFile(const QString& path, const QImage& image) {

@@ -3,6 +3,7 @@
 // own pixels (not the black square around them, not stretched), grey, turned as the image
 // control shows it (canvas row 0 along the bottom), in the format the file's name asks for.
 #include "image_decoder.h"
+#include "image_names.h"
 
 #include "widgets/file_dialog_options.h"
 
@@ -17,12 +18,6 @@ QImage RegionImage(const uint8_t* canvas, const CImageRegion& region);
 // "指纹图像-<yyyyMMdd-HHmmss>-<width>x<height>.png"
 QString DefaultImageFileName(const QDateTime& when, int width, int height);
 CFileDialogOptions ImageFileDialogOptions(const QString& initialName);
-
-// The format the name asks for by its ending, in any letter case: "PNG" for .png, "BMP" for
-// .bmp, "JPEG" for .jpg and .jpeg; nullptr for any other name.
-const char* ImageFileFormat(const QString& path);
-// "" for a name ImageFileFormat knows, else the message that refuses it.
-QString ImageNameRefusal(const QString& path);
 
 // Writes the image as a whole in the format of its name, replacing `path` only once every byte
 // is written; a name of another format is refused before anything is written. "" or the

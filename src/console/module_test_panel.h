@@ -42,6 +42,7 @@ public:
     QAction* SendAction() const { return m_pSend; }
     CUserBackup& Backup() { return m_Backup; }
     const CConsoleExchange& Console() const { return m_Console; }
+    CConsoleExchange& Console() { return m_Console; }
 
     void Pull();
     void Push();

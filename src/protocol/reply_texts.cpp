@@ -138,23 +138,10 @@ QString UploadText(const CReply& r, int alternativeRc, const QString& alternativ
     return QStringLiteral("特征值上传失败");
 }
 
-QString StoreText(int rc) {
-    switch (rc) {
-    case 0x00:
-        return QStringLiteral("操作成功");
-    case 0x04:
-        return QStringLiteral("数据库已满，无法再增加用户");
-    case 0x06:
-        return QStringLiteral("此用户已存在");
-    default:
-        return QStringLiteral("操作失败");
-    }
-}
-
 QString BatchRefusalText(int rc, uint32_t user) {
     if (rc == 0x04)
         return QStringLiteral("数据库已满，无法再增加用户!");
-    if (rc == 0x06)
+    if (rc == kStoreUserExists)
         return QStringLiteral("用户") + Num(user) + QStringLiteral("已存在!");
     return QStringLiteral("操作失败!");
 }
@@ -220,7 +207,8 @@ QString StatusText(const CReply& r, CReplyOutcome& out, const CReplyOptions& opt
         return OrFailure(ok, QStringLiteral("清空记录成功"));
     case kStoreFeature:
         out.incrementUser = ok && options.idIncAfterStore && !options.batchRunning;
-        if (!ok && options.batchActive && options.batchRunning) {
+        if (!ok && !(rc == kStoreUserExists && options.existingUserStored) && options.batchActive &&
+            options.batchRunning) {
             out.batchMessage = BatchRefusalText(rc, options.batchUser);
             out.endBatch = true;
         }
@@ -237,6 +225,19 @@ QString StatusText(const CReply& r, CReplyOutcome& out, const CReplyOptions& opt
     }
 }
 } // namespace
+
+QString StoreText(int rc) {
+    switch (rc) {
+    case 0x00:
+        return QStringLiteral("操作成功");
+    case 0x04:
+        return QStringLiteral("数据库已满，无法再增加用户");
+    case kStoreUserExists:
+        return QStringLiteral("此用户已存在");
+    default:
+        return QStringLiteral("操作失败");
+    }
+}
 
 CReplyOutcome InterpretReplyBytes(const uint8_t* bytes, int count, const CReplyOptions& options) {
     const CReply reply{bytes, count < 0 ? 0 : count};

@@ -6,12 +6,16 @@
 #include <QString>
 #include <cstdint>
 
+// The store's result code for a user number the module holds already.
+constexpr int kStoreUserExists = 0x06;
+
 struct CReplyOptions {
-    bool idIncAfterEnrol = false; // 1082 "ID号自增1"
-    bool idIncAfterStore = false; // 1086 "ID号自动加1"
-    bool batchActive = false;     // the batch flag is set
-    bool batchRunning = false;    // batch position below the batch count
-    uint32_t batchUser = 0;       // user number of the current batch item
+    bool idIncAfterEnrol = false;    // 1082 "ID号自增1"
+    bool idIncAfterStore = false;    // 1086 "ID号自动加1"
+    bool batchActive = false;        // the batch flag is set
+    bool batchRunning = false;       // batch position below the batch count
+    uint32_t batchUser = 0;          // user number of the current batch item
+    bool existingUserStored = false; // a batch goes on past a user the module holds already
 };
 
 struct CReplyOutcome {
@@ -24,6 +28,9 @@ struct CReplyOutcome {
     QString batchMessage; // message box of a refused batch store; empty for none
     bool endBatch = false;
 };
+
+// The status text of a feature store's result code: "操作成功" for 0, "此用户已存在", ….
+QString StoreText(int rc);
 
 // The version text of a 0x26 reply as the module's users read it: GB18030.
 QString VersionBytesText(QByteArrayView bytes);

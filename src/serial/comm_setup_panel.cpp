@@ -311,6 +311,10 @@ void CCommSetupDlg::ApplyPcRate(int position) {
     PushToControls();
 }
 
+void CCommSetupDlg::SetPcRate(int rateIndex) {
+    ApplyPcRate(rateIndex - 1);
+}
+
 void CCommSetupDlg::OnPcRateSelChange(int position) {
     ApplyPcRate(position);
 }

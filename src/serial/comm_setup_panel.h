@@ -45,6 +45,9 @@ public:
 
     // Click on 1012: the rate-change command for the rate selected in 1011.
     void OnSendBaudCommand();
+    // The PC's rate set to rate index 1..5 as a choice in the PC-rate list sets it (a rate found
+    // by "检测模块波特率…"): g_nBaudIndex, this panel's port and the list, "更改" unticked.
+    void SetPcRate(int rateIndex);
     // Collection ends without a check: timer 1 stops and the receive threshold is back at 1.
     void OnLeaving() override;
     void OnPortLost() override;

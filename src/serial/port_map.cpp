@@ -1,5 +1,7 @@
 #include "port_map.h"
 
+#include "port_list_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,10 +21,10 @@ struct CBinding {
     bool typed = false;
 };
 
-// The bindings of ports 1..8 (index 0 unused) and the descriptions of the devices last reported.
+// The bindings of ports 1..8 (index 0 unused) and the devices last reported, by device.
 struct CPortMap {
     std::array<CBinding, kPortCount + 1> ports;
-    QHash<QString, QString> descriptions;
+    QHash<QString, CSerialPortEntry> entries;
     bool bound = false;
 };
 
@@ -49,10 +51,10 @@ QString ReadUartType(const QString& portName) {
     return QString();
 }
 
-// The names under /dev/serial/by-id by the device they lead to.
-QHash<QString, QString> ByIdNames() {
+// The names under /dev/serial/by-id or by-path by the device they lead to.
+QHash<QString, QString> StableNames(const QString& folder) {
     QHash<QString, QString> names;
-    const QDir dir(QStringLiteral("/dev/serial/by-id"));
+    const QDir dir(folder);
     for (const QFileInfo& link :
          dir.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
         names.insert(link.canonicalFilePath(), link.fileName());
@@ -62,7 +64,8 @@ QHash<QString, QString> ByIdNames() {
 class CQtSerialPortProvider : public CSerialPortProvider {
 public:
     QList<CSerialPortEntry> Ports() const override {
-        const QHash<QString, QString> byId = ByIdNames();
+        const QHash<QString, QString> byId = StableNames(QStringLiteral("/dev/serial/by-id"));
+        const QHash<QString, QString> byPath = StableNames(QStringLiteral("/dev/serial/by-path"));
         QList<CSerialPortEntry> ports;
         for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
             CSerialPortEntry entry;
@@ -74,6 +77,14 @@ public:
             entry.description = info.description();
             if (entry.description.isEmpty())
                 entry.description = byId.value(entry.device);
+            entry.manufacturer = info.manufacturer();
+            if (info.hasVendorIdentifier() && info.hasProductIdentifier())
+                entry.usbId = QStringLiteral("%1:%2")
+                                  .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                                  .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
+            entry.serialNumber = info.serialNumber();
+            entry.byId = byId.value(entry.device);
+            entry.byPath = byPath.value(entry.device);
             entry.kind = PortKindOf(info.portName(), info.hasVendorIdentifier(),
                                     ReadUartType(info.portName()));
             ports.append(entry);
@@ -84,8 +95,11 @@ public:
 
 const CSerialPortProvider& Provider() {
     static const CQtSerialPortProvider qtPorts;
+    static const CListedPortProvider listedPorts;
     if (InstalledProvider())
         return *InstalledProvider();
+    if (listedPorts.IsInUse())
+        return listedPorts;
     return qtPorts;
 }
 
@@ -158,16 +172,34 @@ QList<CSerialPortEntry> OrderedPorts(QList<CSerialPortEntry> ports) {
     return ports;
 }
 
+QList<CSerialPortEntry> SerialDevices() {
+    return OrderedPorts(Provider().Ports());
+}
+
+QList<CSerialPortEntry> SerialAdapters() {
+    QList<CSerialPortEntry> adapters = SerialDevices();
+    adapters.removeIf(
+        [](const CSerialPortEntry& entry) { return entry.kind != EPortKind::Adapter; });
+    return adapters;
+}
+
+QString SerialDeviceNames(const QList<CSerialPortEntry>& devices) {
+    QStringList names;
+    for (const CSerialPortEntry& entry : devices)
+        names.append(entry.device);
+    return names.isEmpty() ? kNoDeviceText : names.join(QStringLiteral(", "));
+}
+
 QString PortListText(int position) {
     return PortName(position + 1);
 }
 
 void RefreshPortMap() {
     CPortMap& map = Map();
-    const QList<CSerialPortEntry> reported = OrderedPorts(Provider().Ports());
-    QHash<QString, QString> descriptions;
+    const QList<CSerialPortEntry> reported = SerialDevices();
+    QHash<QString, CSerialPortEntry> entries;
     for (const CSerialPortEntry& entry : reported)
-        descriptions.insert(entry.device, entry.description);
+        entries.insert(entry.device, entry);
 
     QSet<QString> taken;
     for (int port = 1; port <= kPortCount; ++port)
@@ -200,7 +232,7 @@ void RefreshPortMap() {
     }
 #endif
     map.ports = ports;
-    map.descriptions = descriptions;
+    map.entries = entries;
     map.bound = true;
 }
 
@@ -243,9 +275,16 @@ QString PortEntryText(int port) {
     QStringList parts;
     if (device != PortName(port))
         parts.append(device);
-    const QString description = Map().descriptions.value(device);
+    const QString description = Map().entries.value(device).description;
     if (!description.isEmpty())
         parts.append(description);
     return parts.isEmpty() ? PortName(port)
                            : PortName(port) + kEntrySeparator + parts.join(QStringLiteral(", "));
+}
+
+CSerialPortEntry PortDeviceEntry(int port) {
+    const QString device = DeviceForPort(port);
+    CSerialPortEntry entry = Map().entries.value(device);
+    entry.device = device;
+    return entry;
 }

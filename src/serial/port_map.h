@@ -17,13 +17,22 @@ enum class EPortKind {
 
 // One serial device as the system reports it.
 struct CSerialPortEntry {
+    CSerialPortEntry() = default;
+    CSerialPortEntry(QString device, QString description, EPortKind kind)
+        : device(std::move(device)), description(std::move(description)), kind(kind) {}
+
     QString device;      // "/dev/ttyUSB0"
     QString description; // "CP2102 USB to UART Bridge Controller", or the by-id name; may be empty
     EPortKind kind = EPortKind::Uart;
+    QString manufacturer; // "Silicon Labs"; may be empty
+    QString usbId;        // vendor:product in hexadecimal, "10c4:ea60"; empty when not on USB
+    QString serialNumber; // the adapter's own serial number; may be empty
+    QString byId;         // its name under /dev/serial/by-id; may be empty
+    QString byPath;       // its name under /dev/serial/by-path (the USB socket); may be empty
 };
 
 // Where the list of serial devices comes from: Qt Serial Port in the program, a fixed list in
-// tests.
+// tests, or the file that MORVANE_PORT_LIST names (port_list_file.h).
 class CSerialPortProvider {
 public:
     virtual ~CSerialPortProvider() = default;
@@ -43,6 +52,14 @@ QList<CSerialPortEntry> OrderedPorts(QList<CSerialPortEntry> ports);
 // "COM1" for position 0.
 QString PortListText(int position);
 
+// The serial devices the system reports now, adapters first (as OrderedPorts), without binding
+// anything: safe beside the port map's users.
+QList<CSerialPortEntry> SerialDevices();
+// The USB and ACM adapters among them.
+QList<CSerialPortEntry> SerialAdapters();
+// "/dev/ttyUSB0, /dev/ttyACM0", or "无串口设备" when there is none.
+QString SerialDeviceNames(const QList<CSerialPortEntry>& devices);
+
 // Binds again from what the system reports now: every port keeps its device while that is still
 // there (so does the current choice), and devices not bound yet take the free numbers in turn.
 void RefreshPortMap();
@@ -56,3 +73,5 @@ void ResetPortMap();
 QString DeviceForPort(int port);
 // "COM1 — /dev/ttyUSB0, CP2102 USB to UART", or "COM3 — 无串口设备" for a port with no device.
 QString PortEntryText(int port);
+// What the system last reported of port n's device (only the device when it reported nothing).
+CSerialPortEntry PortDeviceEntry(int port);

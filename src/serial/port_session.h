@@ -111,6 +111,8 @@ public:
     // without one (the download) gets its receive events and every tick by signal.
     CReceiveCycle& CollectReplies(int periodMs, int holdThreshold, int limit,
                                   EWhenFull whenFull = EWhenFull::DropExtra);
+    // From now on the port has no reply collection (a download after a console exchange).
+    void CollectNoReplies() { m_pReplyCycle.reset(); }
     // The reply collection; nullptr when the port has none.
     CReceiveCycle* ReplyCycle() const { return m_pReplyCycle.get(); }
 

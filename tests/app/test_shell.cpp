@@ -7,9 +7,11 @@
 #include "app/main_frame.h"
 #include "app/morvane_app.h"
 #include "app/morvane_view.h"
+#include "app/rate_finder.h"
 #include "app/reply_wait_status.h"
 #include "app/window_places.h"
 #include "console/module_test_panel.h"
+#include "console/rate_probe.h"
 #include "download/dat_fixture.h"
 #include "download/download_panel.h"
 #include "panels/module_panel.h"
@@ -20,6 +22,7 @@
 #include "serial/panel_timers.h"
 #include "serial/port_map.h"
 #include "serial/port_session.h"
+#include "serial/rate_table.h"
 #include "serial/serial_control.h"
 #include "serial/shared_settings.h"
 #include "support/accessible_toggle.h"
@@ -215,6 +218,46 @@ private slots:
         QVERIFY(!test.Timers().IsRunning(1));
         QCOMPARE(test.Comm().RThreshold(), 1);
         QVERIFY(prompts.m_messages.isEmpty());
+    }
+
+    // "检测模块波特率…" shows the test panel and sends its user count at each rate, fastest first,
+    // until the module answers; the PC then talks at that rate, set by the settings panel. With
+    // no answer the port goes back to its rate.
+    void findModuleRate_data() {
+        QTest::addColumn<int>("answerAt"); // 0: at none
+        QTest::newRow("57,600") << 4;
+        QTest::newRow("9,600") << 1;
+        QTest::newRow("none") << 0;
+    }
+    void findModuleRate() {
+        QFETCH(int, answerAt);
+        CScriptedPrompts prompts;
+        CMainFrame frame;
+        CMorvaneView& view = frame.View();
+        view.ShowStartPanel();
+        frame.CommSettingsAction()->trigger();
+        frame.FindModuleRateAction()->trigger();
+        CModuleTestDlg& test = view.TestPanel();
+        QCOMPARE(g_nCurrentPanel, 2);
+        CFakeSerialBackend* fake = FakeOf(test.Comm());
+        for (int rate = 5; rate >= std::max(answerAt, 1); --rate) {
+            QCOMPARE(fake->m_settings.baudRate, RateBitsText(rate).toInt());
+            QCOMPARE(fake->TakeHostBytes(), QByteArray::fromHex("F5090000000009F5"));
+            if (rate != answerAt) {
+                test.OnTimer(CRateProbe::kTimerId);
+                continue;
+            }
+            fake->PushModuleBytes(QByteArray::fromHex("F509000300000AF5"));
+            QTRY_VERIFY(test.Timers().IsRunning(1));
+            test.OnTimer(1);
+            test.OnTimer(1);
+        }
+        QCOMPARE(prompts.m_messages, QStringList{RateFoundText(answerAt)});
+        const int rateAfter = answerAt ? answerAt : 2;
+        QCOMPARE(g_nBaudIndex, rateAfter);
+        QCOMPARE(fake->m_settings.baudRate, RateBitsText(rateAfter).toInt());
+        QCOMPARE(FakeOf(view.SettingsPanel().Comm())->m_settings.baudRate,
+                 RateBitsText(rateAfter).toInt());
     }
 
     // Ctrl+N gives the view its initial update only: the panel on show and its port stay.

@@ -1,11 +1,15 @@
 // The parts of morvane-cli that need no module: its command line, which replies count as a
-// success for the exit code and which are no answer at all, the output file of each port, and
-// store-folder's batches on an in-memory device.
+// success for the exit code and which are no answer at all, the output file of each port, the
+// progress and summary texts, and store-folder's batches and the rate probe on an in-memory
+// device.
 #include "cli/cli_arguments.h"
 #include "cli/console_job.h"
 #include "cli/console_plan.h"
+#include "cli/progress_text.h"
 #include "cli/reply_check.h"
 #include "cli/reply_data.h"
+#include "console/rate_probe.h"
+#include "serial/port_operations.h"
 #include "serial/port_session.h"
 #include "serial/serial_control.h"
 #include "support/fake_serial_backend.h"
@@ -49,9 +53,16 @@ private slots:
         QTest::newRow("arguments") << "--port X upload 3"
                                    << "upload takes USER FILE.fea"
                                    << "" << QStringList() << 0 << 0;
-        QTest::newRow("bad rate") << "--rate 300 --port X count"
-                                  << "--rate must be 9600, 19200, 38400, 57600 or 115200, not '300'"
-                                  << "" << QStringList() << 0 << 0;
+        QTest::newRow("bad rate")
+            << "--rate 300 --port X count"
+            << "--rate must be 9600, 19200, 38400, 57600, 115200 or auto, not '300'"
+            << "" << QStringList() << 0 << 0;
+        QTest::newRow("rate found") << "--port auto --rate auto count"
+                                    << ""
+                                    << "count" << QStringList{"auto"} << 0 << 5000;
+        QTest::newRow("bad progress") << "--progress xml --port X count"
+                                      << "--progress must be json, not 'xml'"
+                                      << "" << QStringList() << 0 << 0;
         QTest::newRow("bad timeout") << "--timeout 0 --port X count"
                                      << "--timeout must be 1 to 3600 seconds, not '0'"
                                      << "" << QStringList() << 0 << 0;
@@ -59,7 +70,7 @@ private slots:
                                                 << "unknown option --high"
                                                 << "" << QStringList() << 0 << 0;
         QTest::newRow("missing value") << "--port"
-                                       << "--port needs DEVICE|COMn"
+                                       << "--port needs DEVICE|COMn|auto|all"
                                        << "" << QStringList() << 0 << 0;
         QTest::newRow("level 10") << "--port X level 10"
                                   << "N must be a number from 1 to 9, not '10'"
@@ -86,7 +97,7 @@ private slots:
             return;
         QTEST(QString::fromLatin1(request->command->name), "command");
         QTEST(request->ports, "ports");
-        QTEST(request->rateIndex, "rate");
+        QTEST(request->rateAuto ? 0 : request->rateIndex, "rate");
         QTEST(request->timeoutMs, "timeoutMs");
     }
 
@@ -243,6 +254,88 @@ private slots:
         QCOMPARE(users.size(), 2);
         QCOMPARE(users[1].toObject().value(QStringLiteral("user")).toInt(), 256);
         QCOMPARE(users[1].toObject().value(QStringLiteral("privilege")).toInt(), 3);
+    }
+
+    void progressTexts_data() {
+        QTest::addColumn<int>("done");
+        QTest::addColumn<int>("elapsedMs");
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<QString>("json");
+        QTest::newRow("start")
+            << 0 << 0 << "P [................................]   0% 0/32  0:00 elapsed"
+            << R"({"command":"flash","done":0,"elapsed_ms":0,"port":"P","total":32})";
+        QTest::newRow("a quarter")
+            << 8 << 5000
+            << "P [########........................]  25% 8/32  0:05 elapsed, 0:15 left"
+            << R"({"command":"flash","done":8,"elapsed_ms":5000,"port":"P","total":32})";
+        QTest::newRow("done")
+            << 32 << 65400
+            << "P [################################] 100% 32/32  1:05 elapsed, 0:00 left"
+            << R"({"command":"flash","done":32,"elapsed_ms":65400,"port":"P","total":32})";
+    }
+    void progressTexts() {
+        QFETCH(int, done);
+        QFETCH(int, elapsedMs);
+        const CProgressStep step{QStringLiteral("P"), QStringLiteral("flash"), done, 32, elapsedMs};
+        QTEST(ProgressBarText(step), "bar");
+        QTEST(ProgressJsonText(step), "json");
+    }
+
+    void summary() {
+        std::vector<CPortResult> results(3);
+        results[0].port = QStringLiteral("/dev/ttyUSB0");
+        results[1].port = QStringLiteral("/dev/ttyUSB1");
+        results[1].code = 4;
+        results[1].text = QStringLiteral("no answer from the module");
+        results[2].port = QStringLiteral("/dev/ttyUSB2");
+        QCOMPARE(SummaryText(results),
+                 QStringLiteral("2 of 3 ports succeeded; failed: /dev/ttyUSB1 (no answer from the "
+                                "module)"));
+        results.pop_back();
+        results.erase(results.begin() + 1);
+        QCOMPARE(SummaryText(results), QStringLiteral("1 of 1 ports succeeded"));
+    }
+
+    // The rate probe on an in-memory device, its timers fired by hand: the user count at 115,200
+    // first, one rate slower at each wait that brings nothing, noise taken for no answer, and the
+    // port left at the rate that answered (or at its own when none did).
+    void rateProbe_data() {
+        QTest::addColumn<int>("answerAt"); // the rate index the module answers at; 0 for none
+        QTest::addColumn<bool>("noise");   // the rate before it answers noise
+        for (int rate = 1; rate <= 5; ++rate)
+            QTest::newRow(qPrintable(QString::number(rate))) << rate << false;
+        QTest::newRow("noise before 3") << 3 << true;
+        QTest::newRow("none") << 0 << false;
+    }
+    void rateProbe() {
+        QFETCH(int, answerAt);
+        QFETCH(bool, noise);
+        CPortSession session;
+        ConfigureReplyInput(session.Comm());
+        session.Comm().SetPortOpen(true);
+        session.ApplyBaudRate(2);
+        CRateProbe probe(session, session.CreateExchange<CConsoleExchange>());
+        QSignalSpy finished(&probe, &CRateProbe::Finished);
+        probe.Start();
+        for (int rate = 5; rate >= 1 && finished.isEmpty(); --rate) {
+            QCOMPARE(session.BaudIndex(), rate);
+            QCOMPARE(FakeOf(session.Comm())->TakeHostBytes(), Packet(0x09));
+            if (rate == answerAt || (noise && rate == answerAt + 1)) {
+                FakeOf(session.Comm())
+                    ->PushModuleBytes(rate == answerAt ? Packet(0x09, 0, 3)
+                                                       : QByteArray("\xF5\x13"));
+                QCoreApplication::processEvents();
+                session.OnTimer(CRateProbe::kTimerId); // an answer under way is waited for
+                session.OnTimer(CReceiveCycle::kTimerId);
+                session.OnTimer(CReceiveCycle::kTimerId);
+            } else {
+                session.OnTimer(CRateProbe::kTimerId);
+            }
+        }
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished[0][0].toInt(), answerAt);
+        QCOMPARE(session.BaudIndex(), answerAt ? answerAt : 2);
+        QVERIFY(!session.Timers().IsRunning(CRateProbe::kTimerId));
     }
 
     void outputPath_data() {

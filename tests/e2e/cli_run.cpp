@@ -1,5 +1,6 @@
 #include "cli_run.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QProcess>
 
@@ -12,6 +13,16 @@ QList<QJsonObject> CCliRun::Results() const {
     for (const QString& line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         results.append(QJsonDocument::fromJson(line.toUtf8()).object());
     return results;
+}
+
+bool WritePortList(const QString& path, const QStringList& adapters, const QString& usbId) {
+    QByteArray lines;
+    for (const QString& device : adapters)
+        lines += QJsonDocument(QJsonObject{{"device", device}, {"usb", usbId}})
+                     .toJson(QJsonDocument::Compact) +
+                 '\n';
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(lines) == lines.size();
 }
 
 CCliRun RunProgram(const QString& program, const QStringList& arguments, const QString& folder,

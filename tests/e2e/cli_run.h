@@ -14,6 +14,10 @@ struct CCliRun {
     QList<QJsonObject> Results() const;
 };
 
+// A list of serial devices for MORVANE_PORT_LIST, each a USB adapter; "" without a USB id.
+bool WritePortList(const QString& path, const QStringList& adapters,
+                   const QString& usbId = QStringLiteral("10c4:ea60"));
+
 // The morvane-cli executable (compiled in as MORVANE_CLI_PATH).
 QString CliPath();
 CCliRun RunCli(const QStringList& arguments, const QString& folder, int timeoutMs = 30000);

@@ -23,3 +23,9 @@ bool WriteDatFile(const QString& path, const QVector<uint16_t>& values) {
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
 }
+
+void EmbedText(QVector<uint16_t>& values, int at, const QByteArray& text) {
+    const QByteArray ended = text + QByteArray(2, '\0');
+    for (int i = 0; i + 1 < ended.size(); i += 2)
+        values[at + i / 2] = uint16_t(uint8_t(ended[i]) << 8 | uint8_t(ended[i + 1]));
+}

@@ -16,3 +16,7 @@ QVector<uint16_t> SignedProgramValues(uint16_t mark, uint32_t seed);
 
 // Writes the values as a .dat file; false when the file cannot be written.
 bool WriteDatFile(const QString& path, const QVector<uint16_t>& values);
+
+// Puts `text` into the values from value `at` on, two characters a value (high byte first), as
+// the program carries its version text.
+void EmbedText(QVector<uint16_t>& values, int at, const QByteArray& text);

@@ -1,6 +1,8 @@
 // morvane-cli end to end: the real program against morvane-sim on pseudo-terminals, at real
-// pacing. Every command once, the error exits, four modules flashed at once, Ctrl+C and SIGTERM
-// in a flash, output that cannot be written.
+// pacing. Every command once, the error exits, the adapters found for --port auto and all, the
+// rate found for --rate auto, four modules flashed at once and their version checked, the
+// download question on a terminal, JSON progress, Ctrl+C and SIGTERM in a flash, output that
+// cannot be written.
 #include "cli_run.h"
 #include "dat_writer.h"
 #include "sim_session.h"
@@ -26,6 +28,8 @@ namespace {
 const QString kSimPath = QStringLiteral(MORVANE_SIM_PATH);
 const QStringList kThreeUsers{QStringLiteral("--users"), QStringLiteral("3")};
 constexpr int kFlashTimeoutMs = 60000;
+// The version the program files below carry, which the simulator reports once flashed.
+const QString kFlashedVersion = QStringLiteral("MORVANE-SIM FP V2.1");
 
 QByteArray FeatureBytes(char seed) {
     QByteArray bytes(193, seed);
@@ -48,7 +52,9 @@ QList<int> ReceivedCommands(const CSimProcess& sim) {
 
 // The two program files of a download, written into `folder`.
 bool WriteProgramFiles(const QString& folder) {
-    return WriteDatFile(folder + QStringLiteral("/a.dat"), SignedProgramValues(kDatMark28000, 7)) &&
+    QVector<uint16_t> values = SignedProgramValues(kDatMark28000, 7);
+    EmbedText(values, 4096, "VER=" + kFlashedVersion.toLatin1());
+    return WriteDatFile(folder + QStringLiteral("/a.dat"), values) &&
            WriteDatFile(folder + QStringLiteral("/b.dat"), SignedProgramValues(kDatMark38000, 8));
 }
 
@@ -214,6 +220,160 @@ private slots:
         QCOMPARE(count.out, QStringLiteral("COM2: 用户总数为：3\n"));
         const CCliRun relative = RunCli(Split("--port r1.link count"), dir.path());
         QCOMPARE(relative.out, QStringLiteral("r1.link: 用户总数为：3\n"));
+    }
+
+    // --port auto and all take the USB adapters of the system's list (here the file that
+    // MORVANE_PORT_LIST names): auto the one there is, all every one, with a closing summary.
+    void adaptersFound_data() {
+        QTest::addColumn<int>("modules");  // simulated modules listed as USB adapters
+        QTest::addColumn<QString>("port"); // auto or all
+        QTest::addColumn<bool>("gone");    // also an adapter listed with no device behind it
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("says"); // on standard error; SIMn for the modules' devices
+        QTest::newRow("auto, one") << 1 << "auto" << false << 0 << "--port auto: SIM0";
+        QTest::newRow("auto, two")
+            << 2 << "auto" << false << 2 << "--port auto: 2 serial adapters found (SIM0, SIM1)";
+        QTest::newRow("auto, none")
+            << 0 << "auto" << false << 3 << "--port auto: no USB or ACM serial adapter found";
+        QTest::newRow("all") << 2 << "all" << false << 0 << "2 of 2 ports succeeded";
+        QTest::newRow("all, one gone")
+            << 1 << "all" << true << 3
+            << "1 of 2 ports succeeded; failed: /dev/morvane-gone (Comm port error! "
+               "/dev/morvane-gone：找不到该设备，请检查连接。；现有串口设备：/dev/morvane-gone, "
+               "SIM0)";
+    }
+    void adaptersFound() {
+        QFETCH(int, modules);
+        QFETCH(QString, port);
+        QFETCH(bool, gone);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        std::vector<std::unique_ptr<CSimProcess>> sims;
+        QStringList adapters;
+        for (int i = 0; i < modules; ++i) {
+            sims.push_back(std::make_unique<CSimProcess>(kSimPath, kThreeUsers));
+            QVERIFY(sims.back()->IsRunning());
+            adapters << sims.back()->DevicePath();
+            says.replace(QStringLiteral("SIM%1").arg(i), adapters.back());
+        }
+        const QString list = dir.filePath(QStringLiteral("ports.jsonl"));
+        if (gone)
+            adapters << QStringLiteral("/dev/morvane-gone");
+        QVERIFY(modules > 0 ? WritePortList(list, adapters)
+                            : WritePortList(list, {"/dev/ttyS0"}, ""));
+        qputenv("MORVANE_PORT_LIST", list.toLocal8Bit());
+        const CCliRun run = RunCli({"--port", port, "count"}, dir.path());
+        qunsetenv("MORVANE_PORT_LIST");
+        QTEST(run.exitCode, "code");
+        QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
+        const int answered = run.exitCode == 2 ? 0 : modules;
+        QCOMPARE(run.out.count(QStringLiteral(": 用户总数为：3\n")), answered);
+    }
+
+    // --rate auto finds the module's rate, fastest first, and the command runs at it; the rate
+    // command only reports it. A module that answers at no rate is silent (exit 4).
+    void rateFound_data() {
+        QTest::addColumn<QString>("moduleRate");
+        QTest::addColumn<QStringList>("simArguments");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("counts"); // user counts the module received
+        const QString count = QStringLiteral("用户总数为：3");
+        int counts = 1;
+        for (const char* rate : {"115200", "57600", "38400", "19200", "9600"})
+            QTest::newRow(rate) << rate << QStringList() << "--rate auto count" << 0 << count
+                                << ++counts;
+        QTest::newRow("rate command")
+            << "38400" << QStringList() << "rate" << 0 << "module answers at 38400 bit/s" << 3;
+        QTest::newRow("silent") << "9600" << Split("--mute 09") << "--rate auto count" << 4
+                                << "no answer from the module at any rate" << 5;
+    }
+    void rateFound() {
+        QFETCH(QString, moduleRate);
+        QFETCH(QStringList, simArguments);
+        QFETCH(QString, command);
+        CSimProcess sim(kSimPath,
+                        kThreeUsers + simArguments + QStringList{"--module-rate", moduleRate});
+        QVERIFY(sim.IsRunning());
+        QTemporaryDir dir;
+        const CCliRun run =
+            RunCli(QStringList{"--json", "--port", sim.DevicePath()} + Split(qPrintable(command)),
+                   dir.path());
+        QTEST(run.exitCode, "code");
+        QCOMPARE(run.Results().size(), 1);
+        QTEST(run.Results().first().value(QStringLiteral("text")).toString(), "text");
+        if (command.startsWith(QLatin1String("--rate")) && run.exitCode == 0)
+            QVERIFY(run.err.contains(QStringLiteral("module answers at %1 bit/s").arg(moduleRate)));
+        QTEST(int(ReceivedCommands(sim).count(0x09)), "counts");
+    }
+
+    // --skip-existing finishes a stopped store-folder: the users the module holds count as
+    // stored; --progress json tells each step on standard output before the result line.
+    void storeFolderSkipsExisting() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("batch")));
+        for (char user : {'2', '3', '4', '5'})
+            QVERIFY(WriteFile(dir.filePath(QStringLiteral("batch/%1.fea").arg(user)),
+                              FeatureBytes(user)));
+        CSimProcess sim(kSimPath, kThreeUsers);
+        QVERIFY(sim.IsRunning());
+        const QStringList port{QStringLiteral("--port"), sim.DevicePath()};
+        const CCliRun stopped = RunCli(port + Split("store-folder batch"), dir.path());
+        QCOMPARE(stopped.exitCode, 1);
+        QVERIFY(stopped.out.contains(QStringLiteral("用户2已存在!")));
+        const CCliRun run = RunCli(
+            port + Split("--json --progress json store-folder batch --skip-existing"), dir.path());
+        QCOMPARE(run.exitCode, 0);
+        const QList<QJsonObject> lines = run.Results();
+        QCOMPARE(lines.size(), 5);
+        for (int step = 0; step < 4; ++step) {
+            QCOMPARE(lines[step].value("done").toInt(), step + 1);
+            QCOMPARE(lines[step].value("total").toInt(), 4);
+            QCOMPARE(lines[step].value("command").toString(), QStringLiteral("store-folder"));
+            QVERIFY(lines[step].value("elapsed_ms").toInt() >=
+                    (step ? lines[step - 1].value("elapsed_ms").toInt() : 0));
+        }
+        QCOMPARE(lines[4].value("data")["skipped"].toInt(), 2);
+        QCOMPARE(lines[4].value("text").toString(),
+                 QStringLiteral("操作成功（2 个用户模块中已有，已跳过）"));
+        QCOMPARE(RunCli(port + Split("count"), dir.path()).out,
+                 sim.DevicePath() + QStringLiteral(": 用户总数为：5\n"));
+    }
+
+    // Without --yes a terminal is asked, No by default; a Yes flashes, and the version the module
+    // then reports is checked against --expect-version.
+    void downloadAskedOnTerminal_data() {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("no") << QByteArray("\n") << 2 << "是否继续？ — not confirmed";
+        QTest::newRow("yes, another version")
+            << QByteArray("y\n") << 1
+            << "版本号: " + kFlashedVersion + " — not the expected version V9";
+    }
+    void downloadAskedOnTerminal() {
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        QVERIFY(WriteProgramFiles(dir.path()));
+        CSimProcess sim(kSimPath);
+        CPtyPair terminal;
+        QVERIFY(sim.IsRunning() && terminal.IsValid());
+        QProcess cli;
+        cli.setWorkingDirectory(dir.path());
+        cli.setStandardInputFile(terminal.SlavePath());
+        cli.start(CliPath(), QStringList{"--port", sim.DevicePath()} +
+                                 Split("--rate 115200 flash a.dat b.dat --expect-version V9"));
+        QVERIFY(terminal.WriteModule(answer));
+        QVERIFY(cli.waitForFinished(kFlashTimeoutMs));
+        QTEST(cli.exitCode(), "code");
+        const QString err = QString::fromUtf8(cli.readAllStandardError());
+        const QString out = QString::fromUtf8(cli.readAllStandardOutput());
+        QVERIFY2(err.startsWith(QStringLiteral("下载新的程序会冲掉片内原程序，是否继续？ [y/N] ")),
+                 qPrintable(err));
+        QVERIFY2((out + err).contains(says), qPrintable(out + err));
+        QCOMPARE(ReceivedCommands(sim).isEmpty(), cli.exitCode() == 2);
     }
 
     // Two modules at once, each its own batch of the one folder and its own output file.
@@ -393,12 +553,15 @@ private slots:
             arguments << QStringLiteral("--port") << sims.back()->DevicePath();
         }
         const CCliRun run =
-            RunCli(arguments + Split("flash a.dat b.dat"), dir.path(), kFlashTimeoutMs);
+            RunCli(arguments + Split("flash a.dat b.dat --expect-version") << kFlashedVersion,
+                   dir.path(), kFlashTimeoutMs);
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.Results().size(), 4);
-        for (const QJsonObject& result : run.Results())
+        for (const QJsonObject& result : run.Results()) {
             QCOMPARE(result.value(QStringLiteral("text")).toString(),
-                     QStringLiteral("已成功完成下载!"));
+                     QStringLiteral("已成功完成下载! 版本号:\r\n") + kFlashedVersion);
+            QCOMPARE(result.value("data")["version"].toString(), kFlashedVersion);
+        }
         QCOMPARE(LoadProgramHalf(EProgramHalf::Half28000, dir.filePath("a.dat")),
                  EHalfLoadResult::Loaded);
         QCOMPARE(LoadProgramHalf(EProgramHalf::Half38000, dir.filePath("b.dat")),
@@ -472,8 +635,9 @@ private slots:
         QTEST(int(ReceivedCommands(sim).size()), "commands");
     }
 
-    // The program needs no window system: no Qt Widgets library is loaded, and it runs with
-    // neither a display nor a platform plugin named.
+    // The program needs no window system: no Qt Widgets library is loaded, nor Qt Gui until an
+    // image is saved (its writer is a library of its own), and it runs with neither a display
+    // nor a platform plugin named.
     void noWidgetsNoDisplay() {
         QProcess ldd;
         ldd.start(QStringLiteral("ldd"), {CliPath()});
@@ -481,6 +645,7 @@ private slots:
         const QString libraries = QString::fromLocal8Bit(ldd.readAllStandardOutput());
         QVERIFY(libraries.contains(QLatin1String("libQt6Core")));
         QVERIFY(!libraries.contains(QLatin1String("Widgets")));
+        QVERIFY(!libraries.contains(QLatin1String("libQt6Gui")));
         CSimProcess sim(kSimPath);
         QVERIFY(sim.IsRunning());
         QTemporaryDir dir;
@@ -502,7 +667,7 @@ private slots:
              {"count",        "version", "users",    "privilege",       "enrol",      "delete",
               "delete-all",   "compare", "search",   "capture-feature", "upload",     "store",
               "store-folder", "backup",  "image",    "level",           "brightness", "records",
-              "set-rate",     "flash",   "make-bin", "sleep",           "ports"})
+              "set-rate",     "flash",   "make-bin", "sleep",           "ports",      "rate"})
             QTest::newRow(command) << QString::fromUtf8(command);
     }
     void help() {

@@ -5,6 +5,22 @@
 
 namespace sim {
 
+QString ImageVersionText(const QByteArray& program) {
+    constexpr int kLongest = 32;
+    const QByteArray marker = "VER=";
+    const qsizetype at = program.indexOf(marker);
+    if (at < 0)
+        return QString();
+    QByteArray text;
+    for (qsizetype i = at + marker.size(); i < program.size() && text.size() < kLongest; ++i) {
+        const char c = program.at(i);
+        if (c < 0x20 || c > 0x7E)
+            break;
+        text += c;
+    }
+    return QString::fromLatin1(text);
+}
+
 QByteArray DownloadAck(uint8_t index, uint8_t result) {
     return ReplyPacket(cmd::kDownload, 0, index, result);
 }

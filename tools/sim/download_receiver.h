@@ -5,6 +5,7 @@
 #include "frame_reader.h"
 
 #include <QByteArray>
+#include <QString>
 #include <cstdint>
 
 namespace sim {
@@ -54,6 +55,10 @@ private:
     int m_nReceived = 0;
     QByteArray m_program;
 };
+
+// The version a program image carries: the printable text after the first "VER=" in it, up to
+// 32 characters; empty when it has none.
+QString ImageVersionText(const QByteArray& program);
 
 // The acknowledgement frame F5 FF 00 index result 00 check F5.
 QByteArray DownloadAck(uint8_t index, uint8_t result);

@@ -32,6 +32,7 @@ uint32_t RecordNumberOf(const QByteArray& record) {
 CModuleState::CModuleState(const CModuleSettings& settings)
     : m_nCapacity(settings.capacity), m_nSeed(settings.seed), m_strVersion(settings.versionText),
       m_imageSize(settings.imageSize) {
+    m_nRateIndex = settings.rateIndex;
     m_registers[kMoveRightRegister] = 0x6A;
     m_registers[kMoveUpRegister] = 0x80;
     const int prefilled = std::min(settings.prefilledUsers, std::min(settings.capacity, 0xFFFF));

@@ -17,6 +17,8 @@ struct CModuleSettings {
     uint64_t seed = 1;
     CImageSize imageSize = kDefaultSensor;
     QString versionText = QStringLiteral("MORVANE-SIM FP V2.0");
+    uint8_t rateIndex = 2;   // the module's own line rate, 19,200 bit/s
+    bool strictRate = false; // frames that come at another rate are lost
 };
 
 struct CUser {
@@ -79,6 +81,7 @@ public:
     uint8_t RegisterValue(uint8_t reg) const;
     void SetRegister(uint8_t reg, uint8_t value) { m_registers[reg] = value; }
     const QString& VersionText() const { return m_strVersion; }
+    void SetVersionText(const QString& text) { m_strVersion = text; }
     CImageSize ImageSize() const { return m_imageSize; }
     bool Asleep() const { return m_bAsleep; }
     void FallAsleep() { m_bAsleep = true; }

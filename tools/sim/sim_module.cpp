@@ -97,6 +97,12 @@ CAnswer CSimModule::OnBlockFrame(const CFrame& frame) {
     if (m_download.Finished() && kept && frame.blockIndex == CDownloadReceiver::kLastBlock) {
         m_bFinishedPending = true;
         note += QStringLiteral("; download complete");
+        // The new program answers with its own version, when the image says which.
+        const QString version = ImageVersionText(m_download.ProgramImage());
+        if (!version.isEmpty()) {
+            m_state.SetVersionText(version);
+            note += QStringLiteral("; version now ") + version;
+        }
     }
     return DownloadAnswer(ack, note);
 }

@@ -119,10 +119,22 @@ const std::vector<COptionEntry>& OptionEntries() {
          [](CSimOptions& o, const QString& v) {
              return ParseCount(v, 1, 0xFFFF, o.module.capacity);
          }},
-        {"version-text", "TEXT", "Version text answered to 0x26. Default MORVANE-SIM FP V2.0.",
+        {"version-text", "TEXT",
+         "Version text answered to 0x26. Default MORVANE-SIM FP V2.0. A completed download "
+         "changes it to the text after \"VER=\" in the program image, when the image has one.",
          [](CSimOptions& o, const QString& v) {
              o.module.versionText = v;
              return !v.isEmpty() && v.size() < 256;
+         }},
+        {"module-rate", "RATE",
+         "The module talks only at RATE (9600, 19200, 38400, 57600 or 115200) until the rate "
+         "command changes it: a frame sent while the host has set the device to another rate is "
+         "lost, as on a real line, and gets no answer. Default: the host's rate, whatever it is.",
+         [](CSimOptions& o, const QString& v) {
+             static const QStringList kRates{"9600", "19200", "38400", "57600", "115200"};
+             o.module.rateIndex = uint8_t(kRates.indexOf(v.trimmed()) + 1);
+             o.module.strictRate = true;
+             return o.module.rateIndex > 0;
          }},
         {"seed", "S",
          "Seed of the feature values, images and noise (decimal or 0x hex). Default 1.", SetSeed},

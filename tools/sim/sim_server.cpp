@@ -20,6 +20,12 @@ constexpr qint64 kStallMs = 2000;
 // Upper bound of one wait, so that a hang-up or error state can never make the loop spin.
 constexpr int kIdlePollMs = 1000;
 
+// The bit rate of a module rate index 1 to 5; 0 for any other.
+int ModuleRateBits(int index) {
+    constexpr int kModuleRates[] = {9600, 19200, 38400, 57600, 115200};
+    return index >= 1 && index <= 5 ? kModuleRates[index - 1] : 0;
+}
+
 const char* KindWord(EFrameKind kind) {
     switch (kind) {
     case EFrameKind::Garbage:
@@ -125,6 +131,11 @@ void CSimServer::Handle(const CFrame& frame, qint64 now) {
         m_bHungUp = true;
         return;
     }
+    if (m_options.module.strictRate && !AtModuleRate()) {
+        m_log.Note(now, QStringLiteral("sent at %1 bit/s, not at the module's rate: lost")
+                            .arg(m_pty.LineRate()));
+        return;
+    }
     if (m_stream.IsEnabled()) {
         if (!m_stream.IsRunning())
             m_log.Note(now, QStringLiteral("streaming noise without end"));
@@ -155,12 +166,15 @@ void CSimServer::Send(const CAnswer& answer, qint64 now) {
 // The rate paced output crosses the line at: the one the host set on the device, which a module
 // talking to it must share; the module's own when the device shows none of the rates.
 int CSimServer::LineRate() const {
-    constexpr int kModuleRates[] = {9600, 19200, 38400, 57600, 115200}; // indices 1 to 5
     const int hostRate = m_pty.LineRate();
-    const int index = m_module.State().RateIndex();
+    const int ownRate = ModuleRateBits(m_module.State().RateIndex());
     if (hostRate > 0)
         return hostRate;
-    return index >= 1 && index <= 5 ? kModuleRates[index - 1] : 19200;
+    return ownRate > 0 ? ownRate : 19200;
+}
+
+bool CSimServer::AtModuleRate() const {
+    return m_pty.LineRate() == ModuleRateBits(m_module.State().RateIndex());
 }
 
 void CSimServer::WriteOutput(qint64 now) {

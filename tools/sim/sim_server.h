@@ -31,6 +31,8 @@ private:
     void Handle(const CFrame& frame, qint64 now);
     void Send(const CAnswer& answer, qint64 now);
     int LineRate() const;
+    // The host has set the device to the module's own rate.
+    bool AtModuleRate() const;
     void WriteOutput(qint64 now);
     void WriteStream(qint64 now);
     void WriteProgramImage(qint64 now);
