@@ -40,7 +40,7 @@ private:
     void EndWithVersion(const std::optional<QString>& version, const QString& shown);
 
     CFlashOptions m_options;
-    int m_nBlockReached = 0;       // the block in flight, 1-based, as the progress shows it
+    int m_nBlockReached = 0;        // the block in flight, 1-based, as the progress shows it
     CDownloadExchange* m_pDownload; // owned by the session, until the version is asked
     CConsoleExchange* m_pVersion = nullptr; // owned by the session once the download is done
     QByteArray m_VersionReply;
