@@ -189,9 +189,10 @@ void CPortRunner::StartAtRateFound(const QJsonObject& found) {
     const QString bits = QString::number(found.value(QStringLiteral("rate")).toInt());
     m_task.lineRateIndex = RateIndexOf(bits);
     TraceLine(m_task.port, QStringLiteral("module answers at %1 bit/s").arg(bits));
+    CPortJob* job = MakeJob(); // its exchange takes the place of the probe's
     if (m_task.kind == ECommandKind::Flash)
         m_pSession->CollectNoReplies(); // the download reads its own way
-    StartJob(MakeJob());
+    StartJob(job);
 }
 
 void CPortRunner::DropJob() {
