@@ -161,6 +161,7 @@ void CConsoleExchange::OnReply(const QByteArray& bytes) {
     if (!reply.batchMessage.isEmpty())
         m_Batch.OnRefused(reply.batchMessage);
     emit StatusRead(reply);
+    emit ResultText(reply.status);
     m_Batch.OnReply();
     TakeEnrolmentStep(NextEnrolmentStep(reply.command, reply.resultCode, m_inputs.enrolment));
     emit ReplyDone(bytes, reply);

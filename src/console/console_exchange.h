@@ -105,6 +105,8 @@ signals:
     // batch and enrolment steps have run, that it is done.
     void ReplyRead(const QByteArray& bytes, const CReplyOutcome& reply);
     void StatusRead(const CReplyOutcome& reply);
+    // The status text of StatusRead alone, for the field that shows it.
+    void ResultText(const QString& text);
     void ReplyDone(const QByteArray& bytes, const CReplyOutcome& reply);
     // A transmission could not reach the port (after Told "Comm port error!").
     void WriteFailed();

@@ -141,7 +141,6 @@ private:
     void OnReplyComplete();
     void ConnectConsole();
     void ShowReply(const QByteArray& bytes, const CReplyOutcome& reply);
-    void ShowStatus(const CReplyOutcome& reply);
     void DecodeFingerImage(const QByteArray& reply);
     void IncrementUserNumber();
     void ShowBatchProgress(unsigned total, unsigned current);

@@ -2,6 +2,7 @@
 // interpretation of a finished reply with its follow-ups (user-number increment, enrolment
 // sequence, save button, batch step).
 #include "module_test_panel.h"
+#include "module_test_widgets.h"
 
 #include "protocol/hex_text.h"
 #include "protocol/reply_texts.h"
@@ -55,7 +56,13 @@ void CModuleTestDlg::ConnectConsole() {
     });
     connect(&m_Console, &CConsoleExchange::BackupSending, this, &CModuleTestDlg::ShowCommand);
     connect(&m_Console, &CConsoleExchange::ReplyRead, this, &CModuleTestDlg::ShowReply);
-    connect(&m_Console, &CConsoleExchange::StatusRead, this, &CModuleTestDlg::ShowStatus);
+    connect(&m_Console, &CConsoleExchange::StatusRead, this, [this](const CReplyOutcome& reply) {
+        if (reply.incrementUser)
+            IncrementUserNumber();
+    });
+    // The result field takes the text as the exchange reads it, after the user number has moved on.
+    connect(&m_Console, &CConsoleExchange::ResultText,
+            static_cast<CDisplayField*>(Control(ControlId::kResult)), &CDisplayField::SetText);
     connect(&m_Console, &CConsoleExchange::ReplyDone, this,
             [this](const QByteArray&, const CReplyOutcome& reply) {
                 if (reply.enableSave)
@@ -68,12 +75,6 @@ void CModuleTestDlg::ShowReply(const QByteArray& bytes, const CReplyOutcome& rep
                                             static_cast<int>(bytes.size())));
     if (reply.decodeImage)
         DecodeFingerImage(bytes);
-}
-
-void CModuleTestDlg::ShowStatus(const CReplyOutcome& reply) {
-    if (reply.incrementUser)
-        IncrementUserNumber();
-    SetText(ControlId::kResult, reply.status);
 }
 
 void CModuleTestDlg::IncrementUserNumber() {
