@@ -1,6 +1,6 @@
 # Debian packages the build, the tests and the run command need; sourced by scripts/run and
 # scripts/test. Installs them when missing (as root), otherwise prints the one line to run.
-MORVANE_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev xvfb xauth fonts-wqy-microhei qt6-translations-l10n"
+MORVANE_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev xvfb xauth fonts-wqy-microhei qt6-translations-l10n qt6-l10n-tools qt6-tools-dev"
 # What scripts/package needs to build the Debian package and check it as Debian does.
 MORVANE_PACKAGE_TOOLS="dpkg-dev file gzip help2man lintian desktop-file-utils appstream"
 

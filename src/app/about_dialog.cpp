@@ -22,7 +22,7 @@ QLabel* AddLine(QDialog* dialog, const CDialogUnits& du, const char* name, const
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("关于 Morvane"));
+    setWindowTitle(tr("关于 Morvane"));
     setFont(PanelFont());
     const CDialogUnits du(font());
     setFixedSize(du.Size(235, 70));
@@ -33,20 +33,20 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setGeometry(du.Rect(11, 17, 20, 20));
 
     auto* version =
-        new QLabel(QStringLiteral("Morvane %1 版").arg(QLatin1String(BuildVersion())), this);
+        new QLabel(tr("Morvane %1 版").arg(QLatin1String(BuildVersion())), this);
     version->setObjectName(QStringLiteral("version"));
     version->setGeometry(du.Rect(40, 10, 119, 8));
 
     // No revision: built from a source archive rather than a git checkout.
     const QString revision =
-        *BuildRevision() ? QString::fromLatin1(BuildRevision()) : QStringLiteral("无");
-    AddLine(this, du, "revision", QStringLiteral("Git 修订：%1").arg(revision), 26);
-    AddLine(this, du, "qt", QStringLiteral("Qt 版本：%1").arg(QLatin1String(qVersion())), 36);
+        *BuildRevision() ? QString::fromLatin1(BuildRevision()) : tr("无");
+    AddLine(this, du, "revision", tr("Git 修订：%1").arg(revision), 26);
+    AddLine(this, du, "qt", tr("Qt 版本：%1").arg(QLatin1String(qVersion())), 36);
     // As the package's copyright file says (packaging/debian/copyright).
-    AddLine(this, du, "licence", QStringLiteral("许可：专有软件，保留所有权利"), 46);
-    AddLine(this, du, "copyright", QStringLiteral("版权所有 © 2026 Morvane 维护者"), 56);
+    AddLine(this, du, "licence", tr("许可：专有软件，保留所有权利"), 46);
+    AddLine(this, du, "copyright", tr("版权所有 © 2026 Morvane 维护者"), 56);
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("ctl1"));
     ok->setDefault(true);
     ok->setGeometry(du.Rect(178, 7, 50, 14));

@@ -19,12 +19,12 @@
 
 namespace {
 CFileDialogOptions LogFileDialogOptions(const QString& initialName, bool mustExist) {
-    return CFileDialogOptions{QStringLiteral("文本文件 (*.txt)"), QStringLiteral("txt"),
+    return CFileDialogOptions{QCoreApplication::translate("CCommLogDock", "文本文件 (*.txt)"), QStringLiteral("txt"),
                               initialName, mustExist, EFileKind::Log};
 }
 
 QString DatedLogName(const QString& suffix = QStringLiteral("txt")) {
-    return QStringLiteral("通信记录-") +
+    return QCoreApplication::translate("CCommLogDock", "通信记录-") +
            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
            QLatin1Char('.') + suffix;
 }
@@ -38,7 +38,7 @@ QPushButton* AddButton(QHBoxLayout* layout, const QString& caption, const QStrin
 } // namespace
 
 CCommLogDock::CCommLogDock(QWidget* parent)
-    : QDockWidget(QStringLiteral("通信记录"), parent), m_pLog(new CCommLog(this)) {
+    : QDockWidget(tr("通信记录"), parent), m_pLog(new CCommLog(this)) {
     setObjectName(QStringLiteral("commLogDock"));
     auto* body = new QWidget(this);
     auto* column = new QVBoxLayout(body);
@@ -50,9 +50,9 @@ CCommLogDock::CCommLogDock(QWidget* parent)
     setWidget(body);
     // A command of its own rather than the dock's toggle action, which follows only triggers:
     // a toggle through the accessibility interface opens and closes the window as well.
-    m_pShowAction = new QAction(QStringLiteral("通信记录(&L)"), this);
+    m_pShowAction = new QAction(tr("通信记录(&L)"), this);
     m_pShowAction->setCheckable(true);
-    m_pShowAction->setStatusTip(QStringLiteral("显示每个面板串口收发的全部字节"));
+    m_pShowAction->setStatusTip(tr("显示每个面板串口收发的全部字节"));
     ConnectUserChange(m_pShowAction, this, [this] { OnShowChosen(); });
     connect(this, &QDockWidget::visibilityChanged, this, &CCommLogDock::OnVisibilityChanged);
     connect(m_pLog, &CCommLog::FileRecordingFailed, this, &CCommLogDock::OnRecordingFailed);
@@ -73,12 +73,12 @@ QWidget* CCommLogDock::CreateButtonRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_pClear = new QPushButton(QStringLiteral("清除"), row);
-    m_pSave = new QPushButton(QStringLiteral("保存…"), row);
-    auto* saveCsv = new QPushButton(QStringLiteral("导出CSV…"), row);
+    m_pClear = new QPushButton(tr("清除"), row);
+    m_pSave = new QPushButton(tr("保存…"), row);
+    auto* saveCsv = new QPushButton(tr("导出CSV…"), row);
     saveCsv->setToolTip(
-        QStringLiteral("每帧一行：时间、方向、端口、命令、字段、结果、校验、十六进制"));
-    m_pRecordToFile = new QCheckBox(QStringLiteral("记录到文件"), row);
+        tr("每帧一行：时间、方向、端口、命令、字段、结果、校验、十六进制"));
+    m_pRecordToFile = new QCheckBox(tr("记录到文件"), row);
     m_pFileLabel = new QLabel(row);
     m_pFileLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     for (QWidget* widget : {static_cast<QWidget*>(m_pClear), static_cast<QWidget*>(m_pSave),
@@ -96,24 +96,24 @@ QWidget* CCommLogDock::CreateFindRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(QStringLiteral("显示(&V)："), row);
+    auto* label = new QLabel(tr("显示(&V)："), row);
     m_pFilter = new QComboBox(row);
-    m_pFilter->addItems({QStringLiteral("全部"), QStringLiteral("仅帧"), QStringLiteral("仅错误")});
+    m_pFilter->addItems({tr("全部"), tr("仅帧"), tr("仅错误")});
     label->setBuddy(m_pFilter);
     m_pFind = new QLineEdit(row);
-    m_pFind->setPlaceholderText(QStringLiteral("查找文本或十六进制，如 F5 09"));
-    m_pFind->setAccessibleName(QStringLiteral("查找"));
+    m_pFind->setPlaceholderText(tr("查找文本或十六进制，如 F5 09"));
+    m_pFind->setAccessibleName(tr("查找"));
     m_pFind->setClearButtonEnabled(true);
     layout->addWidget(label);
     layout->addWidget(m_pFilter);
     layout->addWidget(m_pFind, 1);
-    const QString findTip = QStringLiteral("查找记录中的文本，或帧中的字节");
-    QPushButton* previous = AddButton(layout, QStringLiteral("上一个"), findTip);
-    QPushButton* next = AddButton(layout, QStringLiteral("下一个"), findTip);
-    const QString errorTip = QStringLiteral("校验错误、缺少尾字节、不属于任何帧的字节、无应答");
-    QPushButton* previousError = AddButton(layout, QStringLiteral("上一个错误"), errorTip);
-    QPushButton* nextError = AddButton(layout, QStringLiteral("下一个错误"), errorTip);
-    QPushButton* copy = AddButton(layout, QStringLiteral("复制"), QStringLiteral("复制选中的行"));
+    const QString findTip = tr("查找记录中的文本，或帧中的字节");
+    QPushButton* previous = AddButton(layout, tr("上一个"), findTip);
+    QPushButton* next = AddButton(layout, tr("下一个"), findTip);
+    const QString errorTip = tr("校验错误、缺少尾字节、不属于任何帧的字节、无应答");
+    QPushButton* previousError = AddButton(layout, tr("上一个错误"), errorTip);
+    QPushButton* nextError = AddButton(layout, tr("下一个错误"), errorTip);
+    QPushButton* copy = AddButton(layout, tr("复制"), tr("复制选中的行"));
     connect(m_pFilter, &QComboBox::currentIndexChanged, this, &CCommLogDock::OnFilterChosen);
     connect(m_pFind, &QLineEdit::returnPressed, this, [this] { OnFind(true); });
     connect(previous, &QPushButton::clicked, this, [this] { OnFind(false); });
@@ -168,7 +168,7 @@ void CCommLogDock::OnSave() {
 
 void CCommLogDock::OnSaveCsv() {
     const QString path = Prompts().SaveFileName(
-        this, CFileDialogOptions{QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv"),
+        this, CFileDialogOptions{tr("CSV 文件 (*.csv)"), QStringLiteral("csv"),
                                  DatedLogName(QStringLiteral("csv")), true});
     if (path.isEmpty())
         return;

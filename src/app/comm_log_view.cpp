@@ -21,7 +21,7 @@ constexpr qint64 kNoRow = -2;
 CCommLogView::CCommLogView(const CCommLog& log, QWidget* parent)
     : QAbstractScrollArea(parent), m_log(log) {
     setObjectName(QStringLiteral("commLogView"));
-    setAccessibleName(QStringLiteral("通信记录"));
+    setAccessibleName(tr("通信记录"));
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -7,7 +7,7 @@
 
 CHelpWindow::CHelpWindow(QWidget* parent) : QDialog(parent), m_pBrowser(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("helpWindow"));
-    setWindowTitle(QStringLiteral("Morvane 使用说明"));
+    setWindowTitle(tr("Morvane 使用说明"));
     setModal(false);
     m_pBrowser->setOpenExternalLinks(true);
     m_pBrowser->setSource(GuideUrl());

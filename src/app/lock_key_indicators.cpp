@@ -19,9 +19,9 @@ QLabel* MakePane(QStatusBar* bar, const QString& text) {
 } // namespace
 
 CLockKeyIndicators::CLockKeyIndicators(QStatusBar* bar) : QObject(bar) {
-    m_pCaps = MakePane(bar, QStringLiteral("大写"));
-    m_pNum = MakePane(bar, QStringLiteral("数字"));
-    m_pScroll = MakePane(bar, QStringLiteral("滚动"));
+    m_pCaps = MakePane(bar, tr("大写"));
+    m_pNum = MakePane(bar, tr("数字"));
+    m_pScroll = MakePane(bar, tr("滚动"));
     qApp->installEventFilter(this);
 }
 

@@ -4,6 +4,7 @@
 #include "comm_log_dock.h"
 #include "current_panel.h"
 #include "help_window.h"
+#include "language_menu.h"
 #include "lock_key_indicators.h"
 #include "morvane_doc.h"
 #include "morvane_view.h"
@@ -51,23 +52,23 @@ CMainFrame::CMainFrame(QWidget* parent)
 }
 
 void CMainFrame::CreateActions() {
-    m_pCommSettings = new QAction(QStringLiteral("通信设置(&S)"), this);
-    m_pCommSettings->setStatusTip(QStringLiteral("串口选择和波特率设置"));
-    m_pModuleTest = new QAction(QStringLiteral("模块测试(&M)"), this);
-    m_pModuleTest->setStatusTip(QStringLiteral("脱机模块功能测试"));
-    m_pProgramDownload = new QAction(QStringLiteral("程序下载工具(&D)"), this);
-    m_pProgramDownload->setStatusTip(QStringLiteral("脱机模块程序更新"));
+    m_pCommSettings = new QAction(tr("通信设置(&S)"), this);
+    m_pCommSettings->setStatusTip(tr("串口选择和波特率设置"));
+    m_pModuleTest = new QAction(tr("模块测试(&M)"), this);
+    m_pModuleTest->setStatusTip(tr("脱机模块功能测试"));
+    m_pProgramDownload = new QAction(tr("程序下载工具(&D)"), this);
+    m_pProgramDownload->setStatusTip(tr("脱机模块程序更新"));
     for (QAction* action : {m_pCommSettings, m_pModuleTest, m_pProgramDownload})
         action->setCheckable(true);
-    m_pAbout = new QAction(QStringLiteral("关于 Morvane(&A)..."), this);
-    m_pHelp = new QAction(QStringLiteral("使用说明(&H)"), this);
+    m_pAbout = new QAction(tr("关于 Morvane(&A)..."), this);
+    m_pHelp = new QAction(tr("使用说明(&H)"), this);
     m_pHelp->setShortcut(QKeySequence(Qt::Key_F1));
-    m_pHelp->setStatusTip(QStringLiteral("各面板的用途、连接模块、错误信息和处理办法"));
-    m_pQuit = new QAction(QStringLiteral("退出(&X)"), this);
+    m_pHelp->setStatusTip(tr("各面板的用途、连接模块、错误信息和处理办法"));
+    m_pQuit = new QAction(tr("退出(&X)"), this);
     m_pQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    m_pQuit->setStatusTip(QStringLiteral("关闭窗口，退出程序"));
-    m_pFindModuleRate = new QAction(QStringLiteral("检测模块波特率(&B)…"), this);
-    m_pFindModuleRate->setStatusTip(QStringLiteral("检测模块当前波特率，并使 PC 改用此波特率"));
+    m_pQuit->setStatusTip(tr("关闭窗口，退出程序"));
+    m_pFindModuleRate = new QAction(tr("检测模块波特率(&B)…"), this);
+    m_pFindModuleRate->setStatusTip(tr("检测模块当前波特率，并使 PC 改用此波特率"));
     m_pRateFinder = new CRateFinder(*m_pView, this);
     connect(m_pFindModuleRate, &QAction::triggered, m_pRateFinder, &CRateFinder::Start);
 
@@ -84,25 +85,26 @@ void CMainFrame::CreateActions() {
 }
 
 void CMainFrame::CreateMenus() {
-    QMenu* operation = menuBar()->addMenu(QStringLiteral("操作(&O)"));
+    QMenu* operation = menuBar()->addMenu(tr("操作(&O)"));
     operation->addAction(m_pCommSettings);
     operation->addAction(m_pModuleTest);
     AddTestPanelCommands(operation);
     // The window's close command ends the program and there is no exit item in the menus;
     // Ctrl+Q is the same close, reached from anywhere in the window.
     addAction(m_pQuit);
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("工具(&T)"));
+    QMenu* tools = menuBar()->addMenu(tr("工具(&T)"));
     tools->addAction(m_pProgramDownload);
     tools->addAction(CommLogAction());
     tools->addAction(m_pFindModuleRate);
-    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+    QMenu* help = menuBar()->addMenu(tr("帮助(&H)"));
     help->addAction(m_pHelp);
+    help->addMenu(new CLanguageMenu(help));
     help->addSeparator();
     help->addAction(m_pAbout);
 }
 
 void CMainFrame::CreateToolBar() {
-    QToolBar* bar = addToolBar(QStringLiteral("工具栏"));
+    QToolBar* bar = addToolBar(tr("工具栏"));
     bar->setObjectName(QStringLiteral("toolbar128"));
     bar->setMovable(true);
     bar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -111,13 +113,13 @@ void CMainFrame::CreateToolBar() {
     const struct {
         QAction* action;
         const char* text;
-    } buttons[] = {{m_pCommSettings, "设置"},
-                   {m_pModuleTest, "测试"},
-                   {m_pProgramDownload, "程序下载"},
-                   {CommLogAction(), "通信记录"}};
+    } buttons[] = {{m_pCommSettings, QT_TR_NOOP("设置")},
+                   {m_pModuleTest, QT_TR_NOOP("测试")},
+                   {m_pProgramDownload, QT_TR_NOOP("程序下载")},
+                   {CommLogAction(), QT_TR_NOOP("通信记录")}};
     for (const auto& button : buttons) {
-        button.action->setIcon(ToolbarImage(QString::fromUtf8(button.text)));
-        button.action->setToolTip(QString::fromUtf8(button.text));
+        button.action->setIcon(ToolbarImage(tr(button.text)));
+        button.action->setToolTip(tr(button.text));
         bar->addAction(button.action);
     }
 }
@@ -137,7 +139,7 @@ void CMainFrame::AddTestPanelCommands(QMenu* operation) {
 }
 
 void CMainFrame::CreateStatusBar() {
-    m_pReady = new QLabel(QStringLiteral("就绪"), statusBar());
+    m_pReady = new QLabel(tr("就绪"), statusBar());
     statusBar()->addWidget(m_pReady, 1); // hidden while a command prompt is shown
     m_pLockKeys = new CLockKeyIndicators(statusBar());
 }
@@ -221,8 +223,8 @@ void CMainFrame::OnFileNew() {
 }
 
 void CMainFrame::OnFileOpen() {
-    const QString path = ChooseOpenFile(
-        this, CFileDialogOptions{QStringLiteral("所有文件 (*)"), QString(), QString()});
+    const QString path =
+        ChooseOpenFile(this, CFileDialogOptions{tr("所有文件 (*)"), QString(), QString()});
     if (path.isEmpty())
         return;
     m_pDoc->SetPath(path);
@@ -232,8 +234,8 @@ void CMainFrame::OnFileOpen() {
 void CMainFrame::OnFileSave() {
     QString path = m_pDoc->Path();
     if (path.isEmpty())
-        path = ChooseSaveFile(
-            this, CFileDialogOptions{QStringLiteral("所有文件 (*)"), QString(), m_pDoc->Title()});
+        path = ChooseSaveFile(this,
+                              CFileDialogOptions{tr("所有文件 (*)"), QString(), m_pDoc->Title()});
     if (path.isEmpty())
         return;
     QSaveFile file(path);

@@ -2,12 +2,11 @@
 
 #include "main_frame.h"
 #include "morvane_view.h"
+#include "lang/language_translators.h"
 #include "version/build_version.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 CMorvaneApp::CMorvaneApp() = default;
 CMorvaneApp::~CMorvaneApp() = default;
@@ -28,13 +27,9 @@ QIcon CMorvaneApp::ProgramIcon() {
 }
 
 bool CMorvaneApp::InstallToolkitTranslation() {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QStringLiteral("qtbase_zh_CN"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    return QCoreApplication::installTranslator(translator);
+    SetApplicationIdentity(); // the profile that keeps the choice
+    const ELanguage language = ChosenLanguage(StoredLanguageSetting());
+    return (new CLanguageTranslators(language, QCoreApplication::instance()))->IsComplete();
 }
 
 bool CMorvaneApp::InitInstance() {

@@ -19,9 +19,11 @@ public:
     // Organisation and application names of the profile, and the program icon.
     static void SetApplicationIdentity();
     static QIcon ProgramIcon();
-    // Qt's own texts (message-box buttons, file dialogs) in Simplified Chinese, like the rest of
-    // the program, whatever the system's language: loads Qt's zh_CN translation from the
-    // toolkit's translation folder. False when it is not installed there.
+    // The program's texts and Qt's own (message-box buttons, file dialogs) in the language
+    // chosen under 帮助 → 语言 / Language, or else the desktop's: Simplified Chinese, the
+    // program's own, for a Chinese or C locale (Qt's zh_CN translation from the toolkit's
+    // translation folder), English otherwise (the program's compiled-in English translation).
+    // False when the translation could not be found.
     static bool InstallToolkitTranslation();
 
 private:

@@ -4,6 +4,7 @@
 #include "serial/port_map.h"
 #include "serial/serial_control.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace {
@@ -15,12 +16,12 @@ QString LineText(const QString& port, const QString& device, const QString& rate
 } // namespace
 
 QString WaitingForModuleText(const QString& port, const QString& device, const QString& rate) {
-    return QStringLiteral("等待模块回复… ") + LineText(port, device, rate);
+    return QCoreApplication::translate("CReplyWaitStatus", "等待模块回复… ") + LineText(port, device, rate);
 }
 
 QString ModuleSilentText(const QString& port, const QString& device, const QString& rate) {
-    return QStringLiteral("模块无应答：") + LineText(port, device, rate) +
-           QStringLiteral("。请检查连线、模块电源和波特率");
+    return QCoreApplication::translate("CReplyWaitStatus", "模块无应答：") + LineText(port, device, rate) +
+           QCoreApplication::translate("CReplyWaitStatus", "。请检查连线、模块电源和波特率");
 }
 
 CReplyWaitStatus::CReplyWaitStatus(QLabel* pane, QObject* parent)
@@ -36,7 +37,7 @@ void CReplyWaitStatus::Watch(CMSComm& comm) {
 void CReplyWaitStatus::Reset() {
     m_pTimers->Stop(kSilenceTimer);
     m_bAwaiting = false;
-    m_pPane->setText(QStringLiteral("就绪"));
+    m_pPane->setText(tr("就绪"));
 }
 
 // Each write starts the 2 s over: a command sent by a reply (the next enrolment step, the next

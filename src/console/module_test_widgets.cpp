@@ -9,6 +9,7 @@
 #include "widgets/focus_mark.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -44,8 +45,13 @@ void CDisplayField::paintEvent(QPaintEvent* event) {
 }
 
 namespace {
-QString Utf8(const char* text) {
-    return QString::fromUtf8(text);
+// A caption or name of the layout in the language of the program: the operations' captions
+// are translated with the operations, the other controls' with the panel.
+QString Translated(const CControlRow& row, const char* text) {
+    if (!*text)
+        return QString();
+    const char* context = row.kind == EControlKind::Radio ? "COperation" : "CModuleTestDlg";
+    return QCoreApplication::translate(context, text);
 }
 
 // Breaks a caption into lines no wider than `width` pixels, between any two characters.
@@ -62,7 +68,7 @@ QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int wid
 }
 
 QString Caption(const CControlRow& row, const QFont& font, const CDialogUnits& units) {
-    const QString caption = Utf8(row.caption);
+    const QString caption = Translated(row, row.caption);
     if (!(row.style & kStyleWrapCaption))
         return caption;
     return WrapCaption(caption, QFontMetrics(font), units.X(row.width) - 8);
@@ -81,7 +87,7 @@ QLineEdit* CreateLineEdit(const CControlRow& row, QWidget* parent) {
 // A frame is drawn as dialog frames are: a thin line whose title, if any, sits on the top edge,
 // so that the frame's rectangle is the line itself and not the area below its title.
 QWidget* CreateFrame(const CControlRow& row, QWidget* parent) {
-    const QString caption = Utf8(row.caption);
+    const QString caption = Translated(row, row.caption);
     auto* frame = new QGroupBox(caption, parent);
     frame->setFocusPolicy(Qt::NoFocus);
     const int titleHalf = caption.isEmpty() ? 0 : QFontMetrics(parent->font()).height() / 2;
@@ -146,8 +152,8 @@ QWidget* CreateControl(const CControlRow& row, int index, QWidget* parent,
     QWidget* control = CreateWidget(row, parent, units);
     control->setObjectName(ObjectName(row, index));
     control->setGeometry(units.Rect(row.x, row.y, row.width, row.height));
-    const QString name = Utf8(row.accessibleName);
-    control->setAccessibleName(name.isEmpty() ? Utf8(row.caption) : name);
+    const QString name = Translated(row, row.accessibleName);
+    control->setAccessibleName(name.isEmpty() ? Translated(row, row.caption) : name);
     control->setEnabled(!(row.style & kStyleDisabled));
     control->setVisible(!(row.style & kStyleHidden));
     return control;

@@ -4,6 +4,13 @@
 #include "command_codes.h"
 #include "packets.h"
 
+#include <QCoreApplication>
+
+// The texts of the module's records, translated as one context.
+class CRecordTexts {
+    Q_DECLARE_TR_FUNCTIONS(CRecordTexts)
+};
+
 const CImageGeometry ImageGeometryTable[kImageGeometryCount] = {
     {304, 304}, {280, 280}, {256, 280}, {256, 256}, {196, 196}, {160, 208}, {248, 280},
     {280, 240}, {240, 312}, {248, 296}, {256, 292}, {256, 296}, {200, 264},
@@ -63,19 +70,19 @@ QString RecordEventText(const CRecordEntry& record) {
     const QString id = QString::number(record.userNumber);
     switch (record.eventType) {
     case 1:
-        return QStringLiteral("比对成功 ID号为：") + id;
+        return CRecordTexts::tr("比对成功 ID号为：%1").arg(id);
     case 2:
-        return QStringLiteral("管理员验证成功 ID号为：") + id;
+        return CRecordTexts::tr("管理员验证成功 ID号为：%1").arg(id);
     case 3:
-        return QStringLiteral("添加成功 ID号为：") + id;
+        return CRecordTexts::tr("添加成功 ID号为：%1").arg(id);
     case 4:
-        return QStringLiteral("删除单用户成功 ID号为：") + id;
+        return CRecordTexts::tr("删除单用户成功 ID号为：%1").arg(id);
     case 5:
-        return QStringLiteral("删除所有用户成功 权限为：") + id;
+        return CRecordTexts::tr("删除所有用户成功 权限为：%1").arg(id);
     case 6:
-        return QStringLiteral("删除所有一般用户成功");
+        return CRecordTexts::tr("删除所有一般用户成功");
     case 7:
-        return QStringLiteral("删除所有管理者成功");
+        return CRecordTexts::tr("删除所有管理者成功");
     default:
         return QString();
     }

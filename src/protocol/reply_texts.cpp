@@ -4,7 +4,13 @@
 #include "packets.h"
 #include "payloads.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
+
+// The texts of the replies, translated as one context.
+class CReplyTexts {
+    Q_DECLARE_TR_FUNCTIONS(CReplyTexts)
+};
 
 QString VersionBytesText(QByteArrayView bytes) {
     // The module's users read its version text on systems that show it as GB18030 (a superset
@@ -31,9 +37,6 @@ struct CReply {
     int Rc() const { return Has(4) ? bytes[4] : -1; }
 };
 
-QString Num(unsigned value) {
-    return QString::number(value);
-}
 QString Hex(unsigned value) {
     return QString::number(value, 16);
 }
@@ -42,65 +45,67 @@ QString Hex(unsigned value) {
 // is written at once and its reply brings the text, so the field is left empty meanwhile.
 QString EnrolStepText(int command, int rc) {
     if (rc == 0x00)
-        return command == kEnrolLast ? QStringLiteral("用户录入成功") : QString();
+        return command == kEnrolLast ? CReplyTexts::tr("用户录入成功") : QString();
     if (rc == 0x08)
-        return QStringLiteral("采集指纹超时");
+        return CReplyTexts::tr("采集指纹超时");
     if (rc == 0x06 && command != kEnrolSecond)
-        return QStringLiteral("此用户已存在");
+        return CReplyTexts::tr("此用户已存在");
     if (rc == 0x07 && command == kEnrolFirst)
-        return QStringLiteral("此指纹已存在");
-    return QStringLiteral("用户录入失败");
+        return CReplyTexts::tr("此指纹已存在");
+    return CReplyTexts::tr("用户录入失败");
 }
 
 QString UserPrivilegeText(int rc) {
     switch (rc) {
     case 0x01:
-        return QStringLiteral("此用户为一般使用者");
+        return CReplyTexts::tr("此用户为一般使用者");
     case 0x02:
-        return QStringLiteral("此用户为限制管理者");
+        return CReplyTexts::tr("此用户为限制管理者");
     case 0x03:
-        return QStringLiteral("此用户为系统管理者");
+        return CReplyTexts::tr("此用户为系统管理者");
     case 0x05:
-        return QStringLiteral("此用户不存在");
+        return CReplyTexts::tr("此用户不存在");
     default:
-        return QStringLiteral("此用户为未定义权限者");
+        return CReplyTexts::tr("此用户为未定义权限者");
     }
 }
 
 QString UserListText(const CReply& r) {
     const unsigned n = r.Value16(kPayloadOffset);
-    QString text = QStringLiteral("共取得") + Num(n) + QStringLiteral("个用户") + kCrLf;
+    QString text = CReplyTexts::tr("共取得%1个用户").arg(n) + kCrLf;
     unsigned k = 0;
     for (const CUserEntry& user : DecodeUserList(r.bytes, r.count))
-        text += Num(++k) + QStringLiteral(":用户号 = ") + Num(user.userNumber) +
-                QStringLiteral(" 权限 = ") + Num(user.privilege) + kCrLf;
+        text += CReplyTexts::tr("%1:用户号 = %2 权限 = %3")
+                    .arg(++k)
+                    .arg(user.userNumber)
+                    .arg(user.privilege) +
+                kCrLf;
     return text;
 }
 
 QString RecordListText(const CReply& r) {
     const unsigned n = r.Value16(kPayloadOffset);
-    QString text = QStringLiteral("记录数为：") + Num(n) + kCrLf;
+    QString text = CReplyTexts::tr("记录数为：%1").arg(n) + kCrLf;
     unsigned k = 0;
     for (const CRecordEntry& record : DecodeRecordList(r.bytes, r.count))
-        text += QStringLiteral("记录") + Num(k++) + QStringLiteral("：记录号为：") +
-                Num(record.recordNumber) + kCrLf + QStringLiteral("  ") + RecordEventText(record) +
-                kCrLf;
+        text += CReplyTexts::tr("记录%1：记录号为：%2").arg(k++).arg(record.recordNumber) + kCrLf +
+                QStringLiteral("  ") + RecordEventText(record) + kCrLf;
     return text;
 }
 
 QString OneRecordText(const CReply& r) {
     if (!r.Has(kPayloadOffset + kRecordEntrySize - 1))
-        return QStringLiteral("操作失败"); // the record did not arrive
+        return CReplyTexts::tr("操作失败"); // the record did not arrive
     const CRecordEntry record = DecodeRecordEntry(r.bytes + kPayloadOffset);
     if (record.empty)
-        return QStringLiteral("此为空记录");
-    QString text = QStringLiteral("记录号为：") + Num(record.recordNumber) + kCrLf;
+        return CReplyTexts::tr("此为空记录");
+    QString text = CReplyTexts::tr("记录号为：%1").arg(record.recordNumber) + kCrLf;
     return text + RecordEventText(record);
 }
 
 QString VersionText(const CReply& r) {
     const int end = r.count - 3; // last byte of the version text; check and tail follow
-    QString text = QStringLiteral("版本号:") + kCrLf;
+    QString text = CReplyTexts::tr("版本号:") + kCrLf;
     if (end >= kPayloadOffset)
         text += VersionBytesText(QByteArrayView(r.bytes + kPayloadOffset,
                                                 static_cast<qsizetype>(end - kPayloadOffset + 1)));
@@ -108,42 +113,42 @@ QString VersionText(const CReply& r) {
 }
 
 QString OrFailure(bool ok, const QString& text) {
-    return ok ? text : QStringLiteral("操作失败");
+    return ok ? text : CReplyTexts::tr("操作失败");
 }
 
 QString ComparisonText(int rc, bool downloaded) {
     if (rc == 0x00)
-        return QStringLiteral("指纹比对成功");
+        return CReplyTexts::tr("指纹比对成功");
     if (rc == 0x05)
-        return QStringLiteral("无此用户");
+        return CReplyTexts::tr("无此用户");
     if (rc == 0x08 && !downloaded)
-        return QStringLiteral("指纹采集超时");
-    return QStringLiteral("指纹比对失败");
+        return CReplyTexts::tr("指纹采集超时");
+    return CReplyTexts::tr("指纹比对失败");
 }
 
 QString SearchText(const CReply& r, bool downloaded) {
     const int rc = r.Rc();
     if (rc == 0x05)
-        return QStringLiteral("无匹配指纹");
+        return CReplyTexts::tr("无匹配指纹");
     if (rc == 0x08 && !downloaded)
-        return QStringLiteral("指纹采集超时");
-    return Num(r.V()) + QStringLiteral("号用户比对成功");
+        return CReplyTexts::tr("指纹采集超时");
+    return CReplyTexts::tr("%1号用户比对成功").arg(r.V());
 }
 
 QString UploadText(const CReply& r, int alternativeRc, const QString& alternativeText) {
     if (r.count == kFeatureReplySize)
-        return QStringLiteral("特征值上传成功");
+        return CReplyTexts::tr("特征值上传成功");
     if (r.Rc() == alternativeRc)
         return alternativeText;
-    return QStringLiteral("特征值上传失败");
+    return CReplyTexts::tr("特征值上传失败");
 }
 
 QString BatchRefusalText(int rc, uint32_t user) {
     if (rc == 0x04)
-        return QStringLiteral("数据库已满，无法再增加用户!");
+        return CReplyTexts::tr("数据库已满，无法再增加用户!");
     if (rc == kStoreUserExists)
-        return QStringLiteral("用户") + Num(user) + QStringLiteral("已存在!");
-    return QStringLiteral("操作失败!");
+        return CReplyTexts::tr("用户%1已存在!").arg(user);
+    return CReplyTexts::tr("操作失败!");
 }
 
 QString StatusText(const CReply& r, CReplyOutcome& out, const CReplyOptions& options) {
@@ -159,13 +164,13 @@ QString StatusText(const CReply& r, CReplyOutcome& out, const CReplyOptions& opt
         return EnrolStepText(out.command, rc);
     case kDeleteUser:
     case kDeleteAllUsers:
-        return OrFailure(ok, QStringLiteral("操作成功"));
+        return OrFailure(ok, CReplyTexts::tr("操作成功"));
     case kEnrolLastUpload:
-        return OrFailure(r.count == kFeatureReplySize, QStringLiteral("操作成功"));
+        return OrFailure(r.count == kFeatureReplySize, CReplyTexts::tr("操作成功"));
     case kUserCount:
         if (rc == 0xFF)
-            return QStringLiteral("用户容量为：") + Num(r.V());
-        return OrFailure(ok, QStringLiteral("用户总数为：") + Num(r.V()));
+            return CReplyTexts::tr("用户容量为：%1").arg(r.V());
+        return OrFailure(ok, CReplyTexts::tr("用户总数为：%1").arg(r.V()));
     case kUserPrivilege:
         return UserPrivilegeText(rc);
     case kCompareOne:
@@ -173,38 +178,38 @@ QString StatusText(const CReply& r, CReplyOutcome& out, const CReplyOptions& opt
     case kCompareAll:
         return SearchText(r, false);
     case kAdjustBrightness:
-        return OrFailure(ok, QStringLiteral("校正成功"));
+        return OrFailure(ok, CReplyTexts::tr("校正成功"));
     case kSetRegister:
-        return OrFailure(ok, QStringLiteral("前次此寄存器值为：0x") + Hex(byte3));
+        return OrFailure(ok, CReplyTexts::tr("前次此寄存器值为：0x%1").arg(Hex(byte3)));
     case kCaptureUpload:
-        return UploadText(r, 0x08, QStringLiteral("指纹采集超时"));
+        return UploadText(r, 0x08, CReplyTexts::tr("指纹采集超时"));
     case kCaptureImage:
         out.decodeImage = rc == 0x00 || rc == 0x20;
         if (out.decodeImage)
-            return QStringLiteral("指纹采集成功");
-        return rc == 0x08 ? QStringLiteral("指纹采集超时") : QStringLiteral("指纹采集失败");
+            return CReplyTexts::tr("指纹采集成功");
+        return rc == 0x08 ? CReplyTexts::tr("指纹采集超时") : CReplyTexts::tr("指纹采集失败");
     case kSerialTest:
-        return ok ? QStringLiteral("串口通信成功") : QStringLiteral("串口通信失败");
+        return ok ? CReplyTexts::tr("串口通信成功") : CReplyTexts::tr("串口通信失败");
     case kVersion:
         return OrFailure(ok, VersionText(r));
     case kCompareLevel:
-        return OrFailure(ok, QStringLiteral("前次比对等级为：") + Hex(byte3));
+        return OrFailure(ok, CReplyTexts::tr("前次比对等级为：%1").arg(Hex(byte3)));
     case kUserList:
         return OrFailure(ok, ok ? UserListText(r) : QString());
     case kSleep:
-        return OrFailure(ok, QStringLiteral("模块进入休眠状态，不再响应任何命令"));
+        return OrFailure(ok, CReplyTexts::tr("模块进入休眠状态，不再响应任何命令"));
     case kSetValue:
-        return OrFailure(ok, QStringLiteral("前次设置值为：") + Hex(byte3));
+        return OrFailure(ok, CReplyTexts::tr("前次设置值为：%1").arg(Hex(byte3)));
     case kBrightness:
-        return OrFailure(ok, QStringLiteral("操作成功 亮度值为：") + Num(byte3));
+        return OrFailure(ok, CReplyTexts::tr("操作成功 亮度值为：%1").arg(byte3));
     case kUploadUser:
-        return UploadText(r, 0x05, QStringLiteral("无此用户"));
+        return UploadText(r, 0x05, CReplyTexts::tr("无此用户"));
     case kOneRecord:
         return OrFailure(ok, ok ? OneRecordText(r) : QString());
     case kNewRecords:
         return OrFailure(ok, ok ? RecordListText(r) : QString());
     case kClearRecords:
-        return OrFailure(ok, QStringLiteral("清空记录成功"));
+        return OrFailure(ok, CReplyTexts::tr("清空记录成功"));
     case kStoreFeature:
         out.incrementUser = ok && options.idIncAfterStore && !options.batchRunning;
         if (!ok && !(rc == kStoreUserExists && options.existingUserStored) && options.batchActive &&
@@ -219,9 +224,9 @@ QString StatusText(const CReply& r, CReplyOutcome& out, const CReplyOptions& opt
         return SearchText(r, true);
     case kDownloadCompare:
     case kTwoFingerCompare:
-        return ok ? QStringLiteral("指纹比对成功") : QStringLiteral("指纹比对失败");
+        return ok ? CReplyTexts::tr("指纹比对成功") : CReplyTexts::tr("指纹比对失败");
     default:
-        return QStringLiteral("操作失败");
+        return CReplyTexts::tr("操作失败");
     }
 }
 } // namespace
@@ -229,13 +234,13 @@ QString StatusText(const CReply& r, CReplyOutcome& out, const CReplyOptions& opt
 QString StoreText(int rc) {
     switch (rc) {
     case 0x00:
-        return QStringLiteral("操作成功");
+        return CReplyTexts::tr("操作成功");
     case 0x04:
-        return QStringLiteral("数据库已满，无法再增加用户");
+        return CReplyTexts::tr("数据库已满，无法再增加用户");
     case kStoreUserExists:
-        return QStringLiteral("此用户已存在");
+        return CReplyTexts::tr("此用户已存在");
     default:
-        return QStringLiteral("操作失败");
+        return CReplyTexts::tr("操作失败");
     }
 }
 
@@ -253,7 +258,7 @@ CReplyOutcome InterpretReplyBytes(const uint8_t* bytes, int count, const CReplyO
     const bool searchWithoutResult =
         out.resultCode < 0 && (out.command == kCompareAll || out.command == kDownloadCompareAll);
     if (out.command < 0 || searchWithoutResult)
-        out.status = QStringLiteral("操作失败");
+        out.status = CReplyTexts::tr("操作失败");
     else
         out.status = StatusText(reply, out, options).toUpper();
     return out;

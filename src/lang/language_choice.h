@@ -1,0 +1,21 @@
+#pragma once
+// Which language the program speaks: Simplified Chinese, its own, or English. The window and the
+// command line decide it the same way: a choice the user made, or else the desktop's language as
+// QLocale::system() reads it (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Qt Core only, no widgets.
+#include <QLocale>
+#include <QString>
+
+enum class ELanguage { Chinese, English };
+enum class ELanguageSetting { FollowSystem, Chinese, English };
+
+// Chinese for a Chinese locale and for the C/POSIX locale (no language set), English otherwise.
+ELanguage SystemLanguage(const QLocale& system);
+ELanguage ChosenLanguage(ELanguageSetting setting, const QLocale& system = QLocale::system());
+
+// The choice kept in the user's profile ("Language": system, zh or en); FollowSystem when none.
+ELanguageSetting StoredLanguageSetting();
+void StoreLanguageSetting(ELanguageSetting setting);
+
+// "zh" or "en", as the profile and a command line name them; FollowSystem for anything else.
+ELanguageSetting LanguageSettingNamed(const QString& name);
+QString LanguageSettingName(ELanguageSetting setting);

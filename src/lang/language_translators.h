@@ -1,0 +1,24 @@
+#pragma once
+// The texts of one language installed for the whole program while this object lives: for
+// English the program's English translation (built from translations/morvane_en.ts and compiled
+// in), for Chinese Qt's own zh_CN texts (message-box buttons, file dialogs) from the toolkit's
+// translation folder, since the program's source texts are Chinese already.
+#include "language_choice.h"
+
+#include <QObject>
+#include <QTranslator>
+
+class CLanguageTranslators : public QObject {
+public:
+    explicit CLanguageTranslators(ELanguage language, QObject* parent = nullptr);
+    ~CLanguageTranslators() override;
+
+    ELanguage Language() const { return m_language; }
+    // False when the language's translation could not be found.
+    bool IsComplete() const { return m_bLoaded; }
+
+private:
+    ELanguage m_language;
+    QTranslator m_translator;
+    bool m_bLoaded = false;
+};

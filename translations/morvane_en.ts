@@ -1,0 +1,752 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>关于 Morvane</source>
+        <translation>About Morvane</translation>
+    </message>
+    <message>
+        <source>Morvane %1 版</source>
+        <translation>Morvane version %1</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Git 修订：%1</source>
+        <translation>Git revision: %1</translation>
+    </message>
+    <message>
+        <source>Qt 版本：%1</source>
+        <translation>Qt version: %1</translation>
+    </message>
+    <message>
+        <source>许可：专有软件，保留所有权利</source>
+        <translation>Licence: proprietary, all rights reserved</translation>
+    </message>
+    <message>
+        <source>版权所有 © 2026 Morvane 维护者</source>
+        <translation>Copyright © 2026 the Morvane maintainers</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CCommLogDock</name>
+    <message>
+        <source>文本文件 (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>通信记录-</source>
+        <translation>commlog-</translation>
+    </message>
+    <message>
+        <source>通信记录</source>
+        <translation>Communication log</translation>
+    </message>
+    <message>
+        <source>通信记录(&amp;L)</source>
+        <translation>Communication &amp;log</translation>
+    </message>
+    <message>
+        <source>显示每个面板串口收发的全部字节</source>
+        <translation>Shows every byte each panel&apos;s serial port sends and receives</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>保存…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>导出CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>每帧一行：时间、方向、端口、命令、字段、结果、校验、十六进制</source>
+        <translation>One frame a row: time, direction, port, command, fields, result, check, hexadecimal</translation>
+    </message>
+    <message>
+        <source>记录到文件</source>
+        <translation>Record to file</translation>
+    </message>
+    <message>
+        <source>显示(&amp;V)：</source>
+        <translation>&amp;View:</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>仅帧</source>
+        <translation>Frames only</translation>
+    </message>
+    <message>
+        <source>仅错误</source>
+        <translation>Errors only</translation>
+    </message>
+    <message>
+        <source>查找文本或十六进制，如 F5 09</source>
+        <translation>Find text or hexadecimal, e.g. F5 09</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>查找记录中的文本，或帧中的字节</source>
+        <translation>Finds text in the log, or bytes in the frames</translation>
+    </message>
+    <message>
+        <source>上一个</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>下一个</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>校验错误、缺少尾字节、不属于任何帧的字节、无应答</source>
+        <translation>Check errors, missing tail bytes, bytes of no frame, no answer</translation>
+    </message>
+    <message>
+        <source>上一个错误</source>
+        <translation>Previous error</translation>
+    </message>
+    <message>
+        <source>下一个错误</source>
+        <translation>Next error</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>复制选中的行</source>
+        <translation>Copies the selected rows</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>CCommLogView</name>
+    <message>
+        <source>通信记录</source>
+        <translation>Communication log</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpWindow</name>
+    <message>
+        <source>Morvane 使用说明</source>
+        <translation>Morvane user guide</translation>
+    </message>
+</context>
+<context>
+    <name>CLanguageMenu</name>
+    <message>
+        <source>语言 / Language(&amp;L)</source>
+        <translation>Language / 语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>跟随系统(&amp;S)</source>
+        <translation>Follow the &amp;system</translation>
+    </message>
+    <message>
+        <source>中文(&amp;C)</source>
+        <translation>中文(&amp;C)</translation>
+    </message>
+    <message>
+        <source>下次启动时生效</source>
+        <translation>Takes effect at the next start</translation>
+    </message>
+</context>
+<context>
+    <name>CLockKeyIndicators</name>
+    <message>
+        <source>大写</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>数字</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>滚动</source>
+        <translation>SCRL</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>通信设置(&amp;S)</source>
+        <translation>Communication &amp;settings</translation>
+    </message>
+    <message>
+        <source>串口选择和波特率设置</source>
+        <translation>Serial port and baud rate</translation>
+    </message>
+    <message>
+        <source>模块测试(&amp;M)</source>
+        <translation>&amp;Module test</translation>
+    </message>
+    <message>
+        <source>脱机模块功能测试</source>
+        <translation>Tests the stand-alone module&apos;s functions</translation>
+    </message>
+    <message>
+        <source>程序下载工具(&amp;D)</source>
+        <translation>Program &amp;download</translation>
+    </message>
+    <message>
+        <source>脱机模块程序更新</source>
+        <translation>Updates the stand-alone module&apos;s program</translation>
+    </message>
+    <message>
+        <source>关于 Morvane(&amp;A)...</source>
+        <translation>&amp;About Morvane...</translation>
+    </message>
+    <message>
+        <source>使用说明(&amp;H)</source>
+        <translation>User &amp;guide</translation>
+    </message>
+    <message>
+        <source>各面板的用途、连接模块、错误信息和处理办法</source>
+        <translation>What each panel does, connecting a module, error messages and what to do</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>关闭窗口，退出程序</source>
+        <translation>Closes the window and ends the program</translation>
+    </message>
+    <message>
+        <source>操作(&amp;O)</source>
+        <translation>&amp;Operation</translation>
+    </message>
+    <message>
+        <source>工具(&amp;T)</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>工具栏</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>测试</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>程序下载</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>通信记录</source>
+        <translation>Comm log</translation>
+    </message>
+    <message>
+        <source>就绪</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CModuleTestDlg</name>
+    <message>
+        <source>取容量</source>
+        <translation>Capacity</translation>
+    </message>
+    <message>
+        <source>采集两次</source>
+        <translation>Two scans</translation>
+    </message>
+    <message>
+        <source>特征值上传</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>ID号自增1</source>
+        <translation>ID +1</translation>
+    </message>
+    <message>
+        <source>ID号自动加1</source>
+        <translation>ID +1</translation>
+    </message>
+    <message>
+        <source>2指纹</source>
+        <translation>2 FP</translation>
+    </message>
+    <message>
+        <source>高分辨率原图</source>
+        <translation>High-res</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>发送命令</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>上传特征值存储</source>
+        <translation>Save uploaded feature</translation>
+    </message>
+    <message>
+        <source>结果显示</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>返回数据显示(HEX)</source>
+        <translation>Reply data (HEX)</translation>
+    </message>
+    <message>
+        <source>指纹图像</source>
+        <translation>Fingerprint image</translation>
+    </message>
+    <message>
+        <source>批量存储指纹特征值</source>
+        <translation>Batch store features</translation>
+    </message>
+    <message>
+        <source>总数</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>当前</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>有效</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>右移</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>亮度增加</source>
+        <translation>Bright+</translation>
+    </message>
+    <message>
+        <source>操作选择</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>基本操作</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <source>特征值下传操作</source>
+        <translation>Feature download</translation>
+    </message>
+    <message>
+        <source>特征值上传操作</source>
+        <translation>Feature upload</translation>
+    </message>
+    <message>
+        <source>参数选择(HEX)</source>
+        <translation>Parameters (HEX)</translation>
+    </message>
+    <message>
+        <source>记录操作</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>下传命令显示</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>下传特征值选择</source>
+        <translation>Feature file</translation>
+    </message>
+    <message>
+        <source>参数1</source>
+        <translation>P1</translation>
+    </message>
+    <message>
+        <source>参数2</source>
+        <translation>P2</translation>
+    </message>
+    <message>
+        <source>参数3</source>
+        <translation>P3</translation>
+    </message>
+    <message>
+        <source>参数1,2</source>
+        <translation>P1,2</translation>
+    </message>
+    <message>
+        <source>采集时间</source>
+        <translation>Time</translation>
+    </message>
+</context>
+<context>
+    <name>COperation</name>
+    <message>
+        <source>取用户总数</source>
+        <translation>User count</translation>
+    </message>
+    <message>
+        <source>用户录入</source>
+        <translation>Enrol</translation>
+    </message>
+    <message>
+        <source>取用户权限</source>
+        <translation>Privilege</translation>
+    </message>
+    <message>
+        <source>删除指定用户</source>
+        <translation>Delete user</translation>
+    </message>
+    <message>
+        <source>删除所有用户</source>
+        <translation>Delete all</translation>
+    </message>
+    <message>
+        <source>1:1比对</source>
+        <translation>1:1 match</translation>
+    </message>
+    <message>
+        <source>1:N比对</source>
+        <translation>1:N match</translation>
+    </message>
+    <message>
+        <source>采集图像</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>存储用户特征值</source>
+        <translation>Store feature</translation>
+    </message>
+    <message>
+        <source>下传特征值与采集指纹比对</source>
+        <translation>Feature vs. finger</translation>
+    </message>
+    <message>
+        <source>下传指纹1:1比对</source>
+        <translation>Feature 1:1</translation>
+    </message>
+    <message>
+        <source>下传指纹1:N比对</source>
+        <translation>Feature 1:N</translation>
+    </message>
+    <message>
+        <source>取用户特征值上传</source>
+        <translation>Upload feature</translation>
+    </message>
+    <message>
+        <source>采集指纹提取特征值上传</source>
+        <translation>Capture and upload</translation>
+    </message>
+    <message>
+        <source>取用户信息</source>
+        <translation>User list</translation>
+    </message>
+    <message>
+        <source>使进入休眠模式</source>
+        <translation>Sleep</translation>
+    </message>
+    <message>
+        <source>取脱机模块版本</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>设置比对等级</source>
+        <translation>Match level</translation>
+    </message>
+    <message>
+        <source>连续取亮度</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>亮度自适应</source>
+        <translation>Auto bright.</translation>
+    </message>
+    <message>
+        <source>取单条记录</source>
+        <translation>One record</translation>
+    </message>
+    <message>
+        <source>取新记录</source>
+        <translation>New records</translation>
+    </message>
+    <message>
+        <source>清空记录</source>
+        <translation>Clear records</translation>
+    </message>
+    <message>
+        <source>设置时间</source>
+        <translation>Set time</translation>
+    </message>
+    <message>
+        <source>读取时间</source>
+        <translation>Read time</translation>
+    </message>
+    <message>
+        <source>设置初始化值</source>
+        <translation>Set register</translation>
+    </message>
+    <message>
+        <source>串口通信测试</source>
+        <translation>Serial test</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordTexts</name>
+    <message>
+        <source>比对成功 ID号为：%1</source>
+        <translation>Matched, ID: %1</translation>
+    </message>
+    <message>
+        <source>管理员验证成功 ID号为：%1</source>
+        <translation>Administrator verified, ID: %1</translation>
+    </message>
+    <message>
+        <source>添加成功 ID号为：%1</source>
+        <translation>Added, ID: %1</translation>
+    </message>
+    <message>
+        <source>删除单用户成功 ID号为：%1</source>
+        <translation>User deleted, ID: %1</translation>
+    </message>
+    <message>
+        <source>删除所有用户成功 权限为：%1</source>
+        <translation>All users deleted, privilege: %1</translation>
+    </message>
+    <message>
+        <source>删除所有一般用户成功</source>
+        <translation>All ordinary users deleted</translation>
+    </message>
+    <message>
+        <source>删除所有管理者成功</source>
+        <translation>All administrators deleted</translation>
+    </message>
+</context>
+<context>
+    <name>CReplyTexts</name>
+    <message>
+        <source>用户录入成功</source>
+        <translation>User enrolled</translation>
+    </message>
+    <message>
+        <source>采集指纹超时</source>
+        <translation>Fingerprint capture timed out</translation>
+    </message>
+    <message>
+        <source>此用户已存在</source>
+        <translation>This user already exists</translation>
+    </message>
+    <message>
+        <source>此指纹已存在</source>
+        <translation>This fingerprint already exists</translation>
+    </message>
+    <message>
+        <source>用户录入失败</source>
+        <translation>Enrolment failed</translation>
+    </message>
+    <message>
+        <source>此用户为一般使用者</source>
+        <translation>This user is an ordinary user</translation>
+    </message>
+    <message>
+        <source>此用户为限制管理者</source>
+        <translation>This user is a restricted administrator</translation>
+    </message>
+    <message>
+        <source>此用户为系统管理者</source>
+        <translation>This user is a system administrator</translation>
+    </message>
+    <message>
+        <source>此用户不存在</source>
+        <translation>This user does not exist</translation>
+    </message>
+    <message>
+        <source>此用户为未定义权限者</source>
+        <translation>This user has an undefined privilege</translation>
+    </message>
+    <message>
+        <source>共取得%1个用户</source>
+        <translation>%1 users read</translation>
+    </message>
+    <message>
+        <source>%1:用户号 = %2 权限 = %3</source>
+        <translation>%1: user = %2 privilege = %3</translation>
+    </message>
+    <message>
+        <source>记录数为：%1</source>
+        <translation>Records: %1</translation>
+    </message>
+    <message>
+        <source>记录%1：记录号为：%2</source>
+        <translation>Record %1: record number %2</translation>
+    </message>
+    <message>
+        <source>操作失败</source>
+        <translation>Operation failed</translation>
+    </message>
+    <message>
+        <source>此为空记录</source>
+        <translation>This record is empty</translation>
+    </message>
+    <message>
+        <source>记录号为：%1</source>
+        <translation>Record number: %1</translation>
+    </message>
+    <message>
+        <source>版本号:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>指纹比对成功</source>
+        <translation>Fingerprint matched</translation>
+    </message>
+    <message>
+        <source>无此用户</source>
+        <translation>No such user</translation>
+    </message>
+    <message>
+        <source>指纹采集超时</source>
+        <translation>Fingerprint capture timed out</translation>
+    </message>
+    <message>
+        <source>指纹比对失败</source>
+        <translation>Fingerprint did not match</translation>
+    </message>
+    <message>
+        <source>无匹配指纹</source>
+        <translation>No matching fingerprint</translation>
+    </message>
+    <message>
+        <source>%1号用户比对成功</source>
+        <translation>User %1 matched</translation>
+    </message>
+    <message>
+        <source>特征值上传成功</source>
+        <translation>Feature value uploaded</translation>
+    </message>
+    <message>
+        <source>特征值上传失败</source>
+        <translation>Feature value upload failed</translation>
+    </message>
+    <message>
+        <source>操作成功</source>
+        <translation>Operation succeeded</translation>
+    </message>
+    <message>
+        <source>数据库已满，无法再增加用户</source>
+        <translation>Database full, no more users can be added</translation>
+    </message>
+    <message>
+        <source>数据库已满，无法再增加用户!</source>
+        <translation>Database full, no more users can be added!</translation>
+    </message>
+    <message>
+        <source>用户%1已存在!</source>
+        <translation>User %1 already exists!</translation>
+    </message>
+    <message>
+        <source>操作失败!</source>
+        <translation>Operation failed!</translation>
+    </message>
+    <message>
+        <source>用户容量为：%1</source>
+        <translation>User capacity: %1</translation>
+    </message>
+    <message>
+        <source>用户总数为：%1</source>
+        <translation>User count: %1</translation>
+    </message>
+    <message>
+        <source>校正成功</source>
+        <translation>Calibrated</translation>
+    </message>
+    <message>
+        <source>前次此寄存器值为：0x%1</source>
+        <translation>Previous value of this register: 0x%1</translation>
+    </message>
+    <message>
+        <source>指纹采集成功</source>
+        <translation>Fingerprint captured</translation>
+    </message>
+    <message>
+        <source>指纹采集失败</source>
+        <translation>Fingerprint capture failed</translation>
+    </message>
+    <message>
+        <source>串口通信成功</source>
+        <translation>Serial communication works</translation>
+    </message>
+    <message>
+        <source>串口通信失败</source>
+        <translation>Serial communication failed</translation>
+    </message>
+    <message>
+        <source>前次比对等级为：%1</source>
+        <translation>Previous match level: %1</translation>
+    </message>
+    <message>
+        <source>模块进入休眠状态，不再响应任何命令</source>
+        <translation>The module is asleep and answers no more commands</translation>
+    </message>
+    <message>
+        <source>前次设置值为：%1</source>
+        <translation>Previous set value: %1</translation>
+    </message>
+    <message>
+        <source>操作成功 亮度值为：%1</source>
+        <translation>Operation succeeded, brightness: %1</translation>
+    </message>
+    <message>
+        <source>清空记录成功</source>
+        <translation>Records cleared</translation>
+    </message>
+</context>
+<context>
+    <name>CReplyWaitStatus</name>
+    <message>
+        <source>等待模块回复… </source>
+        <translation>Waiting for the module… </translation>
+    </message>
+    <message>
+        <source>模块无应答：</source>
+        <translation>The module does not answer: </translation>
+    </message>
+    <message>
+        <source>。请检查连线、模块电源和波特率</source>
+        <translation>. Check the cable, the module&apos;s power and the baud rate.</translation>
+    </message>
+    <message>
+        <source>就绪</source>
+        <translation>Ready</translation>
+    </message>
+</context>
+</TS>
