@@ -408,6 +408,86 @@
         <source>采集时间</source>
         <translation>Time</translation>
     </message>
+    <message>
+        <source>取容量</source>
+        <comment>long form</comment>
+        <translation>Read the user capacity</translation>
+    </message>
+    <message>
+        <source>采集两次</source>
+        <comment>long form</comment>
+        <translation>Capture twice</translation>
+    </message>
+    <message>
+        <source>特征值上传</source>
+        <comment>long form</comment>
+        <translation>Upload the feature value</translation>
+    </message>
+    <message>
+        <source>ID号自增1</source>
+        <comment>long form</comment>
+        <translation>Add 1 to the user ID after an enrolment</translation>
+    </message>
+    <message>
+        <source>ID号自动加1</source>
+        <comment>long form</comment>
+        <translation>Add 1 to the user ID after storing</translation>
+    </message>
+    <message>
+        <source>2指纹</source>
+        <comment>long form</comment>
+        <translation>Two fingerprints</translation>
+    </message>
+    <message>
+        <source>高分辨率原图</source>
+        <comment>long form</comment>
+        <translation>Full-resolution raw image</translation>
+    </message>
+    <message>
+        <source>总数</source>
+        <comment>long form</comment>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>当前</source>
+        <comment>long form</comment>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>有效</source>
+        <comment>long form</comment>
+        <translation>Batch storage on</translation>
+    </message>
+    <message>
+        <source>下传命令显示</source>
+        <comment>long form</comment>
+        <translation>Command to send</translation>
+    </message>
+    <message>
+        <source>下传特征值选择</source>
+        <comment>long form</comment>
+        <translation>Feature file to download</translation>
+    </message>
+    <message>
+        <source>参数1</source>
+        <comment>long form</comment>
+        <translation>Parameter 1</translation>
+    </message>
+    <message>
+        <source>参数2</source>
+        <comment>long form</comment>
+        <translation>Parameter 2</translation>
+    </message>
+    <message>
+        <source>参数3</source>
+        <comment>long form</comment>
+        <translation>Parameter 3</translation>
+    </message>
+    <message>
+        <source>参数1,2</source>
+        <comment>long form</comment>
+        <translation>Parameters 1 and 2</translation>
+    </message>
 </context>
 <context>
     <name>COperation</name>
@@ -437,7 +517,7 @@
     </message>
     <message>
         <source>1:N比对</source>
-        <translation>1:N match</translation>
+        <translation>Identify</translation>
     </message>
     <message>
         <source>采集图像</source>
@@ -518,6 +598,51 @@
     <message>
         <source>串口通信测试</source>
         <translation>Serial test</translation>
+    </message>
+    <message>
+        <source>1:N比对</source>
+        <comment>long form</comment>
+        <translation>1:N match: search all users</translation>
+    </message>
+    <message>
+        <source>存储用户特征值</source>
+        <comment>long form</comment>
+        <translation>Store a user&apos;s feature value</translation>
+    </message>
+    <message>
+        <source>下传特征值与采集指纹比对</source>
+        <comment>long form</comment>
+        <translation>Match a downloaded feature value with a captured finger</translation>
+    </message>
+    <message>
+        <source>下传指纹1:1比对</source>
+        <comment>long form</comment>
+        <translation>Download a feature value, 1:1 match</translation>
+    </message>
+    <message>
+        <source>下传指纹1:N比对</source>
+        <comment>long form</comment>
+        <translation>Download a feature value, 1:N search</translation>
+    </message>
+    <message>
+        <source>取用户特征值上传</source>
+        <comment>long form</comment>
+        <translation>Upload a user&apos;s feature value</translation>
+    </message>
+    <message>
+        <source>采集指纹提取特征值上传</source>
+        <comment>long form</comment>
+        <translation>Capture a finger, extract its feature value and upload it</translation>
+    </message>
+    <message>
+        <source>使进入休眠模式</source>
+        <comment>long form</comment>
+        <translation>Put the module to sleep</translation>
+    </message>
+    <message>
+        <source>亮度自适应</source>
+        <comment>long form</comment>
+        <translation>Adapt the brightness</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@ set(MORVANE_TRANSLATED_SOURCES
   ${PROJECT_SOURCE_DIR}/src/app/lock_key_indicators.cpp
   ${PROJECT_SOURCE_DIR}/src/app/main_frame.cpp
   ${PROJECT_SOURCE_DIR}/src/app/reply_wait_status.cpp
+  ${PROJECT_SOURCE_DIR}/src/console/long_captions.cpp
   ${PROJECT_SOURCE_DIR}/src/console/module_test_layout.cpp
   ${PROJECT_SOURCE_DIR}/src/protocol/command_catalogue.cpp
   ${PROJECT_SOURCE_DIR}/src/protocol/payloads.cpp

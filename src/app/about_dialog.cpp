@@ -32,14 +32,12 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     icon->setGeometry(du.Rect(11, 17, 20, 20));
 
-    auto* version =
-        new QLabel(tr("Morvane %1 版").arg(QLatin1String(BuildVersion())), this);
+    auto* version = new QLabel(tr("Morvane %1 版").arg(QLatin1String(BuildVersion())), this);
     version->setObjectName(QStringLiteral("version"));
     version->setGeometry(du.Rect(40, 10, 119, 8));
 
     // No revision: built from a source archive rather than a git checkout.
-    const QString revision =
-        *BuildRevision() ? QString::fromLatin1(BuildRevision()) : tr("无");
+    const QString revision = *BuildRevision() ? QString::fromLatin1(BuildRevision()) : tr("无");
     AddLine(this, du, "revision", tr("Git 修订：%1").arg(revision), 26);
     AddLine(this, du, "qt", tr("Qt 版本：%1").arg(QLatin1String(qVersion())), 36);
     // As the package's copyright file says (packaging/debian/copyright).

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,8 +20,8 @@
 
 namespace {
 CFileDialogOptions LogFileDialogOptions(const QString& initialName, bool mustExist) {
-    return CFileDialogOptions{QCoreApplication::translate("CCommLogDock", "文本文件 (*.txt)"), QStringLiteral("txt"),
-                              initialName, mustExist, EFileKind::Log};
+    return CFileDialogOptions{QCoreApplication::translate("CCommLogDock", "文本文件 (*.txt)"),
+                              QStringLiteral("txt"), initialName, mustExist, EFileKind::Log};
 }
 
 QString DatedLogName(const QString& suffix = QStringLiteral("txt")) {
@@ -76,8 +77,7 @@ QWidget* CCommLogDock::CreateButtonRow() {
     m_pClear = new QPushButton(tr("清除"), row);
     m_pSave = new QPushButton(tr("保存…"), row);
     auto* saveCsv = new QPushButton(tr("导出CSV…"), row);
-    saveCsv->setToolTip(
-        tr("每帧一行：时间、方向、端口、命令、字段、结果、校验、十六进制"));
+    saveCsv->setToolTip(tr("每帧一行：时间、方向、端口、命令、字段、结果、校验、十六进制"));
     m_pRecordToFile = new QCheckBox(tr("记录到文件"), row);
     m_pFileLabel = new QLabel(row);
     m_pFileLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -1,8 +1,8 @@
 #include "morvane_app.h"
 
+#include "lang/language_translators.h"
 #include "main_frame.h"
 #include "morvane_view.h"
-#include "lang/language_translators.h"
 #include "version/build_version.h"
 
 #include <QApplication>

@@ -16,11 +16,13 @@ QString LineText(const QString& port, const QString& device, const QString& rate
 } // namespace
 
 QString WaitingForModuleText(const QString& port, const QString& device, const QString& rate) {
-    return QCoreApplication::translate("CReplyWaitStatus", "等待模块回复… ") + LineText(port, device, rate);
+    return QCoreApplication::translate("CReplyWaitStatus", "等待模块回复… ") +
+           LineText(port, device, rate);
 }
 
 QString ModuleSilentText(const QString& port, const QString& device, const QString& rate) {
-    return QCoreApplication::translate("CReplyWaitStatus", "模块无应答：") + LineText(port, device, rate) +
+    return QCoreApplication::translate("CReplyWaitStatus", "模块无应答：") +
+           LineText(port, device, rate) +
            QCoreApplication::translate("CReplyWaitStatus", "。请检查连线、模块电源和波特率");
 }
 

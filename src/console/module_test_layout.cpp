@@ -2,6 +2,8 @@
 
 #include "protocol/command_catalogue.h"
 
+#include <QtGlobal>
+
 #include <cstddef>
 #include <iterator>
 #include <vector>

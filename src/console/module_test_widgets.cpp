@@ -2,6 +2,7 @@
 
 #include "finger_image_button.h"
 #include "hex_dump_view.h"
+#include "long_captions.h"
 
 #include "panels/module_panel.h"
 #include "widgets/cool_button.h"
@@ -45,13 +46,15 @@ void CDisplayField::paintEvent(QPaintEvent* event) {
 }
 
 namespace {
-// A caption or name of the layout in the language of the program: the operations' captions
-// are translated with the operations, the other controls' with the panel.
+// The operations' captions are translated with the operations, the other controls' with the
+// panel.
+const char* ContextOf(const CControlRow& row) {
+    return row.kind == EControlKind::Radio ? "COperation" : "CModuleTestDlg";
+}
+
+// A caption or name of the layout in the language of the program.
 QString Translated(const CControlRow& row, const char* text) {
-    if (!*text)
-        return QString();
-    const char* context = row.kind == EControlKind::Radio ? "COperation" : "CModuleTestDlg";
-    return QCoreApplication::translate(context, text);
+    return *text ? QCoreApplication::translate(ContextOf(row), text) : QString();
 }
 
 // Breaks a caption into lines no wider than `width` pixels, between any two characters.
@@ -153,7 +156,11 @@ QWidget* CreateControl(const CControlRow& row, int index, QWidget* parent,
     control->setObjectName(ObjectName(row, index));
     control->setGeometry(units.Rect(row.x, row.y, row.width, row.height));
     const QString name = Translated(row, row.accessibleName);
-    control->setAccessibleName(name.isEmpty() ? Translated(row, row.caption) : name);
+    const QString longCaption = LongCaption(ContextOf(row), row.caption);
+    control->setAccessibleName(!name.isEmpty()          ? name
+                               : !longCaption.isEmpty() ? longCaption
+                                                        : Translated(row, row.caption));
+    control->setToolTip(longCaption);
     control->setEnabled(!(row.style & kStyleDisabled));
     control->setVisible(!(row.style & kStyleHidden));
     return control;

@@ -3,6 +3,8 @@
 #include "command_codes.h"
 #include "packets.h"
 
+#include <QtGlobal>
+
 namespace {
 using namespace ModuleCommand;
 using B = EByteSource;

@@ -3,6 +3,7 @@
 #include "app/comm_log_view.h"
 #include "app/current_panel.h"
 #include "app/help_window.h"
+#include "app/language_menu.h"
 #include "app/lock_key_indicators.h"
 #include "app/main_frame.h"
 #include "app/morvane_app.h"
@@ -14,6 +15,7 @@
 #include "console/rate_probe.h"
 #include "download/dat_fixture.h"
 #include "download/download_panel.h"
+#include "lang/language_translators.h"
 #include "panels/module_panel.h"
 #include "protocol/buffers.h"
 #include "protocol/command_catalogue.h"
@@ -52,6 +54,9 @@
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
+
+Q_DECLARE_METATYPE(ELanguage) // columns of the language tables
+Q_DECLARE_METATYPE(ELanguageSetting)
 
 namespace {
 // The file dialogs and folder choosers of the window, each of its own kind of file.
@@ -452,6 +457,62 @@ private slots:
                  (QStringList{"通信设置(&S)", "模块测试(&M)", "", "保存图像(&I)…",
                               "备份用户到文件夹(&B)…", "停止备份(&P)", "批量存储文件夹(&F)…"}));
         QVERIFY(frame.menuBar()->actions()[1]->menu()->actions().contains(frame.CommLogAction()));
+    }
+
+    // The desktop's language decides unless the user chose one: Chinese for a Chinese and the
+    // C locale, English for any other.
+    void languageFollowsTheChoiceOrTheDesktop_data() {
+        QTest::addColumn<ELanguageSetting>("setting");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<ELanguage>("language");
+        const auto system = ELanguageSetting::FollowSystem;
+        QTest::newRow("zh_CN") << system << "zh_CN" << ELanguage::Chinese;
+        QTest::newRow("zh_TW") << system << "zh_TW" << ELanguage::Chinese;
+        QTest::newRow("C") << system << "C" << ELanguage::Chinese;
+        QTest::newRow("en_US") << system << "en_US" << ELanguage::English;
+        QTest::newRow("de_DE") << system << "de_DE" << ELanguage::English;
+        QTest::newRow("chosen zh") << ELanguageSetting::Chinese << "en_GB" << ELanguage::Chinese;
+        QTest::newRow("chosen en") << ELanguageSetting::English << "zh_CN" << ELanguage::English;
+    }
+    void languageFollowsTheChoiceOrTheDesktop() {
+        QFETCH(ELanguageSetting, setting);
+        QFETCH(QString, locale);
+        QFETCH(ELanguage, language);
+        QCOMPARE(ChosenLanguage(setting, QLocale(locale)), language);
+    }
+
+    // The menus, the toolbar and the status bar in each language; 帮助 → 语言 / Language keeps
+    // the choice for the next start.
+    void shellSpeaksTheChosenLanguage_data() {
+        QTest::addColumn<ELanguage>("language");
+        QTest::addColumn<QStringList>("texts"); // menus, first tool tip, ready pane
+        QTest::newRow("Chinese") << ELanguage::Chinese
+                                 << QStringList{"操作(&O)", "工具(&T)", "帮助(&H)", "设置", "就绪"};
+        QTest::newRow("English") << ELanguage::English
+                                 << QStringList{"&Operation", "&Tools", "&Help", "Settings",
+                                                "Ready"};
+    }
+    void shellSpeaksTheChosenLanguage() {
+        QFETCH(ELanguage, language);
+        QFETCH(QStringList, texts);
+        const CLanguageTranslators translators(language);
+        CScriptedPrompts prompts;
+        CMainFrame frame;
+        QStringList shown;
+        for (QAction* menu : frame.menuBar()->actions())
+            shown << menu->text();
+        shown << frame.findChild<QToolBar*>("toolbar128")->actions()[0]->toolTip()
+              << frame.ReadyPane()->text();
+        QCOMPARE(shown, texts);
+        auto* languages = frame.findChild<CLanguageMenu*>("languageMenu");
+        QVERIFY(languages);
+        QVERIFY(languages->ItemFor(ELanguageSetting::FollowSystem)->isChecked());
+        QAction* english = languages->ItemFor(ELanguageSetting::English);
+        english->toggle(); // as an assistive technology does
+        QCOMPARE(StoredLanguageSetting(), ELanguageSetting::English);
+        QVERIFY(!languages->ItemFor(ELanguageSetting::FollowSystem)->isChecked());
+        QCOMPARE(english->statusTip(),
+                 QCoreApplication::translate("CLanguageMenu", "下次启动时生效"));
     }
 
     // "通信记录" opens from its tool button however it is used; only while it is open do the

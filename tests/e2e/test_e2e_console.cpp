@@ -5,6 +5,7 @@
 
 #include "console/finger_image_button.h"
 #include "console/image_decoder.h"
+#include "lang/language_translators.h"
 #include "protocol/buffers.h"
 #include "serial/shared_settings.h"
 #include "support/packet_bytes.h"
@@ -18,6 +19,8 @@
 
 #include <set>
 #include <sys/resource.h>
+
+Q_DECLARE_METATYPE(ELanguage) // a column type of the user count table
 
 namespace {
 constexpr int kUserCountRadio = 1018, kEnrolRadio = 1021, kImageRadio = 1032,
@@ -80,21 +83,29 @@ private slots:
         QTest::addColumn<bool>("capacity");
         QTest::addColumn<QString>("result");
         QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<ELanguage>("language");
         const QStringList threeUsers{QStringLiteral("--users"), QStringLiteral("3")};
         QTest::newRow("three users") << threeUsers << false << QStringLiteral("用户总数为：3")
-                                     << Packet(0x09, 0x00, 0x03, 0x00);
+                                     << Packet(0x09, 0x00, 0x03, 0x00) << ELanguage::Chinese;
+        // The result field shows its text in capitals, English as well.
+        QTest::newRow("three users, English")
+            << threeUsers << false << QStringLiteral("USER COUNT: 3")
+            << Packet(0x09, 0x00, 0x03, 0x00) << ELanguage::English;
         QTest::newRow("default capacity")
             << threeUsers << true << QStringLiteral("用户容量为：1000")
-            << Packet(0x09, 0x03, 0xE8, 0xFF);
+            << Packet(0x09, 0x03, 0xE8, 0xFF) << ELanguage::Chinese;
         QTest::newRow("capacity 300")
             << (threeUsers + QStringList{QStringLiteral("--capacity"), QStringLiteral("300")})
-            << true << QStringLiteral("用户容量为：300") << Packet(0x09, 0x01, 0x2C, 0xFF);
+            << true << QStringLiteral("用户容量为：300") << Packet(0x09, 0x01, 0x2C, 0xFF)
+            << ELanguage::Chinese;
     }
     void userCountAndCapacity() {
         QFETCH(QStringList, simArguments);
         QFETCH(bool, capacity);
         QFETCH(QString, result);
         QFETCH(QByteArray, reply);
+        QFETCH(ELanguage, language);
+        const CLanguageTranslators translators(language);
         CConsoleRig rig(simArguments);
         QVERIFY2(rig.IsReady(), qPrintable(rig.NotReadyReason()));
         rig.Click(capacity ? kCapacityCheck : kUserCountRadio);
