@@ -874,4 +874,138 @@
         <translation>Ready</translation>
     </message>
 </context>
+<context>
+    <name>CommSetupTexts</name>
+    <message>
+        <source>通信设置</source>
+        <translation>Communication settings</translation>
+    </message>
+    <message>
+        <source>通信串口选择</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>当前通信波特率选择</source>
+        <translation>PC baud rate</translation>
+    </message>
+    <message>
+        <source>脱机模块波特率设置</source>
+        <translation>Module baud rate</translation>
+    </message>
+    <message>
+        <source>更改</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>发送命令</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>串口错误!</source>
+        <translation>Serial port error!</translation>
+    </message>
+    <message>
+        <source>通信失败!</source>
+        <translation>Communication failed!</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadTexts</name>
+    <message>
+        <source>文件在标题行结束之前就结束了</source>
+        <translation>the file ends before its title line does</translation>
+    </message>
+    <message>
+        <source>标题行过长（1 MiB 内没有换行）</source>
+        <translation>title line too long (no line break within 1 MiB)</translation>
+    </message>
+    <message>
+        <source>只有 %1 条完整记录，应有 %2 条</source>
+        <translation>only %1 complete records, %2 expected</translation>
+    </message>
+    <message>
+        <source>程序下载工具</source>
+        <translation>Program download</translation>
+    </message>
+    <message>
+        <source>程序文件选择</source>
+        <translation>Program files</translation>
+    </message>
+    <message>
+        <source>下载进度</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>开始下载</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>生成Bin文件</source>
+        <translation>Make .bin file</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>无法打开 </source>
+        <translation>Cannot open </translation>
+    </message>
+    <message>
+        <source>文件读取失败!</source>
+        <translation>Reading the file failed!</translation>
+    </message>
+    <message>
+        <source>无效文件: </source>
+        <translation>Invalid file: </translation>
+    </message>
+    <message>
+        <source>HEX文件打开失败!</source>
+        <translation>Opening the HEX file failed!</translation>
+    </message>
+    <message>
+        <source>Bin文件写入失败!</source>
+        <translation>Writing the .bin file failed!</translation>
+    </message>
+    <message>
+        <source>已成功完成下载!</source>
+        <translation>Download completed!</translation>
+    </message>
+    <message>
+        <source>下载失败!</source>
+        <translation>Download failed!</translation>
+    </message>
+    <message>
+        <source>下载已中断!</source>
+        <translation>Download interrupted!</translation>
+    </message>
+    <message>
+        <source>请先选择程序文件!</source>
+        <translation>Choose the program files first!</translation>
+    </message>
+    <message>
+        <source>取消此次下载，是否确定？</source>
+        <translation>Cancel this download?</translation>
+    </message>
+    <message>
+        <source>下载新的程序会冲掉片内原程序，是否继续？</source>
+        <translation>Downloading a new program overwrites the program in the module. Continue?</translation>
+    </message>
+    <message>
+        <source>片内程序有误，是否继续？</source>
+        <translation>The program in the module is faulty. Continue?</translation>
+    </message>
+</context>
 </TS>

@@ -13,6 +13,15 @@ set(MORVANE_TRANSLATED_SOURCES
   ${PROJECT_SOURCE_DIR}/src/app/reply_wait_status.cpp
   ${PROJECT_SOURCE_DIR}/src/console/long_captions.cpp
   ${PROJECT_SOURCE_DIR}/src/console/module_test_layout.cpp
+  ${PROJECT_SOURCE_DIR}/src/download/bin_writer.cpp
+  ${PROJECT_SOURCE_DIR}/src/download/dat_reader.cpp
+  ${PROJECT_SOURCE_DIR}/src/download/download_exchange.cpp
+  ${PROJECT_SOURCE_DIR}/src/download/download_files.cpp
+  ${PROJECT_SOURCE_DIR}/src/download/download_panel.cpp
+  ${PROJECT_SOURCE_DIR}/src/download/download_texts.h
+  ${PROJECT_SOURCE_DIR}/src/download/half_loader.cpp
   ${PROJECT_SOURCE_DIR}/src/protocol/command_catalogue.cpp
   ${PROJECT_SOURCE_DIR}/src/protocol/payloads.cpp
-  ${PROJECT_SOURCE_DIR}/src/protocol/reply_texts.cpp)
+  ${PROJECT_SOURCE_DIR}/src/protocol/reply_texts.cpp
+  ${PROJECT_SOURCE_DIR}/src/serial/comm_setup_panel.cpp
+  ${PROJECT_SOURCE_DIR}/src/serial/comm_setup_texts.h)

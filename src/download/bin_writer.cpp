@@ -44,7 +44,7 @@ QString WriteBinFile(const QString& path) {
     if (write.result == EFileWriteResult::Written)
         return QString();
     const QString& text = write.result == EFileWriteResult::OpenFailed
-                              ? DownloadTexts::kBinOpenFailed
-                              : DownloadTexts::kBinWriteFailed;
+                              ? DownloadTexts::Tr(DownloadTexts::kBinOpenFailed)
+                              : DownloadTexts::Tr(DownloadTexts::kBinWriteFailed);
     return WithReason(text + QLatin1Char(' ') + path, WriteFailureReason(write));
 }

@@ -88,7 +88,7 @@ void CDownloadExchange::ActOnReply(const CReplyFrame& frame) {
 std::optional<bool> CDownloadExchange::AskToSend(const QString& question) {
     if (!m_bProgramLoaded) {
         Reset();
-        emit Told(kSelectProgramFirst);
+        emit Told(Tr(kSelectProgramFirst));
         return std::nullopt;
     }
     m_answer.reset();
@@ -100,7 +100,7 @@ std::optional<bool> CDownloadExchange::AskToSend(const QString& question) {
 }
 
 void CDownloadExchange::OnStartAccepted() {
-    const std::optional<bool> goOn = AskToSend(kAskOverwrite);
+    const std::optional<bool> goOn = AskToSend(Tr(kAskOverwrite));
     if (!goOn)
         return;
     if (*goOn)
@@ -113,14 +113,14 @@ void CDownloadExchange::OnBlockReply(const CReplyFrame& frame) {
     if (frame.p3 != 0)
         return; // not accepted: the same packet goes again
     if (frame.p2 == kLastBlockIndex) {
-        emit Told(kDownloadDone);
+        emit Told(Tr(kDownloadDone));
         Reset();
         emit Ended(EDownloadEnd::Completed);
         return;
     }
     // Block 31 was in flight and the module wants more: the image has no block 32.
     if (m_nAckCount >= kBlockCount) {
-        End(kDownloadFailed);
+        End(Tr(kDownloadFailed));
         emit Ended(EDownloadEnd::PastLastBlock);
         return;
     }
@@ -130,7 +130,7 @@ void CDownloadExchange::OnBlockReply(const CReplyFrame& frame) {
 // An acknowledgement without a handshake: the module reports a faulty program and is waiting
 // for blocks already.
 void CDownloadExchange::OnUnexpectedAcknowledgement() {
-    const std::optional<bool> goOn = AskToSend(kAskFaultyProgram);
+    const std::optional<bool> goOn = AskToSend(Tr(kAskFaultyProgram));
     if (!goOn)
         return;
     if (!*goOn) {
@@ -169,7 +169,7 @@ void CDownloadExchange::OnSendTimer() {
 
 // A packet of a download under way could not be written: the device is gone.
 void CDownloadExchange::EndOnFailedWrite() {
-    End(kDownloadInterrupted);
+    End(Tr(kDownloadInterrupted));
     emit Ended(EDownloadEnd::WriteFailed);
 }
 
@@ -211,12 +211,12 @@ void CDownloadExchange::EndOnLeave() {
     const bool underWay = IsUnderWay();
     StopTimers();
     if (underWay)
-        End(kDownloadInterrupted);
+        End(Tr(kDownloadInterrupted));
 }
 
 void CDownloadExchange::OnPortLost() {
     if (IsUnderWay()) {
-        End(kDownloadInterrupted);
+        End(Tr(kDownloadInterrupted));
         return;
     }
     StopTimers();

@@ -33,7 +33,7 @@ QLineEdit* MakePathEdit(int id, const QString& label, QWidget* parent) {
 } // namespace
 
 CDownloadDlg::CDownloadDlg(QWidget* parent)
-    : CModulePanel(QStringLiteral("CDownloadDlg"), kPanelName, parent),
+    : CModulePanel(QStringLiteral("CDownloadDlg"), Tr(kPanelName), parent),
       m_Exchange(Session().CreateExchange<CDownloadExchange>()) {
     CreateControls();
     LayOutControls();
@@ -45,24 +45,24 @@ CDownloadDlg::~CDownloadDlg() = default;
 
 void CDownloadDlg::CreateControls() {
     m_pEdit28000 = MakePathEdit(kPath28000Edit, kLabel28000, this);
-    m_pBrowse28000 = MakeButton(kBrowse, kBrowse28000Button, this);
+    m_pBrowse28000 = MakeButton(Tr(kBrowse), kBrowse28000Button, this);
     m_pEdit38000 = MakePathEdit(kPath38000Edit, kLabel38000, this);
-    m_pBrowse38000 = MakeButton(kBrowse, kBrowse38000Button, this);
-    m_pStartDownload = MakeButton(kStartDownload, kStartButton, this);
-    m_pCancel = MakeButton(kCancel, kCancelButton, this);
-    m_pGenerateBin = MakeButton(kGenerateBin, kGenerateBinButton, this);
+    m_pBrowse38000 = MakeButton(Tr(kBrowse), kBrowse38000Button, this);
+    m_pStartDownload = MakeButton(Tr(kStartDownload), kStartButton, this);
+    m_pCancel = MakeButton(Tr(kCancel), kCancelButton, this);
+    m_pGenerateBin = MakeButton(Tr(kGenerateBin), kGenerateBinButton, this);
     m_pGenerateBin->setEnabled(false);
-    m_pClose = MakeButton(kClose, kCloseButton, this);
+    m_pClose = MakeButton(Tr(kClose), kCloseButton, this);
     m_pClose->setVisible(false);
     m_pProgress = new QProgressBar(this);
     m_pProgress->setObjectName(ControlName(kProgressBar));
-    m_pProgress->setAccessibleName(kProgressLabel);
+    m_pProgress->setAccessibleName(Tr(kProgressLabel));
     m_pProgress->setTextVisible(false);
 }
 
 void CDownloadDlg::LayOutControls() {
     const CDialogUnits units(font());
-    auto* files = new QGroupBox(kFileGroup, this);
+    auto* files = new QGroupBox(Tr(kFileGroup), this);
     auto* fileGrid = new QGridLayout(files);
     fileGrid->addWidget(MakeLabel(kLabel28000, m_pEdit28000, files), 0, 0);
     fileGrid->addWidget(m_pEdit28000, 0, 1);
@@ -73,7 +73,7 @@ void CDownloadDlg::LayOutControls() {
     fileGrid->setVerticalSpacing(units.Y(8));
 
     auto* progressRow = new QHBoxLayout;
-    progressRow->addWidget(MakeLabel(kProgressLabel, m_pProgress, this));
+    progressRow->addWidget(MakeLabel(Tr(kProgressLabel), m_pProgress, this));
     progressRow->addWidget(m_pProgress, 1);
 
     auto* buttonRow = new QHBoxLayout;
@@ -125,7 +125,7 @@ void CDownloadDlg::OnStartDownload() {
 }
 
 void CDownloadDlg::OnCancelDownload() {
-    if (IsPromptOpen(this, kAskCancel) || !AskOkCancel(this, kAskCancel))
+    if (IsPromptOpen(this, Tr(kAskCancel)) || !AskOkCancel(this, Tr(kAskCancel)))
         return;
     m_Exchange.Cancel();
 }

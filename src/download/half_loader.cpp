@@ -10,11 +10,12 @@ namespace {
 QString HalfLoadFailureText(EHalfLoadResult result, const QString& path, const QString& reason) {
     switch (result) {
     case EHalfLoadResult::OpenFailed:
-        return DownloadTexts::kCannotOpen + path;
+        return DownloadTexts::Tr(DownloadTexts::kCannotOpen) + path;
     case EHalfLoadResult::ReadFailed:
-        return WithReason(DownloadTexts::kReadFailed + QLatin1Char(' ') + path, reason);
+        return WithReason(DownloadTexts::Tr(DownloadTexts::kReadFailed) + QLatin1Char(' ') + path,
+                          reason);
     case EHalfLoadResult::InvalidFile:
-        return DownloadTexts::kInvalidFile + path;
+        return DownloadTexts::Tr(DownloadTexts::kInvalidFile) + path;
     case EHalfLoadResult::Loaded:
         break;
     }

@@ -125,7 +125,7 @@ void CCloseUpComboBox::hidePopup() {
 }
 
 CCommSetupDlg::CCommSetupDlg(QWidget* parent)
-    : CModulePanel(QStringLiteral("CCommSetupDlg"), kPanelName, parent),
+    : CModulePanel(QStringLiteral("CCommSetupDlg"), Tr(kPanelName), parent),
       // Bytes that keep arriving unasked pile up cycle after cycle, since only sending resets
       // the count; when the next read might not fit, the collection starts again at the front.
       m_Rate(Session().CreateExchange<CRateExchange>(EWhenFull::StartOver, ECutReply::AtTheLimit)) {
@@ -148,17 +148,17 @@ CCommSetupDlg::~CCommSetupDlg() {
 
 void CCommSetupDlg::CreateControls() {
     m_pPortList = new CCloseUpComboBox(this);
-    MakeList(m_pPortList, kPortList, kPortLabel, true);
+    MakeList(m_pPortList, kPortList, Tr(kPortLabel), true);
     m_pPortList->view()->setItemDelegate(new CPortEntryDelegate(m_pPortList->view()));
-    m_pClose = MakeButton(kCloseCaption, kCloseButton, this);
+    m_pClose = MakeButton(Tr(kCloseCaption), kCloseButton, this);
     m_pClose->setVisible(false);
-    m_pSendButton = MakeButton(kSendCaption, kSendButton, this);
-    m_pChangeBox = new QCheckBox(kChangeCaption, this);
+    m_pSendButton = MakeButton(Tr(kSendCaption), kSendButton, this);
+    m_pChangeBox = new QCheckBox(Tr(kChangeCaption), this);
     m_pChangeBox->setObjectName(ControlName(kChangeBox));
-    m_pChangeBox->setAccessibleName(kChangeCaption);
-    m_pModuleRateList = MakeList(new QComboBox(this), kModuleRateList, kModuleRateLabel, true);
+    m_pChangeBox->setAccessibleName(Tr(kChangeCaption));
+    m_pModuleRateList = MakeList(new QComboBox(this), kModuleRateList, Tr(kModuleRateLabel), true);
     m_pPcRateList = new CCloseUpComboBox(this);
-    MakeList(m_pPcRateList, kPcRateList, kPcRateLabel, false);
+    MakeList(m_pPcRateList, kPcRateList, Tr(kPcRateLabel), false);
 }
 
 void CCommSetupDlg::LayOutControls() {
@@ -170,14 +170,14 @@ void CCommSetupDlg::LayOutControls() {
     auto* hiddenGroup = new QGroupBox(this);
     Place(hiddenGroup, units, kHiddenGroupRect);
     hiddenGroup->setVisible(false);
-    Place(MakeLabel(kPortLabel, m_pPortList, this), units, kPortLabelRect);
+    Place(MakeLabel(Tr(kPortLabel), m_pPortList, this), units, kPortLabelRect);
     PlaceDropDown(m_pPortList, units, kPortListRect);
     Place(new QGroupBox(this), units, kRatesGroupRect);
     Place(new QGroupBox(this), units, kPcRateGroupRect);
-    Place(MakeLabel(kPcRateLabel, m_pPcRateList, this), units, kPcRateLabelRect);
+    Place(MakeLabel(Tr(kPcRateLabel), m_pPcRateList, this), units, kPcRateLabelRect);
     PlaceDropDown(m_pPcRateList, units, kPcRateListRect);
     Place(m_pChangeBox, units, kChangeBoxRect);
-    Place(MakeLabel(kModuleRateLabel, m_pModuleRateList, this), units, kModuleRateLabelRect);
+    Place(MakeLabel(Tr(kModuleRateLabel), m_pModuleRateList, this), units, kModuleRateLabelRect);
     PlaceDropDown(m_pModuleRateList, units, kModuleRateListRect);
     Place(m_pSendButton, units, kSendButtonRect);
     Place(m_pClose, units, kCloseButtonRect);
@@ -293,7 +293,7 @@ void CCommSetupDlg::ReopenPort(int port, const QString& typedDevice) {
         Comm().SetPortOpen(true);
         Session().ApplyBaudRate(g_nBaudIndex);
     } catch (const CCommPortError&) {
-        ShowMessage(this, PortOpenErrorMessage(kPortErrorText, Comm()));
+        ShowMessage(this, PortOpenErrorMessage(Tr(kPortErrorText), Comm()));
     }
     ShowPortDevices();
     ConfigureInput();
@@ -363,7 +363,7 @@ void CCommSetupDlg::TellCommFailed(bool asked) {
     if (!asked && m_bBurstTold)
         return;
     m_bBurstTold = true;
-    ShowMessage(this, kCommFailedText);
+    ShowMessage(this, Tr(kCommFailedText));
 }
 
 void CCommSetupDlg::OnLeaving() {
