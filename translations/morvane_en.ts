@@ -152,6 +152,11 @@
         <source>Morvane 使用说明</source>
         <translation>Morvane user guide</translation>
     </message>
+    <message>
+        <source>guide.html</source>
+        <comment>file name of the user guide in this language</comment>
+        <translation>guide-en.html</translation>
+    </message>
 </context>
 <context>
     <name>CLanguageMenu</name>

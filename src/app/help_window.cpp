@@ -26,5 +26,7 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QDialog(parent), m_pBrowser(new QTex
 }
 
 QUrl CHelpWindow::GuideUrl() {
-    return QUrl(QStringLiteral("qrc:/morvane/help/guide.html"));
+    // The guide in the program's language: its file name is translated with the other texts.
+    return QUrl(QStringLiteral("qrc:/morvane/help/") +
+                tr("guide.html", "file name of the user guide in this language"));
 }

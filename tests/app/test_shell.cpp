@@ -485,12 +485,13 @@ private slots:
     // the choice for the next start.
     void shellSpeaksTheChosenLanguage_data() {
         QTest::addColumn<ELanguage>("language");
-        QTest::addColumn<QStringList>("texts"); // menus, first tool tip, ready pane
+        QTest::addColumn<QStringList>("texts"); // menus, first tool tip, ready pane, guide
         QTest::newRow("Chinese") << ELanguage::Chinese
-                                 << QStringList{"操作(&O)", "工具(&T)", "帮助(&H)", "设置", "就绪"};
+                                 << QStringList{"操作(&O)", "工具(&T)", "帮助(&H)",
+                                                "设置",     "就绪",     "guide.html"};
         QTest::newRow("English") << ELanguage::English
-                                 << QStringList{"&Operation", "&Tools", "&Help", "Settings",
-                                                "Ready"};
+                                 << QStringList{"&Operation", "&Tools", "&Help",
+                                                "Settings",   "Ready",  "guide-en.html"};
     }
     void shellSpeaksTheChosenLanguage() {
         QFETCH(ELanguage, language);
@@ -502,7 +503,7 @@ private slots:
         for (QAction* menu : frame.menuBar()->actions())
             shown << menu->text();
         shown << frame.findChild<QToolBar*>("toolbar128")->actions()[0]->toolTip()
-              << frame.ReadyPane()->text();
+              << frame.ReadyPane()->text() << CHelpWindow::GuideUrl().fileName();
         QCOMPARE(shown, texts);
         auto* languages = frame.findChild<CLanguageMenu*>("languageMenu");
         QVERIFY(languages);
