@@ -37,6 +37,73 @@
     </message>
 </context>
 <context>
+    <name>CBackupCommandTexts</name>
+    <message>
+        <source>备份用户到文件夹(&amp;B)…</source>
+        <translation>&amp;Back up users to a folder…</translation>
+    </message>
+    <message>
+        <source>读取模块的用户列表，把每个用户的特征值存为“用户号.fea”</source>
+        <translation>Reads the module&apos;s user list and saves each user&apos;s feature value as &quot;user number.fea&quot;</translation>
+    </message>
+    <message>
+        <source>停止备份(&amp;P)</source>
+        <translation>Sto&amp;p the backup</translation>
+    </message>
+    <message>
+        <source>批量存储文件夹(&amp;F)…</source>
+        <translation>Batch storage &amp;folder…</translation>
+    </message>
+    <message>
+        <source>选择批量存储读取特征值文件的文件夹</source>
+        <translation>Chooses the folder whose feature files batch storage reads</translation>
+    </message>
+    <message>
+        <source>备份用户到文件夹</source>
+        <translation>Back up users to a folder</translation>
+    </message>
+    <message>
+        <source>无法写入 %1</source>
+        <translation>Cannot write to %1</translation>
+    </message>
+    <message>
+        <source>批量存储文件夹</source>
+        <translation>Batch storage folder</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchLimitTexts</name>
+    <message>
+        <source>文件夹中有 %1 个特征值文件，一批最多存储 %2 个：按找到的顺序存储前 %2 个，其余 %3 个文件不存储。
+确定：存储这 %2 个；取消：不存储。</source>
+        <translation>The folder holds %1 feature files; a batch stores at most %2: the first %2 in the order found are stored, the other %3 files are not.
+OK: store these %2; Cancel: store nothing.</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchScanTexts</name>
+    <message>
+        <source>文件名%1无效!</source>
+        <translation>File name %1 is invalid!</translation>
+    </message>
+    <message>
+        <source>文件读取失败! %1</source>
+        <translation>Reading the file failed! %1</translation>
+    </message>
+    <message>
+        <source>文件打开失败! %1</source>
+        <translation>Opening the file failed! %1</translation>
+    </message>
+    <message>
+        <source>只有 %1 字节，应有 %2 字节</source>
+        <translation>only %1 bytes, %2 expected</translation>
+    </message>
+    <message>
+        <source>无特征值文件!</source>
+        <translation>No feature file!</translation>
+    </message>
+</context>
+<context>
     <name>CCommLogDock</name>
     <message>
         <source>文本文件 (*.txt)</source>
@@ -147,6 +214,25 @@
     </message>
 </context>
 <context>
+    <name>CFeatureFileTexts</name>
+    <message>
+        <source>无法打开 %1</source>
+        <translation>Cannot open %1</translation>
+    </message>
+    <message>
+        <source>读 %1 文件错误</source>
+        <translation>Error reading the file %1</translation>
+    </message>
+    <message>
+        <source>请选择特征值文件</source>
+        <translation>Choose a feature file</translation>
+    </message>
+    <message>
+        <source>写 %1 文件错误</source>
+        <translation>Error writing the file %1</translation>
+    </message>
+</context>
+<context>
     <name>CHelpWindow</name>
     <message>
         <source>Morvane 使用说明</source>
@@ -156,6 +242,66 @@
         <source>guide.html</source>
         <comment>file name of the user guide in this language</comment>
         <translation>guide-en.html</translation>
+    </message>
+</context>
+<context>
+    <name>CHexDumpTexts</name>
+    <message>
+        <source>复制(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>全选(&amp;A)</source>
+        <translation>Select &amp;all</translation>
+    </message>
+</context>
+<context>
+    <name>CImageCommandTexts</name>
+    <message>
+        <source>保存图像(&amp;I)…</source>
+        <translation>Save &amp;image…</translation>
+    </message>
+    <message>
+        <source>把采集到的指纹图像按原分辨率存为 PNG、BMP 或 JPEG 文件</source>
+        <translation>Saves the captured fingerprint image at its own resolution as a PNG, BMP or JPEG file</translation>
+    </message>
+    <message>
+        <source>图像不完整，未保存</source>
+        <translation>The image is incomplete and was not saved</translation>
+    </message>
+</context>
+<context>
+    <name>CImageFileTexts</name>
+    <message>
+        <source>无法保存 %1</source>
+        <translation>Cannot save %1</translation>
+    </message>
+    <message>
+        <source>指纹图像-%1-%2x%3.png</source>
+        <translation>fingerprint-%1-%2x%3.png</translation>
+    </message>
+    <message>
+        <source>PNG 图像 (*.png);;BMP 图像 (*.bmp);;JPEG 图像 (*.jpg *.jpeg)</source>
+        <translation>PNG images (*.png);;BMP images (*.bmp);;JPEG images (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>文件名须以 .png、.bmp、.jpg 或 .jpeg 结尾（PNG、BMP 或 JPEG 图像）</source>
+        <translation>The file name must end in .png, .bmp, .jpg or .jpeg (a PNG, BMP or JPEG image)</translation>
+    </message>
+    <message>
+        <source>无法编码为 %1 图像</source>
+        <translation>cannot be encoded as a %1 image</translation>
+    </message>
+</context>
+<context>
+    <name>CImageTexts</name>
+    <message>
+        <source>只收到 %1 字节，应有 %2 字节</source>
+        <translation>only %1 bytes received, %2 expected</translation>
+    </message>
+    <message>
+        <source>数据校验错误</source>
+        <translation>data check error</translation>
     </message>
 </context>
 <context>
@@ -880,6 +1026,92 @@
     </message>
 </context>
 <context>
+    <name>CTestPanelTexts</name>
+    <message>
+        <source>发送命令（Ctrl+Enter）</source>
+        <translation>Send the command (Ctrl+Enter)</translation>
+    </message>
+</context>
+<context>
+    <name>CUserBackupTexts</name>
+    <message>
+        <source>读取用户列表失败</source>
+        <translation>Reading the user list failed</translation>
+    </message>
+    <message>
+        <source>文件夹中已有 %1 个同名特征值文件（如 %2）。
+确定：全部覆盖；取消：保留这些文件，跳过这些用户。</source>
+        <translation>The folder already holds %1 feature files of the same names (e.g. %2).
+OK: overwrite them all; Cancel: keep these files and skip these users.</translation>
+    </message>
+    <message>
+        <source>无此用户</source>
+        <translation>No such user</translation>
+    </message>
+    <message>
+        <source>特征值上传失败</source>
+        <translation>Feature value upload failed</translation>
+    </message>
+    <message>
+        <source>应答不完整</source>
+        <translation>Reply incomplete</translation>
+    </message>
+    <message>
+        <source>模块无应答</source>
+        <translation>No answer from the module</translation>
+    </message>
+    <message>
+        <source>%1，未备份任何用户。</source>
+        <translation>%1; no user was backed up.</translation>
+    </message>
+    <message>
+        <source>备份已停止。</source>
+        <translation>Backup stopped. </translation>
+    </message>
+    <message>
+        <source>备份完成。</source>
+        <translation>Backup complete. </translation>
+    </message>
+    <message>
+        <source>模块共有 %1 个用户，</source>
+        <translation>The module has %1 users; </translation>
+    </message>
+    <message>
+        <source>已写入 %1 个特征值文件到 %2</source>
+        <translation>%1 feature files written to %2</translation>
+    </message>
+    <message>
+        <source>
+保留已有文件、跳过 %1 个用户。</source>
+        <translation>
+Existing files kept, %1 users skipped.</translation>
+    </message>
+    <message>
+        <source>
+尚未备份 %1 个用户。</source>
+        <translation>
+%1 users not backed up yet.</translation>
+    </message>
+    <message>
+        <source>
+以下 %1 个用户备份失败：</source>
+        <translation>
+The backup of these %1 users failed:</translation>
+    </message>
+    <message>
+        <source>
+用户 %1：%2</source>
+        <translation>
+User %1: %2</translation>
+    </message>
+    <message>
+        <source>
+……另有 %1 个</source>
+        <translation>
+… and %1 more</translation>
+    </message>
+</context>
+<context>
     <name>CommSetupTexts</name>
     <message>
         <source>通信设置</source>
@@ -899,7 +1131,7 @@
     </message>
     <message>
         <source>更改</source>
-        <translation>Change</translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>发送命令</source>
@@ -1011,6 +1243,21 @@
     <message>
         <source>片内程序有误，是否继续？</source>
         <translation>The program in the module is faulty. Continue?</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleTestTexts</name>
+    <message>
+        <source>模块测试</source>
+        <translation>Module test</translation>
+    </message>
+    <message>
+        <source>用户号不能为0</source>
+        <translation>The user number cannot be 0</translation>
+    </message>
+    <message>
+        <source>权限无效</source>
+        <translation>Invalid privilege</translation>
     </message>
 </context>
 </TS>

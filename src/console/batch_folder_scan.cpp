@@ -5,6 +5,7 @@
 #include "protocol/command_codes.h"
 #include "protocol/packets.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <algorithm>
@@ -12,6 +13,11 @@
 #include <cstring>
 #include <utility>
 #include <vector>
+
+// The batch folder's messages, translated as one context.
+class CBatchScanTexts {
+    Q_DECLARE_TR_FUNCTIONS(CBatchScanTexts)
+};
 
 namespace {
 const QString kSuffix = QStringLiteral(".fea");
@@ -24,11 +30,11 @@ uint32_t BatchKey(int user, int slot) {
 }
 
 QString InvalidName(const QString& name) {
-    return QStringLiteral("文件名") + name + QStringLiteral("无效!");
+    return CBatchScanTexts::tr("文件名%1无效!").arg(name);
 }
 
 QString ReadFailed(const QString& path, const QString& reason) {
-    return WithReason(QStringLiteral("文件读取失败! ") + path, reason);
+    return WithReason(CBatchScanTexts::tr("文件读取失败! %1").arg(path), reason);
 }
 
 // Reads the feature value of one file into its slot; "" or the message, with the file and why.
@@ -38,13 +44,13 @@ QString LoadSlot(const QString& path, uint8_t* slot) {
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        return WithReason(QStringLiteral("文件打开失败! ") + path, LastErrorText());
+        return WithReason(CBatchScanTexts::tr("文件打开失败! %1").arg(path), LastErrorText());
     const qint64 got = file.read(reinterpret_cast<char*>(slot), kFeatureSize);
     if (got < 0)
         return ReadFailed(path, LastErrorText());
     if (got < kFeatureSize)
-        return ReadFailed(path,
-                          QStringLiteral("只有 %1 字节，应有 %2 字节").arg(got).arg(kFeatureSize));
+        return ReadFailed(
+            path, CBatchScanTexts::tr("只有 %1 字节，应有 %2 字节").arg(got).arg(kFeatureSize));
     return QString();
 }
 
@@ -113,7 +119,7 @@ QString ScanBatchFolder(const QString& folder, CBatchList* list, int* leftOut) {
     if (!names.isEmpty())
         return LoadBatchFiles(folder, names.mid(0, kBatchCapacity), kMaxBatchUser, list);
     *list = CBatchList();
-    return QStringLiteral("无特征值文件!");
+    return CBatchScanTexts::tr("无特征值文件!");
 }
 
 QString LoadBatchFiles(const QString& folder, const QStringList& names, int maxUser,
@@ -136,7 +142,7 @@ QString LoadBatchFiles(const QString& folder, const QStringList& names, int maxU
 QString SortedBatchFileNames(const QString& folder, int maxUser, QStringList* names) {
     const QStringList found = BatchFileNames(folder);
     if (found.isEmpty())
-        return QStringLiteral("无特征值文件!");
+        return CBatchScanTexts::tr("无特征值文件!");
     std::vector<std::pair<int, int>> order; // user number, place found
     for (int i = 0; i < found.size(); ++i) {
         const int user = BatchUserNumber(found[i], maxUser);

@@ -92,9 +92,9 @@ QString CConsoleExchange::UserCheckRefusal(bool uploadFeature) const {
         return QString();
     const uint8_t* user = tx + (enrol ? 2 : 9);
     if (user[0] == 0 && user[1] == 0)
-        return ModuleTestTexts::kUserNumberZero;
+        return ModuleTestTexts::Tr(ModuleTestTexts::kUserNumberZero);
     if (user[2] == 0)
-        return ModuleTestTexts::kPrivilegeInvalid;
+        return ModuleTestTexts::Tr(ModuleTestTexts::kPrivilegeInvalid);
     return QString();
 }
 

@@ -3,7 +3,13 @@
 #include "files/file_errors.h"
 #include "protocol/packets.h"
 
+#include <QCoreApplication>
 #include <QFile>
+
+// The feature files' messages, translated as one context.
+class CFeatureFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(CFeatureFileTexts)
+};
 
 CFileDialogOptions FeatureFileDialogOptions() {
     return CFileDialogOptions{QStringLiteral("feature files (*.fea)"), QStringLiteral("fea"),
@@ -17,11 +23,11 @@ QString SecondFeaturePath(const QString& path) {
 namespace {
 
 QString CannotOpen(const QString& path) {
-    return QStringLiteral("无法打开 ") + path;
+    return CFeatureFileTexts::tr("无法打开 %1").arg(path);
 }
 
 QString CannotRead(const QString& path) {
-    return QStringLiteral("读 ") + path + QStringLiteral(" 文件错误");
+    return CFeatureFileTexts::tr("读 %1 文件错误").arg(path);
 }
 
 // Reads the feature value of one file to `destination`; "" or the message.
@@ -40,7 +46,7 @@ QString ReadFeatureFile(const QString& path, uint8_t* destination) {
 
 QString LoadFeatureFiles(const QString& path, bool twoFingers, uint8_t* txBuffer) {
     if (path.isEmpty())
-        return QStringLiteral("请选择特征值文件");
+        return CFeatureFileTexts::tr("请选择特征值文件");
     QString failure = ReadFeatureFile(path, txBuffer + kFeatureOffset);
     if (failure.isEmpty() && twoFingers)
         failure = ReadFeatureFile(SecondFeaturePath(path), txBuffer + kSecondFeatureOffset);
@@ -54,7 +60,7 @@ QString SaveFeatureValue(const QString& path, const uint8_t* feature, ELinkPolic
     case EFileWriteResult::OpenFailed:
         return WithReason(CannotOpen(path), WriteFailureReason(write));
     case EFileWriteResult::WriteFailed:
-        return WithReason(QStringLiteral("写 ") + path + QStringLiteral(" 文件错误"),
+        return WithReason(CFeatureFileTexts::tr("写 %1 文件错误").arg(path),
                           WriteFailureReason(write));
     case EFileWriteResult::Written:
         break;

@@ -13,7 +13,13 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <QCoreApplication>
 #include <utility>
+
+// The dump field's menu, translated as one context.
+class CHexDumpTexts {
+    Q_DECLARE_TR_FUNCTIONS(CHexDumpTexts)
+};
 
 namespace {
 constexpr int kMargin = 2;
@@ -174,9 +180,9 @@ void CHexDumpView::mousePressEvent(QMouseEvent* event) {
 
 void CHexDumpView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    QAction* copy = menu.addAction(QStringLiteral("复制(&C)"), this, &CHexDumpView::Copy);
+    QAction* copy = menu.addAction(CHexDumpTexts::tr("复制(&C)"), this, &CHexDumpView::Copy);
     copy->setEnabled(HasSelection());
-    QAction* all = menu.addAction(QStringLiteral("全选(&A)"), this, &CHexDumpView::SelectAll);
+    QAction* all = menu.addAction(CHexDumpTexts::tr("全选(&A)"), this, &CHexDumpView::SelectAll);
     all->setEnabled(!m_strText.isEmpty());
     menu.exec(event->globalPos());
 }

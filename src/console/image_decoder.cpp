@@ -3,7 +3,13 @@
 #include "protocol/packets.h"
 #include "protocol/payloads.h"
 
+#include <QCoreApplication>
 #include <cstring>
+
+// Why an image is incomplete, translated as one context.
+class CImageTexts {
+    Q_DECLARE_TR_FUNCTIONS(CImageTexts)
+};
 
 uint8_t g_ImageCanvas[kCanvasSize];
 
@@ -130,8 +136,8 @@ int ImageReplySize(const uint8_t* reply) {
 QString ImageReplyFault(const uint8_t* reply, int count) {
     const int size = count >= kCommandPacketSize ? ImageReplySize(reply) : kCommandPacketSize;
     if (count < size)
-        return QStringLiteral("只收到 %1 字节，应有 %2 字节").arg(count).arg(size);
+        return CImageTexts::tr("只收到 %1 字节，应有 %2 字节").arg(count).arg(size);
     if (!DataPacketIntact(reply, size))
-        return QStringLiteral("数据校验错误");
+        return CImageTexts::tr("数据校验错误");
     return QString();
 }

@@ -4,7 +4,13 @@
 #include "files/file_errors.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <cstring>
+
+// The image files' texts, translated as one context.
+class CImageFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(CImageFileTexts)
+};
 
 namespace {
 constexpr int kJpegQuality = 100; // the least the format loses
@@ -21,7 +27,7 @@ QImage RegionImage(const uint8_t* canvas, const CImageRegion& region) {
 }
 
 QString DefaultImageFileName(const QDateTime& when, int width, int height) {
-    return QStringLiteral("指纹图像-%1-%2x%3.png")
+    return CImageFileTexts::tr("指纹图像-%1-%2x%3.png")
         .arg(when.toString(QStringLiteral("yyyyMMdd-HHmmss")))
         .arg(width)
         .arg(height);
@@ -29,7 +35,7 @@ QString DefaultImageFileName(const QDateTime& when, int width, int height) {
 
 CFileDialogOptions ImageFileDialogOptions(const QString& initialName) {
     return CFileDialogOptions{
-        QStringLiteral("PNG 图像 (*.png);;BMP 图像 (*.bmp);;JPEG 图像 (*.jpg *.jpeg)"),
+        CImageFileTexts::tr("PNG 图像 (*.png);;BMP 图像 (*.bmp);;JPEG 图像 (*.jpg *.jpeg)"),
         QStringLiteral("png"), initialName, true, EFileKind::Image};
 }
 
@@ -41,7 +47,7 @@ QString SaveImageFile(const QString& path, const QImage& image) {
     encoded.open(QIODevice::WriteOnly);
     if (!image.save(&encoded, format, qstrcmp(format, "JPEG") == 0 ? kJpegQuality : -1))
         return WithReason(CannotSave(path),
-                          QStringLiteral("无法编码为 %1 图像").arg(QLatin1String(format)));
+                          CImageFileTexts::tr("无法编码为 %1 图像").arg(QLatin1String(format)));
     const CFileWrite write = WriteWholeFile(path, encoded.data());
     if (write.result != EFileWriteResult::Written)
         return WithReason(CannotSave(path), WriteFailureReason(write));

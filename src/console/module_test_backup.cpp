@@ -6,17 +6,23 @@
 #include "widgets/prompts.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
+// The backup commands' texts, translated as one context.
+class CBackupCommandTexts {
+    Q_DECLARE_TR_FUNCTIONS(CBackupCommandTexts)
+};
+
 void CModuleTestDlg::CreateBackupActions() {
-    m_pBackupUsers = new QAction(QStringLiteral("备份用户到文件夹(&B)…"), this);
+    m_pBackupUsers = new QAction(CBackupCommandTexts::tr("备份用户到文件夹(&B)…"), this);
     m_pBackupUsers->setStatusTip(
-        QStringLiteral("读取模块的用户列表，把每个用户的特征值存为“用户号.fea”"));
-    m_pStopBackup = new QAction(QStringLiteral("停止备份(&P)"), this);
+        CBackupCommandTexts::tr("读取模块的用户列表，把每个用户的特征值存为“用户号.fea”"));
+    m_pStopBackup = new QAction(CBackupCommandTexts::tr("停止备份(&P)"), this);
     m_pStopBackup->setEnabled(false);
-    m_pBatchFolder = new QAction(QStringLiteral("批量存储文件夹(&F)…"), this);
-    m_pBatchFolder->setStatusTip(QStringLiteral("选择批量存储读取特征值文件的文件夹"));
+    m_pBatchFolder = new QAction(CBackupCommandTexts::tr("批量存储文件夹(&F)…"), this);
+    m_pBatchFolder->setStatusTip(CBackupCommandTexts::tr("选择批量存储读取特征值文件的文件夹"));
     connect(m_pBackupUsers, &QAction::triggered, this, &CModuleTestDlg::OnBackupUsers);
     connect(m_pStopBackup, &QAction::triggered, this, &CModuleTestDlg::OnStopBackup);
     connect(m_pBatchFolder, &QAction::triggered, this, &CModuleTestDlg::OnChooseBatchFolder);
@@ -30,11 +36,12 @@ void CModuleTestDlg::OnBackupUsers() {
     if (m_Backup.IsRunning())
         return;
     const QString folder =
-        ChooseFolder(this, QStringLiteral("备份用户到文件夹"), EFileKind::Backup);
+        ChooseFolder(this, CBackupCommandTexts::tr("备份用户到文件夹"), EFileKind::Backup);
     if (folder.isEmpty())
         return;
     if (!QFileInfo(folder).isDir() || !QFileInfo(folder).isWritable()) {
-        ShowMessage(this, QStringLiteral("无法写入 ") + QDir::toNativeSeparators(folder));
+        ShowMessage(this,
+                    CBackupCommandTexts::tr("无法写入 %1").arg(QDir::toNativeSeparators(folder)));
         return;
     }
     m_Backup.Start(folder);
@@ -52,7 +59,8 @@ void CModuleTestDlg::OnStopBackup() {
 }
 
 void CModuleTestDlg::OnChooseBatchFolder() {
-    const QString folder = ChooseFolder(this, QStringLiteral("批量存储文件夹"), EFileKind::Batch);
+    const QString folder =
+        ChooseFolder(this, CBackupCommandTexts::tr("批量存储文件夹"), EFileKind::Batch);
     if (!folder.isEmpty())
         m_strBatchFolder = folder;
 }

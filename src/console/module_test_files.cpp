@@ -10,6 +10,12 @@
 #include "protocol/packets.h"
 #include "widgets/file_folders.h"
 #include "widgets/prompts.h"
+#include <QCoreApplication>
+
+// The batch limit's question, translated as one context.
+class CBatchLimitTexts {
+    Q_DECLARE_TR_FUNCTIONS(CBatchLimitTexts)
+};
 
 void CModuleTestDlg::OnBrowseFeature() {
     const QString path = ChooseOpenFile(this, FeatureFileDialogOptions());
@@ -69,8 +75,9 @@ bool CModuleTestDlg::TakePartOfTheFolder() {
     if (leftOut == 0)
         return true;
     const QString question =
-        QStringLiteral("文件夹中有 %1 个特征值文件，一批最多存储 %2 个：按找到的顺序存储前 %2 "
-                       "个，其余 %3 个文件不存储。\n确定：存储这 %2 个；取消：不存储。")
+        CBatchLimitTexts::tr(
+            "文件夹中有 %1 个特征值文件，一批最多存储 %2 个：按找到的顺序存储前 %2 "
+            "个，其余 %3 个文件不存储。\n确定：存储这 %2 个；取消：不存储。")
             .arg(kBatchCapacity + leftOut)
             .arg(kBatchCapacity)
             .arg(leftOut);

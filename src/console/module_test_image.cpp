@@ -10,11 +10,17 @@
 #include "widgets/prompts.h"
 
 #include <QAction>
+#include <QCoreApplication>
+
+// The image command's texts, translated as one context.
+class CImageCommandTexts {
+    Q_DECLARE_TR_FUNCTIONS(CImageCommandTexts)
+};
 
 void CModuleTestDlg::CreateImageActions() {
-    m_pSaveImage = new QAction(QStringLiteral("保存图像(&I)…"), this);
+    m_pSaveImage = new QAction(CImageCommandTexts::tr("保存图像(&I)…"), this);
     m_pSaveImage->setStatusTip(
-        QStringLiteral("把采集到的指纹图像按原分辨率存为 PNG、BMP 或 JPEG 文件"));
+        CImageCommandTexts::tr("把采集到的指纹图像按原分辨率存为 PNG、BMP 或 JPEG 文件"));
     m_pSaveImage->setEnabled(false);
     connect(m_pSaveImage, &QAction::triggered, this, &CModuleTestDlg::OnSaveImage);
     ImageControl().addAction(m_pSaveImage);
@@ -26,7 +32,8 @@ void CModuleTestDlg::OnSaveImage() {
     if (!m_pSaveImage->isEnabled())
         return;
     if (!m_strImageFault.isEmpty()) {
-        ShowMessage(this, WithReason(QStringLiteral("图像不完整，未保存"), m_strImageFault));
+        ShowMessage(this,
+                    WithReason(CImageCommandTexts::tr("图像不完整，未保存"), m_strImageFault));
         return;
     }
     const QImage image = RegionImage(g_ImageCanvas, m_ImageRegion);

@@ -24,7 +24,13 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <QCoreApplication>
 #include <vector>
+
+// The test panel's own texts, translated as one context.
+class CTestPanelTexts {
+    Q_DECLARE_TR_FUNCTIONS(CTestPanelTexts)
+};
 
 using namespace ModuleTestTexts;
 
@@ -162,7 +168,7 @@ void NameByLabel(QLabel* label, QWidget* field) {
 } // namespace
 
 CModuleTestDlg::CModuleTestDlg(QWidget* parent)
-    : CModulePanel(QStringLiteral("moduleTestPanel"), kPanelName, parent),
+    : CModulePanel(QStringLiteral("moduleTestPanel"), Tr(kPanelName), parent),
       m_pOperations(new QButtonGroup(this)),
       m_Console(Session().CreateExchange<CConsoleExchange>()), m_Backup(m_Console.Backup()) {
     setFont(PanelFont());
@@ -187,7 +193,7 @@ void CModuleTestDlg::CreateSendAction() {
     m_pSend->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     m_pSend->setShortcutContext(Qt::WindowShortcut);
-    button->setToolTip(QStringLiteral("发送命令（Ctrl+Enter）"));
+    button->setToolTip(CTestPanelTexts::tr("发送命令（Ctrl+Enter）"));
     connect(m_pSend, &QAction::triggered, this, [button] {
         if (button->isEnabled())
             button->click();

@@ -1,10 +1,18 @@
 #pragma once
 // The texts the module test panel itself shows. Control captions are part of the control table
 // (module_test_layout.cpp); reply texts and file messages belong to the protocol and file code.
+#include <QCoreApplication>
 #include <QString>
 
 namespace ModuleTestTexts {
-inline const QString kPanelName = QStringLiteral("模块测试");
-inline const QString kUserNumberZero = QStringLiteral("用户号不能为0");
-inline const QString kPrivilegeInvalid = QStringLiteral("权限无效");
+inline const QString kPanelName = QStringLiteral(QT_TRANSLATE_NOOP("ModuleTestTexts", "模块测试"));
+inline const QString kUserNumberZero =
+    QStringLiteral(QT_TRANSLATE_NOOP("ModuleTestTexts", "用户号不能为0"));
+inline const QString kPrivilegeInvalid =
+    QStringLiteral(QT_TRANSLATE_NOOP("ModuleTestTexts", "权限无效"));
+
+// A text above in the program's language; the constants themselves stay the source texts.
+inline QString Tr(const QString& text) {
+    return QCoreApplication::translate("ModuleTestTexts", qUtf8Printable(text));
+}
 } // namespace ModuleTestTexts

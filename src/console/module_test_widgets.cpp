@@ -57,15 +57,21 @@ QString Translated(const CControlRow& row, const char* text) {
     return *text ? QCoreApplication::translate(ContextOf(row), text) : QString();
 }
 
-// Breaks a caption into lines no wider than `width` pixels, between any two characters.
+// Breaks a caption into lines no wider than `width` pixels: between words where it has spaces
+// (an English caption), otherwise between any two characters (a Chinese one).
 QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int width) {
+    const bool words = caption.contains(QLatin1Char(' '));
+    const QStringList pieces = words ? caption.split(QLatin1Char(' ')) : caption.split(QString());
+    const QString gap = words ? QStringLiteral(" ") : QString();
     QString wrapped, line;
-    for (const QChar c : caption) {
-        if (!line.isEmpty() && metrics.horizontalAdvance(line + c) > width) {
+    for (const QString& piece : pieces) {
+        if (piece.isEmpty())
+            continue;
+        if (!line.isEmpty() && metrics.horizontalAdvance(line + gap + piece) > width) {
             wrapped += line + QLatin1Char('\n');
             line.clear();
         }
-        line += c;
+        line += (line.isEmpty() ? QString() : gap) + piece;
     }
     return wrapped + line;
 }

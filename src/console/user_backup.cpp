@@ -10,7 +10,13 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <QCoreApplication>
 #include <utility>
+
+// The backup's reports, translated as one context.
+class CUserBackupTexts {
+    Q_DECLARE_TR_FUNCTIONS(CUserBackupTexts)
+};
 
 namespace {
 constexpr uint8_t kResultOk = 0x00;
@@ -77,7 +83,7 @@ void CUserBackup::OnReply(const QByteArray& bytes) {
 void CUserBackup::OnUserList(const uint8_t* reply, int count) {
     if (count < kCommandPacketSize || reply[1] != ModuleCommand::kUserList ||
         reply[kResultOffset] != kResultOk) {
-        m_report.listFailure = QStringLiteral("读取用户列表失败");
+        m_report.listFailure = CUserBackupTexts::tr("读取用户列表失败");
         Finish(false);
         return;
     }
@@ -107,8 +113,8 @@ bool CUserBackup::KeepExistingFiles(const std::vector<uint32_t>& existing) {
         return false;
     const QString example = QString::number(existing.front()) + QStringLiteral(".fea");
     m_answer.reset();
-    emit Asked(QStringLiteral("文件夹中已有 %1 个同名特征值文件（如 %2）。\n"
-                              "确定：全部覆盖；取消：保留这些文件，跳过这些用户。")
+    emit Asked(CUserBackupTexts::tr("文件夹中已有 %1 个同名特征值文件（如 %2）。\n"
+                                    "确定：全部覆盖；取消：保留这些文件，跳过这些用户。")
                    .arg(static_cast<int>(existing.size()))
                    .arg(example));
     return !std::exchange(m_answer, std::nullopt).value_or(false);
@@ -160,11 +166,11 @@ void CUserBackup::OnUpload(const uint8_t* reply, int count) {
     }
     case EUploadAnswer::Refusal:
         m_report.failures.append({user, reply[kResultOffset] == kResultNoUser
-                                            ? QStringLiteral("无此用户")
-                                            : QStringLiteral("特征值上传失败")});
+                                            ? CUserBackupTexts::tr("无此用户")
+                                            : CUserBackupTexts::tr("特征值上传失败")});
         break;
     case EUploadAnswer::Garbled:
-        OnUploadFailed(QStringLiteral("应答不完整"));
+        OnUploadFailed(CUserBackupTexts::tr("应答不完整"));
         return;
     }
     ++m_nNext;
@@ -196,7 +202,7 @@ bool CUserBackup::OnTimer(int id) {
     if (!IsRunning())
         return true;
     if (id == kAnswerTimer) {
-        OnUploadFailed(QStringLiteral("模块无应答"));
+        OnUploadFailed(CUserBackupTexts::tr("模块无应答"));
         return true;
     }
     m_bSettling = false;
@@ -224,25 +230,26 @@ void CUserBackup::Finish(bool stopped) {
 
 QString CUserBackup::ReportText(const CReport& report) {
     if (!report.listFailure.isEmpty())
-        return report.listFailure + QStringLiteral("，未备份任何用户。");
-    QString text = report.stopped ? QStringLiteral("备份已停止。") : QStringLiteral("备份完成。");
+        return CUserBackupTexts::tr("%1，未备份任何用户。").arg(report.listFailure);
+    QString text =
+        report.stopped ? CUserBackupTexts::tr("备份已停止。") : CUserBackupTexts::tr("备份完成。");
     if (report.listed >= 0)
-        text += QStringLiteral("模块共有 %1 个用户，").arg(report.listed);
-    text += QStringLiteral("已写入 %1 个特征值文件到 %2")
+        text += CUserBackupTexts::tr("模块共有 %1 个用户，").arg(report.listed);
+    text += CUserBackupTexts::tr("已写入 %1 个特征值文件到 %2")
                 .arg(report.written)
                 .arg(QDir::toNativeSeparators(report.folder));
     if (report.kept > 0)
-        text += QStringLiteral("\n保留已有文件、跳过 %1 个用户。").arg(report.kept);
+        text += CUserBackupTexts::tr("\n保留已有文件、跳过 %1 个用户。").arg(report.kept);
     if (report.notReached > 0)
-        text += QStringLiteral("\n尚未备份 %1 个用户。").arg(report.notReached);
+        text += CUserBackupTexts::tr("\n尚未备份 %1 个用户。").arg(report.notReached);
     if (report.failures.isEmpty())
         return text;
-    text += QStringLiteral("\n以下 %1 个用户备份失败：").arg(report.failures.size());
+    text += CUserBackupTexts::tr("\n以下 %1 个用户备份失败：").arg(report.failures.size());
     for (int i = 0; i < report.failures.size() && i < kFailuresShown; ++i)
-        text += QStringLiteral("\n用户 %1：%2")
+        text += CUserBackupTexts::tr("\n用户 %1：%2")
                     .arg(report.failures[i].user)
                     .arg(report.failures[i].reason);
     if (report.failures.size() > kFailuresShown)
-        text += QStringLiteral("\n……另有 %1 个").arg(report.failures.size() - kFailuresShown);
+        text += CUserBackupTexts::tr("\n……另有 %1 个").arg(report.failures.size() - kFailuresShown);
     return text;
 }

@@ -1,11 +1,11 @@
 #include "dat_reader.h"
 
-#include "download_texts.h"
 #include "program_image.h"
 
 #include "files/file_access.h"
 #include "files/file_errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cstring>
 #include <vector>
@@ -81,12 +81,12 @@ EDatReadResult ReadDatRecords(QIODevice& device, uint8_t* halfBytes, QString* re
     qint64 got = 0;
     switch (SkipHeaderLine(device, records.data(), &got)) {
     case EHeaderSkip::Ended:
-        SetReason(reason, DownloadTexts::Tr(QStringLiteral(
-                              QT_TRANSLATE_NOOP("DownloadTexts", "文件在标题行结束之前就结束了"))));
+        SetReason(reason,
+                  QCoreApplication::translate("DownloadTexts", "文件在标题行结束之前就结束了"));
         return EDatReadResult::ReadFailed;
     case EHeaderSkip::TooLong:
-        SetReason(reason, DownloadTexts::Tr(QStringLiteral(QT_TRANSLATE_NOOP(
-                              "DownloadTexts", "标题行过长（1 MiB 内没有换行）"))));
+        SetReason(reason,
+                  QCoreApplication::translate("DownloadTexts", "标题行过长（1 MiB 内没有换行）"));
         return EDatReadResult::ReadFailed;
     case EHeaderSkip::Skipped:
         break;
@@ -100,8 +100,7 @@ EDatReadResult ReadDatRecords(QIODevice& device, uint8_t* halfBytes, QString* re
     }
     if (complete == kDatRecordCount)
         return EDatReadResult::Loaded;
-    SetReason(reason, DownloadTexts::Tr(QStringLiteral(QT_TRANSLATE_NOOP(
-                                            "DownloadTexts", "只有 %1 条完整记录，应有 %2 条")))
+    SetReason(reason, QCoreApplication::translate("DownloadTexts", "只有 %1 条完整记录，应有 %2 条")
                           .arg(complete)
                           .arg(kDatRecordCount));
     return EDatReadResult::ReadFailed;

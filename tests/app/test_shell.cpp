@@ -29,6 +29,7 @@
 #include "serial/shared_settings.h"
 #include "support/accessible_toggle.h"
 #include "support/as_other_user.h"
+#include "support/caption_room.h"
 #include "support/dialog_geometry.h"
 #include "support/fake_serial_backend.h"
 #include "support/packet_bytes.h"
@@ -505,6 +506,16 @@ private slots:
         shown << frame.findChild<QToolBar*>("toolbar128")->actions()[0]->toolTip()
               << frame.ReadyPane()->text() << CHelpWindow::GuideUrl().fileName();
         QCOMPARE(shown, texts);
+        // Each panel on show: no caption is cut by its control.
+        frame.show();
+        CMorvaneView& view = frame.View();
+        for (auto show : {&CMorvaneView::OnCommSettings, &CMorvaneView::OnModuleTest,
+                          &CMorvaneView::OnProgramDownload}) {
+            (view.*show)();
+            QCoreApplication::processEvents(); // the panel's layout
+            QCOMPARE(CutCaptions(*view.PanelWidget(g_nCurrentPanel), Qt::FindChildrenRecursively),
+                     QStringList());
+        }
         auto* languages = frame.findChild<CLanguageMenu*>("languageMenu");
         QVERIFY(languages);
         QVERIFY(languages->ItemFor(ELanguageSetting::FollowSystem)->isChecked());

@@ -4,6 +4,7 @@
 
 #include "console/finger_image_button.h"
 #include "lang/language_translators.h"
+#include "support/caption_room.h"
 #include "support/dialog_geometry.h"
 #include "support/process_state.h"
 #include "widgets/panel_font.h"
@@ -332,21 +333,7 @@ private slots:
         QCOMPARE(ControlText(driver.Control(Id::kSendCommand)), sendCaption);
         QCOMPARE(driver.Control(Id::kRadioCompareAll)->toolTip(), identifyTip);
         int checked = 0;
-        QStringList cut;
-        for (QWidget* child :
-             driver.Panel().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-            QSize room;
-            const QString caption = Caption(child, &room);
-            if (!child->isVisible() || caption.isEmpty())
-                continue;
-            const QFontMetrics metrics = child->fontMetrics(); // the lines' own height
-            const QSize needed(metrics.size(0, caption).width(),
-                               metrics.height() + metrics.lineSpacing() * caption.count('\n'));
-            if (needed.width() > room.width() || needed.height() > room.height())
-                cut << caption;
-            ++checked;
-        }
-        QCOMPARE(cut, QStringList());
+        QCOMPARE(CutCaptions(driver.Panel(), Qt::FindDirectChildrenOnly, &checked), QStringList());
         QCOMPARE(checked, 46);
     }
 
@@ -389,25 +376,6 @@ private slots:
     }
 
 private:
-    // A button's, label's or frame's caption, and the room its control draws it in.
-    static QString Caption(QWidget* control, QSize* room) {
-        *room = control->contentsRect().size();
-        if (auto* frame = qobject_cast<QGroupBox*>(control)) {
-            *room -= QSize(16, 0); // the title's indent and padding
-            return frame->title();
-        }
-        auto* button = qobject_cast<QAbstractButton*>(control);
-        if (!button)
-            return qobject_cast<QLabel*>(control) ? ControlText(control) : QString();
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = button->text();
-        const auto contents = button->inherits("QRadioButton") ? QStyle::SE_RadioButtonContents
-                              : button->inherits("QCheckBox")  ? QStyle::SE_CheckBoxContents
-                                                               : QStyle::SE_PushButtonContents;
-        *room = button->style()->subElementRect(contents, &option, button).size();
-        return button->text();
-    }
     static QRect PixelRect(const QWidget& panel, const QRect& units) {
         return ExpectedPixels(panel.font(), units);
     }
