@@ -207,6 +207,64 @@ OK: store these %2; Cancel: store nothing.</translation>
     </message>
 </context>
 <context>
+    <name>CCommLogFileTexts</name>
+    <message>
+        <source>无法保存 %1</source>
+        <translation>Cannot save %1</translation>
+    </message>
+    <message>
+        <source>时间,方向,端口,命令,字段,结果,校验,十六进制</source>
+        <translation>Time,Direction,Port,Command,Fields,Result,Check,Hexadecimal</translation>
+    </message>
+    <message>
+        <source>无法打开 %1</source>
+        <translation>Cannot open %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1</source>
+        <translation>Cannot write to %1</translation>
+    </message>
+    <message>
+        <source>记录到文件 %1 失败，已停止记录</source>
+        <translation>Recording to the file %1 failed; recording stopped</translation>
+    </message>
+</context>
+<context>
+    <name>CCommLogTexts</name>
+    <message>
+        <source>%1  %2  %3  %4 字节</source>
+        <translation>%1  %2  %3  %4 bytes</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3  帧 %4 字节  %5</source>
+        <translation>%1  %2  %3  frame %4 bytes  %5</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Sent</translation>
+    </message>
+    <message>
+        <source>接收</source>
+        <translation>Rcvd</translation>
+    </message>
+    <message>
+        <source>%1往返 %2 ms（首字节写出至末字节读入）</source>
+        <translation>%1round trip %2 ms (first byte written to last byte read)</translation>
+    </message>
+    <message>
+        <source>%1无应答：发送后 %2 ms 内未收到任何字节，本次交换结束</source>
+        <translation>%1no answer: no byte within %2 ms of the write; this exchange ends</translation>
+    </message>
+    <message>
+        <source>（只保留最新的 %1 行，更早的 %2 行已丢弃）</source>
+        <translation>(only the newest %1 lines are kept; %2 earlier lines were dropped)</translation>
+    </message>
+    <message>
+        <source>Morvane %1通信记录  始于 %2</source>
+        <translation>Morvane %1communication log  since %2</translation>
+    </message>
+</context>
+<context>
     <name>CCommLogView</name>
     <message>
         <source>通信记录</source>
@@ -230,6 +288,65 @@ OK: store these %2; Cancel: store nothing.</translation>
     <message>
         <source>写 %1 文件错误</source>
         <translation>Error writing the file %1</translation>
+    </message>
+</context>
+<context>
+    <name>CFileAccessTexts</name>
+    <message>
+        <source>磁盘空间不足（需要 %1 字节，只有 %2 字节）</source>
+        <translation>no space left on the disk (%1 bytes needed, only %2 free)</translation>
+    </message>
+    <message>
+        <source>；原文件已被改写</source>
+        <translation>; the old file was changed</translation>
+    </message>
+</context>
+<context>
+    <name>CFileErrorTexts</name>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>没有权限</source>
+        <translation>no permission</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>路径中有一项不是文件夹</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>同名的是一个文件夹</source>
+        <translation>a folder has that name</translation>
+    </message>
+    <message>
+        <source>文件系统只读</source>
+        <translation>read-only file system</translation>
+    </message>
+    <message>
+        <source>文件超过允许的大小</source>
+        <translation>the file exceeds the allowed size</translation>
+    </message>
+    <message>
+        <source>文件名过长</source>
+        <translation>file name too long</translation>
+    </message>
+    <message>
+        <source>磁盘读写错误</source>
+        <translation>disk input/output error</translation>
+    </message>
+    <message>
+        <source>不是普通文件</source>
+        <translation>not a plain file</translation>
+    </message>
+    <message>
+        <source>：</source>
+        <extracomment>between a message and its reason</extracomment>
+        <translation>: </translation>
     </message>
 </context>
 <context>
@@ -794,6 +911,42 @@ OK: store these %2; Cancel: store nothing.</translation>
         <source>亮度自适应</source>
         <comment>long form</comment>
         <translation>Adapt the brightness</translation>
+    </message>
+</context>
+<context>
+    <name>CPortListTexts</name>
+    <message>
+        <source>无串口设备</source>
+        <translation>no serial device</translation>
+    </message>
+</context>
+<context>
+    <name>CPortOpenTexts</name>
+    <message>
+        <source>没有对应的串口设备，请检查连接。</source>
+        <translation>There is no serial device for this port. Check the connection.</translation>
+    </message>
+    <message>
+        <source>找不到该设备，请检查连接。</source>
+        <translation>The device cannot be found. Check the connection.</translation>
+    </message>
+    <message>
+        <source>串口已被其他程序占用，请先关闭该程序。</source>
+        <translation>The serial port is in use by another program. Close that program first.</translation>
+    </message>
+    <message>
+        <source>当前用户没有权限打开该串口。
+请将当前用户加入 %1 组后重新登录。</source>
+        <translation>This user may not open the serial port.
+Add the user to the %1 group, then log in again.</translation>
+    </message>
+    <message>
+        <source>无法打开。</source>
+        <translation>Cannot open it.</translation>
+    </message>
+    <message>
+        <source>无法打开（%1）。</source>
+        <translation>Cannot open it (%1).</translation>
     </message>
 </context>
 <context>

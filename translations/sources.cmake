@@ -6,9 +6,8 @@ file(GLOB MORVANE_TRANSLATED_SOURCES CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/src/app/*.cpp ${PROJECT_SOURCE_DIR}/src/app/*.h
   ${PROJECT_SOURCE_DIR}/src/console/*.cpp ${PROJECT_SOURCE_DIR}/src/console/*.h
   ${PROJECT_SOURCE_DIR}/src/download/*.cpp ${PROJECT_SOURCE_DIR}/src/download/*.h
+  ${PROJECT_SOURCE_DIR}/src/files/*.cpp ${PROJECT_SOURCE_DIR}/src/files/*.h
   ${PROJECT_SOURCE_DIR}/src/lang/*.cpp ${PROJECT_SOURCE_DIR}/src/lang/*.h
   ${PROJECT_SOURCE_DIR}/src/panels/*.cpp ${PROJECT_SOURCE_DIR}/src/panels/*.h
-  ${PROJECT_SOURCE_DIR}/src/protocol/*.cpp ${PROJECT_SOURCE_DIR}/src/protocol/*.h)
-list(APPEND MORVANE_TRANSLATED_SOURCES
-  ${PROJECT_SOURCE_DIR}/src/serial/comm_setup_panel.cpp
-  ${PROJECT_SOURCE_DIR}/src/serial/comm_setup_texts.h)
+  ${PROJECT_SOURCE_DIR}/src/protocol/*.cpp ${PROJECT_SOURCE_DIR}/src/protocol/*.h
+  ${PROJECT_SOURCE_DIR}/src/serial/*.cpp ${PROJECT_SOURCE_DIR}/src/serial/*.h)

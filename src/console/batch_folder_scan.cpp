@@ -40,7 +40,7 @@ QString ReadFailed(const QString& path, const QString& reason) {
 // Reads the feature value of one file into its slot; "" or the message, with the file and why.
 QString LoadSlot(const QString& path, uint8_t* slot) {
     if (IsStreamPath(path))
-        return ReadFailed(path, kNotAPlainFile);
+        return ReadFailed(path, NotAPlainFileText());
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))

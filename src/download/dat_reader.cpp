@@ -108,7 +108,7 @@ EDatReadResult ReadDatRecords(QIODevice& device, uint8_t* halfBytes, QString* re
 
 EDatReadResult ReadDatFile(const QString& path, uint8_t* halfBytes, QString* reason) {
     if (IsStreamPath(path)) {
-        SetReason(reason, kNotAPlainFile);
+        SetReason(reason, NotAPlainFileText());
         return EDatReadResult::ReadFailed;
     }
     QFile file(path);

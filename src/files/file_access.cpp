@@ -11,7 +11,13 @@
 #include <filesystem>
 #include <system_error>
 #ifdef Q_OS_UNIX
+#include <QCoreApplication>
 #include <unistd.h>
+
+// Why a write failed, translated as one context.
+class CFileAccessTexts {
+    Q_DECLARE_TR_FUNCTIONS(CFileAccessTexts)
+};
 #endif
 
 bool IsStreamPath(const QString& path) {
@@ -131,11 +137,12 @@ CFileWrite WriteWholeFile(const QString& path, const QByteArray& contents, ELink
 QString WriteFailureReason(const CFileWrite& write) {
     if (write.result == EFileWriteResult::Written)
         return QString();
-    QString reason = write.needed > 0 ? QStringLiteral("磁盘空间不足（需要 %1 字节，只有 %2 字节）")
-                                            .arg(write.needed)
-                                            .arg(write.room)
-                                      : SystemErrorText(write.error);
+    QString reason = write.needed > 0
+                         ? CFileAccessTexts::tr("磁盘空间不足（需要 %1 字节，只有 %2 字节）")
+                               .arg(write.needed)
+                               .arg(write.room)
+                         : SystemErrorText(write.error);
     if (write.oldChanged)
-        reason += QStringLiteral("；原文件已被改写");
+        reason += CFileAccessTexts::tr("；原文件已被改写");
     return reason;
 }

@@ -1,29 +1,35 @@
 #include "file_errors.h"
 
+#include <QCoreApplication>
 #include <cerrno>
+
+// The system's reasons, translated as one context.
+class CFileErrorTexts {
+    Q_DECLARE_TR_FUNCTIONS(CFileErrorTexts)
+};
 
 QString SystemErrorText(int error) {
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("磁盘空间不足");
+        return CFileErrorTexts::tr("磁盘空间不足");
     case EACCES:
     case EPERM:
-        return QStringLiteral("没有权限");
+        return CFileErrorTexts::tr("没有权限");
     case ENOENT:
-        return QStringLiteral("文件或文件夹不存在");
+        return CFileErrorTexts::tr("文件或文件夹不存在");
     case ENOTDIR:
-        return QStringLiteral("路径中有一项不是文件夹");
+        return CFileErrorTexts::tr("路径中有一项不是文件夹");
     case EISDIR:
-        return QStringLiteral("同名的是一个文件夹");
+        return CFileErrorTexts::tr("同名的是一个文件夹");
     case EROFS:
-        return QStringLiteral("文件系统只读");
+        return CFileErrorTexts::tr("文件系统只读");
     case EFBIG:
-        return QStringLiteral("文件超过允许的大小");
+        return CFileErrorTexts::tr("文件超过允许的大小");
     case ENAMETOOLONG:
-        return QStringLiteral("文件名过长");
+        return CFileErrorTexts::tr("文件名过长");
     case EIO:
-        return QStringLiteral("磁盘读写错误");
+        return CFileErrorTexts::tr("磁盘读写错误");
     default:
         return qt_error_string(error);
     }
@@ -37,6 +43,11 @@ QString LastErrorText() {
     return SystemErrorText(LastErrorNumber());
 }
 
+QString NotAPlainFileText() {
+    return CFileErrorTexts::tr("不是普通文件");
+}
+
 QString WithReason(const QString& text, const QString& reason) {
-    return text + QStringLiteral("：") + reason;
+    //: between a message and its reason
+    return text + CFileErrorTexts::tr("：") + reason;
 }

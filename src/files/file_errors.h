@@ -15,8 +15,8 @@ int LastErrorNumber();
 // SystemErrorText of LastErrorNumber().
 QString LastErrorText();
 
-// The reason a FIFO, a device or a socket chosen as a file is not read.
-inline const QString kNotAPlainFile = QStringLiteral("不是普通文件");
+// The reason a FIFO, a device or a socket chosen as a file is not read: "不是普通文件".
+QString NotAPlainFileText();
 
 // `text`, then "：" and `reason`.
 QString WithReason(const QString& text, const QString& reason);

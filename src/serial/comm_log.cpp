@@ -4,6 +4,11 @@
 
 #include <QCoreApplication>
 
+// The log's words, translated as one context.
+class CCommLogTexts {
+    Q_DECLARE_TR_FUNCTIONS(CCommLogTexts)
+};
+
 CCommLog* g_pCommLog = nullptr;
 
 namespace {
@@ -49,7 +54,7 @@ QString TimeText(double msSinceClear, const QDateTime& wallClock) {
 }
 
 QString HeadLine(const CCommLogEntry& entry) {
-    QString head = QStringLiteral("%1  %2  %3  %4 字节")
+    QString head = CCommLogTexts::tr("%1  %2  %3  %4 字节")
                        .arg(TimeText(entry.msSinceClear, entry.wallClock),
                             CommDirectionText(entry.direction), PortText(entry.port, entry.device))
                        .arg(entry.bytes.size());
@@ -67,7 +72,7 @@ QString FrameHeadLine(const CLoggedFrame& logged) {
     QString hex = FormatHexDump(reinterpret_cast<const uint8_t*>(bytes.constData()), shown);
     if (shown < bytes.size())
         hex += QStringLiteral(" …");
-    return QStringLiteral("%1  %2  %3  帧 %4 字节  %5")
+    return CCommLogTexts::tr("%1  %2  %3  帧 %4 字节  %5")
         .arg(TimeText(logged.msSinceClear, logged.wallClock),
              CommDirectionText(logged.frame.direction), logged.port)
         .arg(bytes.size())
@@ -76,7 +81,8 @@ QString FrameHeadLine(const CLoggedFrame& logged) {
 } // namespace
 
 QString CommDirectionText(ECommDirection direction) {
-    return direction == ECommDirection::Sent ? QStringLiteral("发送") : QStringLiteral("接收");
+    return direction == ECommDirection::Sent ? CCommLogTexts::tr("发送")
+                                             : CCommLogTexts::tr("接收");
 }
 
 QStringList FormatCommLogEntry(const CCommLogEntry& entry) {
@@ -91,13 +97,13 @@ QStringList FormatCommLogEntry(const CCommLogEntry& entry) {
 }
 
 QString FormatRoundTrip(double ms) {
-    return QStringLiteral("%1往返 %2 ms（首字节写出至末字节读入）")
+    return CCommLogTexts::tr("%1往返 %2 ms（首字节写出至末字节读入）")
         .arg(QString(kHeadIndent, QLatin1Char(' ')))
         .arg(ms, 0, 'f', 1);
 }
 
 QString FormatNoReply(double ms) {
-    return QStringLiteral("%1无应答：发送后 %2 ms 内未收到任何字节，本次交换结束")
+    return CCommLogTexts::tr("%1无应答：发送后 %2 ms 内未收到任何字节，本次交换结束")
         .arg(QString(kHeadIndent, QLatin1Char(' ')))
         .arg(ms, 0, 'f', 1);
 }
@@ -107,14 +113,14 @@ QString FormatNewDate(const QDate& date) {
 }
 
 QString DroppedLinesNotice(qint64 dropped) {
-    return QStringLiteral("（只保留最新的 %1 行，更早的 %2 行已丢弃）")
+    return CCommLogTexts::tr("（只保留最新的 %1 行，更早的 %2 行已丢弃）")
         .arg(CCommLog::kMaxLines)
         .arg(dropped);
 }
 
 QString LogFileHeader(const QDateTime& since) {
     const QString version = QCoreApplication::applicationVersion();
-    return QStringLiteral("Morvane %1通信记录  始于 %2")
+    return CCommLogTexts::tr("Morvane %1通信记录  始于 %2")
         .arg(version.isEmpty() ? QString() : version + QLatin1Char(' '),
              since.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }

@@ -5,7 +5,13 @@
 #include "files/file_errors.h"
 #include "protocol/hex_text.h"
 
+#include <QCoreApplication>
 #include <cerrno>
+
+// The log files' texts, translated as one context.
+class CCommLogFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(CCommLogFileTexts)
+};
 
 namespace {
 QString CsvField(QString text) {
@@ -38,7 +44,7 @@ QString CsvRow(const CLoggedFrame& logged) {
 }
 
 QString SaveFailure(const QString& path, const CFileWrite& write) {
-    return WithReason(QStringLiteral("无法保存 ") + path, WriteFailureReason(write));
+    return WithReason(CCommLogFileTexts::tr("无法保存 %1").arg(path), WriteFailureReason(write));
 }
 } // namespace
 
@@ -60,7 +66,9 @@ QString CCommLog::SaveAs(const QString& path) const {
 
 // UTF-8 with a byte-order mark, so that a spreadsheet reads the Chinese texts right.
 QString CCommLog::SaveCsv(const QString& path) const {
-    QString text = QStringLiteral("\uFEFF时间,方向,端口,命令,字段,结果,校验,十六进制\r\n");
+    QString text = QStringLiteral("\uFEFF") +
+                   CCommLogFileTexts::tr("时间,方向,端口,命令,字段,结果,校验,十六进制") +
+                   QStringLiteral("\r\n");
     for (const CRow& row : m_rows)
         if (row.flags & kFrameHead)
             text += CsvRow(*row.frame);
@@ -72,14 +80,14 @@ QString CCommLog::StartFileRecording(const QString& path) {
     StopFileRecording();
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return QStringLiteral("无法打开 ") + path;
+        return CCommLogFileTexts::tr("无法打开 %1").arg(path);
     const QByteArray header = (LogFileHeader(WallClock()) + QLatin1Char('\n')).toUtf8();
     errno = 0;
     if (m_file.write(header) == header.size())
         return QString();
     const QString reason = LastErrorText();
     StopFileRecording();
-    return WithReason(QStringLiteral("无法写入 ") + path, reason);
+    return WithReason(CCommLogFileTexts::tr("无法写入 %1").arg(path), reason);
 }
 
 void CCommLog::StopFileRecording() {
@@ -97,6 +105,6 @@ void CCommLog::AppendToFile(const QByteArray& bytes) {
     m_file.resize(before);
     const QString path = m_file.fileName();
     StopFileRecording();
-    emit FileRecordingFailed(WithReason(
-        QStringLiteral("记录到文件 ") + path + QStringLiteral(" 失败，已停止记录"), reason));
+    emit FileRecordingFailed(
+        WithReason(CCommLogFileTexts::tr("记录到文件 %1 失败，已停止记录").arg(path), reason));
 }

@@ -2,6 +2,7 @@
 
 #include "port_list_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,8 +13,12 @@
 #include <algorithm>
 #include <array>
 
+// The port list's texts, translated as one context.
+class CPortListTexts {
+    Q_DECLARE_TR_FUNCTIONS(CPortListTexts)
+};
+
 namespace {
-const QString kNoDeviceText = QStringLiteral("无串口设备");
 const QString kEntrySeparator = QStringLiteral(" — ");
 
 struct CBinding {
@@ -187,7 +192,7 @@ QString SerialDeviceNames(const QList<CSerialPortEntry>& devices) {
     QStringList names;
     for (const CSerialPortEntry& entry : devices)
         names.append(entry.device);
-    return names.isEmpty() ? kNoDeviceText : names.join(QStringLiteral(", "));
+    return names.isEmpty() ? CPortListTexts::tr("无串口设备") : names.join(QStringLiteral(", "));
 }
 
 QString PortListText(int position) {
@@ -270,7 +275,7 @@ QString DeviceForPort(int port) {
 QString PortEntryText(int port) {
     const QString device = DeviceForPort(port);
     if (device.isEmpty())
-        return PortName(port) + kEntrySeparator + kNoDeviceText;
+        return PortName(port) + kEntrySeparator + CPortListTexts::tr("无串口设备");
     // On Windows the device is the port's own name; only its description is news.
     QStringList parts;
     if (device != PortName(port))

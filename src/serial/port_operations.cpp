@@ -9,7 +9,13 @@
 
 #include "protocol/buffers.h"
 
+#include <QCoreApplication>
 #include <cstring>
+
+// Why a port did not open, translated as one context.
+class CPortOpenTexts {
+    Q_DECLARE_TR_FUNCTIONS(CPortOpenTexts)
+};
 
 namespace {
 constexpr int kInputModeBinary = 1;
@@ -75,21 +81,19 @@ QString PortOpenFailureReason(const CMSComm& comm) {
     QString why;
     switch (failure.kind) {
     case EPortFailure::NotFound:
-        why = device.isEmpty() ? QStringLiteral("没有对应的串口设备，请检查连接。")
-                               : QStringLiteral("找不到该设备，请检查连接。");
+        why = device.isEmpty() ? CPortOpenTexts::tr("没有对应的串口设备，请检查连接。")
+                               : CPortOpenTexts::tr("找不到该设备，请检查连接。");
         break;
     case EPortFailure::InUse:
-        why = QStringLiteral("串口已被其他程序占用，请先关闭该程序。");
+        why = CPortOpenTexts::tr("串口已被其他程序占用，请先关闭该程序。");
         break;
     case EPortFailure::NoPermission:
-        why = QStringLiteral("当前用户没有权限打开该串口。\n请将当前用户加入 ") +
-              (failure.group.isEmpty() ? QStringLiteral("dialout") : failure.group) +
-              QStringLiteral(" 组后重新登录。");
+        why = CPortOpenTexts::tr("当前用户没有权限打开该串口。\n请将当前用户加入 %1 组后重新登录。")
+                  .arg(failure.group.isEmpty() ? QStringLiteral("dialout") : failure.group);
         break;
     default:
-        why = failure.detail.isEmpty()
-                  ? QStringLiteral("无法打开。")
-                  : QStringLiteral("无法打开（") + failure.detail + QStringLiteral("）。");
+        why = failure.detail.isEmpty() ? CPortOpenTexts::tr("无法打开。")
+                                       : CPortOpenTexts::tr("无法打开（%1）。").arg(failure.detail);
         break;
     }
     return why;
