@@ -350,6 +350,169 @@ OK: store these %2; Cancel: store nothing.</translation>
     </message>
 </context>
 <context>
+    <name>CFrameTexts</name>
+    <message>
+        <source>（第二次采集）</source>
+        <translation> (second capture)</translation>
+    </message>
+    <message>
+        <source>（最后一次采集）</source>
+        <translation> (last capture)</translation>
+    </message>
+    <message>
+        <source>（最后一次采集并上传特征值）</source>
+        <translation> (last capture, feature value uploaded)</translation>
+    </message>
+    <message>
+        <source>（2指纹）</source>
+        <translation> (2 fingerprints)</translation>
+    </message>
+    <message>
+        <source>设置模块波特率</source>
+        <translation>Set the module&apos;s baud rate</translation>
+    </message>
+    <message>
+        <source>特征值上传</source>
+        <translation>Feature value upload</translation>
+    </message>
+    <message>
+        <source>设置值</source>
+        <translation>Set value</translation>
+    </message>
+    <message>
+        <source>下载握手</source>
+        <translation>Download handshake</translation>
+    </message>
+    <message>
+        <source>下载应答</source>
+        <translation>Download acknowledgement</translation>
+    </message>
+    <message>
+        <source>未知命令</source>
+        <translation>Unknown command</translation>
+    </message>
+    <message>
+        <source>权限</source>
+        <translation>privilege</translation>
+    </message>
+    <message>
+        <source>记录号 </source>
+        <translation>record </translation>
+    </message>
+    <message>
+        <source>用户号 </source>
+        <translation>user </translation>
+    </message>
+    <message>
+        <source>取容量</source>
+        <translation>capacity</translation>
+    </message>
+    <message>
+        <source>高分辨率原图</source>
+        <translation>full-resolution raw image</translation>
+    </message>
+    <message>
+        <source>半分辨率</source>
+        <translation>half resolution</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>图像</source>
+        <translation>image</translation>
+    </message>
+    <message>
+        <source>，全分辨率</source>
+        <translation>, full resolution</translation>
+    </message>
+    <message>
+        <source>，半分辨率</source>
+        <translation>, half resolution</translation>
+    </message>
+    <message>
+        <source>，%1 字节</source>
+        <translation>, %1 bytes</translation>
+    </message>
+    <message>
+        <source>空记录</source>
+        <translation>empty record</translation>
+    </message>
+    <message>
+        <source>记录号 %1，%2</source>
+        <translation>record %1, %2</translation>
+    </message>
+    <message>
+        <source>用户列表 %1 项</source>
+        <translation>user list, %1 entries</translation>
+    </message>
+    <message>
+        <source>记录列表 %1 条</source>
+        <translation>record list, %1 records</translation>
+    </message>
+    <message>
+        <source>记录（不完整）</source>
+        <translation>record (incomplete)</translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation>version %1</translation>
+    </message>
+    <message>
+        <source>特征值 %1 字节</source>
+        <translation>feature value, %1 bytes</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>结果码 %1：未接受，重发</source>
+        <translation>result code %1: not accepted, sent again</translation>
+    </message>
+    <message>
+        <source>结果码 00：下载完成</source>
+        <translation>result code 00: download complete</translation>
+    </message>
+    <message>
+        <source>结果码 00：已接受</source>
+        <translation>result code 00: accepted</translation>
+    </message>
+    <message>
+        <source>数据 %1 字节</source>
+        <translation>data %1 bytes</translation>
+    </message>
+    <message>
+        <source>速率序号 %1</source>
+        <translation>rate index %1</translation>
+    </message>
+    <message>
+        <source>用户号 %1，权限 %2，特征值 %3 × %4 字节</source>
+        <translation>user %1, privilege %2, feature value %3 × %4 bytes</translation>
+    </message>
+    <message>
+        <source>值 %1</source>
+        <translation>value %1</translation>
+    </message>
+    <message>
+        <source>结果码 %1</source>
+        <translation>result code %1</translation>
+    </message>
+    <message>
+        <source>结果码 %1：</source>
+        <translation>result code %1: </translation>
+    </message>
+    <message>
+        <source>第 %1 块/共 %2 块</source>
+        <translation>block %1 of %2</translation>
+    </message>
+    <message>
+        <source>程序 %1 字节</source>
+        <translation>program %1 bytes</translation>
+    </message>
+</context>
+<context>
     <name>CHelpWindow</name>
     <message>
         <source>Morvane 使用说明</source>
@@ -438,6 +601,45 @@ OK: store these %2; Cancel: store nothing.</translation>
     <message>
         <source>下次启动时生效</source>
         <translation>Takes effect at the next start</translation>
+    </message>
+</context>
+<context>
+    <name>CLineFrameTexts</name>
+    <message>
+        <source>命令包</source>
+        <translation>command</translation>
+    </message>
+    <message>
+        <source>回复</source>
+        <translation>reply</translation>
+    </message>
+    <message>
+        <source>数据包</source>
+        <translation>data packet</translation>
+    </message>
+    <message>
+        <source>程序块</source>
+        <translation>program block</translation>
+    </message>
+    <message>
+        <source>未成帧字节</source>
+        <translation>unframed bytes</translation>
+    </message>
+    <message>
+        <source>校验错误：应为 %1，收到 %2</source>
+        <translation>check error: %1 expected, %2 received</translation>
+    </message>
+    <message>
+        <source>缺少尾字节 F5</source>
+        <translation>tail byte F5 missing</translation>
+    </message>
+    <message>
+        <source>校验正确</source>
+        <translation>check correct</translation>
+    </message>
+    <message>
+        <source>  %1 字节，不属于任何帧</source>
+        <translation>  %1 bytes of no frame</translation>
     </message>
 </context>
 <context>

@@ -10,4 +10,5 @@ file(GLOB MORVANE_TRANSLATED_SOURCES CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/src/lang/*.cpp ${PROJECT_SOURCE_DIR}/src/lang/*.h
   ${PROJECT_SOURCE_DIR}/src/panels/*.cpp ${PROJECT_SOURCE_DIR}/src/panels/*.h
   ${PROJECT_SOURCE_DIR}/src/protocol/*.cpp ${PROJECT_SOURCE_DIR}/src/protocol/*.h
-  ${PROJECT_SOURCE_DIR}/src/serial/*.cpp ${PROJECT_SOURCE_DIR}/src/serial/*.h)
+  ${PROJECT_SOURCE_DIR}/src/serial/*.cpp ${PROJECT_SOURCE_DIR}/src/serial/*.h
+  ${PROJECT_SOURCE_DIR}/src/trace/*.cpp ${PROJECT_SOURCE_DIR}/src/trace/*.h)

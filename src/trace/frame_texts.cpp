@@ -7,7 +7,13 @@
 #include "protocol/payloads.h"
 #include "protocol/reply_texts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
+
+// The words of the log's frame lines, translated as one context.
+class CFrameTexts {
+    Q_DECLARE_TR_FUNCTIONS(CFrameTexts)
+};
 
 namespace {
 using namespace ModuleCommand;
@@ -34,40 +40,41 @@ const COperation* OperationOf(uint8_t command) {
 }
 
 QString Caption(EOperation operation) {
-    return QString::fromUtf8(OperationAt(OperationIndex(operation)).caption);
+    return QCoreApplication::translate("COperation",
+                                       OperationAt(OperationIndex(operation)).caption);
 }
 
 // Commands that no row of the operation table sends as its own.
 QString OtherCommandName(uint8_t command, ECommDirection direction) {
     switch (command) {
     case kEnrolSecond:
-        return Caption(EOperation::Enrol) + QStringLiteral("（第二次采集）");
+        return Caption(EOperation::Enrol) + CFrameTexts::tr("（第二次采集）");
     case kEnrolLast:
-        return Caption(EOperation::Enrol) + QStringLiteral("（最后一次采集）");
+        return Caption(EOperation::Enrol) + CFrameTexts::tr("（最后一次采集）");
     case kEnrolLastUpload:
-        return Caption(EOperation::Enrol) + QStringLiteral("（最后一次采集并上传特征值）");
+        return Caption(EOperation::Enrol) + CFrameTexts::tr("（最后一次采集并上传特征值）");
     case kTwoFingerCompare:
-        return Caption(EOperation::DownloadCompare) + QStringLiteral("（2指纹）");
+        return Caption(EOperation::DownloadCompare) + CFrameTexts::tr("（2指纹）");
     case kSerialTest:
         return Caption(EOperation::SerialTest);
     case kSetRate:
-        return QStringLiteral("设置模块波特率");
+        return CFrameTexts::tr("设置模块波特率");
     case kOtherUpload:
-        return QStringLiteral("特征值上传");
+        return CFrameTexts::tr("特征值上传");
     case kSetValue:
-        return QStringLiteral("设置值");
+        return CFrameTexts::tr("设置值");
     case kHandshake:
-        return direction == ECommDirection::Sent ? QStringLiteral("下载握手")
-                                                 : QStringLiteral("下载应答");
+        return direction == ECommDirection::Sent ? CFrameTexts::tr("下载握手")
+                                                 : CFrameTexts::tr("下载应答");
     default:
-        return QStringLiteral("未知命令");
+        return CFrameTexts::tr("未知命令");
     }
 }
 
 QString PrivilegeField(uint8_t command) {
     return command == kEnrolFirst || command == kEnrolSecond || command == kEnrolLast ||
                    command == kEnrolLastUpload
-               ? QStringLiteral("权限")
+               ? CFrameTexts::tr("权限")
                : QStringLiteral("P3");
 }
 
@@ -77,38 +84,38 @@ QString ParameterFields(const QByteArray& packet, const COperation& row) {
                   p3 = At(packet, 4);
     QStringList fields;
     if (row.p1 == EByteSource::Param1 && row.p2 == EByteSource::Param2)
-        fields << (command == kOneRecord || command == kNewRecords ? QStringLiteral("记录号 ")
-                                                                   : QStringLiteral("用户号 ")) +
+        fields << (command == kOneRecord || command == kNewRecords ? CFrameTexts::tr("记录号 ")
+                                                                   : CFrameTexts::tr("用户号 ")) +
                       QString::number(p1 * 256 + p2);
     else if (row.p2 == EByteSource::Param2)
         fields << QStringLiteral("P2 ") + Hex2(p2);
     if (row.p3 == EByteSource::Param3)
         fields << PrivilegeField(command) + QLatin1Char(' ') + Hex2(p3);
     if (row.option == ERowOption::QueryCapacity && p3 == 0xFF)
-        fields << QStringLiteral("取容量");
+        fields << CFrameTexts::tr("取容量");
     if (row.option == ERowOption::HighRes)
-        fields << (p3 == 0x20 ? QStringLiteral("高分辨率原图") : QStringLiteral("半分辨率"));
-    return fields.join(QStringLiteral("，"));
+        fields << (p3 == 0x20 ? CFrameTexts::tr("高分辨率原图") : CFrameTexts::tr("半分辨率"));
+    return fields.join(CFrameTexts::tr("，"));
 }
 
 QString ImageFields(unsigned lengthField, int rc, int payload) {
     const int geometry = FindImageGeometry(int(lengthField));
     const bool full = rc == 0x20;
-    QString text = QStringLiteral("图像");
+    QString text = CFrameTexts::tr("图像");
     if (geometry >= 0) {
         const CImageGeometry& size = ImageGeometryTable[geometry];
         const int divisor = full ? 1 : 2;
         text += QStringLiteral(" %1 × %2").arg(size.width / divisor).arg(size.height / divisor);
     }
-    text += full ? QStringLiteral("，全分辨率") : QStringLiteral("，半分辨率");
-    return text + QStringLiteral("，%1 字节").arg(payload);
+    text += full ? CFrameTexts::tr("，全分辨率") : CFrameTexts::tr("，半分辨率");
+    return text + CFrameTexts::tr("，%1 字节").arg(payload);
 }
 
 QString RecordFields(const uint8_t* entry) {
     const CRecordEntry record = DecodeRecordEntry(entry);
     if (record.empty)
-        return QStringLiteral("空记录");
-    return QStringLiteral("记录号 %1，%2").arg(record.recordNumber).arg(RecordEventText(record));
+        return CFrameTexts::tr("空记录");
+    return CFrameTexts::tr("记录号 %1，%2").arg(record.recordNumber).arg(RecordEventText(record));
 }
 
 // What the module's data packet carries, read by the payload readers from the whole reply.
@@ -120,27 +127,28 @@ QString ReplyDataFields(const QByteArray& reply, int payload) {
     case kCaptureImage:
         return ImageFields(v, At(reply, 4), payload);
     case kUserList:
-        return QStringLiteral("用户列表 %1 项").arg(ListedEntryCount(Bytes(reply), count));
+        return CFrameTexts::tr("用户列表 %1 项").arg(ListedEntryCount(Bytes(reply), count));
     case kNewRecords:
-        return QStringLiteral("记录列表 %1 条").arg(ListedEntryCount(Bytes(reply), count));
+        return CFrameTexts::tr("记录列表 %1 条").arg(ListedEntryCount(Bytes(reply), count));
     case kOneRecord:
         return count >= kPayloadOffset + kRecordEntrySize
                    ? RecordFields(Bytes(reply) + kPayloadOffset)
-                   : QStringLiteral("记录（不完整）");
+                   : CFrameTexts::tr("记录（不完整）");
     case kVersion:
-        return QStringLiteral("版本 ") +
-               VersionBytesText(QByteArrayView(reply.mid(kPayloadOffset, qMax(0, payload))));
+        return CFrameTexts::tr("版本 %1").arg(
+            VersionBytesText(QByteArrayView(reply.mid(kPayloadOffset, qMax(0, payload)))));
     default:
-        return QStringLiteral("特征值 %1 字节").arg(qMax(0, payload - 3));
+        return CFrameTexts::tr("特征值 %1 字节").arg(qMax(0, payload - 3));
     }
 }
 
 // The test console's text, on one line: its line breaks become "；".
 QString ConsoleText(const QByteArray& reply) {
     QString text = InterpretReplyBytes(Bytes(reply), int(reply.size()), {}).status;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("；"));
-    while (text.endsWith(QStringLiteral("；")))
-        text.chop(1);
+    const QString separator = CFrameTexts::tr("；");
+    text.replace(QStringLiteral("\r\n"), separator);
+    while (!separator.isEmpty() && text.endsWith(separator))
+        text.chop(separator.size());
     constexpr int kLongest = 160; // a user list of a thousand users stays one readable line
     if (text.size() > kLongest)
         text = text.left(kLongest) + QStringLiteral("…");
@@ -149,17 +157,17 @@ QString ConsoleText(const QByteArray& reply) {
 
 QString AcknowledgementText(uint8_t p2, uint8_t p3) {
     if (p3 != 0)
-        return QStringLiteral("结果码 %1：未接受，重发").arg(Hex2(p3));
+        return CFrameTexts::tr("结果码 %1：未接受，重发").arg(Hex2(p3));
     if (p2 == kLastBlockIndex)
-        return QStringLiteral("结果码 00：下载完成");
-    return QStringLiteral("结果码 00：已接受");
+        return CFrameTexts::tr("结果码 00：下载完成");
+    return CFrameTexts::tr("结果码 00：已接受");
 }
 } // namespace
 
 QString CommandText(uint8_t command, ECommDirection direction) {
     const COperation* row = OperationOf(command);
-    const QString name =
-        row ? QString::fromUtf8(row->caption) : OtherCommandName(command, direction);
+    const QString name = row ? QCoreApplication::translate("COperation", row->caption)
+                             : OtherCommandName(command, direction);
     return QStringLiteral("0x") + Hex2(command) + QLatin1Char(' ') + name;
 }
 
@@ -176,9 +184,9 @@ void DescribeCommand(CLineFrame& frame) {
     const COperation* row = OperationOf(command);
     if (CommandCarriesData(command))
         frame.fields =
-            QStringLiteral("数据 %1 字节").arg(At(frame.bytes, 2) * 256 + At(frame.bytes, 3));
+            CFrameTexts::tr("数据 %1 字节").arg(At(frame.bytes, 2) * 256 + At(frame.bytes, 3));
     else if (command == kSetRate)
-        frame.fields = QStringLiteral("速率序号 %1").arg(At(frame.bytes, 4));
+        frame.fields = CFrameTexts::tr("速率序号 %1").arg(At(frame.bytes, 4));
     else if (row)
         frame.fields = ParameterFields(frame.bytes, *row);
     else if (command >= kEnrolSecond && command <= kEnrolLastUpload)
@@ -189,7 +197,7 @@ void DescribeSentData(CLineFrame& data, const QByteArray& command) {
     const uint8_t code = At(command, 1);
     data.command = CommandText(code, ECommDirection::Sent);
     const int features = code == kTwoFingerCompare ? 2 : 1;
-    data.fields = QStringLiteral("用户号 %1，权限 %2，特征值 %3 × %4 字节")
+    data.fields = CFrameTexts::tr("用户号 %1，权限 %2，特征值 %3 × %4 字节")
                       .arg(At(data.bytes, 1) * 256 + At(data.bytes, 2))
                       .arg(At(data.bytes, 3))
                       .arg(features)
@@ -202,17 +210,16 @@ void DescribeReply(CLineFrame& reply, CLineFrame* data) {
     const uint8_t command = At(reply.bytes, 1);
     reply.command = CommandText(command, ECommDirection::Received);
     const unsigned v = At(reply.bytes, 2) * 256u + At(reply.bytes, 3);
-    reply.fields = QStringLiteral("值 %1").arg(v);
+    reply.fields = CFrameTexts::tr("值 %1").arg(v);
     const bool hasResult = reply.bytes.size() > 4;
     const uint8_t rc = At(reply.bytes, 4);
     if (command == kHandshake)
         reply.result = hasResult ? AcknowledgementText(At(reply.bytes, 3), rc) : QString();
     else if (command == kSetRate)
-        reply.result = hasResult ? QStringLiteral("结果码 ") + Hex2(rc) : QString();
+        reply.result = hasResult ? CFrameTexts::tr("结果码 %1").arg(Hex2(rc)) : QString();
     else
-        reply.result =
-            (hasResult ? QStringLiteral("结果码 ") + Hex2(rc) + QStringLiteral("：") : QString()) +
-            ConsoleText(data ? reply.bytes + data->bytes : reply.bytes);
+        reply.result = (hasResult ? CFrameTexts::tr("结果码 %1：").arg(Hex2(rc)) : QString()) +
+                       ConsoleText(data ? reply.bytes + data->bytes : reply.bytes);
     if (!data)
         return;
     data->command = reply.command;
@@ -222,6 +229,6 @@ void DescribeReply(CLineFrame& reply, CLineFrame* data) {
 
 void DescribeBlock(CLineFrame& block) {
     const int index = At(block.bytes, 1);
-    block.command = QStringLiteral("第 %1 块/共 %2 块").arg(index + 1).arg(kBlockCount);
-    block.fields = QStringLiteral("程序 %1 字节").arg(qMax(0, int(block.bytes.size()) - 4));
+    block.command = CFrameTexts::tr("第 %1 块/共 %2 块").arg(index + 1).arg(kBlockCount);
+    block.fields = CFrameTexts::tr("程序 %1 字节").arg(qMax(0, int(block.bytes.size()) - 4));
 }

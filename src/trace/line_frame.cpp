@@ -1,5 +1,12 @@
 #include "line_frame.h"
 
+#include <QCoreApplication>
+
+// The kinds and checks of the log's frames, translated as one context.
+class CLineFrameTexts {
+    Q_DECLARE_TR_FUNCTIONS(CLineFrameTexts)
+};
+
 namespace {
 QString HexByte(uint8_t value) {
     return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
@@ -9,31 +16,31 @@ QString HexByte(uint8_t value) {
 QString FrameKindText(EFrameKind kind) {
     switch (kind) {
     case EFrameKind::Command:
-        return QStringLiteral("命令包");
+        return CLineFrameTexts::tr("命令包");
     case EFrameKind::Reply:
-        return QStringLiteral("回复");
+        return CLineFrameTexts::tr("回复");
     case EFrameKind::Data:
-        return QStringLiteral("数据包");
+        return CLineFrameTexts::tr("数据包");
     case EFrameKind::Block:
-        return QStringLiteral("程序块");
+        return CLineFrameTexts::tr("程序块");
     case EFrameKind::Stray:
         break;
     }
-    return QStringLiteral("未成帧字节");
+    return CLineFrameTexts::tr("未成帧字节");
 }
 
 QString FrameCheckText(const CLineFrame& frame) {
     switch (frame.fault) {
     case EFrameFault::BadCheck:
-        return QStringLiteral("校验错误：应为 %1，收到 %2")
+        return CLineFrameTexts::tr("校验错误：应为 %1，收到 %2")
             .arg(HexByte(frame.expectedCheck),
                  HexByte(uint8_t(frame.bytes.at(frame.bytes.size() - 2))));
     case EFrameFault::MissingTail:
-        return QStringLiteral("缺少尾字节 F5");
+        return CLineFrameTexts::tr("缺少尾字节 F5");
     case EFrameFault::None:
         break;
     }
-    return frame.kind == EFrameKind::Stray ? QString() : QStringLiteral("校验正确");
+    return frame.kind == EFrameKind::Stray ? QString() : CLineFrameTexts::tr("校验正确");
 }
 
 QString FrameLine(const CLineFrame& frame) {
@@ -42,7 +49,7 @@ QString FrameLine(const CLineFrame& frame) {
         if (!part->isEmpty())
             line += QStringLiteral("  ") + *part;
     if (frame.kind == EFrameKind::Stray)
-        line += QStringLiteral("  %1 字节，不属于任何帧").arg(frame.bytes.size());
+        line += CLineFrameTexts::tr("  %1 字节，不属于任何帧").arg(frame.bytes.size());
     else if (frame.fault != EFrameFault::None)
         line += QStringLiteral("  ✗ ") + FrameCheckText(frame);
     return line;
