@@ -6,8 +6,9 @@
 namespace {
 // In order of preference: the layouts' own font under its Chinese and English names, its
 // fixed-pitch sibling, then the CJK fonts a Linux desk usually has.
-const char* const kPreferredFamilies[] = {"宋体", "SimSun", "NSimSun", "WenQuanYi Micro Hei",
-                                          "Noto Sans CJK SC"};
+const char* const kPreferredFamilies[] = {
+    "宋体", // no translation: the family's name as the system lists it
+    "SimSun", "NSimSun", "WenQuanYi Micro Hei", "Noto Sans CJK SC"};
 
 // "WenQuanYi Micro Hei [WQYF]" is listed so when two foundries offer the same family.
 QString WithoutFoundry(const QString& family) {
