@@ -553,10 +553,6 @@ OK: store these %2; Cancel: store nothing.</translation>
 <context>
     <name>CImageFileTexts</name>
     <message>
-        <source>无法保存 %1</source>
-        <translation>Cannot save %1</translation>
-    </message>
-    <message>
         <source>指纹图像-%1-%2x%3.png</source>
         <translation>fingerprint-%1-%2x%3.png</translation>
     </message>
@@ -565,12 +561,19 @@ OK: store these %2; Cancel: store nothing.</translation>
         <translation>PNG images (*.png);;BMP images (*.bmp);;JPEG images (*.jpg *.jpeg)</translation>
     </message>
     <message>
+        <source>无法编码为 %1 图像</source>
+        <translation>cannot be encoded as a %1 image</translation>
+    </message>
+</context>
+<context>
+    <name>CImageNameTexts</name>
+    <message>
         <source>文件名须以 .png、.bmp、.jpg 或 .jpeg 结尾（PNG、BMP 或 JPEG 图像）</source>
         <translation>The file name must end in .png, .bmp, .jpg or .jpeg (a PNG, BMP or JPEG image)</translation>
     </message>
     <message>
-        <source>无法编码为 %1 图像</source>
-        <translation>cannot be encoded as a %1 image</translation>
+        <source>无法保存 %1</source>
+        <translation>Cannot save %1</translation>
     </message>
 </context>
 <context>
@@ -742,6 +745,14 @@ OK: store these %2; Cancel: store nothing.</translation>
     <message>
         <source>所有文件 (*)</source>
         <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>检测模块波特率(&amp;B)…</source>
+        <translation>Find the module&apos;s &amp;baud rate…</translation>
+    </message>
+    <message>
+        <source>检测模块当前波特率，并使 PC 改用此波特率</source>
+        <translation>Finds the module&apos;s current baud rate and makes the PC use it</translation>
     </message>
 </context>
 <context>
@@ -1149,6 +1160,17 @@ Add the user to the %1 group, then log in again.</translation>
     <message>
         <source>无法打开（%1）。</source>
         <translation>Cannot open it (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>CRateFinder</name>
+    <message>
+        <source>各波特率下模块均无应答，未能检测到模块波特率。</source>
+        <translation>The module answered at no baud rate; its rate was not found.</translation>
+    </message>
+    <message>
+        <source>模块当前波特率为 %1，PC 已改用此波特率。</source>
+        <translation>The module&apos;s baud rate is %1; the PC now uses it too.</translation>
     </message>
 </context>
 <context>

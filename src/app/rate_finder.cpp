@@ -47,7 +47,7 @@ void CRateFinder::OnFinished(int rateIndex) {
 
 QString RateFoundText(int rateIndex) {
     if (rateIndex == 0)
-        return QStringLiteral("各波特率下模块均无应答，未能检测到模块波特率。");
-    return QStringLiteral("模块当前波特率为 %1，PC 已改用此波特率。")
+        return CRateFinder::tr("各波特率下模块均无应答，未能检测到模块波特率。");
+    return CRateFinder::tr("模块当前波特率为 %1，PC 已改用此波特率。")
         .arg(RateListText(rateIndex - 1));
 }

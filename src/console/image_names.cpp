@@ -2,7 +2,13 @@
 
 #include "files/file_errors.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+
+// The image names' texts, translated as one context.
+class CImageNameTexts {
+    Q_DECLARE_TR_FUNCTIONS(CImageNameTexts)
+};
 
 const char* ImageFileFormat(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -20,9 +26,9 @@ QString ImageNameRefusal(const QString& path) {
         return QString();
     return WithReason(
         CannotSave(path),
-        QStringLiteral("文件名须以 .png、.bmp、.jpg 或 .jpeg 结尾（PNG、BMP 或 JPEG 图像）"));
+        CImageNameTexts::tr("文件名须以 .png、.bmp、.jpg 或 .jpeg 结尾（PNG、BMP 或 JPEG 图像）"));
 }
 
 QString CannotSave(const QString& path) {
-    return QStringLiteral("无法保存 ") + path;
+    return CImageNameTexts::tr("无法保存 %1").arg(path);
 }
