@@ -1,6 +1,8 @@
 #pragma once
 // The texts the module test panel itself shows. Control captions are part of the control table
 // (module_test_layout.cpp); reply texts and file messages belong to the protocol and file code.
+#include "protocol/translated_text.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -13,6 +15,6 @@ inline const QString kPrivilegeInvalid =
 
 // A text above in the program's language; the constants themselves stay the source texts.
 inline QString Tr(const QString& text) {
-    return QCoreApplication::translate("ModuleTestTexts", qUtf8Printable(text));
+    return TranslatedSource("ModuleTestTexts", text);
 }
 } // namespace ModuleTestTexts

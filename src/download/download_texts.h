@@ -1,5 +1,7 @@
 #pragma once
 // Every text the program download panel shows, written once.
+#include "protocol/translated_text.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -56,6 +58,6 @@ inline const QString kAskFaultyProgram =
 
 // A text above in the program's language; the constants themselves stay the source texts.
 inline QString Tr(const QString& text) {
-    return QCoreApplication::translate("DownloadTexts", qUtf8Printable(text));
+    return TranslatedSource("DownloadTexts", text);
 }
 } // namespace DownloadTexts

@@ -1,5 +1,7 @@
 #pragma once
 // Every text the communication settings panel shows, written once.
+#include "protocol/translated_text.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -21,6 +23,6 @@ inline const QString kCommFailedText =
 
 // A text above in the program's language; the constants themselves stay the source texts.
 inline QString Tr(const QString& text) {
-    return QCoreApplication::translate("CommSetupTexts", qUtf8Printable(text));
+    return TranslatedSource("CommSetupTexts", text);
 }
 } // namespace CommSetupTexts
