@@ -9,19 +9,23 @@ if(NOT MORVANE_HELP2MAN OR NOT MORVANE_GZIP)
 endif()
 
 set(pages "")
+# The pages are in English: a program that speaks the desktop's language is asked for it with
+# --lang=en (the C locale that help2man runs it in would give Chinese).
 foreach(entry
-    "morvane|host tool for a stand-alone fingerprint module on a serial port"
-    "morvane-cli|the operations of a stand-alone fingerprint module from a shell"
-    "morvane-sim|a stand-alone fingerprint module on a pseudo-terminal")
+    "morvane|host tool for a stand-alone fingerprint module on a serial port|"
+    "morvane-cli|the operations of a stand-alone fingerprint module from a shell|--lang=en "
+    "morvane-sim|a stand-alone fingerprint module on a pseudo-terminal|")
   string(REPLACE "|" ";" entry "${entry}")
   list(GET entry 0 program)
   list(GET entry 1 summary)
+  list(GET entry 2 english)
   set(page ${CMAKE_CURRENT_BINARY_DIR}/man/${program}.1)
   add_custom_command(OUTPUT ${page}.gz
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
     COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8
             ${MORVANE_HELP2MAN} --locale=C.UTF-8 --no-info --no-discard-stderr --section=1
             --name=${summary} --include=${PROJECT_SOURCE_DIR}/packaging/man/see-also.h2m
+            "--help-option=${english}--help" "--version-option=${english}--version"
             --output=${page} $<TARGET_FILE:${program}>
     COMMAND ${MORVANE_GZIP} -9nf ${page}
     DEPENDS ${program} ${PROJECT_SOURCE_DIR}/packaging/man/see-also.h2m

@@ -104,6 +104,491 @@ OK: store these %2; Cancel: store nothing.</translation>
     </message>
 </context>
 <context>
+    <name>CCliHelp</name>
+    <message>
+        <source>列出找到的串口设备，以及各自的说明和对应的 COM 编号。</source>
+        <translation>List the serial devices found, with their description and the COM number each is bound to.</translation>
+    </message>
+    <message>
+        <source>读取用户总数（取用户总数）。</source>
+        <translation>Read the number of users (User count).</translation>
+    </message>
+    <message>
+        <source>改为读取用户容量。</source>
+        <translation>Read the user capacity instead.</translation>
+    </message>
+    <message>
+        <source>读取模块版本（取脱机模块版本）。</source>
+        <translation>Read the module&apos;s version (Version).</translation>
+    </message>
+    <message>
+        <source>读取用户列表（取用户信息）。</source>
+        <translation>Read the user list (User list).</translation>
+    </message>
+    <message>
+        <source>读取用户 USER 的权限（取用户权限）。</source>
+        <translation>Read the privilege of user USER (Privilege).</translation>
+    </message>
+    <message>
+        <source>用传感器上的手指录入用户 USER，采集两次或三次（用户录入）。</source>
+        <translation>Enrol user USER from the finger on the sensor, in two or three captures (Enrol).</translation>
+    </message>
+    <message>
+        <source>权限 1 至 3（默认 1）。</source>
+        <translation>Privilege 1 to 3 (default 1).</translation>
+    </message>
+    <message>
+        <source>只采集两次，而不是三次（采集两次）。</source>
+        <translation>Two captures instead of three (Capture twice).</translation>
+    </message>
+    <message>
+        <source>同时要求上传新的特征值，保存到 FILE.fea（特征值上传）。</source>
+        <translation>Ask for the new feature value and save it in FILE.fea (Upload the feature value).</translation>
+    </message>
+    <message>
+        <source>删除用户 USER（删除指定用户）。</source>
+        <translation>Delete user USER (Delete user).</translation>
+    </message>
+    <message>
+        <source>删除全部用户（删除所有用户）。</source>
+        <translation>Delete all users (Delete all).</translation>
+    </message>
+    <message>
+        <source>只删除这一权限类别的用户，1 至 3（默认 0：所有用户）。</source>
+        <translation>Only users of this privilege class, 1 to 3 (default 0: every user).</translation>
+    </message>
+    <message>
+        <source>将传感器上的手指与用户 USER 比对（1:1比对）。</source>
+        <translation>Compare the finger on the sensor with user USER (1:1 match).</translation>
+    </message>
+    <message>
+        <source>在所有用户中查找传感器上的手指（1:N比对）。</source>
+        <translation>Search the users for the finger on the sensor (Identify).</translation>
+    </message>
+    <message>
+        <source>采集手指，将其特征值保存到 FILE.fea（采集指纹提取特征值上传）。</source>
+        <translation>Capture a finger and save its feature value in FILE.fea (Capture and upload).</translation>
+    </message>
+    <message>
+        <source>将用户 USER 的特征值保存到 FILE.fea（取用户特征值上传）。</source>
+        <translation>Save the feature value of user USER in FILE.fea (Upload feature).</translation>
+    </message>
+    <message>
+        <source>将 FILE.fea 中的特征值存储为用户 USER（存储用户特征值）。</source>
+        <translation>Store the feature value in FILE.fea as user USER (Store feature).</translation>
+    </message>
+    <message>
+        <source>将 DIR 中的每个特征文件 N.fea 存储为用户 N，权限 1（批量存储指纹特征值）。</source>
+        <translation>Store every feature file N.fea of DIR as user N, privilege 1 (Batch store features).</translation>
+    </message>
+    <message>
+        <source>模块中已有的用户算作已存储，批量存储继续进行（用于做完一次中途停止的存储）；结果中说明跳过了多少个。</source>
+        <translation>A user the module already holds counts as stored and the batch goes on (to finish a run that was stopped); the result says how many were skipped.</translation>
+    </message>
+    <message>
+        <source>读取用户列表，将每个用户的特征值保存为 DIR/N.fea，可直接用于 store-folder（备份用户到文件夹）。已有的文件保留不动，除非给出 --yes。</source>
+        <translation>Read the user list and save every user&apos;s feature value as DIR/N.fea, ready for store-folder (Back up users to a folder). Files already there are kept unless --yes is given.</translation>
+    </message>
+    <message>
+        <source>采集指纹图像，保存为 FILE.png、FILE.bmp 或 FILE.jpg（采集图像）。</source>
+        <translation>Capture a fingerprint image and save it as FILE.png, FILE.bmp or FILE.jpg (Image).</translation>
+    </message>
+    <message>
+        <source>采集全分辨率的图像（高分辨率原图）。</source>
+        <translation>The full-resolution image (Full-resolution raw image).</translation>
+    </message>
+    <message>
+        <source>将比对等级设为 N，1 至 9（设置比对等级）；应答中带有设置前的等级。不给 N 时向模块请求等级 0，模块会拒绝，但应答中仍带有当前的等级。</source>
+        <translation>Set the compare level to N, 1 to 9 (Match level); the answer carries the level before. Without N the module is asked for level 0, which it refuses, but its answer still carries the level in force.</translation>
+    </message>
+    <message>
+        <source>读取传感器亮度（连续取亮度）。</source>
+        <translation>Read the sensor brightness (Brightness).</translation>
+    </message>
+    <message>
+        <source>改为让模块自行校准亮度（亮度自适应），目标为 V，0 至 255（0：由模块自行选择）。</source>
+        <translation>Let the module calibrate it instead (Adapt the brightness), to V, 0 to 255 (0: the module&apos;s own choice).</translation>
+    </message>
+    <message>
+        <source>读取尚未读过的记录（取新记录）。</source>
+        <translation>Read the records not read before (New records).</translation>
+    </message>
+    <message>
+        <source>最多 N 条记录，0 至 65535（默认 0：全部）。</source>
+        <translation>At most N records, 0 to 65535 (default 0: all of them).</translation>
+    </message>
+    <message>
+        <source>让模块改用 RATE 通讯（9600 19200 38400 57600 115200）；模块确认后，PC 随之改用该波特率。</source>
+        <translation>Tell the module to talk at RATE (9600 19200 38400 57600 115200); once it confirms, the PC follows.</translation>
+    </message>
+    <message>
+        <source>查找模块所用的波特率：依次以 115200、57600、38400、19200 和 9600 询问用户总数，直到模块应答（最多约一秒）。只报告结果；另见 --rate auto。</source>
+        <translation>Find the rate the module talks at: the user count is asked at 115200, 57600, 38400, 19200 and 9600 in turn until it answers (at most about a second). Only reports; see --rate auto.</translation>
+    </message>
+    <message>
+        <source>将两个 .dat 文件中的程序下载到模块（开始下载）。模块中原有的程序会被覆盖，所以必须用 --yes 确认。</source>
+        <translation>Download the program in the two .dat files into the module (Download). The module&apos;s program is overwritten, so --yes must confirm it.</translation>
+    </message>
+    <message>
+        <source>同时写出程序映像文件 OUT.bin（生成Bin文件）。</source>
+        <translation>Also write the program image file OUT.bin (Make .bin file).</translation>
+    </message>
+    <message>
+        <source>下载完成后读取并显示模块版本（取脱机模块版本）；版本不是 TEXT 或读不到版本时，命令失败（退出码 1）。</source>
+        <translation>After the download the module&apos;s version (Version) is read and shown; a version other than TEXT, or none, fails the command (exit 1).</translation>
+    </message>
+    <message>
+        <source>由两个 .dat 文件写出程序映像文件 OUT.bin（生成Bin文件）；不需要串口。</source>
+        <translation>Write the program image file OUT.bin from the two .dat files (Make .bin file); no port needed.</translation>
+    </message>
+    <message>
+        <source>使模块进入休眠（使进入休眠模式）；此后模块不再应答。</source>
+        <translation>Put the module to sleep (Sleep); it answers nothing more.</translation>
+    </message>
+    <message>
+        <source>模块所在的串口：设备路径，或 COM1 至 COM8（见 ports）；auto：唯一的 USB 或 ACM 串口适配器；all：每一个。重复给出可同时在多个模块上运行命令。</source>
+        <translation>The module&apos;s port: a device path or COM1 to COM8 (see ports); auto: the one USB or ACM serial adapter present; all: every one. Repeat it to run the command on several modules at once.</translation>
+    </message>
+    <message>
+        <source>PC 的波特率：9600、19200（默认）、38400、57600 或 115200；auto：模块应答的波特率（按 rate 命令的方法查找）。</source>
+        <translation>The PC&apos;s rate: 9600, 19200 (default), 38400, 57600 or 115200; auto: the rate the module answers at (as the rate command finds it).</translation>
+    </message>
+    <message>
+        <source>等待模块应答多少秒后放弃（默认 5）；应答在线路上传送的时间之外，还可再等这么久。</source>
+        <translation>How long to wait for the module&apos;s answer before giving up (default 5); an answer may last this long more than its time on the line.</translation>
+    </message>
+    <message>
+        <source>每个结果为一行 JSON 对象：port、command、code、text、data。</source>
+        <translation>One JSON object per result line: port, command, code, text, data.</translation>
+    </message>
+    <message>
+        <source>flash、store-folder 和 backup 的进度每一步为一个 JSON 对象，写到标准输出（port、command、done、total、elapsed_ms），不在标准错误上显示进度条。</source>
+        <translation>The progress of flash, store-folder and backup as one JSON object a step on standard output (port, command, done, total, elapsed_ms) instead of bars on standard error.</translation>
+    </message>
+    <message>
+        <source>在标准错误上以十六进制显示每次发送和应答的字节。</source>
+        <translation>Show the bytes of every transmission and reply on standard error, in hexadecimal.</translation>
+    </message>
+    <message>
+        <source>对下载的提问回答确定。不给出时，在终端上询问（y/N）；没有终端时，命令以未确认结束。</source>
+        <translation>Answer OK to the download questions. Without it a terminal asks (y/N); without a terminal the command ends unconfirmed.</translation>
+    </message>
+    <message>
+        <source>输出所用的语言：zh 中文，en 英文；默认跟随系统的语言（LANGUAGE、LC_ALL、LC_MESSAGES、LANG），C 或 POSIX 时为中文。</source>
+        <translation>The language of the output: zh Chinese, en English; by default the desktop&apos;s language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), Chinese for C or POSIX.</translation>
+    </message>
+    <message>
+        <source>显示程序的版本（及构建所用的 git 修订）后退出。</source>
+        <translation>Print the program&apos;s version (and the git revision it was built from) and exit.</translation>
+    </message>
+    <message>
+        <source>显示本说明；放在命令之后，显示该命令的说明。</source>
+        <translation>This text; after a command, that command&apos;s help.</translation>
+    </message>
+    <message>
+        <source>例如：%1</source>
+        <translation>e.g. %1</translation>
+    </message>
+    <message>
+        <source>%1 为 %2 至 %3</source>
+        <translation>%1 %2 to %3</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <extracomment>between the ranges of a command&apos;s numbers</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>数值可用十进制或 0x 开头的十六进制：%1。</source>
+        <translation>Numbers, in decimal or 0x hexadecimal: %1.</translation>
+    </message>
+    <message>
+        <source>[选项]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>用法：morvane-cli [--port DEVICE ...] [选项] COMMAND [参数]
+
+在命令行上操作脱机指纹模块，通讯过程和文字与 Morvane 窗口相同。给出多个 --port 时，
+命令在每个模块上同时运行，每个串口完成时输出一行结果。
+
+退出码：0 成功；1 模块应答失败（或应答的是其他命令、应答不完整、版本与
+--expect-version 不符）；2 用法错误（以及文件有误、数值超出范围、提问未确认、
+--port auto 找到多个适配器）；3 串口无法打开（或 --port auto 找不到适配器）；
+4 在 --timeout 之内没有应答（--rate auto 时在任何波特率下都没有应答）或模块不停地
+发送；5 命令进行中串口断开（结果中说明留下了什么）；6 无法写入标准输出或标准错误；
+130 被中断（Ctrl+C）；143 被终止（SIGTERM）。多个串口时取其中最大的一个。
+</source>
+        <translation>Usage: morvane-cli [--port DEVICE ...] [options] COMMAND [arguments]
+
+Drives a stand-alone fingerprint module from a shell, with the same exchanges and texts
+as the Morvane window. With several --port options the command runs on every module at
+once and prints one result line per port as each finishes.
+
+Exit codes: 0 success, 1 the module answered with a failure (or with a reply to another
+command, or one not whole, or a version other than --expect-version), 2 usage error (also
+a bad file, a number out of its range, an unconfirmed question or several adapters for
+--port auto), 3 the port cannot be opened (or no adapter for --port auto), 4 no answer
+within --timeout (at no rate for --rate auto) or the module kept sending, 5 the port
+went away in the middle of the command (the result says what was left), 6 standard
+output or standard error could not be written, 130 interrupted (Ctrl+C), 143 terminated
+(SIGTERM); with several ports the highest of them.
+</translation>
+    </message>
+    <message>
+        <source>命令：</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <source>选项：</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>“morvane-cli COMMAND --help”显示一个命令的选项。</source>
+        <translation>&apos;morvane-cli COMMAND --help&apos; shows a command&apos;s options.</translation>
+    </message>
+    <message>
+        <source>用法：%1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <source>示例：</source>
+        <translation>Example:</translation>
+    </message>
+    <message>
+        <source>全局选项：</source>
+        <translation>Global options:</translation>
+    </message>
+</context>
+<context>
+    <name>CCliTexts</name>
+    <message>
+        <source>无法写入 %1</source>
+        <translation>cannot write to %1</translation>
+    </message>
+    <message>
+        <source>RATE 只能是 9600、19200、38400、57600 或 115200</source>
+        <translation>RATE must be 9600, 19200, 38400, 57600 or 115200</translation>
+    </message>
+    <message>
+        <source>%1：正在停止每个串口上的命令</source>
+        <translation>%1: stopping the command on every port</translation>
+    </message>
+    <message>
+        <source>；现有串口设备：%1</source>
+        <translation>; serial devices present: %1</translation>
+    </message>
+    <message>
+        <source>%1 — 未确认</source>
+        <translation>%1 — not confirmed</translation>
+    </message>
+    <message>
+        <source>没有找到串口设备</source>
+        <translation>no serial device found</translation>
+    </message>
+    <message>
+        <source>--rate 只能是 9600、19200、38400、57600、115200 或 auto，不能是“%1”</source>
+        <translation>--rate must be 9600, 19200, 38400, 57600, 115200 or auto, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--progress 只能是 json，不能是“%1”</source>
+        <translation>--progress must be json, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--timeout 只能是 1 至 3600 秒，不能是“%1”</source>
+        <translation>--timeout must be 1 to 3600 seconds, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--lang 只能是 zh 或 en，不能是“%1”</source>
+        <translation>--lang must be zh or en, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 必须是 %2 至 %3 的数，不能是“%4”</source>
+        <translation>%1 must be a number from %2 to %3, not &apos;%4&apos;</translation>
+    </message>
+    <message>
+        <source>%1 的参数是 %2</source>
+        <translation>%1 takes %2</translation>
+    </message>
+    <message>
+        <source>%1 不带参数</source>
+        <translation>%1 takes no arguments</translation>
+    </message>
+    <message>
+        <source>%1 需要 --port DEVICE</source>
+        <translation>%1 needs --port DEVICE</translation>
+    </message>
+    <message>
+        <source>没有 %1 这个选项</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>没有“%1”这个命令（见 morvane-cli --help）</source>
+        <translation>unknown command &apos;%1&apos; (see morvane-cli --help)</translation>
+    </message>
+    <message>
+        <source>%1 后面要跟 %2</source>
+        <translation>%1 needs %2</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>模块以 %1 bit/s 应答</source>
+        <translation>module answers at %1 bit/s</translation>
+    </message>
+    <message>
+        <source>已存储 %1 个用户，共 %2 个</source>
+        <translation>%1 of %2 users stored</translation>
+    </message>
+    <message>
+        <source>，%1 个原已存在</source>
+        <translation>, %1 held already</translation>
+    </message>
+    <message>
+        <source>；用户 %1 的存储未得到确认</source>
+        <translation>; the store of user %1 is not confirmed</translation>
+    </message>
+    <message>
+        <source>没有写入 %1</source>
+        <translation>nothing written to %1</translation>
+    </message>
+    <message>
+        <source>（%1 个用户模块中已有，已跳过）</source>
+        <translation> (%1 users the module held already were skipped)</translation>
+    </message>
+    <message>
+        <source>模块在任何波特率下都没有应答</source>
+        <translation>no answer from the module at any rate</translation>
+    </message>
+    <message>
+        <source>模块没有应答取脱机模块版本</source>
+        <translation>no answer to Version</translation>
+    </message>
+    <message>
+        <source>%1 — 没有读到模块的版本</source>
+        <translation>%1 — the module&apos;s version was not read</translation>
+    </message>
+    <message>
+        <source>停在第 %1 块（共 %2 块）</source>
+        <translation>at block %1 of %2</translation>
+    </message>
+    <message>
+        <source>停在第 1 块（共 %1 块）之前</source>
+        <translation>before block 1 of %1</translation>
+    </message>
+    <message>
+        <source>%1 %2：模块在等待新的下载，请重新下载</source>
+        <translation>%1 %2: the module waits for a new download; flash it again</translation>
+    </message>
+    <message>
+        <source>%1 — 未确认：请加上 --yes</source>
+        <translation>%1 — not confirmed: add --yes</translation>
+    </message>
+    <message>
+        <source> — 不是预期的版本 %1</source>
+        <translation> — not the expected version %1</translation>
+    </message>
+    <message>
+        <source>已终止（SIGTERM）</source>
+        <translation>terminated (SIGTERM)</translation>
+    </message>
+    <message>
+        <source>已中断（Ctrl+C）</source>
+        <translation>interrupted (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>%1：%2 字节</source>
+        <translation>%1: %2 bytes</translation>
+    </message>
+    <message>
+        <source>无法写入标准输出：%1</source>
+        <translation>cannot write to standard output: %1</translation>
+    </message>
+    <message>
+        <source>--port %1：没有找到 USB 或 ACM 串口适配器；现有串口设备：%2</source>
+        <translation>--port %1: no USB or ACM serial adapter found; serial devices: %2</translation>
+    </message>
+    <message>
+        <source>--port auto：找到 %1 个串口适配器（%2）；请用 --port DEVICE 指定其中一个，或者用 --port all</source>
+        <translation>--port auto: %1 serial adapters found (%2); name one with --port DEVICE, or use --port all</translation>
+    </message>
+    <message>
+        <source>--port %1：%2</source>
+        <translation>--port %1: %2</translation>
+    </message>
+    <message>
+        <source>命令进行中串口断开了</source>
+        <translation>the port went away in the middle of the command</translation>
+    </message>
+    <message>
+        <source>模块没有应答</source>
+        <translation>no answer from the module</translation>
+    </message>
+    <message>
+        <source>模块不停地发送</source>
+        <translation>the module kept sending</translation>
+    </message>
+    <message>
+        <source>，剩余 %1</source>
+        <translation>, %1 left</translation>
+    </message>
+    <message>
+        <source>%1 [%2%3] %4% %5/%6  已用 %7%8</source>
+        <translation>%1 [%2%3] %4% %5/%6  %7 elapsed%8</translation>
+    </message>
+    <message>
+        <source>%1：%2/%3，已用 %4</source>
+        <translation>%1: %2/%3, %4 elapsed</translation>
+    </message>
+    <message>
+        <source>%1 个串口成功，共 %2 个</source>
+        <translation>%1 of %2 ports succeeded</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <extracomment>between the failed ports of the summary</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>；失败：%1</source>
+        <translation>; failed: %1</translation>
+    </message>
+    <message>
+        <source>模块和 PC 现在都以 %1 bit/s 通讯</source>
+        <translation>module and PC now at %1 bit/s</translation>
+    </message>
+    <message>
+        <source>%1 …（共 %2 字节）</source>
+        <translation>%1 … (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>应答不完整：包头说明有 %2 字节，只收到 %1 字节</source>
+        <translation>incomplete reply: %1 bytes received of the %2 its header announces</translation>
+    </message>
+    <message>
+        <source>应答有 %1 字节，而包头说明的是 %2 字节</source>
+        <translation>reply of %1 bytes where its header announces %2</translation>
+    </message>
+    <message>
+        <source>应答的数据校验错误：%1 字节算出 %2，校验字节是 %3</source>
+        <translation>reply data check wrong: the %1 bytes give %2, the check byte is %3</translation>
+    </message>
+    <message>
+        <source>应答太短，无法读取（%1 字节）：%2</source>
+        <translation>reply too short to read (%1 bytes): %2</translation>
+    </message>
+    <message>
+        <source>应答的是另一个命令（%1，不是 %2）：%3</source>
+        <translation>reply to another command (%1, not %2): %3</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CCommLogDock</name>
     <message>
         <source>文本文件 (*.txt)</source>
@@ -347,6 +832,42 @@ OK: store these %2; Cancel: store nothing.</translation>
         <source>：</source>
         <extracomment>between a message and its reason</extracomment>
         <translation>: </translation>
+    </message>
+    <message>
+        <source>不是串口设备</source>
+        <translation>not a serial device</translation>
+    </message>
+    <message>
+        <source>设备正忙</source>
+        <translation>device or resource busy</translation>
+    </message>
+    <message>
+        <source>设备不存在或已断开</source>
+        <translation>no such device, or it was unplugged</translation>
+    </message>
+    <message>
+        <source>资源暂时不可用</source>
+        <translation>resource temporarily unavailable</translation>
+    </message>
+    <message>
+        <source>参数无效</source>
+        <translation>invalid argument</translation>
+    </message>
+    <message>
+        <source>管道的另一端已关闭</source>
+        <translation>the other end of the pipe is closed</translation>
+    </message>
+    <message>
+        <source>文件描述符无效</source>
+        <translation>bad file descriptor</translation>
+    </message>
+    <message>
+        <source>符号链接层数过多</source>
+        <translation>too many levels of symbolic links</translation>
+    </message>
+    <message>
+        <source>打开的文件过多</source>
+        <translation>too many open files</translation>
     </message>
 </context>
 <context>
@@ -1160,6 +1681,14 @@ Add the user to the %1 group, then log in again.</translation>
     <message>
         <source>无法打开（%1）。</source>
         <translation>Cannot open it (%1).</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,11 @@
 # The sources whose texts are translated, for lupdate and for the completeness check
 # (scripts/check-translations): whole folders, so that a new file is checked too. Every Chinese
 # text in them is marked for translation and has its English form in morvane_en.ts.
-# morvane-cli's and morvane-sim's texts (src/cli, tools) come next; until then they stay out.
+# morvane-cli's texts are here too (the window's results are its results); morvane-sim, a program
+# of its own, has its own catalogue.
 file(GLOB MORVANE_TRANSLATED_SOURCES CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/src/app/*.cpp ${PROJECT_SOURCE_DIR}/src/app/*.h
+  ${PROJECT_SOURCE_DIR}/src/cli/*.cpp ${PROJECT_SOURCE_DIR}/src/cli/*.h
   ${PROJECT_SOURCE_DIR}/src/console/*.cpp ${PROJECT_SOURCE_DIR}/src/console/*.h
   ${PROJECT_SOURCE_DIR}/src/download/*.cpp ${PROJECT_SOURCE_DIR}/src/download/*.h
   ${PROJECT_SOURCE_DIR}/src/files/*.cpp ${PROJECT_SOURCE_DIR}/src/files/*.h

@@ -1,5 +1,6 @@
 #include "cli_app.h"
 
+#include "cli_texts.h"
 #include "interrupt_watch.h"
 #include "local_commands.h"
 #include "port_choice.h"
@@ -62,12 +63,12 @@ QString PrepareTask(const CCliRequest& request, CPortTask& task) {
         task.folder = request.arguments[0];
         return QDir().mkpath(task.folder) && QFileInfo(task.folder).isWritable()
                    ? QString()
-                   : QStringLiteral("无法写入 ") + QDir::toNativeSeparators(task.folder);
+                   : CCliTexts::tr("无法写入 %1").arg(QDir::toNativeSeparators(task.folder));
     case ECommandKind::SetRate:
         task.moduleRateIndex = RateIndexOf(request.arguments[0]);
         return task.moduleRateIndex
                    ? QString()
-                   : QStringLiteral("RATE must be 9600, 19200, 38400, 57600 or 115200");
+                   : CCliTexts::tr("RATE 只能是 9600、19200、38400、57600 或 115200");
     case ECommandKind::Flash:
         task.expectVersion = request.Has("--expect-version")
                                  ? std::optional(request.Option("--expect-version"))
@@ -129,7 +130,7 @@ public:
 
     void Interrupt(int signal) {
         const int code = InterruptExitCode(signal);
-        PrintError(InterruptWords(code) + QStringLiteral(": stopping every port"));
+        PrintError(CCliTexts::tr("%1：正在停止每个串口上的命令").arg(InterruptWords(code)));
         for (auto& [thread, runner] : m_ports)
             QMetaObject::invokeMethod(
                 runner.get(), [port = runner.get(), code] { port->Interrupt(code); },
@@ -143,7 +144,8 @@ private:
         CPortResult result = runner.Result();
         result.command = QLatin1String(m_request.command->name);
         if (result.code == kExitPort) // what could have been meant
-            result.text += QStringLiteral("；现有串口设备：") + SerialDeviceNames(SerialDevices());
+            result.text +=
+                CCliTexts::tr("；现有串口设备：%1").arg(SerialDeviceNames(SerialDevices()));
         m_printer.PrintResult(result);
         m_nExit = std::max(m_nExit, result.code);
         if (++m_nFinished < static_cast<int>(m_ports.size()))
@@ -172,9 +174,10 @@ EProgressStyle ProgressStyle(const CCliRequest& request) {
 bool ConfirmOnTerminal(CCliRequest& request) {
     if (request.command->kind != ECommandKind::Flash || request.yes || !IsTerminal(stdin))
         return true;
-    request.yes = AskYesNo(DownloadTexts::kAskOverwrite);
+    const QString question = DownloadTexts::Tr(DownloadTexts::kAskOverwrite);
+    request.yes = AskYesNo(question);
     if (!request.yes)
-        PrintError(DownloadTexts::kAskOverwrite + QStringLiteral(" — not confirmed"));
+        PrintError(CCliTexts::tr("%1 — 未确认").arg(question));
     return request.yes;
 }
 
@@ -212,7 +215,7 @@ int RunCommand(const CCliRequest& request) {
         for (const CPortResult& port : ports)
             WriteText(stdout, ResultLine(port, request.json) + QLatin1Char('\n'));
         if (ports.empty())
-            PrintError(QStringLiteral("no serial device found"));
+            PrintError(CCliTexts::tr("没有找到串口设备"));
         return kExitOk;
     }
     case ECommandKind::MakeBin: {

@@ -1,5 +1,7 @@
 #include "cli_arguments.h"
 
+#include "cli_texts.h"
+
 #include "serial/rate_table.h"
 
 namespace {
@@ -19,18 +21,21 @@ bool ApplyGlobal(CCliRequest& request, const QString& name, const QString& value
         request.rateIndex = request.rateAuto ? request.rateIndex : RateIndexOf(value);
         if (request.rateIndex == 0)
             *error =
-                QStringLiteral("--rate must be 9600, 19200, 38400, 57600, 115200 or auto, not '%1'")
+                CCliTexts::tr("--rate 只能是 9600、19200、38400、57600、115200 或 auto，不能是“%1”")
                     .arg(value);
     } else if (name == QLatin1String("--progress")) {
         request.progressJson = value == QLatin1String("json");
         if (!request.progressJson)
-            *error = QStringLiteral("--progress must be json, not '%1'").arg(value);
+            *error = CCliTexts::tr("--progress 只能是 json，不能是“%1”").arg(value);
     } else if (name == QLatin1String("--timeout")) {
         bool ok = false;
         const double seconds = value.toDouble(&ok);
         if (!ok || seconds < 1 || seconds > 3600)
-            *error = QStringLiteral("--timeout must be 1 to 3600 seconds, not '%1'").arg(value);
+            *error = CCliTexts::tr("--timeout 只能是 1 至 3600 秒，不能是“%1”").arg(value);
         request.timeoutMs = static_cast<int>(seconds * 1000);
+    } else if (name == QLatin1String("--lang")) {
+        if (LanguageSettingNamed(value) == ELanguageSetting::FollowSystem)
+            *error = CCliTexts::tr("--lang 只能是 zh 或 en，不能是“%1”").arg(value);
     } else if (name == QLatin1String("--json")) {
         request.json = true;
     } else if (name == QLatin1String("-v")) {
@@ -69,7 +74,7 @@ bool CheckNumbers(CCliRequest& request, QString* error) {
             continue;
         const std::optional<unsigned> value = ParseNumber(*text, range.low, range.high);
         if (!value) {
-            *error = QStringLiteral("%1 must be a number from %2 to %3, not '%4'")
+            *error = CCliTexts::tr("%1 必须是 %2 至 %3 的数，不能是“%4”")
                          .arg(name)
                          .arg(range.low)
                          .arg(range.high)
@@ -87,14 +92,14 @@ bool CheckShape(const CCliRequest& request, QString* error) {
     const CCommandInfo& command = *request.command;
     const int n = static_cast<int>(request.arguments.size());
     if (n < command.minArguments || n > command.maxArguments) {
-        *error = QStringLiteral("%1 takes %2")
-                     .arg(QLatin1String(command.name), *command.arguments
-                                                           ? QLatin1String(command.arguments)
-                                                           : QLatin1String("no arguments"));
+        const QString name = QLatin1String(command.name);
+        *error = *command.arguments
+                     ? CCliTexts::tr("%1 的参数是 %2").arg(name, QLatin1String(command.arguments))
+                     : CCliTexts::tr("%1 不带参数").arg(name);
         return false;
     }
     if (NeedsPort(command) && request.ports.isEmpty()) {
-        *error = QStringLiteral("%1 needs --port DEVICE").arg(QLatin1String(command.name));
+        *error = CCliTexts::tr("%1 需要 --port DEVICE").arg(QLatin1String(command.name));
         return false;
     }
     return true;
@@ -130,21 +135,22 @@ std::optional<CCliRequest> ParseCommandLine(const QStringList& arguments, QStrin
             request.command ? FindOption(request.command->options, name) : nullptr;
         const COptionInfo* option = global ? global : own;
         if (!option && name.startsWith(QLatin1Char('-'))) {
-            *error = QStringLiteral("unknown option %1").arg(name);
+            *error = CCliTexts::tr("没有 %1 这个选项").arg(name);
             return std::nullopt;
         }
         if (!option) {
             if (request.command) {
                 request.arguments << name;
             } else if (!(request.command = FindCommand(name))) {
-                *error = QStringLiteral("unknown command '%1' (see morvane-cli --help)").arg(name);
+                *error = CCliTexts::tr("没有“%1”这个命令（见 morvane-cli --help）").arg(name);
                 return std::nullopt;
             }
             continue;
         }
         if (option->valueName && !hasValue) {
             if (i + 1 >= arguments.size()) {
-                *error = QStringLiteral("%1 needs %2").arg(name, QLatin1String(option->valueName));
+                *error =
+                    CCliTexts::tr("%1 后面要跟 %2").arg(name, QLatin1String(option->valueName));
                 return std::nullopt;
             }
             value = arguments[++i];
@@ -159,4 +165,14 @@ std::optional<CCliRequest> ParseCommandLine(const QStringList& arguments, QStrin
     if (request.command && !request.help && !request.version && !CheckNumbers(request, error))
         return std::nullopt;
     return request;
+}
+
+ELanguageSetting LanguageOption(const QStringList& arguments) {
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--lang") && i + 1 < arguments.size())
+            return LanguageSettingNamed(arguments[i + 1]);
+        if (arguments[i].startsWith(QLatin1String("--lang=")))
+            return LanguageSettingNamed(arguments[i].section(QLatin1Char('='), 1));
+    }
+    return ELanguageSetting::FollowSystem;
 }

@@ -1,5 +1,6 @@
 #include "console_job.h"
 
+#include "cli_texts.h"
 #include "image_saver.h"
 #include "reply_check.h"
 #include "reply_data.h"
@@ -129,15 +130,16 @@ void CConsoleJob::OnReplyRead(const CReplyOutcome& reply) {
 
 QString CConsoleJob::LeftBehind() const {
     if (m_bStoreFolder) {
-        QString text = QStringLiteral("%1 of %2 users stored").arg(m_nStored).arg(BatchFileCount());
+        QString text =
+            CCliTexts::tr("已存储 %1 个用户，共 %2 个").arg(m_nStored).arg(BatchFileCount());
         if (m_nSkipped > 0)
-            text += QStringLiteral(", %1 held already").arg(m_nSkipped);
+            text += CCliTexts::tr("，%1 个原已存在").arg(m_nSkipped);
         if (m_bSentSinceReply)
-            text += QStringLiteral("; the store of user %1 is not confirmed").arg(m_nUserInFlight);
+            text += CCliTexts::tr("；用户 %1 的存储未得到确认").arg(m_nUserInFlight);
         return text;
     }
     if (m_plan.saved != ESavedReply::None)
-        return QStringLiteral("nothing written to ") + m_plan.outputPath;
+        return CCliTexts::tr("没有写入 %1").arg(m_plan.outputPath);
     return QString();
 }
 
@@ -182,5 +184,5 @@ bool CConsoleJob::SaveReply() {
 
 QString CConsoleJob::FolderResultText(const QString& status, bool succeeded) const {
     const QString shown = succeeded ? StoreText(0) : status;
-    return shown + QStringLiteral("（%1 个用户模块中已有，已跳过）").arg(m_nSkipped);
+    return shown + CCliTexts::tr("（%1 个用户模块中已有，已跳过）").arg(m_nSkipped);
 }

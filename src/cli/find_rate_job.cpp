@@ -1,5 +1,7 @@
 #include "find_rate_job.h"
 
+#include "cli_texts.h"
+
 #include "serial/rate_table.h"
 
 CFindRateJob::CFindRateJob(CPortSession& session, QObject* parent)
@@ -25,10 +27,9 @@ void CFindRateJob::StopExchange() {
 
 void CFindRateJob::OnFinished(int rateIndex) {
     if (rateIndex == 0) {
-        End(kExitSilent, QStringLiteral("no answer from the module at any rate"));
+        End(kExitSilent, CCliTexts::tr("模块在任何波特率下都没有应答"));
         return;
     }
     const QString bits = RateBitsText(rateIndex);
-    End(kExitOk, QStringLiteral("module answers at %1 bit/s").arg(bits),
-        {{QStringLiteral("rate"), bits.toInt()}});
+    End(kExitOk, RateFoundText(bits), {{QStringLiteral("rate"), bits.toInt()}});
 }

@@ -1,5 +1,6 @@
 #include "flash_job.h"
 
+#include "cli_texts.h"
 #include "reply_check.h"
 #include "reply_data.h"
 
@@ -29,9 +30,8 @@ CFlashJob::CFlashJob(CPortSession& session, CFlashOptions options, QObject* pare
         emit Progress(acks, kBlockCount);
     });
     m_versionWait.setSingleShot(true);
-    connect(&m_versionWait, &QTimer::timeout, this, [this] {
-        EndWithVersion(std::nullopt, QStringLiteral("no answer to 取脱机模块版本"));
-    });
+    connect(&m_versionWait, &QTimer::timeout, this,
+            [this] { EndWithVersion(std::nullopt, CCliTexts::tr("模块没有应答取脱机模块版本")); });
 }
 
 CFlashJob::~CFlashJob() = default;
@@ -62,12 +62,12 @@ void CFlashJob::StopExchange() {
 // what that means for the module.
 QString CFlashJob::LeftBehind() const {
     if (m_pVersion)
-        return kDownloadDone + QStringLiteral(" — the module's version was not read");
+        return CCliTexts::tr("%1 — 没有读到模块的版本").arg(Tr(kDownloadDone));
     const QString where = m_nBlockReached > 0
-                              ? QStringLiteral("at block %1 of %2").arg(m_nBlockReached)
-                              : QStringLiteral("before block 1 of %1");
-    return kDownloadInterrupted + QLatin1Char(' ') + where.arg(kBlockCount) +
-           QStringLiteral(": the module waits for a new download; flash it again");
+                              ? CCliTexts::tr("停在第 %1 块（共 %2 块）").arg(m_nBlockReached)
+                              : CCliTexts::tr("停在第 1 块（共 %1 块）之前");
+    return CCliTexts::tr("%1 %2：模块在等待新的下载，请重新下载")
+        .arg(Tr(kDownloadInterrupted), where.arg(kBlockCount));
 }
 
 // --yes answers every question; without it the command ends as not confirmed, once the
@@ -78,7 +78,7 @@ void CFlashJob::OnAsked(const QString& question) {
             this,
             [this, question] {
                 Fail(EJobFailure::Refused,
-                     question + QStringLiteral(" — not confirmed: add --yes"));
+                     CCliTexts::tr("%1 — 未确认：请加上 --yes").arg(question));
             },
             Qt::QueuedConnection);
     }
@@ -92,7 +92,7 @@ void CFlashJob::OnEnded(EDownloadEnd end) {
         QMetaObject::invokeMethod(this, &CFlashJob::AskVersion, Qt::QueuedConnection);
         break;
     case EDownloadEnd::PastLastBlock:
-        End(kExitFailed, kDownloadFailed);
+        End(kExitFailed, Tr(kDownloadFailed));
         break;
     case EDownloadEnd::WriteFailed:
         Fail(EJobFailure::PortLost);
@@ -140,9 +140,9 @@ void CFlashJob::EndWithVersion(const std::optional<QString>& version, const QStr
     QJsonObject data;
     if (version)
         data.insert(QStringLiteral("version"), *version);
-    QString text = kDownloadDone + QLatin1Char(' ') + shown;
+    QString text = Tr(kDownloadDone) + QLatin1Char(' ') + shown;
     const bool expected = !m_options.expectVersion || version == m_options.expectVersion;
     if (!expected)
-        text += QStringLiteral(" — not the expected version %1").arg(*m_options.expectVersion);
+        text += CCliTexts::tr(" — 不是预期的版本 %1").arg(*m_options.expectVersion);
     End(expected ? kExitOk : kExitFailed, text, data);
 }

@@ -1,6 +1,7 @@
 #include "interrupt_watch.h"
 
 #include "cli_result.h"
+#include "cli_texts.h"
 
 #include <QMetaObject>
 #include <csignal>
@@ -79,6 +80,6 @@ int InterruptExitCode(int signal) {
 }
 
 QString InterruptWords(int code) {
-    return code == kExitTerminated ? QStringLiteral("terminated (SIGTERM)")
-                                   : QStringLiteral("interrupted (Ctrl+C)");
+    return code == kExitTerminated ? CCliTexts::tr("已终止（SIGTERM）")
+                                   : CCliTexts::tr("已中断（Ctrl+C）");
 }

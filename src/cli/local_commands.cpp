@@ -1,5 +1,7 @@
 #include "local_commands.h"
 
+#include "cli_texts.h"
+
 #include "download/bin_writer.h"
 #include "download/half_loader.h"
 #include "serial/port_list_file.h"
@@ -58,7 +60,7 @@ CPortResult MakeBin(const CCliRequest& request) {
         failure = WriteBinFile(out);
     result.code = failure.isEmpty() ? kExitOk : kExitUsage;
     result.text =
-        failure.isEmpty() ? QStringLiteral("%1: %2 bytes").arg(out).arg(kBinFileSize) : failure;
+        failure.isEmpty() ? CCliTexts::tr("%1：%2 字节").arg(out).arg(kBinFileSize) : failure;
     if (failure.isEmpty())
         result.data = {{QStringLiteral("file"), out}, {QStringLiteral("bytes"), kBinFileSize}};
     return result;

@@ -1,6 +1,7 @@
 // morvane-cli: the module's operations from a shell, on one module or many at once.
 #include "cli_app.h"
 #include "cli_result.h"
+#include "lang/language_translators.h"
 #include "output_streams.h"
 #include "result_printer.h"
 #include "version/build_version.h"
@@ -34,5 +35,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("morvane-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(BuildVersion()));
+    const CLanguageTranslators language(
+        ChosenLanguage(LanguageOption(QCoreApplication::arguments().mid(1))));
     return FinishOutput(Run());
 }

@@ -1,13 +1,15 @@
 #include "output_streams.h"
 
 #include "cli_result.h"
+#include "cli_texts.h"
+
+#include "files/file_errors.h"
 
 #include <QString>
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
 
 #ifdef Q_OS_UNIX
@@ -99,8 +101,9 @@ int FinishOutput(int exitCode) {
     if (outError == 0 && errError == 0)
         return exitCode;
     if (outError != 0 && errError == 0)
-        WriteStream(stderr, (QStringLiteral("morvane-cli: cannot write to standard output: ") +
-                             QString::fromLocal8Bit(std::strerror(outError)) + QLatin1Char('\n'))
+        WriteStream(stderr, (QStringLiteral("morvane-cli: ") +
+                             CCliTexts::tr("无法写入标准输出：%1").arg(SystemErrorText(outError)) +
+                             QLatin1Char('\n'))
                                 .toUtf8());
     return std::max(exitCode, static_cast<int>(kExitOutput));
 }

@@ -1,6 +1,7 @@
 #include "port_choice.h"
 
 #include "cli_result.h"
+#include "cli_texts.h"
 #include "result_printer.h"
 
 #include "serial/port_map.h"
@@ -21,22 +22,21 @@ CPortChoice AdaptersFor(const QString& word) {
     CPortChoice choice;
     if (adapters.isEmpty()) {
         choice.exitCode = kExitPort;
-        choice.error = QStringLiteral("--port %1: no USB or ACM serial adapter found; serial "
-                                      "devices: %2")
+        choice.error = CCliTexts::tr("--port %1：没有找到 USB 或 ACM 串口适配器；现有串口设备：%2")
                            .arg(word, SerialDeviceNames(SerialDevices()));
         return choice;
     }
     if (word == kAuto && adapters.size() > 1) {
         choice.exitCode = kExitUsage;
-        choice.error = QStringLiteral("--port auto: %1 serial adapters found (%2); name one with "
-                                      "--port DEVICE, or use --port all")
+        choice.error = CCliTexts::tr("--port auto：找到 %1 个串口适配器（%2）；请用 --port DEVICE "
+                                     "指定其中一个，或者用 --port all")
                            .arg(adapters.size())
                            .arg(SerialDeviceNames(adapters));
         return choice;
     }
     for (const CSerialPortEntry& adapter : adapters) {
         choice.ports << adapter.device;
-        PrintError(QStringLiteral("--port %1: %2").arg(word, Described(adapter)));
+        PrintError(CCliTexts::tr("--port %1：%2").arg(word, Described(adapter)));
     }
     return choice;
 }

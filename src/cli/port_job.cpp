@@ -1,5 +1,6 @@
 #include "port_job.h"
 
+#include "cli_texts.h"
 #include "interrupt_watch.h"
 
 #include "protocol/packets.h"
@@ -19,13 +20,13 @@ void CPortJob::Interrupt(int code) {
 void CPortJob::Fail(EJobFailure failure, const QString& detail) {
     switch (failure) {
     case EJobFailure::PortLost:
-        StopWith(kExitLost, QStringLiteral("the port went away in the middle of the command"));
+        StopWith(kExitLost, CCliTexts::tr("命令进行中串口断开了"));
         break;
     case EJobFailure::Timeout:
-        StopWith(kExitSilent, QStringLiteral("no answer from the module"));
+        StopWith(kExitSilent, CCliTexts::tr("模块没有应答"));
         break;
     case EJobFailure::Stream:
-        StopWith(kExitSilent, QStringLiteral("the module kept sending"));
+        StopWith(kExitSilent, CCliTexts::tr("模块不停地发送"));
         break;
     case EJobFailure::Refused:
         End(kExitUsage, detail);

@@ -1,6 +1,7 @@
 #include "port_runner.h"
 
 #include "backup_job.h"
+#include "cli_texts.h"
 #include "console_job.h"
 #include "find_rate_job.h"
 #include "flash_job.h"
@@ -118,8 +119,8 @@ bool CPortRunner::OpenPort() {
     } catch (const CCommPortError&) {
         m_result.code = kExitPort;
         const QString where = m_task.device.isEmpty() ? m_task.port : m_task.device;
-        m_result.text = QString::fromLatin1(CommPortErrorText()) + QLatin1Char(' ') + where +
-                        QStringLiteral("：") + PortOpenFailureReason(comm);
+        m_result.text = QString::fromLatin1(CommPortErrorText()) + QLatin1Char(' ') +
+                        CCliTexts::tr("%1：%2").arg(where, PortOpenFailureReason(comm));
         return false;
     }
     return true;
@@ -188,7 +189,7 @@ void CPortRunner::StartAtRateFound(const QJsonObject& found) {
     }
     const QString bits = QString::number(found.value(QStringLiteral("rate")).toInt());
     m_task.lineRateIndex = RateIndexOf(bits);
-    TraceLine(m_task.port, QStringLiteral("module answers at %1 bit/s").arg(bits));
+    TraceLine(m_task.port, RateFoundText(bits));
     CPortJob* job = MakeJob(); // its exchange takes the place of the probe's
     if (m_task.kind == ECommandKind::Flash)
         m_pSession->CollectNoReplies(); // the download reads its own way

@@ -1,5 +1,7 @@
 #include "progress_text.h"
 
+#include "cli_texts.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
@@ -16,17 +18,18 @@ QString Minutes(qint64 ms) {
 // The time still to go at the pace so far; empty before the first step is done.
 QString TimeLeft(const CProgressStep& step) {
     if (step.done <= 0 || step.total <= step.done)
-        return step.total > 0 && step.done >= step.total ? QStringLiteral(", 0:00 left")
-                                                         : QString();
+        return step.total > 0 && step.done >= step.total
+                   ? CCliTexts::tr("，剩余 %1").arg(Minutes(0))
+                   : QString();
     const qint64 left = step.elapsedMs * (step.total - step.done) / step.done;
-    return QStringLiteral(", ") + Minutes(left) + QStringLiteral(" left");
+    return CCliTexts::tr("，剩余 %1").arg(Minutes(left));
 }
 } // namespace
 
 QString ProgressBarText(const CProgressStep& step) {
     const int filled = step.total > 0 ? step.done * kBarWidth / step.total : 0;
     const int percent = step.total > 0 ? step.done * 100 / step.total : 0;
-    return QStringLiteral("%1 [%2%3] %4% %5/%6  %7 elapsed%8")
+    return CCliTexts::tr("%1 [%2%3] %4% %5/%6  已用 %7%8")
         .arg(step.port, QString(filled, QLatin1Char('#')),
              QString(kBarWidth - filled, QLatin1Char('.')))
         .arg(percent, 3)
@@ -36,7 +39,7 @@ QString ProgressBarText(const CProgressStep& step) {
 }
 
 QString ProgressLineText(const CProgressStep& step) {
-    return QStringLiteral("%1: %2/%3, %4 elapsed")
+    return CCliTexts::tr("%1：%2/%3，已用 %4")
         .arg(step.port)
         .arg(step.done)
         .arg(step.total)
@@ -56,11 +59,13 @@ QString SummaryText(const std::vector<CPortResult>& results) {
     QStringList failed;
     for (const CPortResult& result : results)
         if (result.code != kExitOk)
-            failed << QStringLiteral("%1 (%2)").arg(result.port, result.text.simplified());
-    QString text = QStringLiteral("%1 of %2 ports succeeded")
+            failed << WithNote(result.port, result.text.simplified());
+    QString text = CCliTexts::tr("%1 个串口成功，共 %2 个")
                        .arg(results.size() - size_t(failed.size()))
                        .arg(results.size());
+    //: between the failed ports of the summary
+    const QString between = CCliTexts::tr("；");
     if (!failed.isEmpty())
-        text += QStringLiteral("; failed: ") + failed.join(QStringLiteral("; "));
+        text += CCliTexts::tr("；失败：%1").arg(failed.join(between));
     return text;
 }

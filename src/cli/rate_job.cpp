@@ -1,5 +1,7 @@
 #include "rate_job.h"
 
+#include "cli_texts.h"
+
 #include "serial/comm_setup_texts.h"
 #include "serial/port_session.h"
 #include "serial/rate_command.h"
@@ -29,7 +31,7 @@ void CRateJob::OnAnswered(const CRateVerdict& verdict) {
         Session().ApplyBaudRate(m_nRateIndex);
     if (verdict.Succeeded())
         End(kExitOk,
-            QStringLiteral("module and PC now at %1 bit/s").arg(RateBitsText(m_nRateIndex)));
+            CCliTexts::tr("模块和 PC 现在都以 %1 bit/s 通讯").arg(RateBitsText(m_nRateIndex)));
     else
-        End(kExitFailed, CommSetupTexts::kCommFailedText);
+        End(kExitFailed, CommSetupTexts::Tr(CommSetupTexts::kCommFailedText));
 }

@@ -1,5 +1,7 @@
 #include "reply_check.h"
 
+#include "cli_texts.h"
+
 #include "console/image_decoder.h"
 #include "protocol/command_codes.h"
 #include "protocol/hex_text.h"
@@ -23,7 +25,7 @@ QString Hex2(uint8_t value) {
 // The bytes that came, bounded.
 QString Shown(const uint8_t* reply, int count) {
     const QString hex = FormatHexDump(reply, std::min(count, kShownBytes));
-    return count > kShownBytes ? hex + QStringLiteral(" … (%1 bytes)").arg(count) : hex;
+    return count > kShownBytes ? CCliTexts::tr("%1 …（共 %2 字节）").arg(hex).arg(count) : hex;
 }
 
 int WithPayload(int payloadSize) {
@@ -37,17 +39,15 @@ int ListReplyLength(const uint8_t* reply, int count, int entrySize) {
 
 QString WholenessFault(const uint8_t* reply, int count, int expected) {
     if (count < expected)
-        return QStringLiteral("incomplete reply: %1 bytes received of the %2 its header announces")
+        return CCliTexts::tr("应答不完整：包头说明有 %2 字节，只收到 %1 字节")
             .arg(count)
             .arg(expected);
     if (count > expected)
-        return QStringLiteral("reply of %1 bytes where its header announces %2")
-            .arg(count)
-            .arg(expected);
+        return CCliTexts::tr("应答有 %1 字节，而包头说明的是 %2 字节").arg(count).arg(expected);
     const uint8_t sum = XorBytes(reply + kPayloadOffset, expected - kPayloadOffset - kTrailerSize);
     const uint8_t check = reply[expected - kTrailerSize];
     if (sum != check)
-        return QStringLiteral("reply data check wrong: the %1 bytes give %2, the check byte is %3")
+        return CCliTexts::tr("应答的数据校验错误：%1 字节算出 %2，校验字节是 %3")
             .arg(expected)
             .arg(Hex2(sum), Hex2(check));
     return QString();
@@ -78,13 +78,13 @@ int DataReplyLength(const uint8_t* reply, int count) {
 
 QString ReplyFault(uint8_t sent, const uint8_t* reply, int count) {
     if (count < kCommandPacketSize)
-        return QStringLiteral("reply too short to read (%1 bytes): %2")
+        return CCliTexts::tr("应答太短，无法读取（%1 字节）：%2")
             .arg(count)
             .arg(Shown(reply, count));
     if (reply[1] != sent)
-        return QStringLiteral("reply to another command (%1, not %2): %3")
+        return CCliTexts::tr("应答的是另一个命令（%1，不是 %2）：%3")
             .arg(Hex2(reply[1]), Hex2(sent), Shown(reply, count));
     const int expected = DataReplyLength(reply, count);
     const QString fault = expected > 0 ? WholenessFault(reply, count, expected) : QString();
-    return fault.isEmpty() ? fault : fault + QStringLiteral(": ") + Shown(reply, count);
+    return fault.isEmpty() ? fault : CCliTexts::tr("%1：%2").arg(fault, Shown(reply, count));
 }

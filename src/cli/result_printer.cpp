@@ -1,5 +1,6 @@
 #include "result_printer.h"
 
+#include "cli_texts.h"
 #include "output_streams.h"
 
 #include <QJsonDocument>
@@ -27,7 +28,7 @@ QString ResultLine(const CPortResult& result, bool json) {
     // A batch refusal's message box, as the window shows it beside the status text.
     const QString message = result.data.value(QStringLiteral("message")).toString();
     if (!message.isEmpty())
-        text += QStringLiteral(" (") + message + QLatin1Char(')');
+        text = WithNote(text, message);
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "))
         .replace(QLatin1Char('\n'), QLatin1Char(' '));
     return result.port.isEmpty() ? text : result.port + QStringLiteral(": ") + text.trimmed();

@@ -8,6 +8,10 @@
 // the system's own text for the rarer ones.
 QString SystemErrorText(int error);
 
+// SystemErrorText of the error number whose C library text is `systemText` (Qt gives a port's
+// reason that way); `systemText` itself when none is.
+QString SystemErrorTextOf(const QString& systemText);
+
 // The error number of the call that just failed; a failure that left none reads as an
 // input/output error (EIO).
 int LastErrorNumber();

@@ -7,6 +7,7 @@
 #include "serial_control.h"
 #include "shared_settings.h"
 
+#include "files/file_errors.h"
 #include "protocol/buffers.h"
 
 #include <QCoreApplication>
@@ -70,9 +71,9 @@ QString PortOpenErrorMessage(const QString& firstLine, const CMSComm& comm) {
     // "COM1（/dev/ttyUSB0）", or the port alone where its name is the device
     const QString where = device.isEmpty() || device == port
                               ? port
-                              : port + QStringLiteral("（") + device + QStringLiteral("）");
-    return firstLine + QLatin1Char('\n') + where + QStringLiteral("：") +
-           PortOpenFailureReason(comm);
+                              : CPortOpenTexts::tr("%1（%2）").arg(port, device);
+    return firstLine + QLatin1Char('\n') +
+           CPortOpenTexts::tr("%1：%2").arg(where, PortOpenFailureReason(comm));
 }
 
 QString PortOpenFailureReason(const CMSComm& comm) {
@@ -92,8 +93,9 @@ QString PortOpenFailureReason(const CMSComm& comm) {
                   .arg(failure.group.isEmpty() ? QStringLiteral("dialout") : failure.group);
         break;
     default:
-        why = failure.detail.isEmpty() ? CPortOpenTexts::tr("无法打开。")
-                                       : CPortOpenTexts::tr("无法打开（%1）。").arg(failure.detail);
+        why = failure.detail.isEmpty()
+                  ? CPortOpenTexts::tr("无法打开。")
+                  : CPortOpenTexts::tr("无法打开（%1）。").arg(SystemErrorTextOf(failure.detail));
         break;
     }
     return why;

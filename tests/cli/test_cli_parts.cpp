@@ -9,6 +9,7 @@
 #include "cli/reply_check.h"
 #include "cli/reply_data.h"
 #include "console/rate_probe.h"
+#include "lang/language_translators.h"
 #include "serial/port_operations.h"
 #include "serial/port_session.h"
 #include "serial/serial_control.h"
@@ -25,6 +26,7 @@
 class TestCliParts : public QObject {
     Q_OBJECT
     CFakeSerialScope m_fakeDevices;
+    const CLanguageTranslators m_english{ELanguage::English}; // the texts checked are English
 
 private slots:
     void commandLine_data() {

@@ -41,13 +41,17 @@ CCliRun RunProgram(const QString& program, const QStringList& arguments, const Q
     return run;
 }
 
-CCliRun RunCli(const QStringList& arguments, const QString& folder, int timeoutMs) {
-    return RunProgram(CliPath(), arguments, folder, timeoutMs);
+CCliRun RunCli(const QStringList& arguments, const QString& folder, int timeoutMs,
+               const QString& language) {
+    return RunProgram(CliPath(), QStringList{QStringLiteral("--lang"), language} + arguments,
+                      folder, timeoutMs);
 }
 
 CCliRun RunCliInShell(const QString& script, const QStringList& arguments, const QString& folder,
                       int timeoutMs) {
     return RunProgram(QStringLiteral("/bin/sh"),
-                      QStringList{QStringLiteral("-c"), script, CliPath()} + arguments, folder,
-                      timeoutMs);
+                      QStringList{QStringLiteral("-c"), script, CliPath(), QStringLiteral("--lang"),
+                                  QStringLiteral("zh")} +
+                          arguments,
+                      folder, timeoutMs);
 }

@@ -20,11 +20,14 @@ bool WritePortList(const QString& path, const QStringList& adapters,
 
 // The morvane-cli executable (compiled in as MORVANE_CLI_PATH).
 QString CliPath();
-CCliRun RunCli(const QStringList& arguments, const QString& folder, int timeoutMs = 30000);
+// In the language --lang names: Chinese, the program's own, unless the test asks for another.
+CCliRun RunCli(const QStringList& arguments, const QString& folder, int timeoutMs = 30000,
+               const QString& language = QStringLiteral("zh"));
 // Any program the same way (the simulator, the window).
 CCliRun RunProgram(const QString& program, const QStringList& arguments, const QString& folder,
                    int timeoutMs = 30000);
-// The same through `sh -c script`, in which "$0" is the program and "$@" the arguments: for
-// standard output and error redirected, closed or piped. The exit code is the script's.
+// The same through `sh -c script`, in which "$0" is the program and "$@" --lang zh and the
+// arguments: for standard output and error redirected, closed or piped. The exit code is the
+// script's.
 CCliRun RunCliInShell(const QString& script, const QStringList& arguments, const QString& folder,
                       int timeoutMs = 30000);

@@ -85,7 +85,7 @@ private slots:
             RunCli(Split("--timeout 3 --port") << sim.DevicePath() << "count", dir.path());
         QVERIFY2(clock.elapsed() <= 4000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(run.exitCode, 4);
-        QCOMPARE(run.out, sim.DevicePath() + QStringLiteral(": the module kept sending\n"));
+        QCOMPARE(run.out, sim.DevicePath() + QStringLiteral(": 模块不停地发送\n"));
         rusage children{}; // the largest of the children reaped so far
         getrusage(RUSAGE_CHILDREN, &children);
         QVERIFY2(children.ru_maxrss < 64 * 1024, qPrintable(QString::number(children.ru_maxrss)));
@@ -135,7 +135,7 @@ private slots:
         row("brightness", "brightness", QStringLiteral("操作成功 亮度值为：100"), {0x2F});
         row("calibrate", "brightness --adjust 0", QStringLiteral("校正成功"), {0x0F});
         row("records", "records --new 5", QStringLiteral("记录数为：0\r\n"), {0x39});
-        row("set-rate", "set-rate 57600", QStringLiteral("module and PC now at 57600 bit/s"),
+        row("set-rate", "set-rate 57600", QStringLiteral("模块和 PC 现在都以 57600 bit/s 通讯"),
             {0x21});
         row("sleep", "sleep", QStringLiteral("模块进入休眠状态，不再响应任何命令"), {0x2C});
     }
@@ -230,17 +230,17 @@ private slots:
         QTest::addColumn<bool>("gone");    // also an adapter listed with no device behind it
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("says"); // on standard error; SIMn for the modules' devices
-        QTest::newRow("auto, one") << 1 << "auto" << false << 0 << "--port auto: SIM0";
+        QTest::newRow("auto, one") << 1 << "auto" << false << 0 << "--port auto：SIM0";
         QTest::newRow("auto, two")
-            << 2 << "auto" << false << 2 << "--port auto: 2 serial adapters found (SIM0, SIM1)";
+            << 2 << "auto" << false << 2 << "--port auto：找到 2 个串口适配器（SIM0, SIM1）";
         QTest::newRow("auto, none")
-            << 0 << "auto" << false << 3 << "--port auto: no USB or ACM serial adapter found";
-        QTest::newRow("all") << 2 << "all" << false << 0 << "2 of 2 ports succeeded";
+            << 0 << "auto" << false << 3 << "--port auto：没有找到 USB 或 ACM 串口适配器";
+        QTest::newRow("all") << 2 << "all" << false << 0 << "2 个串口成功，共 2 个";
         QTest::newRow("all, one gone")
             << 1 << "all" << true << 3
-            << "1 of 2 ports succeeded; failed: /dev/morvane-gone (Comm port error! "
+            << "1 个串口成功，共 2 个；失败：/dev/morvane-gone（Comm port error! "
                "/dev/morvane-gone：找不到该设备，请检查连接。；现有串口设备：/dev/morvane-gone, "
-               "SIM0)";
+               "SIM0）";
     }
     void adaptersFound() {
         QFETCH(int, modules);
@@ -285,9 +285,9 @@ private slots:
             QTest::newRow(rate) << rate << QStringList() << "--rate auto count" << 0 << count
                                 << ++counts;
         QTest::newRow("rate command")
-            << "38400" << QStringList() << "rate" << 0 << "module answers at 38400 bit/s" << 3;
+            << "38400" << QStringList() << "rate" << 0 << "模块以 38400 bit/s 应答" << 3;
         QTest::newRow("silent") << "9600" << Split("--mute 09") << "--rate auto count" << 4
-                                << "no answer from the module at any rate" << 5;
+                                << "模块在任何波特率下都没有应答" << 5;
     }
     void rateFound() {
         QFETCH(QString, moduleRate);
@@ -304,7 +304,7 @@ private slots:
         QCOMPARE(run.Results().size(), 1);
         QTEST(run.Results().first().value(QStringLiteral("text")).toString(), "text");
         if (command.startsWith(QLatin1String("--rate")) && run.exitCode == 0)
-            QVERIFY(run.err.contains(QStringLiteral("module answers at %1 bit/s").arg(moduleRate)));
+            QVERIFY(run.err.contains(QStringLiteral("模块以 %1 bit/s 应答").arg(moduleRate)));
         QTEST(int(ReceivedCommands(sim).count(0x09)), "counts");
     }
 
@@ -347,10 +347,9 @@ private slots:
         QTest::addColumn<QByteArray>("answer");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("says");
-        QTest::newRow("no") << QByteArray("\n") << 2 << "是否继续？ — not confirmed";
+        QTest::newRow("no") << QByteArray("\n") << 2 << "是否继续？ — 未确认";
         QTest::newRow("yes, another version")
-            << QByteArray("y\n") << 1
-            << "版本号: " + kFlashedVersion + " — not the expected version V9";
+            << QByteArray("y\n") << 1 << "版本号: " + kFlashedVersion + " — 不是预期的版本 V9";
     }
     void downloadAskedOnTerminal() {
         QFETCH(QByteArray, answer);
@@ -363,7 +362,7 @@ private slots:
         QProcess cli;
         cli.setWorkingDirectory(dir.path());
         cli.setStandardInputFile(terminal.SlavePath());
-        cli.start(CliPath(), QStringList{"--port", sim.DevicePath()} +
+        cli.start(CliPath(), QStringList{"--lang", "zh", "--port", sim.DevicePath()} +
                                  Split("--rate 115200 flash a.dat b.dat --expect-version V9"));
         QVERIFY(terminal.WriteModule(answer));
         QVERIFY(cli.waitForFinished(kFlashTimeoutMs));
@@ -426,38 +425,37 @@ private slots:
         row("port in use under another name", Split("--link DIR/com.link"),
             "--port SIM --port DIR/com.link count", 3, QStringLiteral("串口已被其他程序占用"));
         row("silent module", {QStringLiteral("--mute"), QStringLiteral("09")},
-            "--port SIM --timeout 1 count", 4, QStringLiteral("no answer from the module"));
+            "--port SIM --timeout 1 count", 4, QStringLiteral("模块没有应答"));
         row("module refuses", kThreeUsers, "--port SIM compare 9", 1, QStringLiteral("无此用户"));
         row("failed store", kThreeUsers, "--port SIM store 2 long.fea", 1,
             QStringLiteral("此用户已存在"));
         row("user 0", plain, "--port SIM enrol 0", 2, QStringLiteral("用户号不能为0"));
-        row("no port", {}, "count", 2, QStringLiteral("count needs --port DEVICE"));
+        row("no port", {}, "count", 2, QStringLiteral("count 需要 --port DEVICE"));
         row("unknown command", {}, "--port SIM frobnicate", 2,
-            QStringLiteral("unknown command 'frobnicate'"));
-        row("bad rate", {}, "--rate 1234 --port SIM count", 2, QStringLiteral("--rate must be"));
-        row("bad user", {}, "--port SIM delete 70000", 2, QStringLiteral("USER must be"));
+            QStringLiteral("没有“frobnicate”这个命令"));
+        row("bad rate", {}, "--rate 1234 --port SIM count", 2, QStringLiteral("--rate 只能是"));
+        row("bad user", {}, "--port SIM delete 70000", 2, QStringLiteral("USER 必须是"));
         row("GIF image", plain, "--port SIM image x.gif", 2, QStringLiteral("无法保存 x.gif："),
             "x.gif");
         row("unconfirmed flash", plain, "--port SIM flash a.dat b.dat --bin fw.bin", 2,
-            QStringLiteral("下载新的程序会冲掉片内原程序，是否继续？ — not confirmed: add --yes"));
-        row("level 10", plain, "--port SIM level 10", 2, QStringLiteral("N must be a number"));
+            QStringLiteral("下载新的程序会冲掉片内原程序，是否继续？ — 未确认：请加上 --yes"));
+        row("level 10", plain, "--port SIM level 10", 2, QStringLiteral("N 必须是"));
         row("privilege 4", plain, "--port SIM store 3 long.fea --privilege 4", 2,
-            QStringLiteral("--privilege must be a number from 1 to 3, not '4'"));
+            QStringLiteral("--privilege 必须是 1 至 3 的数，不能是“4”"));
         row("another command's reply", Split("--reply 09=F50A0000030009F5"), "--port SIM count", 1,
-            QStringLiteral("reply to another command (0A, not 09): F5 0A 00 00 03 00 09 F5"));
+            QStringLiteral("应答的是另一个命令（0A，不是 09）：F5 0A 00 00 03 00 09 F5"));
         row("image cut short", Split("--image 304x304 --cut 24=9472"),
             "--port SIM image --high x.png", 1,
-            QStringLiteral("incomplete reply: 9472 bytes received of the 92427"), "x.png");
-        const QString lost = QStringLiteral("the port went away in the middle of the command — ");
+            QStringLiteral("应答不完整：包头说明有 92427 字节，只收到 9472 字节"), "x.png");
+        const QString lost = QStringLiteral("命令进行中串口断开了 — ");
         row("lost in an image", Split("--hang-up-at 1"), "--port SIM image y.png", 5,
-            lost + QStringLiteral("nothing written to y.png"), "y.png");
+            lost + QStringLiteral("没有写入 y.png"), "y.png");
         row("lost in a backup", Split("--users 5 --hang-up-at 4"), "--port SIM backup saved", 5,
             lost + QStringLiteral("备份已停止。模块共有 5 个用户，已写入 2 个特征值文件到 saved"));
         row("lost in store-folder", Split("--hang-up-at 3"), "--port SIM store-folder batch", 5,
-            lost + QStringLiteral("2 of 3 users stored; the store of user 7 is not confirmed"));
+            lost + QStringLiteral("已存储 2 个用户，共 3 个；用户 7 的存储未得到确认"));
         row("lost in a flash", Split("--hang-up-at 5"), "--port SIM --yes flash a.dat b.dat", 5,
-            lost + QStringLiteral(
-                       "下载已中断! at block 3 of 32: the module waits for a new download"));
+            lost + QStringLiteral("下载已中断! 停在第 3 块（共 32 块）：模块在等待新的下载"));
     }
     void errorExits() {
         QFETCH(QStringList, simArguments);
@@ -528,15 +526,15 @@ private slots:
         QTemporaryDir dir;
         QProcess cli;
         cli.setWorkingDirectory(dir.path());
-        cli.start(CliPath(), {QStringLiteral("--port"), pty.SlavePath(), QStringLiteral("count")});
+        cli.start(CliPath(), {"--lang", "zh", "--port", pty.SlavePath(), "count"});
         QCOMPARE(pty.ReadHost(8, 10000).toHex(' '), QByteArray("f5 09 00 00 00 00 09 f5"));
         QVERIFY(pty.WriteModule(QByteArray::fromHex("13370042deadbeef")));
         QVERIFY(cli.waitForFinished(10000));
         QCOMPARE(cli.exitCode(), 1);
-        QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()),
-                 pty.SlavePath() +
-                     QStringLiteral(": reply to another command (37, not 09): 13 37 00 42 DE AD "
-                                    "BE EF\n"));
+        QCOMPARE(
+            QString::fromUtf8(cli.readAllStandardOutput()),
+            pty.SlavePath() +
+                QStringLiteral(": 应答的是另一个命令（37，不是 09）：13 37 00 42 DE AD BE EF\n"));
     }
 
     // Four modules flashed at once: each receives the program image exactly.
@@ -580,8 +578,8 @@ private slots:
         QTest::addColumn<int>("signal");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("note");
-        QTest::newRow("Ctrl+C") << int(SIGINT) << 130 << "interrupted (Ctrl+C)";
-        QTest::newRow("SIGTERM") << int(SIGTERM) << 143 << "terminated (SIGTERM)";
+        QTest::newRow("Ctrl+C") << int(SIGINT) << 130 << "已中断（Ctrl+C）";
+        QTest::newRow("SIGTERM") << int(SIGTERM) << 143 << "已终止（SIGTERM）";
     }
     void interruptedFlash() {
         QFETCH(int, signal);
@@ -592,7 +590,7 @@ private slots:
         QVERIFY(sim.IsRunning());
         QProcess cli;
         cli.setWorkingDirectory(dir.path());
-        cli.start(CliPath(), QStringList{"--port", sim.DevicePath(), "--yes"} +
+        cli.start(CliPath(), QStringList{"--lang", "zh", "--port", sim.DevicePath(), "--yes"} +
                                  Split("--rate 115200 flash a.dat b.dat"));
         QVERIFY(sim.WaitForLogLine(QStringLiteral(" RX block "), 20000));
         ::kill(static_cast<pid_t>(cli.processId()), signal);
@@ -600,10 +598,10 @@ private slots:
         QTEST(cli.exitCode(), "code");
         const QString out = QString::fromUtf8(cli.readAllStandardOutput());
         const QRegularExpression told(
-            QStringLiteral(": %1 — 下载已中断! at block [1-9]\\d* of 32: ")
+            QStringLiteral(": %1 — 下载已中断! 停在第 [1-9]\\d* 块（共 32 块）：")
                 .arg(QRegularExpression::escape(note)));
         QVERIFY2(out.startsWith(sim.DevicePath()) && out.contains(told), qPrintable(out));
-        QVERIFY(QString::fromUtf8(cli.readAllStandardError()).contains(note + ": stopping"));
+        QVERIFY(QString::fromUtf8(cli.readAllStandardError()).contains(note + "：正在停止"));
     }
 
     // Output that cannot be written: the exchange still runs to its end, then exit 6 and why.
@@ -612,7 +610,7 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<int>("commands"); // the module received this many
         QTest::addColumn<QString>("says");
-        const QString message = QStringLiteral("cannot write to standard output: ");
+        const QString message = QStringLiteral("无法写入标准输出：");
         QTest::newRow("full disk") << "exec \"$0\" \"$@\" > /dev/full"
                                    << "--json count" << 1 << message;
         QTest::newRow("closed") << "exec \"$0\" \"$@\" >&-"
@@ -661,6 +659,72 @@ private slots:
         QCOMPARE(QImage(dir.filePath(QStringLiteral("finger.png"))).width(), 128);
     }
 
+    // Every line in one language: the desktop's (Chinese for the C locale) unless --lang names
+    // one; in English no Chinese character is left, the system's reasons included.
+    void oneLanguage_data() {
+        QTest::addColumn<QString>("locale");   // LANG; none: the C locale
+        QTest::addColumn<QString>("language"); // --lang; none: the desktop's
+        QTest::addColumn<QString>("command");  // SIM stands for the module's device
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("says");
+        const QString english = QStringLiteral("en_US.UTF-8");
+        QTest::newRow("count, C locale") << ""
+                                         << ""
+                                         << "--port SIM count" << 0 << "用户总数为：3";
+        QTest::newRow("count, English desktop") << english << ""
+                                                << "--port SIM count" << 0 << "USER COUNT: 3";
+        QTest::newRow("count, --lang zh on an English desktop")
+            << english << "zh"
+            << "--port SIM count" << 0 << "用户总数为：3";
+        QTest::newRow("backup, Chinese")
+            << ""
+            << "zh"
+            << "--port SIM backup saved" << 0
+            << "备份完成。模块共有 3 个用户，已写入 3 个特征值文件到 saved";
+        QTest::newRow("backup, English")
+            << ""
+            << "en"
+            << "--port SIM backup saved" << 0
+            << "Backup complete. The module has 3 users; 3 feature files written to saved";
+        QTest::newRow("usage error, Chinese") << ""
+                                              << "zh"
+                                              << "count" << 2 << "count 需要 --port DEVICE";
+        QTest::newRow("usage error, English") << ""
+                                              << "en"
+                                              << "count" << 2 << "count needs --port DEVICE";
+        QTest::newRow("not a serial device, Chinese")
+            << ""
+            << "zh"
+            << "--port /dev/null count" << 3 << "/dev/null：无法打开（不是串口设备）。";
+        QTest::newRow("not a serial device, English")
+            << ""
+            << "en"
+            << "--port /dev/null count" << 3 << "/dev/null: Cannot open it (not a serial device).";
+    }
+    void oneLanguage() {
+        QFETCH(QString, locale);
+        QFETCH(QString, language);
+        QFETCH(QString, command);
+        QFETCH(QString, says);
+        CSimProcess sim(kSimPath, kThreeUsers);
+        QVERIFY(sim.IsRunning());
+        QTemporaryDir dir;
+        QStringList arguments = Split("-u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG");
+        if (!locale.isEmpty())
+            arguments << "LANG=" + locale;
+        arguments << CliPath();
+        if (!language.isEmpty())
+            arguments << "--lang" << language;
+        arguments += command.replace(QLatin1String("SIM"), sim.DevicePath()).split(' ');
+        const CCliRun run = RunProgram(QStringLiteral("env"), arguments, dir.path());
+        QTEST(run.exitCode, "code");
+        QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
+        if (run.out.contains(QLatin1String("USER")) || language == QLatin1String("en"))
+            QVERIFY2(!(run.out + run.err)
+                          .contains(QRegularExpression("[\\x{3000}-\\x{9fff}\\x{ff00}-\\x{ffef}]")),
+                     qPrintable(run.out + run.err));
+    }
+
     void help_data() {
         QTest::addColumn<QString>("command");
         for (const char* command :
@@ -673,15 +737,21 @@ private slots:
     void help() {
         QFETCH(QString, command);
         QTemporaryDir dir;
-        const CCliRun overview = RunCli({QStringLiteral("--help")}, dir.path());
-        QCOMPARE(overview.exitCode, 0);
-        QVERIFY(overview.out.contains(QRegularExpression("\n  " + command + "[ \n]")));
-        const CCliRun own = RunCli({command, QStringLiteral("--help")}, dir.path());
-        QCOMPARE(own.exitCode, 0);
-        QVERIFY(own.out.contains(QStringLiteral("Example:\n  morvane-cli ")));
-        // Every option comes with an example.
-        QCOMPARE(own.out.count(QStringLiteral("\n      e.g. ")),
-                 own.out.count(QStringLiteral("\n  -")));
+        // In each language, with its own words for the example.
+        for (const auto& [language, example, forExample] :
+             {std::tuple("zh", "示例：", "例如："), std::tuple("en", "Example:", "e.g. ")}) {
+            const CCliRun overview =
+                RunCli({QStringLiteral("--help")}, dir.path(), 30000, language);
+            QCOMPARE(overview.exitCode, 0);
+            QVERIFY(overview.out.contains(QRegularExpression("\n  " + command + "[ \n]")));
+            const CCliRun own =
+                RunCli({command, QStringLiteral("--help")}, dir.path(), 30000, language);
+            QCOMPARE(own.exitCode, 0);
+            QVERIFY(own.out.contains(QString::fromUtf8(example) + "\n  morvane-cli "));
+            // Every option comes with an example.
+            QCOMPARE(own.out.count("\n      " + QString::fromUtf8(forExample)),
+                     own.out.count(QStringLiteral("\n  -")));
+        }
     }
 
     // --version of each program: the build's version and, from a git checkout, the commit it was
