@@ -12,7 +12,7 @@ set(pages "")
 # The pages are in English: a program that speaks the desktop's language is asked for it with
 # --lang=en (the C locale that help2man runs it in would give Chinese).
 foreach(entry
-    "morvane|host tool for a stand-alone fingerprint module on a serial port|"
+    "morvane|host tool for a stand-alone fingerprint module on a serial port|--lang=en "
     "morvane-cli|the operations of a stand-alone fingerprint module from a shell|--lang=en "
     "morvane-sim|a stand-alone fingerprint module on a pseudo-terminal|")
   string(REPLACE "|" ";" entry "${entry}")

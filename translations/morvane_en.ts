@@ -757,6 +757,62 @@ output or standard error could not be written, 130 interrupted (Ctrl+C), 143 ter
     </message>
 </context>
 <context>
+    <name>CCommandLineTexts</name>
+    <message>
+        <source>用法：morvane [--help] [--version] [--lang zh|en] [Qt 选项]
+
+Morvane 的窗口，串口上脱机指纹模块的上位机工具：模块测试台（模块的每个命令、
+特征值文件、指纹图像、批量存储和备份）、通讯设置（PC 的串口和波特率、模块的
+波特率）和程序下载（将新的固件下载到模块的 DSP）。启动时显示模块测试台，使用
+COM1，19200 bit/s。
+
+COM1 至 COM8 对应找到的串口设备，USB 和 ACM 适配器在前；环境变量
+MORVANE_COMn=DEVICE 让 COMn 改为对应 DEVICE，例如 morvane-sim 的伪终端。打开串口
+设备需要属于 dialout 组。
+
+选项：
+  -h, --help
+      显示本说明后退出。
+  --version
+      显示版本（及构建所用的 git 修订）后退出。
+  --lang zh|en
+      本次运行的语言：zh 中文，en 英文；不给出时按“帮助 → 语言”中的选择，
+      或跟随系统的语言。
+
+也接受 Qt 自己的选项（-platform、-style、-reverse 等）。
+
+morvane-cli 在命令行上完成模块的操作；morvane-sim 在伪终端上扮演一个模块。
+</source>
+        <translation>Usage: morvane [--help] [--version] [--lang zh|en] [Qt options]
+
+The window of Morvane, a host tool for a stand-alone fingerprint module on a serial port:
+the module test console (every command of the module, feature files, fingerprint images,
+batch storage and backup), the communication settings (the PC&apos;s port and rate, the
+module&apos;s rate) and the program download (new firmware into the module&apos;s DSP). It starts
+on the test console, on COM1 at 19,200 bit/s.
+
+COM1 to COM8 stand for the serial devices found, USB and ACM adapters first; the
+environment variable MORVANE_COMn=DEVICE binds COMn to DEVICE instead, for example to a
+morvane-sim pseudo-terminal. Opening a serial device needs membership of the dialout
+group.
+
+Options:
+  -h, --help
+      Show this text and exit.
+  --version
+      Show the version (and the git revision it was built from) and exit.
+  --lang zh|en
+      The language of this run: zh Chinese, en English; without it, the choice under
+      Help → Language, or the desktop&apos;s language.
+
+Qt&apos;s own options (-platform, -style, -reverse, ...) are taken as well.
+
+morvane-cli does the module&apos;s operations from a shell; morvane-sim plays a module on a
+pseudo-terminal.
+</translation>
+    </message>
+</context>
+<context>
     <name>CFeatureFileTexts</name>
     <message>
         <source>无法打开 %1</source>

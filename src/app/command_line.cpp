@@ -1,38 +1,56 @@
 #include "command_line.h"
 
+#include "lang/language_translators.h"
+#include "morvane_app.h"
 #include "version/build_version.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
 
 namespace {
-const char kHelp[] =
-    "Usage: morvane [--help] [--version] [Qt options]\n"
-    "\n"
-    "The window of Morvane, a host tool for a stand-alone fingerprint module on a serial port:\n"
-    "the module test console (every command of the module, feature files, fingerprint images,\n"
-    "batch storage and backup), the communication settings (the PC's port and rate, the\n"
-    "module's rate) and the program download (new firmware into the module's DSP). It starts\n"
-    "on the test console, on COM1 at 19,200 bit/s.\n"
-    "\n"
-    "COM1 to COM8 stand for the serial devices found, USB and ACM adapters first; the\n"
-    "environment variable MORVANE_COMn=DEVICE binds COMn to DEVICE instead, for example to a\n"
-    "morvane-sim pseudo-terminal. Opening a serial device needs membership of the dialout\n"
-    "group.\n"
-    "\n"
-    "Options:\n"
-    "  -h, --help\n"
-    "      Show this text and exit.\n"
-    "  --version\n"
-    "      Show the version (and the git revision it was built from) and exit.\n"
-    "\n"
-    "Qt's own options (-platform, -style, -reverse, ...) are taken as well.\n"
-    "\n"
-    "morvane-cli does the module's operations from a shell; morvane-sim plays a module on a\n"
-    "pseudo-terminal.\n";
+class CCommandLineTexts {
+    Q_DECLARE_TR_FUNCTIONS(CCommandLineTexts)
+};
+
+QString WindowHelp() {
+    return CCommandLineTexts::tr(
+        "用法：morvane [--help] [--version] [--lang zh|en] [Qt 选项]\n"
+        "\n"
+        "Morvane 的窗口，串口上脱机指纹模块的上位机工具：模块测试台（模块的每个命令、\n"
+        "特征值文件、指纹图像、批量存储和备份）、通讯设置（PC 的串口和波特率、模块的\n"
+        "波特率）和程序下载（将新的固件下载到模块的 DSP）。启动时显示模块测试台，使用\n"
+        "COM1，19200 bit/s。\n"
+        "\n"
+        "COM1 至 COM8 对应找到的串口设备，USB 和 ACM 适配器在前；环境变量\n"
+        "MORVANE_COMn=DEVICE 让 COMn 改为对应 DEVICE，例如 morvane-sim 的伪终端。打开串口\n"
+        "设备需要属于 dialout 组。\n"
+        "\n"
+        "选项：\n"
+        "  -h, --help\n"
+        "      显示本说明后退出。\n"
+        "  --version\n"
+        "      显示版本（及构建所用的 git 修订）后退出。\n"
+        "  --lang zh|en\n"
+        "      本次运行的语言：zh 中文，en 英文；不给出时按“帮助 → 语言”中的选择，\n"
+        "      或跟随系统的语言。\n"
+        "\n"
+        "也接受 Qt 自己的选项（-platform、-style、-reverse 等）。\n"
+        "\n"
+        "morvane-cli 在命令行上完成模块的操作；morvane-sim 在伪终端上扮演一个模块。\n");
+}
 
 bool Is(const char* argument, const char* option) {
     return std::strcmp(argument, option) == 0;
+}
+
+// The help in the window's language, read with a core application of its own.
+int PrintHelp(int argc, char** argv) {
+    QCoreApplication core(argc, argv);
+    const CLanguageTranslators language(
+        CMorvaneApp::WindowLanguage(LanguageArgument(QCoreApplication::arguments())));
+    std::fputs(WindowHelp().toUtf8().constData(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
 }
 } // namespace
 
@@ -42,10 +60,8 @@ int AnswerWithoutWindow(int argc, char** argv) {
             std::printf("%s\n", VersionLine("morvane").c_str());
             return std::fflush(stdout) == 0 ? 0 : 1;
         }
-        if (Is(argv[i], "--help") || Is(argv[i], "-h")) {
-            std::fputs(kHelp, stdout);
-            return std::fflush(stdout) == 0 ? 0 : 1;
-        }
+        if (Is(argv[i], "--help") || Is(argv[i], "-h"))
+            return PrintHelp(argc, argv);
     }
     return -1;
 }

@@ -8,7 +8,7 @@ int main(int argc, char* argv[]) {
     if (answered >= 0)
         return answered;
     QApplication application(argc, argv);
-    CMorvaneApp::InstallToolkitTranslation();
+    CMorvaneApp::InstallToolkitTranslation(LanguageArgument(QCoreApplication::arguments()));
     CMorvaneApp app;
     if (!app.InitInstance())
         return 1;

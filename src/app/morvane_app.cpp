@@ -11,10 +11,17 @@
 CMorvaneApp::CMorvaneApp() = default;
 CMorvaneApp::~CMorvaneApp() = default;
 
-void CMorvaneApp::SetApplicationIdentity() {
+namespace {
+// The names the profile is kept under.
+void SetProfileNames() {
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Morvane"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(BuildVersion()));
+}
+} // namespace
+
+void CMorvaneApp::SetApplicationIdentity() {
+    SetProfileNames();
     QApplication::setApplicationDisplayName(QString());
     QApplication::setWindowIcon(ProgramIcon());
 }
@@ -26,10 +33,15 @@ QIcon CMorvaneApp::ProgramIcon() {
     return icon;
 }
 
-bool CMorvaneApp::InstallToolkitTranslation() {
-    SetApplicationIdentity(); // the profile that keeps the choice
-    const ELanguage language = ChosenLanguage(StoredLanguageSetting());
-    return (new CLanguageTranslators(language, QCoreApplication::instance()))->IsComplete();
+ELanguage CMorvaneApp::WindowLanguage(std::optional<ELanguageSetting> chosen) {
+    SetProfileNames(); // the profile that keeps the choice
+    return ChosenLanguage(chosen.value_or(StoredLanguageSetting()));
+}
+
+bool CMorvaneApp::InstallToolkitTranslation(std::optional<ELanguageSetting> chosen) {
+    SetApplicationIdentity();
+    return (new CLanguageTranslators(WindowLanguage(chosen), QCoreApplication::instance()))
+        ->IsComplete();
 }
 
 bool CMorvaneApp::InitInstance() {

@@ -2,8 +2,11 @@
 // The application: keeps the profile under "Local AppWizard-Generated Applications", creates the
 // main window with its view and panels, opens the test panel's port and shows the window
 // maximized with the title "Morvane(New Frame)".
+#include "lang/language_choice.h"
+
 #include <QIcon>
 #include <memory>
+#include <optional>
 
 class CMainFrame;
 
@@ -18,13 +21,16 @@ public:
 
     // Organisation and application names of the profile, and the program icon.
     static void SetApplicationIdentity();
+    // The language of this run: `chosen` (--lang), else the choice under 帮助 → 语言 / Language
+    // kept in the profile, else the desktop's. Needs only the core application.
+    static ELanguage WindowLanguage(std::optional<ELanguageSetting> chosen);
     static QIcon ProgramIcon();
-    // The program's texts and Qt's own (message-box buttons, file dialogs) in the language
-    // chosen under 帮助 → 语言 / Language, or else the desktop's: Simplified Chinese, the
+    // The program's texts and Qt's own (message-box buttons, file dialogs) in WindowLanguage(
+    // chosen): Simplified Chinese, the
     // program's own, for a Chinese or C locale (Qt's zh_CN translation from the toolkit's
     // translation folder), English otherwise (the program's compiled-in English translation).
     // False when the translation could not be found.
-    static bool InstallToolkitTranslation();
+    static bool InstallToolkitTranslation(std::optional<ELanguageSetting> chosen = std::nullopt);
 
 private:
     std::unique_ptr<CMainFrame> m_pMainFrame;

@@ -2,6 +2,7 @@
 
 #include "cli_texts.h"
 
+#include "lang/language_choice.h"
 #include "serial/rate_table.h"
 
 namespace {
@@ -165,14 +166,4 @@ std::optional<CCliRequest> ParseCommandLine(const QStringList& arguments, QStrin
     if (request.command && !request.help && !request.version && !CheckNumbers(request, error))
         return std::nullopt;
     return request;
-}
-
-ELanguageSetting LanguageOption(const QStringList& arguments) {
-    for (int i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String("--lang") && i + 1 < arguments.size())
-            return LanguageSettingNamed(arguments[i + 1]);
-        if (arguments[i].startsWith(QLatin1String("--lang=")))
-            return LanguageSettingNamed(arguments[i].section(QLatin1Char('='), 1));
-    }
-    return ELanguageSetting::FollowSystem;
 }

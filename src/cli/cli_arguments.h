@@ -3,8 +3,6 @@
 // options.
 #include "command_table.h"
 
-#include "lang/language_choice.h"
-
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -40,7 +38,3 @@ std::optional<CCliRequest> ParseCommandLine(const QStringList& arguments, QStrin
 
 // A number in decimal or 0x hexadecimal within low..high.
 std::optional<unsigned> ParseNumber(const QString& text, unsigned low, unsigned high);
-
-// The language --lang names, read before the rest of the command line so that its errors are in
-// that language already; FollowSystem without it (or with a wrong name, which the parse refuses).
-ELanguageSetting LanguageOption(const QStringList& arguments);

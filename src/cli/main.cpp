@@ -35,7 +35,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("morvane-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(BuildVersion()));
-    const CLanguageTranslators language(
-        ChosenLanguage(LanguageOption(QCoreApplication::arguments().mid(1))));
+    // Before the command line is read, so that its errors are in that language already.
+    const CLanguageTranslators language(ChosenLanguage(
+        LanguageArgument(QCoreApplication::arguments()).value_or(ELanguageSetting::FollowSystem)));
     return FinishOutput(Run());
 }

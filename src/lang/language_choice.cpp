@@ -44,6 +44,16 @@ QString LanguageSettingName(ELanguageSetting setting) {
     return QStringLiteral("system");
 }
 
+std::optional<ELanguageSetting> LanguageArgument(const QStringList& arguments) {
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--lang") && i + 1 < arguments.size())
+            return LanguageSettingNamed(arguments[i + 1]);
+        if (arguments[i].startsWith(QLatin1String("--lang=")))
+            return LanguageSettingNamed(arguments[i].section(QLatin1Char('='), 1));
+    }
+    return std::nullopt;
+}
+
 ELanguageSetting StoredLanguageSetting() {
     return LanguageSettingNamed(QSettings().value(QLatin1String(kProfileKey)).toString());
 }

@@ -4,6 +4,8 @@
 // QLocale::system() reads it (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Qt Core only, no widgets.
 #include <QLocale>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 enum class ELanguage { Chinese, English };
 enum class ELanguageSetting { FollowSystem, Chinese, English };
@@ -19,3 +21,7 @@ void StoreLanguageSetting(ELanguageSetting setting);
 // "zh" or "en", as the profile and a command line name them; FollowSystem for anything else.
 ELanguageSetting LanguageSettingNamed(const QString& name);
 QString LanguageSettingName(ELanguageSetting setting);
+
+// The language a command line names with "--lang zh|en" (or --lang=en), for this run only; none
+// when it names none. Another name than zh or en reads as FollowSystem.
+std::optional<ELanguageSetting> LanguageArgument(const QStringList& arguments);

@@ -664,42 +664,32 @@ private slots:
     void oneLanguage_data() {
         QTest::addColumn<QString>("locale");   // LANG; none: the C locale
         QTest::addColumn<QString>("language"); // --lang; none: the desktop's
-        QTest::addColumn<QString>("command");  // SIM stands for the module's device
+        QTest::addColumn<QString>("command");  // SIM: the module's device; first word WINDOW:
+                                               // morvane instead of morvane-cli
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("says");
-        const QString english = QStringLiteral("en_US.UTF-8");
-        QTest::newRow("count, C locale") << ""
-                                         << ""
-                                         << "--port SIM count" << 0 << "用户总数为：3";
-        QTest::newRow("count, English desktop") << english << ""
-                                                << "--port SIM count" << 0 << "USER COUNT: 3";
-        QTest::newRow("count, --lang zh on an English desktop")
-            << english << "zh"
-            << "--port SIM count" << 0 << "用户总数为：3";
-        QTest::newRow("backup, Chinese")
-            << ""
-            << "zh"
-            << "--port SIM backup saved" << 0
-            << "备份完成。模块共有 3 个用户，已写入 3 个特征值文件到 saved";
-        QTest::newRow("backup, English")
-            << ""
-            << "en"
-            << "--port SIM backup saved" << 0
-            << "Backup complete. The module has 3 users; 3 feature files written to saved";
-        QTest::newRow("usage error, Chinese") << ""
-                                              << "zh"
-                                              << "count" << 2 << "count 需要 --port DEVICE";
-        QTest::newRow("usage error, English") << ""
-                                              << "en"
-                                              << "count" << 2 << "count needs --port DEVICE";
-        QTest::newRow("not a serial device, Chinese")
-            << ""
-            << "zh"
-            << "--port /dev/null count" << 3 << "/dev/null：无法打开（不是串口设备）。";
-        QTest::newRow("not a serial device, English")
-            << ""
-            << "en"
-            << "--port /dev/null count" << 3 << "/dev/null: Cannot open it (not a serial device).";
+        auto row = [](const char* name, const char* locale, const char* language,
+                      const char* command, int code, const char* says) {
+            QTest::newRow(name) << QString::fromUtf8(locale) << QString::fromUtf8(language)
+                                << QString::fromUtf8(command) << code << QString::fromUtf8(says);
+        };
+        const char* english = "en_US.UTF-8";
+        row("count, C locale", "", "", "--port SIM count", 0, "用户总数为：3");
+        row("count, English desktop", english, "", "--port SIM count", 0, "USER COUNT: 3");
+        row("count, --lang zh on an English desktop", english, "zh", "--port SIM count", 0,
+            "用户总数为：3");
+        row("backup, Chinese", "", "zh", "--port SIM backup saved", 0,
+            "备份完成。模块共有 3 个用户，已写入 3 个特征值文件到 saved");
+        row("backup, English", "", "en", "--port SIM backup saved", 0,
+            "Backup complete. The module has 3 users; 3 feature files written to saved");
+        row("usage error, Chinese", "", "zh", "count", 2, "count 需要 --port DEVICE");
+        row("usage error, English", "", "en", "count", 2, "count needs --port DEVICE");
+        row("window's help, Chinese", "", "zh", "WINDOW --help", 0, "用法：morvane");
+        row("window's help, English", "", "en", "WINDOW --help", 0, "Usage: morvane");
+        row("not a serial device, Chinese", "", "zh", "--port /dev/null count", 3,
+            "/dev/null：无法打开（不是串口设备）。");
+        row("not a serial device, English", "", "en", "--port /dev/null count", 3,
+            "/dev/null: Cannot open it (not a serial device).");
     }
     void oneLanguage() {
         QFETCH(QString, locale);
@@ -712,10 +702,14 @@ private slots:
         QStringList arguments = Split("-u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG");
         if (!locale.isEmpty())
             arguments << "LANG=" + locale;
-        arguments << CliPath();
+        QStringList words = command.replace(QLatin1String("SIM"), sim.DevicePath()).split(' ');
+        const bool window = words.first() == QLatin1String("WINDOW");
+        arguments << (window ? QStringLiteral(MORVANE_APP_PATH) : CliPath());
+        if (window)
+            words.removeFirst();
         if (!language.isEmpty())
             arguments << "--lang" << language;
-        arguments += command.replace(QLatin1String("SIM"), sim.DevicePath()).split(' ');
+        arguments += words;
         const CCliRun run = RunProgram(QStringLiteral("env"), arguments, dir.path());
         QTEST(run.exitCode, "code");
         QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
