@@ -25,8 +25,8 @@ public:
     // kept in the profile, else the desktop's. Needs only the core application.
     static ELanguage WindowLanguage(std::optional<ELanguageSetting> chosen);
     static QIcon ProgramIcon();
-    // The program's texts and Qt's own (message-box buttons, file dialogs) in WindowLanguage(
-    // chosen): Simplified Chinese, the
+    // The program's texts and Qt's own (message-box buttons, file dialogs) in the language of
+    // this run (WindowLanguage): Simplified Chinese, the
     // program's own, for a Chinese or C locale (Qt's zh_CN translation from the toolkit's
     // translation folder), English otherwise (the program's compiled-in English translation).
     // False when the translation could not be found.
