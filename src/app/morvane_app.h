@@ -26,10 +26,9 @@ public:
     static ELanguage WindowLanguage(std::optional<ELanguageSetting> chosen);
     static QIcon ProgramIcon();
     // The program's texts and Qt's own (message-box buttons, file dialogs) in the language of
-    // this run (WindowLanguage): Simplified Chinese, the
-    // program's own, for a Chinese or C locale (Qt's zh_CN translation from the toolkit's
-    // translation folder), English otherwise (the program's compiled-in English translation).
-    // False when the translation could not be found.
+    // this run (WindowLanguage): Simplified Chinese, the program's own (with Qt's zh_CN
+    // translation from the toolkit's translation folder), or English (the program's compiled-in
+    // English translation). False when the translation could not be found.
     static bool InstallToolkitTranslation(std::optional<ELanguageSetting> chosen = std::nullopt);
 
 private:
