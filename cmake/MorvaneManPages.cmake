@@ -14,7 +14,7 @@ set(pages "")
 foreach(entry
     "morvane|host tool for a stand-alone fingerprint module on a serial port|--lang=en "
     "morvane-cli|the operations of a stand-alone fingerprint module from a shell|--lang=en "
-    "morvane-sim|a stand-alone fingerprint module on a pseudo-terminal|")
+    "morvane-sim|a stand-alone fingerprint module on a pseudo-terminal|--lang=en ")
   string(REPLACE "|" ";" entry "${entry}")
   list(GET entry 0 program)
   list(GET entry 1 summary)

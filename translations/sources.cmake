@@ -15,3 +15,7 @@ file(GLOB MORVANE_TRANSLATED_SOURCES CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/src/serial/*.cpp ${PROJECT_SOURCE_DIR}/src/serial/*.h
   ${PROJECT_SOURCE_DIR}/src/trace/*.cpp ${PROJECT_SOURCE_DIR}/src/trace/*.h
   ${PROJECT_SOURCE_DIR}/src/widgets/*.cpp ${PROJECT_SOURCE_DIR}/src/widgets/*.h)
+
+# morvane-sim's texts, in a catalogue of their own (morvane-sim_en.ts) compiled into the simulator.
+file(GLOB MORVANE_SIM_TRANSLATED_SOURCES CONFIGURE_DEPENDS
+  ${PROJECT_SOURCE_DIR}/tools/sim/*.cpp ${PROJECT_SOURCE_DIR}/tools/sim/*.h)

@@ -3,10 +3,11 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
-CLanguageTranslators::CLanguageTranslators(ELanguage language, QObject* parent)
+CLanguageTranslators::CLanguageTranslators(ELanguage language, QObject* parent,
+                                           const QString& catalogue)
     : QObject(parent), m_language(language) {
     m_bLoaded = language == ELanguage::English
-                    ? m_translator.load(QStringLiteral(":/morvane/i18n/morvane_en.qm"))
+                    ? m_translator.load(QStringLiteral(":/morvane/i18n/%1_en.qm").arg(catalogue))
                     : m_translator.load(QStringLiteral("qtbase_zh_CN"),
                                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (m_bLoaded)

@@ -1,7 +1,8 @@
 #pragma once
 // The texts of one language installed for the whole program while this object lives: for
-// English the program's English translation (built from translations/morvane_en.ts and compiled
-// in), for Chinese Qt's own zh_CN texts (message-box buttons, file dialogs) from the toolkit's
+// English the program's English translation (built from translations/<catalogue>_en.ts and
+// compiled in: "morvane" for the window and the command line, "morvane-sim" for the simulator),
+// for Chinese Qt's own zh_CN texts (message-box buttons, file dialogs) from the toolkit's
 // translation folder, since the program's source texts are Chinese already.
 #include "language_choice.h"
 
@@ -10,7 +11,8 @@
 
 class CLanguageTranslators : public QObject {
 public:
-    explicit CLanguageTranslators(ELanguage language, QObject* parent = nullptr);
+    explicit CLanguageTranslators(ELanguage language, QObject* parent = nullptr,
+                                  const QString& catalogue = QStringLiteral("morvane"));
     ~CLanguageTranslators() override;
 
     ELanguage Language() const { return m_language; }

@@ -65,7 +65,8 @@ private slots:
                        "--version-text",
                        "FP 9",
                        "--stream",
-                       "1920"},
+                       "1920",
+                       "--lang=en"},
                       options));
         QCOMPARE(options.linkPath, QStringLiteral("/tmp/com1"));
         QCOMPARE(options.logPath, QStringLiteral("/tmp/sim.log"));
@@ -82,6 +83,7 @@ private slots:
         QCOMPARE(options.faults.noiseBytes, 3);
         QCOMPARE(options.faults.nakEvery, 4);
         QCOMPARE(options.streamRate, 1920);
+        QVERIFY(options.language == ELanguageSetting::English);
     }
 
     void help_data() {
@@ -102,7 +104,7 @@ private slots:
              {"--link PATH", "--log PATH", "--image WxH", "--users N", "--capacity N", "--seed S",
               "--rc CMD=VALUE", "--mute CMD", "--split-ms N", "--chunk BYTES", "--latency-ms N",
               "--noise N", "--stream RATE", "--nak-every K", "--flash-out PATH",
-              "--version-text TEXT", "--help"})
+              "--version-text TEXT", "--lang zh|en", "--help"})
             QVERIFY2(help.contains(QLatin1String(option)), option);
     }
 
@@ -110,33 +112,33 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("error");
         QTest::newRow("unknown option")
-            << QStringList{"--baud", "9600"} << QStringLiteral("unknown option --baud");
+            << QStringList{"--baud", "9600"} << QStringLiteral("未知的选项 --baud");
         QTest::newRow("stray argument")
-            << QStringList{"COM1"} << QStringLiteral("unexpected argument 'COM1'");
+            << QStringList{"COM1"} << QStringLiteral("多余的参数“COM1”");
         QTest::newRow("missing value")
-            << QStringList{"--users"} << QStringLiteral("--users needs N");
+            << QStringList{"--users"} << QStringLiteral("--users 需要值 N");
         QTest::newRow("image not in the table")
-            << QStringList{"--image", "100x100"}
-            << QStringLiteral("invalid value '100x100' for --image");
+            << QStringList{"--image", "100x100"} << QStringLiteral("--image 的值“100x100”无效");
         QTest::newRow("result without value")
-            << QStringList{"--rc", "41"} << QStringLiteral("invalid value '41' for --rc");
+            << QStringList{"--rc", "41"} << QStringLiteral("--rc 的值“41”无效");
         QTest::newRow("result too wide")
-            << QStringList{"--rc", "41=100"} << QStringLiteral("invalid value '41=100' for --rc");
+            << QStringList{"--rc", "41=100"} << QStringLiteral("--rc 的值“41=100”无效");
         QTest::newRow("mute not hex")
-            << QStringList{"--mute", "zz"} << QStringLiteral("invalid value 'zz' for --mute");
+            << QStringList{"--mute", "zz"} << QStringLiteral("--mute 的值“zz”无效");
         QTest::newRow("negative count")
-            << QStringList{"--noise", "-1"} << QStringLiteral("invalid value '-1' for --noise");
+            << QStringList{"--noise", "-1"} << QStringLiteral("--noise 的值“-1”无效");
         QTest::newRow("negative stream rate")
-            << QStringList{"--stream", "-1"} << QStringLiteral("invalid value '-1' for --stream");
-        QTest::newRow("nak-every 0") << QStringList{"--nak-every", "0"}
-                                     << QStringLiteral("invalid value '0' for --nak-every");
+            << QStringList{"--stream", "-1"} << QStringLiteral("--stream 的值“-1”无效");
+        QTest::newRow("nak-every 0")
+            << QStringList{"--nak-every", "0"} << QStringLiteral("--nak-every 的值“0”无效");
         QTest::newRow("capacity 0")
-            << QStringList{"--capacity", "0"} << QStringLiteral("invalid value '0' for --capacity");
-        QTest::newRow("more users than room")
-            << QStringList{"--users", "11", "--capacity", "10"}
-            << QStringLiteral("--users 11 is more than the capacity 10");
+            << QStringList{"--capacity", "0"} << QStringLiteral("--capacity 的值“0”无效");
+        QTest::newRow("more users than room") << QStringList{"--users", "11", "--capacity", "10"}
+                                              << QStringLiteral("--users 11 超过了容量 10");
+        QTest::newRow("language not zh or en")
+            << QStringList{"--lang", "fr"} << QStringLiteral("--lang 的值“fr”无效");
         QTest::newRow("empty link")
-            << QStringList{"--link="} << QStringLiteral("invalid value '' for --link");
+            << QStringList{"--link="} << QStringLiteral("--link 的值“”无效");
     }
     void refusals() {
         QFETCH(QStringList, arguments);

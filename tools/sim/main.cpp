@@ -1,11 +1,14 @@
 // morvane-sim: a stand-alone fingerprint module on a pseudo-terminal.
+#include "lang/language_translators.h"
 #include "pty.h"
 #include "sim_log.h"
 #include "sim_options.h"
 #include "sim_server.h"
+#include "sim_texts.h"
 #include "stop_signals.h"
 #include "version/build_version.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
 
@@ -24,11 +27,19 @@ QStringList Arguments(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The application holds the translators; the simulator's own loop does not use its events.
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = Arguments(argc, argv);
+    // The desktop's language, as the window and morvane-cli follow it, unless --lang says.
+    const CLanguageTranslators translators(ChosenLanguage(sim::RequestedLanguage(arguments)),
+                                           nullptr, QStringLiteral("morvane-sim"));
     sim::CSimOptions options;
     QString error;
-    if (!sim::ParseSimOptions(Arguments(argc, argv), options, error)) {
+    if (!sim::ParseSimOptions(arguments, options, error)) {
         Fail(error);
-        std::fprintf(stderr, "Try 'morvane-sim --help'.\n");
+        std::fprintf(
+            stderr, "%s\n",
+            CSimTexts::tr("请运行“morvane-sim --help”查看用法。").toLocal8Bit().constData());
         return 2;
     }
     if (options.version) {

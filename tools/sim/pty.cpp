@@ -1,5 +1,7 @@
 #include "pty.h"
 
+#include "sim_texts.h"
+
 #include <QByteArray>
 #include <cerrno>
 #include <cstdlib>
@@ -12,9 +14,10 @@
 namespace sim {
 
 namespace {
-QString SystemError(const char* what) {
-    return QStringLiteral("%1: %2").arg(QLatin1String(what),
-                                        QString::fromLocal8Bit(strerror(errno)));
+// The text says what failed and holds the system's reason at %1.
+QString SystemError(const char* text) {
+    const QString reason = QString::fromLocal8Bit(strerror(errno));
+    return CSimTexts::tr(text).arg(reason);
 }
 
 bool MakeRaw(int fd) {
@@ -42,11 +45,11 @@ CPseudoTerminal::~CPseudoTerminal() {
 bool CPseudoTerminal::Open(QString& error) {
     m_nMaster = posix_openpt(O_RDWR | O_NOCTTY);
     if (m_nMaster < 0) {
-        error = SystemError("posix_openpt");
+        error = SystemError(QT_TRANSLATE_NOOP("CSimTexts", "无法创建伪终端：%1"));
         return false;
     }
     if (grantpt(m_nMaster) != 0 || unlockpt(m_nMaster) != 0) {
-        error = SystemError("grantpt/unlockpt");
+        error = SystemError(QT_TRANSLATE_NOOP("CSimTexts", "无法开放伪终端：%1"));
         Close();
         return false;
     }
@@ -54,13 +57,13 @@ bool CPseudoTerminal::Open(QString& error) {
     m_strDevice = QString::fromLocal8Bit(name ? name : "");
     m_nSlave = name ? open(name, O_RDWR | O_NOCTTY | O_NONBLOCK) : -1;
     if (m_nSlave < 0 || !MakeRaw(m_nSlave)) {
-        error = SystemError("opening the pseudo-terminal");
+        error = SystemError(QT_TRANSLATE_NOOP("CSimTexts", "无法打开伪终端：%1"));
         Close();
         return false;
     }
     const int flags = fcntl(m_nMaster, F_GETFL);
     if (flags < 0 || fcntl(m_nMaster, F_SETFL, flags | O_NONBLOCK) != 0) {
-        error = SystemError("fcntl");
+        error = SystemError(QT_TRANSLATE_NOOP("CSimTexts", "无法把伪终端设为非阻塞：%1"));
         Close();
         return false;
     }
@@ -72,13 +75,13 @@ bool CPseudoTerminal::Link(const QString& path, QString& error) {
     struct stat info {};
     if (lstat(local.constData(), &info) == 0) {
         if (!S_ISLNK(info.st_mode)) {
-            error = QStringLiteral("%1 exists and is not a symbolic link").arg(path);
+            error = CSimTexts::tr("%1 已存在，且不是符号链接").arg(path);
             return false;
         }
         unlink(local.constData());
     }
     if (symlink(m_strDevice.toLocal8Bit().constData(), local.constData()) != 0) {
-        error = SystemError("symlink");
+        error = SystemError(QT_TRANSLATE_NOOP("CSimTexts", "无法创建符号链接：%1"));
         return false;
     }
     m_strLink = path;

@@ -1,5 +1,7 @@
 #include "sim_log.h"
 
+#include "sim_texts.h"
+
 namespace sim {
 
 namespace {
@@ -13,7 +15,7 @@ bool CSimLog::Open(const QString& path, QString& error) {
         return true;
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        error = QStringLiteral("cannot write the log %1: %2").arg(path, m_file.errorString());
+        error = CSimTexts::tr("无法写入日志 %1：%2").arg(path, m_file.errorString());
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 // The command line of morvane-sim.
+#include "lang/language_choice.h"
 #include "module_state.h"
 #include "sim_module.h"
 
@@ -18,11 +19,15 @@ struct CSimOptions {
     int chunkBytes = 0;   // --chunk: output in pieces of this size at the line rate (0: whole)
     int hangUpAt = 0;     // --hang-up-at: the frame on which the module goes away (0: never)
     int streamRate = -1;  // --stream: endless noise, bytes a second (0: as fast as taken)
+    ELanguageSetting language = ELanguageSetting::FollowSystem; // --lang
     CModuleSettings module;
     CSimFaults faults;
     bool help = false;
     bool version = false;
 };
+
+// The language --lang asks for, before the rest is parsed: errors are told in it.
+ELanguageSetting RequestedLanguage(const QStringList& arguments);
 
 // Parses the arguments after the program name. On failure error says why.
 bool ParseSimOptions(const QStringList& arguments, CSimOptions& options, QString& error);

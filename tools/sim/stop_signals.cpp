@@ -1,5 +1,7 @@
 #include "stop_signals.h"
 
+#include "sim_texts.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -24,7 +26,7 @@ extern "C" void OnStopSignal(int) {
 int InstallStopSignals(QString& error) {
     int fds[2];
     if (pipe(fds) != 0) {
-        error = QStringLiteral("pipe: %1").arg(QString::fromLocal8Bit(strerror(errno)));
+        error = CSimTexts::tr("无法创建管道：%1").arg(QString::fromLocal8Bit(strerror(errno)));
         return -1;
     }
     for (int fd : fds) {
