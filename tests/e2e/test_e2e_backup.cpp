@@ -1,10 +1,12 @@
 // Fifty users backed up from one simulated module into a folder, then stored from that folder
 // into a second, empty module by batch storage: both modules then hold the same feature values,
-// byte for byte. Real ports on pseudo-terminals, real pacing.
+// byte for byte. Real ports on pseudo-terminals, real pacing; in Chinese and in English, with
+// the backup's report, the batch button's caption and the last result checked.
 #include "console_rig.h"
 
 #include "console/batch_folder_scan.h"
 #include "console/user_backup.h"
+#include "lang/language_translators.h"
 #include "support/process_state.h"
 
 #include <QAction>
@@ -13,9 +15,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+Q_DECLARE_METATYPE(ELanguage) // a column type of the table
+
 namespace {
 constexpr int kUsers = 50;
 constexpr int kBatchEnable = 1095, kBatchStore = 1092, kBatchTotal = 1093, kBatchCurrent = 1094;
+constexpr int kResultField = 1007;
 constexpr int kRunTimeoutMs = 60000;
 
 QByteArray FileBytes(const QString& path) {
@@ -29,7 +34,27 @@ class TestE2eBackup : public QObject {
 private slots:
     void init() { ResetProcessState(); }
 
+    void backUpAndStoreIntoAnotherModule_data() {
+        QTest::addColumn<ELanguage>("language");
+        QTest::addColumn<QString>("reportText"); // %1 the folder
+        QTest::addColumn<QString>("batchCaption");
+        QTest::addColumn<QString>("lastResult");
+        QTest::newRow("Chinese") << ELanguage::Chinese
+                                 << "备份完成。模块共有 50 个用户，已写入 50 个特征值文件到 %1"
+                                 << "批量存储指纹特征值"
+                                 << "操作成功";
+        QTest::newRow("English")
+            << ELanguage::English
+            << "Backup complete. The module has 50 users; 50 feature files written to %1"
+            << "Batch store features"
+            << "OPERATION SUCCEEDED";
+    }
     void backUpAndStoreIntoAnotherModule() {
+        QFETCH(ELanguage, language);
+        QFETCH(QString, reportText);
+        QFETCH(QString, batchCaption);
+        QFETCH(QString, lastResult);
+        const CLanguageTranslators translators(language);
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("backup"));
         QVERIFY(QDir().mkpath(folder));
@@ -49,6 +74,7 @@ private slots:
             QCOMPARE(rig.Text(kBatchTotal), QString::number(kUsers));
             QCOMPARE(rig.Text(kBatchCurrent), QString::number(kUsers));
             QCOMPARE(QDir(folder).entryList({QStringLiteral("*.fea")}).size(), kUsers);
+            QCOMPARE(rig.Prompts().m_messages, QStringList{reportText.arg(folder)});
         }
         {
             CConsoleRig rig({QStringLiteral("--dump-users"), target});
@@ -60,6 +86,9 @@ private slots:
             const CBatchExchange& batch = rig.Panel().Console().Batch();
             QTRY_VERIFY_WITH_TIMEOUT(batch.Total() == kUsers && !batch.IsRunning(), kRunTimeoutMs);
             QVERIFY(rig.Prompts().m_messages.isEmpty());
+            // Its caption is wrapped to the button; the accessible name holds it whole.
+            QCOMPARE(rig.Panel().Control(kBatchStore)->accessibleName(), batchCaption);
+            QCOMPARE(rig.Text(kResultField), lastResult);
         }
         const QByteArray stored = FileBytes(source);
         QCOMPARE(stored.count('\n'), kUsers);

@@ -20,7 +20,7 @@
 #include <set>
 #include <sys/resource.h>
 
-Q_DECLARE_METATYPE(ELanguage) // a column type of the user count table
+Q_DECLARE_METATYPE(ELanguage) // a column type of the user count and enrolment tables
 
 namespace {
 constexpr int kUserCountRadio = 1018, kEnrolRadio = 1021, kImageRadio = 1032,
@@ -123,15 +123,25 @@ private slots:
         QTest::addColumn<QList<uint8_t>>("steps");
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("countAfter");
+        QTest::addColumn<ELanguage>("language");
         QTest::newRow("three captures")
             << QStringLiteral("4") << false << QList<uint8_t>{0x01, 0x02, 0x03}
-            << QStringLiteral("用户录入成功") << QStringLiteral("用户总数为：4");
-        QTest::newRow("two captures")
-            << QStringLiteral("A") << true << QList<uint8_t>{0x01, 0x03}
-            << QStringLiteral("用户录入成功") << QStringLiteral("用户总数为：4");
-        QTest::newRow("existing user")
+            << QStringLiteral("用户录入成功") << QStringLiteral("用户总数为：4")
+            << ELanguage::Chinese;
+        QTest::newRow("three captures, English")
+            << QStringLiteral("4") << false << QList<uint8_t>{0x01, 0x02, 0x03}
+            << QStringLiteral("USER ENROLLED") << QStringLiteral("USER COUNT: 4")
+            << ELanguage::English;
+        QTest::newRow("two captures") << QStringLiteral("A") << true << QList<uint8_t>{0x01, 0x03}
+                                      << QStringLiteral("用户录入成功")
+                                      << QStringLiteral("用户总数为：4") << ELanguage::Chinese;
+        QTest::newRow("existing user") << QStringLiteral("2") << false << QList<uint8_t>{0x01}
+                                       << QStringLiteral("此用户已存在")
+                                       << QStringLiteral("用户总数为：3") << ELanguage::Chinese;
+        QTest::newRow("existing user, English")
             << QStringLiteral("2") << false << QList<uint8_t>{0x01}
-            << QStringLiteral("此用户已存在") << QStringLiteral("用户总数为：3");
+            << QStringLiteral("THIS USER ALREADY EXISTS") << QStringLiteral("USER COUNT: 3")
+            << ELanguage::English;
     }
     void wholeEnrolment() {
         QFETCH(QString, user);
@@ -139,6 +149,8 @@ private slots:
         QFETCH(QList<uint8_t>, steps);
         QFETCH(QString, result);
         QFETCH(QString, countAfter);
+        QFETCH(ELanguage, language);
+        const CLanguageTranslators translators(language);
         CConsoleRig rig({QStringLiteral("--users"), QStringLiteral("3")});
         QVERIFY2(rig.IsReady(), qPrintable(rig.NotReadyReason()));
         rig.SelectWithParams(kEnrolRadio, QStringLiteral("0"), user, QStringLiteral("1"));

@@ -1,9 +1,11 @@
 // One complete firmware download at real pacing: the download panel with its real serial port
-// against morvane-sim on a pseudo-terminal, which refuses some blocks on the way.
+// against morvane-sim on a pseudo-terminal, which refuses some blocks on the way; in Chinese
+// and in English, with the question and the closing message checked.
 #include "dat_writer.h"
 #include "sim_session.h"
 
 #include "download/download_panel.h"
+#include "lang/language_translators.h"
 #include "support/process_state.h"
 #include "support/scripted_prompts.h"
 #include "widgets/cool_button.h"
@@ -15,9 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+Q_DECLARE_METATYPE(ELanguage) // a column type of the table
+
 namespace {
-const QString kDownloadDone = QStringLiteral("已成功完成下载!");
-const QString kAskOverwrite = QStringLiteral("下载新的程序会冲掉片内原程序，是否继续？");
 
 constexpr int kBlockCount = 32;
 constexpr int kBlockSize = 4096;
@@ -114,7 +116,22 @@ private slots:
     // Each test's simulator has gone with its session, and COM1 leads nowhere again.
     void cleanup() { QVERIFY(!qEnvironmentVariableIsSet("MORVANE_COM1")); }
 
+    void downloadWithRefusedBlocks_data() {
+        QTest::addColumn<ELanguage>("language");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("done");
+        QTest::newRow("Chinese") << ELanguage::Chinese << "下载新的程序会冲掉片内原程序，是否继续？"
+                                 << "已成功完成下载!";
+        QTest::newRow("English")
+            << ELanguage::English
+            << "Downloading a new program overwrites the program in the module. Continue?"
+            << "Download completed!";
+    }
     void downloadWithRefusedBlocks() {
+        QFETCH(ELanguage, language);
+        QFETCH(QString, question);
+        QFETCH(QString, done);
+        const CLanguageTranslators translators(language);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QVector<uint16_t> values28000 = SignedProgramValues(kDatMark28000, 28);
@@ -150,8 +167,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!prompts.m_messages.isEmpty(), kDownloadTimeoutMs);
         qInfo("download of %d blocks took %lld ms", kBlockCount, clock.elapsed());
 
-        QCOMPARE(prompts.m_messages, QStringList{kDownloadDone});
-        QCOMPARE(prompts.m_questions, QStringList{kAskOverwrite});
+        QCOMPARE(prompts.m_messages, QStringList{done});
+        QCOMPARE(prompts.m_questions, QStringList{question});
         QVERIFY(!panel.IsDownloading());
         QCOMPARE(panel.AckCount(), 0);
         QCOMPARE(progress->value(), 0);
