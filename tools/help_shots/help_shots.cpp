@@ -1,12 +1,14 @@
 // morvane-help-shots: takes the pictures of the user guide from the real window, so that they
 // can be taken again whenever the window changes (scripts/help-shots). Each panel is shown in
 // the main window as the program shows it and grabbed as it is painted; the test panel shows a
-// fingerprint image captured from the module simulator. Writes the PNGs into the folder given.
+// fingerprint image captured from the module simulator. Writes the PNGs into the folder given:
+// the Chinese window's as NAME.png, the English window's as NAME-en.png for the English guide.
 #include "app/current_panel.h"
 #include "app/main_frame.h"
 #include "app/morvane_app.h"
 #include "app/morvane_view.h"
 #include "console/module_test_panel.h"
+#include "lang/language_translators.h"
 #include "protocol/command_catalogue.h"
 #include "serial/port_exchange.h"
 #include "serial/port_session.h"
@@ -68,6 +70,33 @@ bool SaveShot(QWidget& widget, const QDir& folder, const QString& name) {
     std::fprintf(stderr, "morvane-help-shots: cannot write %s\n", qPrintable(path));
     return false;
 }
+
+// The three panels of a main window made while the language's texts are installed.
+bool TakeShots(const QDir& folder, ELanguage language) {
+    const CLanguageTranslators translators(language);
+    const QString suffix = language == ELanguage::English ? QStringLiteral("-en") : QString();
+    CMainFrame frame;
+    CMorvaneView& view = frame.View();
+    view.ShowStartPanel();
+    ShowCapturedImage(view.TestPanel());
+    frame.resize(frame.FittedSize());
+    frame.show();
+    const struct {
+        QAction* action;
+        int panel;
+        const char* name;
+    } shots[] = {{frame.ModuleTestAction(), kPanelTest, "test-panel"},
+                 {frame.CommSettingsAction(), kPanelSettings, "settings-panel"},
+                 {frame.ProgramDownloadAction(), kPanelDownload, "download-panel"}};
+    bool written = true;
+    for (const auto& shot : shots) {
+        shot.action->trigger();
+        QApplication::processEvents();
+        const QString file = QLatin1String(shot.name) + suffix + QStringLiteral(".png");
+        written = SaveShot(*view.PanelWidget(shot.panel), folder, file) && written;
+    }
+    return written;
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -82,29 +111,9 @@ int main(int argc, char* argv[]) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
     CSilentPrompts prompts;
     SetPrompts(&prompts);
-    CMorvaneApp::InstallToolkitTranslation();
     CMorvaneApp::SetApplicationIdentity();
-
-    CMainFrame frame;
-    CMorvaneView& view = frame.View();
-    view.ShowStartPanel();
-    ShowCapturedImage(view.TestPanel());
-    frame.resize(frame.FittedSize());
-    frame.show();
-    const struct {
-        QAction* action;
-        int panel;
-        const char* file;
-    } shots[] = {{frame.ModuleTestAction(), kPanelTest, "test-panel.png"},
-                 {frame.CommSettingsAction(), kPanelSettings, "settings-panel.png"},
-                 {frame.ProgramDownloadAction(), kPanelDownload, "download-panel.png"}};
-    bool written = true;
-    for (const auto& shot : shots) {
-        shot.action->trigger();
-        QApplication::processEvents();
-        written =
-            SaveShot(*view.PanelWidget(shot.panel), folder, QLatin1String(shot.file)) && written;
-    }
+    bool written = TakeShots(folder, ELanguage::Chinese);
+    written = TakeShots(folder, ELanguage::English) && written;
     SetPrompts(nullptr);
     return written ? 0 : 1;
 }
