@@ -138,10 +138,6 @@ private slots:
         QTest::newRow("existing user") << QStringLiteral("2") << false << QList<uint8_t>{0x01}
                                        << QStringLiteral("此用户已存在")
                                        << QStringLiteral("用户总数为：3") << ELanguage::Chinese;
-        QTest::newRow("existing user, English")
-            << QStringLiteral("2") << false << QList<uint8_t>{0x01}
-            << QStringLiteral("THIS USER ALREADY EXISTS") << QStringLiteral("USER COUNT: 3")
-            << ELanguage::English;
     }
     void wholeEnrolment() {
         QFETCH(QString, user);
