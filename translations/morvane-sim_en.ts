@@ -2,6 +2,54 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>CFileErrorTexts</name>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>没有权限</source>
+        <translation>no permission</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>路径中有一项不是文件夹</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>同名的是一个文件夹</source>
+        <translation>a folder has that name</translation>
+    </message>
+    <message>
+        <source>文件系统只读</source>
+        <translation>read-only file system</translation>
+    </message>
+    <message>
+        <source>文件超过允许的大小</source>
+        <translation>the file exceeds the allowed size</translation>
+    </message>
+    <message>
+        <source>文件名过长</source>
+        <translation>file name too long</translation>
+    </message>
+    <message>
+        <source>磁盘读写错误</source>
+        <translation>disk input/output error</translation>
+    </message>
+    <message>
+        <source>不是普通文件</source>
+        <translation>not a plain file</translation>
+    </message>
+    <message>
+        <source>：</source>
+        <extracomment>between a message and its reason</extracomment>
+        <translation>: </translation>
+    </message>
+</context>
+<context>
     <name>CSimTexts</name>
     <message>
         <source>请运行“morvane-sim --help”查看用法。</source>

@@ -1,11 +1,11 @@
 #include "pty.h"
 
+#include "files/file_errors.h"
 #include "sim_texts.h"
 
 #include <QByteArray>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <termios.h>
@@ -14,9 +14,9 @@
 namespace sim {
 
 namespace {
-// The text says what failed and holds the system's reason at %1.
+// The text says what failed and holds the system's reason, in the same language, at %1.
 QString SystemError(const char* text) {
-    const QString reason = QString::fromLocal8Bit(strerror(errno));
+    const QString reason = LastErrorText();
     return CSimTexts::tr(text).arg(reason);
 }
 

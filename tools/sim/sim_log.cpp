@@ -1,5 +1,6 @@
 #include "sim_log.h"
 
+#include "files/file_errors.h"
 #include "sim_texts.h"
 
 namespace sim {
@@ -15,7 +16,7 @@ bool CSimLog::Open(const QString& path, QString& error) {
         return true;
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        error = CSimTexts::tr("无法写入日志 %1：%2").arg(path, m_file.errorString());
+        error = CSimTexts::tr("无法写入日志 %1：%2").arg(path, LastErrorText());
         return false;
     }
     return true;

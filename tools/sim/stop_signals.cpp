@@ -1,10 +1,10 @@
 #include "stop_signals.h"
 
+#include "files/file_errors.h"
 #include "sim_texts.h"
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -26,7 +26,7 @@ extern "C" void OnStopSignal(int) {
 int InstallStopSignals(QString& error) {
     int fds[2];
     if (pipe(fds) != 0) {
-        error = CSimTexts::tr("无法创建管道：%1").arg(QString::fromLocal8Bit(strerror(errno)));
+        error = CSimTexts::tr("无法创建管道：%1").arg(LastErrorText());
         return -1;
     }
     for (int fd : fds) {
