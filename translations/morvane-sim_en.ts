@@ -48,6 +48,42 @@
         <extracomment>between a message and its reason</extracomment>
         <translation>: </translation>
     </message>
+    <message>
+        <source>不是串口设备</source>
+        <translation>not a serial device</translation>
+    </message>
+    <message>
+        <source>设备正忙</source>
+        <translation>device or resource busy</translation>
+    </message>
+    <message>
+        <source>设备不存在或已断开</source>
+        <translation>no such device, or it was unplugged</translation>
+    </message>
+    <message>
+        <source>资源暂时不可用</source>
+        <translation>resource temporarily unavailable</translation>
+    </message>
+    <message>
+        <source>参数无效</source>
+        <translation>invalid argument</translation>
+    </message>
+    <message>
+        <source>管道的另一端已关闭</source>
+        <translation>the other end of the pipe is closed</translation>
+    </message>
+    <message>
+        <source>文件描述符无效</source>
+        <translation>bad file descriptor</translation>
+    </message>
+    <message>
+        <source>符号链接层数过多</source>
+        <translation>too many levels of symbolic links</translation>
+    </message>
+    <message>
+        <source>打开的文件过多</source>
+        <translation>too many open files</translation>
+    </message>
 </context>
 <context>
     <name>CSimTexts</name>
@@ -172,8 +208,8 @@
         <translation>Show the version (and the git revision it was built from) and exit.</translation>
     </message>
     <message>
-        <source>输出所用的语言：zh 为中文，en 为英文。默认跟随系统的语言（C 或 POSIX 区域设置时为中文）。</source>
-        <translation>The language of the output: zh Chinese, en English. Default: the desktop&apos;s language (Chinese for the C or POSIX locale).</translation>
+        <source>输出所用的语言：zh 中文，en 英文；默认跟随系统的语言（LANGUAGE、LC_ALL、LC_MESSAGES、LANG），C 或 POSIX 时为中文。</source>
+        <translation>The language of the output: zh Chinese, en English; by default the desktop&apos;s language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), Chinese for C or POSIX.</translation>
     </message>
     <message>
         <source>显示本说明后退出。</source>

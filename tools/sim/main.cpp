@@ -30,9 +30,11 @@ int main(int argc, char** argv) {
     // The application holds the translators; the simulator's own loop does not use its events.
     QCoreApplication application(argc, argv);
     const QStringList arguments = Arguments(argc, argv);
-    // The desktop's language, as the window and morvane-cli follow it, unless --lang says.
-    const CLanguageTranslators translators(ChosenLanguage(sim::RequestedLanguage(arguments)),
-                                           nullptr, QStringLiteral("morvane-sim"));
+    // The desktop's language, as the window and morvane-cli follow it, unless --lang says; read
+    // before the options, so that a refusal of them is told in it.
+    const CLanguageTranslators translators(
+        ChosenLanguage(LanguageArgument(arguments).value_or(ELanguageSetting::FollowSystem)),
+        nullptr, QStringLiteral("morvane-sim"));
     sim::CSimOptions options;
     QString error;
     if (!sim::ParseSimOptions(arguments, options, error)) {

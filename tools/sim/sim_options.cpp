@@ -221,9 +221,9 @@ const std::vector<COptionEntry>& OptionEntries() {
              return true;
          }},
         {"lang", "zh|en",
-         QT_TRANSLATE_NOOP("CSimTexts",
-                           "输出所用的语言：zh 为中文，en 为英文。默认跟随系统的语言（C 或 POSIX "
-                           "区域设置时为中文）。"),
+         QT_TRANSLATE_NOOP(
+             "CSimTexts", "输出所用的语言：zh 中文，en 英文；默认跟随系统的语言（LANGUAGE、LC_ALL、"
+                          "LC_MESSAGES、LANG），C 或 POSIX 时为中文。"),
          [](CSimOptions& o, const QString& v) {
              o.language = LanguageSettingNamed(v);
              return o.language != ELanguageSetting::FollowSystem;
@@ -266,8 +266,8 @@ struct CPiece {
 
 std::vector<CPiece> Pieces(const QString& text) {
     static const QString kNoLineStart =
-        QStringLiteral("，。；：、）”！？"); // no translation: signs
-    static const QString kNoLineEnd = QStringLiteral("（“");
+        QStringLiteral("，。；：、）”！？");                 // no translation: signs
+    static const QString kNoLineEnd = QStringLiteral("（“"); // no translation: signs
     std::vector<CPiece> pieces;
     bool afterSpace = false;
     for (const QChar c : text) {
@@ -304,23 +304,7 @@ QString Wrapped(const QString& text, int indent, int width) {
     }
     return out;
 }
-
-// The value of --lang NAME or --lang=NAME, or an empty text without one.
-QString LanguageArgument(const QStringList& arguments) {
-    QString name;
-    for (int i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String("--lang") && i + 1 < arguments.size())
-            name = arguments[++i];
-        else if (arguments[i].startsWith(QLatin1String("--lang=")))
-            name = arguments[i].mid(7);
-    }
-    return name;
-}
 } // namespace
-
-ELanguageSetting RequestedLanguage(const QStringList& arguments) {
-    return LanguageSettingNamed(LanguageArgument(arguments));
-}
 
 bool ParseSimOptions(const QStringList& arguments, CSimOptions& options, QString& error) {
     for (int i = 0; i < arguments.size(); ++i) {

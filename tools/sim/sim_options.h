@@ -26,9 +26,6 @@ struct CSimOptions {
     bool version = false;
 };
 
-// The language --lang asks for, before the rest is parsed: errors are told in it.
-ELanguageSetting RequestedLanguage(const QStringList& arguments);
-
 // Parses the arguments after the program name. On failure error says why.
 bool ParseSimOptions(const QStringList& arguments, CSimOptions& options, QString& error);
 
