@@ -15,7 +15,6 @@
 #include "console/rate_probe.h"
 #include "download/dat_fixture.h"
 #include "download/download_panel.h"
-#include "lang/language_translators.h"
 #include "panels/module_panel.h"
 #include "protocol/buffers.h"
 #include "protocol/command_catalogue.h"
@@ -32,6 +31,7 @@
 #include "support/caption_room.h"
 #include "support/dialog_geometry.h"
 #include "support/fake_serial_backend.h"
+#include "support/language_columns.h"
 #include "support/packet_bytes.h"
 #include "support/process_state.h"
 #include "support/scripted_prompts.h"
@@ -55,9 +55,6 @@
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
-
-Q_DECLARE_METATYPE(ELanguage) // columns of the language tables
-Q_DECLARE_METATYPE(ELanguageSetting)
 
 namespace {
 // The file dialogs and folder choosers of the window, each of its own kind of file.

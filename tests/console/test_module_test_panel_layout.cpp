@@ -3,9 +3,9 @@
 #include "test_module_test_panel_driver.h"
 
 #include "console/finger_image_button.h"
-#include "lang/language_translators.h"
 #include "support/caption_room.h"
 #include "support/dialog_geometry.h"
+#include "support/language_columns.h"
 #include "support/process_state.h"
 #include "widgets/panel_font.h"
 
@@ -19,8 +19,6 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-
-Q_DECLARE_METATYPE(ELanguage) // a column type of the caption table
 
 namespace {
 enum State { Visible = 0, Hidden = 1, Disabled = 2 };

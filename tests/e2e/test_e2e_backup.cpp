@@ -6,7 +6,7 @@
 
 #include "console/batch_folder_scan.h"
 #include "console/user_backup.h"
-#include "lang/language_translators.h"
+#include "support/language_columns.h"
 #include "support/process_state.h"
 
 #include <QAction>
@@ -14,8 +14,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-Q_DECLARE_METATYPE(ELanguage) // a column type of the table
 
 namespace {
 constexpr int kUsers = 50;

@@ -5,9 +5,9 @@
 
 #include "console/finger_image_button.h"
 #include "console/image_decoder.h"
-#include "lang/language_translators.h"
 #include "protocol/buffers.h"
 #include "serial/shared_settings.h"
+#include "support/language_columns.h"
 #include "support/packet_bytes.h"
 #include "support/process_state.h"
 
@@ -19,8 +19,6 @@
 
 #include <set>
 #include <sys/resource.h>
-
-Q_DECLARE_METATYPE(ELanguage) // a column type of the user count and enrolment tables
 
 namespace {
 constexpr int kUserCountRadio = 1018, kEnrolRadio = 1021, kImageRadio = 1032,

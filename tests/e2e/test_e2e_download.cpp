@@ -5,7 +5,7 @@
 #include "sim_session.h"
 
 #include "download/download_panel.h"
-#include "lang/language_translators.h"
+#include "support/language_columns.h"
 #include "support/process_state.h"
 #include "support/scripted_prompts.h"
 #include "widgets/cool_button.h"
@@ -16,8 +16,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-Q_DECLARE_METATYPE(ELanguage) // a column type of the table
 
 namespace {
 
