@@ -16,8 +16,7 @@ file(GLOB MORVANE_TRANSLATED_SOURCES CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/src/trace/*.cpp ${PROJECT_SOURCE_DIR}/src/trace/*.h
   ${PROJECT_SOURCE_DIR}/src/widgets/*.cpp ${PROJECT_SOURCE_DIR}/src/widgets/*.h)
 
-# morvane-sim's texts, in a catalogue of their own (morvane-sim_en.ts) compiled into the simulator,
-# with the system's reasons it shares with the program (src/files/file_errors.cpp).
+# morvane-sim's texts, in a catalogue of their own (morvane-sim_en.ts) compiled into the simulator;
+# the system's reasons it shares with the program (src/files) come from the program's catalogue.
 file(GLOB MORVANE_SIM_TRANSLATED_SOURCES CONFIGURE_DEPENDS
-  ${PROJECT_SOURCE_DIR}/tools/sim/*.cpp ${PROJECT_SOURCE_DIR}/tools/sim/*.h
-  ${PROJECT_SOURCE_DIR}/src/files/file_errors.cpp)
+  ${PROJECT_SOURCE_DIR}/tools/sim/*.cpp ${PROJECT_SOURCE_DIR}/tools/sim/*.h)

@@ -32,9 +32,11 @@ int main(int argc, char** argv) {
     const QStringList arguments = Arguments(argc, argv);
     // The desktop's language, as the window and morvane-cli follow it, unless --lang says; read
     // before the options, so that a refusal of them is told in it.
-    const CLanguageTranslators translators(
-        ChosenLanguage(LanguageArgument(arguments).value_or(ELanguageSetting::FollowSystem)),
-        nullptr, QStringLiteral("morvane-sim"));
+    const ELanguage language =
+        ChosenLanguage(LanguageArgument(arguments).value_or(ELanguageSetting::FollowSystem));
+    // The system's reasons are the program's texts (src/files), in the program's catalogue.
+    const CLanguageTranslators programTexts(language);
+    const CLanguageTranslators simTexts(language, nullptr, QStringLiteral("morvane-sim"));
     sim::CSimOptions options;
     QString error;
     if (!sim::ParseSimOptions(arguments, options, error)) {
