@@ -4,13 +4,13 @@
 
 namespace {
 const char* const kProfileKey = "Language";
-}
 
 ELanguage SystemLanguage(const QLocale& system) {
     const QLocale::Language language = system.language();
     return language == QLocale::Chinese || language == QLocale::C ? ELanguage::Chinese
                                                                   : ELanguage::English;
 }
+} // namespace
 
 ELanguage ChosenLanguage(ELanguageSetting setting, const QLocale& system) {
     switch (setting) {

@@ -10,8 +10,8 @@
 enum class ELanguage { Chinese, English };
 enum class ELanguageSetting { FollowSystem, Chinese, English };
 
-// Chinese for a Chinese locale and for the C/POSIX locale (no language set), English otherwise.
-ELanguage SystemLanguage(const QLocale& system);
+// The setting's language; for FollowSystem the desktop's: Chinese for a Chinese locale and for
+// the C/POSIX locale (no language set), English otherwise.
 ELanguage ChosenLanguage(ELanguageSetting setting, const QLocale& system = QLocale::system());
 
 // The choice kept in the user's profile ("Language": system, zh or en); FollowSystem when none.

@@ -5,7 +5,7 @@
 
 CLanguageTranslators::CLanguageTranslators(ELanguage language, QObject* parent,
                                            const QString& catalogue)
-    : QObject(parent), m_language(language) {
+    : QObject(parent) {
     m_bLoaded = language == ELanguage::English
                     ? m_translator.load(QStringLiteral(":/morvane/i18n/%1_en.qm").arg(catalogue))
                     : m_translator.load(QStringLiteral("qtbase_zh_CN"),

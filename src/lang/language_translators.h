@@ -15,12 +15,10 @@ public:
                                   const QString& catalogue = QStringLiteral("morvane"));
     ~CLanguageTranslators() override;
 
-    ELanguage Language() const { return m_language; }
     // False when the language's translation could not be found.
     bool IsComplete() const { return m_bLoaded; }
 
 private:
-    ELanguage m_language;
     QTranslator m_translator;
     bool m_bLoaded = false;
 };

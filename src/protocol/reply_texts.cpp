@@ -73,12 +73,12 @@ QString UserPrivilegeText(int rc) {
 QString UserListText(const CReply& r) {
     const unsigned n = r.Value16(kPayloadOffset);
     QString text = CReplyTexts::tr("共取得%1个用户").arg(n) + kCrLf;
+    // Looked up once: a list holds up to 65,535 users.
+    const QString line = CReplyTexts::tr("%1:用户号 = %2 权限 = %3");
     unsigned k = 0;
     for (const CUserEntry& user : DecodeUserList(r.bytes, r.count))
-        text += CReplyTexts::tr("%1:用户号 = %2 权限 = %3")
-                    .arg(++k)
-                    .arg(user.userNumber)
-                    .arg(user.privilege) +
+        text += line.arg(QString::number(++k), QString::number(user.userNumber),
+                         QString::number(user.privilege)) +
                 kCrLf;
     return text;
 }
@@ -86,9 +86,10 @@ QString UserListText(const CReply& r) {
 QString RecordListText(const CReply& r) {
     const unsigned n = r.Value16(kPayloadOffset);
     QString text = CReplyTexts::tr("记录数为：%1").arg(n) + kCrLf;
+    const QString line = CReplyTexts::tr("记录%1：记录号为：%2");
     unsigned k = 0;
     for (const CRecordEntry& record : DecodeRecordList(r.bytes, r.count))
-        text += CReplyTexts::tr("记录%1：记录号为：%2").arg(k++).arg(record.recordNumber) + kCrLf +
+        text += line.arg(QString::number(k++), QString::number(record.recordNumber)) + kCrLf +
                 QStringLiteral("  ") + RecordEventText(record) + kCrLf;
     return text;
 }
