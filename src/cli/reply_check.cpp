@@ -2,7 +2,6 @@
 
 #include "cli_texts.h"
 
-#include "console/image_decoder.h"
 #include "protocol/command_codes.h"
 #include "protocol/hex_text.h"
 #include "protocol/packets.h"
@@ -15,8 +14,6 @@ using namespace ModuleCommand;
 
 constexpr int kShownBytes = 32;
 constexpr int kTrailerSize = 2; // the data check and the tail after a payload
-constexpr uint8_t kHalfImageCode = 0x00;
-constexpr uint8_t kFullImageCode = 0x20;
 
 QString Hex2(uint8_t value) {
     return FormatHexDump(&value, 1);
@@ -59,7 +56,9 @@ int DataReplyLength(const uint8_t* reply, int count) {
     const uint8_t result = reply[4];
     switch (reply[1]) {
     case kCaptureImage:
-        return result == kHalfImageCode || result == kFullImageCode ? ImageReplySize(reply) : 0;
+        return result == kHalfResolutionCode || result == kFullResolutionCode
+                   ? ImageReplySize(reply)
+                   : 0;
     case kEnrolLastUpload:
     case kCaptureUpload:
     case kUploadUser: // a bare reply is a refusal; data behind it is a feature value

@@ -19,8 +19,6 @@ void ResetImageCanvas() {
 
 namespace {
 
-constexpr uint8_t kFullResolutionCode = 0x20;
-
 // The received reply bytes; everything from `count` on reads as black.
 struct CReceivedReply {
     const uint8_t* bytes;
@@ -124,13 +122,6 @@ CImageDisplay DecodeImageReply(const uint8_t* reply, int count, uint8_t* canvas)
     return {side, side,
             high ? DecodeFullResolution(received, geometry, canvas)
                  : DecodeHalfResolution(received, geometry, canvas)};
-}
-
-int ImageReplySize(const uint8_t* reply) {
-    const int length = reply[2] * 256 + reply[3];
-    const bool high = reply[4] == kFullResolutionCode;
-    const int pixelBytes = high && length != kSmallImageLength ? 8 * length : length;
-    return kPayloadOffset + pixelBytes + 2;
 }
 
 QString ImageReplyFault(const uint8_t* reply, int count) {

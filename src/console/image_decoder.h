@@ -39,10 +39,6 @@ struct CImageDisplay {
 // positions from `count` on did not arrive: they are shown black and never read.
 CImageDisplay DecodeImageReply(const uint8_t* reply, int count, uint8_t* canvas);
 
-// The bytes of a whole image reply by its header (bytes 2 to 4): the command packet, the data
-// head, the pixel bytes (8 x L at full resolution, L at half resolution and for the 80 x 80
-// image), the check and the tail.
-int ImageReplySize(const uint8_t* reply);
 // Why the reply's image is not whole, "" when it is: fewer bytes came than its header announces,
 // or the data packet's head, check or tail is wrong.
 QString ImageReplyFault(const uint8_t* reply, int count);

@@ -88,6 +88,13 @@ QString RecordEventText(const CRecordEntry& record) {
     }
 }
 
+int ImageReplySize(const uint8_t* reply) {
+    const int length = reply[2] * 256 + reply[3];
+    const bool high = reply[4] == kFullResolutionCode;
+    const int pixelBytes = high && length != kSmallImageLength ? 8 * length : length;
+    return kPayloadOffset + pixelBytes + 2;
+}
+
 int LongestReplyLength(uint8_t command) {
     using namespace ModuleCommand;
     switch (command) {

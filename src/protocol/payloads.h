@@ -43,6 +43,14 @@ constexpr int kSmallImageLength = 6400; // an 80 x 80 image, one byte per pixel
 // First entry with W x H = 8 x L, or -1.
 int FindImageGeometry(int lengthField);
 
+// The result codes of an image reply at half and at full resolution.
+constexpr uint8_t kHalfResolutionCode = 0x00;
+constexpr uint8_t kFullResolutionCode = 0x20;
+// The bytes of a whole image reply by its header (bytes 2 to 4): the command packet, the data
+// head, the pixel bytes (8 x L at full resolution, L at half resolution and for the 80 x 80
+// image), the check and the tail.
+int ImageReplySize(const uint8_t* reply);
+
 // The most bytes the module answers `command` with: a command packet, one record, a feature
 // value, or, where the reply itself says how long it is (an image, a list, a version text),
 // the test console's collection limit.

@@ -217,8 +217,9 @@ int CFrameDecoder::DataPacketLength(ECommDirection direction) const {
     };
     switch (At(packet, 1)) {
     case ModuleCommand::kCaptureImage:
-        if (At(packet, 4) == 0x00 || At(packet, 4) == 0x20)
-            return int(value) * (At(packet, 4) == 0x20 ? 8 : 1) + kDataPacketOverhead;
+        if (At(packet, 4) == kHalfResolutionCode || At(packet, 4) == kFullResolutionCode)
+            return ImageReplySize(reinterpret_cast<const uint8_t*>(packet.constData())) -
+                   kCommandPacketSize;
         return kLengthOpen;
     case ModuleCommand::kUserList:
         return listed(kUserEntrySize);

@@ -151,6 +151,11 @@ private slots:
             << Packet(0x24, 0x2D, 0x20, 0x20) + DataPacket(QByteArray(92416, '\x10'))
             << Lines{"回复  0x24 采集图像  值 11552  结果码 20：指纹采集成功",
                      "数据包  0x24 采集图像  图像 304 × 304，全分辨率，92416 字节"};
+        // The 80 x 80 sensor sends its 6400 bytes at full resolution too.
+        QTest::newRow("image full 80 x 80")
+            << Packet(0x24, 0x19, 0x00, 0x20) + DataPacket(QByteArray(6400, '\x10'))
+            << Lines{"回复  0x24 采集图像  值 6400  结果码 20：指纹采集成功",
+                     "数据包  0x24 采集图像  图像，全分辨率，6400 字节"};
         QTest::newRow("feature upload")
             << Packet(0x23, 0, 0xC4) + DataPacket(QByteArray(3, 0) + Feature())
             << Lines{"回复  0x23 采集指纹提取特征值上传  值 196  结果码 00：特征值上传成功",
