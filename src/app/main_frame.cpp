@@ -69,8 +69,8 @@ void CMainFrame::CreateActions() {
     m_pQuit->setStatusTip(tr("关闭窗口，退出程序"));
     m_pFindModuleRate = new QAction(tr("检测模块波特率(&B)…"), this);
     m_pFindModuleRate->setStatusTip(tr("检测模块当前波特率，并使 PC 改用此波特率"));
-    m_pRateFinder = new CRateFinder(*m_pView, this);
-    connect(m_pFindModuleRate, &QAction::triggered, m_pRateFinder, &CRateFinder::Start);
+    auto* rateFinder = new CRateFinder(*m_pView, this); // the window owns it
+    connect(m_pFindModuleRate, &QAction::triggered, rateFinder, &CRateFinder::Start);
 
     // The view carries out the switch; the check marks follow g_nCurrentPanel afterwards, so
     // a click never leaves a command checked that is not on show. A choice is any change of

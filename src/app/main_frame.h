@@ -12,7 +12,6 @@ class CHelpWindow;
 class CMorvaneView;
 class CMorvaneDoc;
 class CLockKeyIndicators;
-class CRateFinder;
 class CReplyWaitStatus;
 class QAction;
 class QMenu;
@@ -82,6 +81,5 @@ private:
     QAction* m_pQuit = nullptr;
     CHelpWindow* m_pHelpWindow = nullptr;
     QAction* m_pFindModuleRate = nullptr;
-    CRateFinder* m_pRateFinder = nullptr;
     CRecentFileList m_recentFiles;
 };

@@ -39,7 +39,6 @@ ELanguage CMorvaneApp::WindowLanguage(std::optional<ELanguageSetting> chosen) {
 }
 
 bool CMorvaneApp::InstallToolkitTranslation(std::optional<ELanguageSetting> chosen) {
-    SetApplicationIdentity();
     return (new CLanguageTranslators(WindowLanguage(chosen), QCoreApplication::instance()))
         ->IsComplete();
 }

@@ -1,5 +1,6 @@
 #include "rate_finder.h"
 
+#include "current_panel.h"
 #include "morvane_view.h"
 
 #include "console/module_test_panel.h"
@@ -8,9 +9,7 @@
 #include "serial/rate_table.h"
 #include "widgets/prompts.h"
 
-namespace {
-constexpr int kTestPanel = 2; // g_nCurrentPanel of the test panel
-} // namespace
+namespace {} // namespace
 
 CRateFinder::CRateFinder(CMorvaneView& view, QObject* parent) : QObject(parent), m_view(view) {}
 
@@ -24,7 +23,7 @@ void CRateFinder::Start() {
     m_pProbe = std::make_unique<CRateProbe>(test.Session(), test.Console());
     connect(m_pProbe.get(), &CRateProbe::Finished, this, &CRateFinder::OnFinished);
     connect(&m_view, &CMorvaneView::PanelChanged, m_pProbe.get(), [this](int panel) {
-        if (panel != kTestPanel)
+        if (panel != kPanelTest)
             Abandon();
     });
     m_pProbe->Start();

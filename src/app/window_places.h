@@ -32,7 +32,6 @@ public:
     // Before the window is first shown: the toolbar and docks where they were left, and the
     // restored geometry remembered, or `fitted` centred on the screen.
     void Restore(const QSize& fitted);
-    QRect Geometry() const { return m_restored; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

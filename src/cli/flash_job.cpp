@@ -107,7 +107,7 @@ void CFlashJob::AskVersion() {
         return;
     m_pDownload = nullptr;
     m_pVersion = &Session().CreateExchange<CConsoleExchange>();
-    connect(m_pVersion, &CConsoleExchange::StatusRead, this, &CFlashJob::OnVersionRead);
+    connect(m_pVersion, &CConsoleExchange::ReplyRead, this, &CFlashJob::OnVersionRead);
     connect(m_pVersion, &CConsoleExchange::WriteFailed, this,
             [this] { Fail(EJobFailure::PortLost); });
     CBuildInputs version;
@@ -117,15 +117,10 @@ void CFlashJob::AskVersion() {
     m_pVersion->OnSendCommand();
 }
 
-// The session's version exchange reads it right after.
-void CFlashJob::OnReply(const QByteArray& reply) {
-    m_VersionReply = reply;
-}
-
-void CFlashJob::OnVersionRead(const CReplyOutcome& reply) {
+void CFlashJob::OnVersionRead(const QByteArray& versionReply, const CReplyOutcome& reply) {
     m_versionWait.stop();
-    const auto* bytes = reinterpret_cast<const uint8_t*>(m_VersionReply.constData());
-    const int count = static_cast<int>(m_VersionReply.size());
+    const auto* bytes = reinterpret_cast<const uint8_t*>(versionReply.constData());
+    const int count = static_cast<int>(versionReply.size());
     const QString fault = ReplyFault(ModuleCommand::kVersion, bytes, count);
     if (!fault.isEmpty() || reply.resultCode != 0) {
         EndWithVersion(std::nullopt, fault.isEmpty() ? reply.status : fault);

@@ -27,7 +27,6 @@ public:
     void Interrupt(int code) override;
 
 protected:
-    void OnReply(const QByteArray& reply) override;
     void StopExchange() override;
     QString LeftBehind() const override;
 
@@ -35,7 +34,7 @@ private:
     void OnAsked(const QString& question);
     void OnEnded(EDownloadEnd end);
     void AskVersion();
-    void OnVersionRead(const CReplyOutcome& reply);
+    void OnVersionRead(const QByteArray& versionReply, const CReplyOutcome& reply);
     // The download is done: the version the module gave, none when it gave none.
     void EndWithVersion(const std::optional<QString>& version, const QString& shown);
 
@@ -43,6 +42,5 @@ private:
     int m_nBlockReached = 0;        // the block in flight, 1-based, as the progress shows it
     CDownloadExchange* m_pDownload; // owned by the session, until the version is asked
     CConsoleExchange* m_pVersion = nullptr; // owned by the session once the download is done
-    QByteArray m_VersionReply;
     QTimer m_versionWait;
 };

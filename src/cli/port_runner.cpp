@@ -22,7 +22,6 @@
 #include <QTimer>
 
 namespace {
-constexpr int kBitsPerByte = 10; // start, 8 data bits, stop
 // An answer ends at a quiet tick of 50 or 100 ms after its last byte; bytes this recent mean
 // the module is sending still.
 constexpr int kLineBusyMs = 200;
@@ -131,17 +130,13 @@ bool CPortRunner::OpenPort() {
 int CPortRunner::WatchdogMs() const {
     if (m_task.kind != ECommandKind::Flash)
         return m_task.timeoutMs;
-    return m_task.timeoutMs + LineTimeMs(kBlockPacketSize);
+    return m_task.timeoutMs + LineTimeMs(m_task.lineRateIndex, kBlockPacketSize);
 }
 
 // --timeout, the line time of the longest answer to the command, and the quiet that ends it.
 int CPortRunner::AnswerLimitMs() const {
-    return m_task.timeoutMs + LineTimeMs(m_pJob->LongestReply()) + kLineBusyMs;
-}
-
-int CPortRunner::LineTimeMs(int bytes) const {
-    const qint64 bitsPerSecond = RateBitsText(m_task.lineRateIndex).toInt();
-    return static_cast<int>(qint64(bytes) * kBitsPerByte * 1000 / bitsPerSecond);
+    return m_task.timeoutMs + LineTimeMs(m_task.lineRateIndex, m_pJob->LongestReply()) +
+           kLineBusyMs;
 }
 
 CPortJob* CPortRunner::MakeJob() {
@@ -168,7 +163,7 @@ void CPortRunner::OnEnded(int code, const QString& text, const QJsonObject& data
     m_pAnswerWatch->stop();
     if (m_bFindingRate && code == kExitOk) {
         QMetaObject::invokeMethod(
-            this, [this, data] { StartAtRateFound(data); }, Qt::QueuedConnection);
+            this, [this] { StartAtRateFound(); }, Qt::QueuedConnection);
         return;
     }
     m_result.code = code;
@@ -178,7 +173,7 @@ void CPortRunner::OnEnded(int code, const QString& text, const QJsonObject& data
 }
 
 // --rate auto: the command itself, at the rate the module answered at (the port is at it).
-void CPortRunner::StartAtRateFound(const QJsonObject& found) {
+void CPortRunner::StartAtRateFound() {
     DropJob();
     m_bFindingRate = false;
     if (m_nInterrupted) { // the signal came after the rate was found
@@ -187,13 +182,9 @@ void CPortRunner::StartAtRateFound(const QJsonObject& found) {
         Finish();
         return;
     }
-    const QString bits = QString::number(found.value(QStringLiteral("rate")).toInt());
-    m_task.lineRateIndex = RateIndexOf(bits);
-    TraceLine(m_task.port, RateFoundText(bits));
-    CPortJob* job = MakeJob(); // its exchange takes the place of the probe's
-    if (m_task.kind == ECommandKind::Flash)
-        m_pSession->CollectNoReplies(); // the download reads its own way
-    StartJob(job);
+    m_task.lineRateIndex = m_pSession->BaudIndex(); // the probe left the port at the rate found
+    TraceLine(m_task.port, RateFoundText(RateBitsText(m_task.lineRateIndex)));
+    StartJob(MakeJob()); // its exchange takes the place of the probe's
 }
 
 void CPortRunner::DropJob() {

@@ -54,7 +54,6 @@ private:
     bool OpenPort();
     int WatchdogMs() const;
     int AnswerLimitMs() const;
-    int LineTimeMs(int bytes) const;
     void WatchSilence();
     void WatchAnswers();
     void OnAnswerLimit();
@@ -62,7 +61,7 @@ private:
     void StartJob(CPortJob* job);
     void DropJob();
     void OnEnded(int code, const QString& text, const QJsonObject& data);
-    void StartAtRateFound(const QJsonObject& found);
+    void StartAtRateFound();
     void Finish();
 
     CPortTask m_task;

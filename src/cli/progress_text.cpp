@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 constexpr int kBarWidth = 32;
@@ -17,11 +18,9 @@ QString Minutes(qint64 ms) {
 
 // The time still to go at the pace so far; empty before the first step is done.
 QString TimeLeft(const CProgressStep& step) {
-    if (step.done <= 0 || step.total <= step.done)
-        return step.total > 0 && step.done >= step.total
-                   ? CCliTexts::tr("，剩余 %1").arg(Minutes(0))
-                   : QString();
-    const qint64 left = step.elapsedMs * (step.total - step.done) / step.done;
+    if (step.done <= 0 || step.total <= 0)
+        return QString();
+    const qint64 left = step.elapsedMs * std::max(0, step.total - step.done) / step.done;
     return CCliTexts::tr("，剩余 %1").arg(Minutes(left));
 }
 } // namespace

@@ -5,16 +5,14 @@
 #include "serial/rate_table.h"
 
 namespace {
-constexpr int kBitsPerByte = 10;                       // start, 8 data bits, stop
-constexpr int kPacketFrame = 0xF5;                     // first and last byte of a packet
 constexpr int kCheckedBytes = 5;                       // bytes 1..5, whose XOR byte 6 carries
 constexpr int kExchangeBytes = 2 * kCommandPacketSize; // the command and its answer
 } // namespace
 
 bool AnswersUserCount(const QByteArray& reply) {
     const auto* bytes = reinterpret_cast<const uint8_t*>(reply.constData());
-    return reply.size() == kCommandPacketSize && bytes[0] == kPacketFrame &&
-           bytes[kCommandPacketSize - 1] == kPacketFrame && bytes[1] == ModuleCommand::kUserCount &&
+    return reply.size() == kCommandPacketSize && bytes[0] == kPacketMark &&
+           bytes[kCommandPacketSize - 1] == kPacketMark && bytes[1] == ModuleCommand::kUserCount &&
            XorBytes(bytes + 1, kCheckedBytes) == bytes[kCommandPacketSize - 2];
 }
 
@@ -26,8 +24,7 @@ CRateProbe::CRateProbe(CPortSession& session, CConsoleExchange& console, QObject
 }
 
 int CRateProbe::WaitMs(int rateIndex) {
-    const int bitsPerSecond = RateBitsText(rateIndex).toInt();
-    return kExchangeBytes * kBitsPerByte * 1000 / bitsPerSecond + 1 +
+    return LineTimeMs(rateIndex, kExchangeBytes) + 1 +
            kWaitPeriods * CConsoleExchange::kReplyPeriodMs;
 }
 

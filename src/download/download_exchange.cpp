@@ -13,8 +13,12 @@
 
 using namespace DownloadTexts;
 
+// The download reads its replies its own way: a reply collection an exchange before it left on
+// the port (timer 1, as the download's own) goes.
 CDownloadExchange::CDownloadExchange(CPortSession& session)
-    : m_Session(session), m_Comm(session.Comm()), m_Timers(session.Timers()) {}
+    : m_Session(session), m_Comm(session.Comm()), m_Timers(session.Timers()) {
+    session.CollectNoReplies();
+}
 
 bool CDownloadExchange::IsUnderWay() const {
     return m_bDownloading || m_bStartRequested || m_Timers.IsRunning(kSendTimer);

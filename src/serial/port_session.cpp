@@ -45,13 +45,15 @@ void CPortSession::OnComm() {
     emit CommReceived();
 }
 
+void CPortSession::HandOverReply(const QByteArray& reply) {
+    emit ReplyCollected(reply);
+    if (m_pExchange)
+        m_pExchange->OnReply(reply);
+}
+
 void CPortSession::OnTimer(int id) {
-    if (m_pReplyCycle && m_pReplyCycle->OnTimer(id)) {
-        const QByteArray reply = m_pReplyCycle->Reply();
-        emit ReplyCollected(reply);
-        if (m_pExchange)
-            m_pExchange->OnReply(reply);
-    }
+    if (m_pReplyCycle && m_pReplyCycle->OnTimer(id))
+        HandOverReply(m_pReplyCycle->Reply());
     if (m_pExchange)
         m_pExchange->OnTimer(id);
     emit Ticked(id);

@@ -111,7 +111,7 @@ public:
     // without one (the download) gets its receive events and every tick by signal.
     CReceiveCycle& CollectReplies(int periodMs, int holdThreshold, int limit,
                                   EWhenFull whenFull = EWhenFull::DropExtra);
-    // From now on the port has no reply collection (a download after a console exchange).
+    // From now on the port has no reply collection (a download's exchange reads its own way).
     void CollectNoReplies() { m_pReplyCycle.reset(); }
     // The reply collection; nullptr when the port has none.
     CReceiveCycle* ReplyCycle() const { return m_pReplyCycle.get(); }
@@ -145,6 +145,9 @@ public:
     // The control's receive event and a tick of timer id, as they come (tests call them too).
     void OnComm();
     void OnTimer(int id);
+    // A finished reply: ReplyCollected, then the exchange's OnReply (a reply collection ends one
+    // so; a picture of a panel hands one over the same way).
+    void HandOverReply(const QByteArray& reply);
 
 signals:
     // The reply collection ended a reply: its bytes (the exchange reads them right after).

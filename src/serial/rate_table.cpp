@@ -28,6 +28,11 @@ int RateIndexOf(const QString& rate) {
     return 0;
 }
 
+int LineTimeMs(int index, int bytes) {
+    constexpr qint64 kBitsPerByte = 10;
+    return static_cast<int>(bytes * kBitsPerByte * 1000 / RateBitsText(index).toInt());
+}
+
 QString RateListText(int position) {
     if (position < 0 || position >= kRateCount)
         return QString();

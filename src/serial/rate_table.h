@@ -10,5 +10,8 @@ QString RateSettings(int index);
 QString RateBitsText(int index);
 // The rate index (1..5) of "9600" .. "115200"; 0 for any other text.
 int RateIndexOf(const QString& rate);
+// The time `bytes` take on the line at the index's rate, 10 bits a byte (start, 8 data, stop),
+// in whole milliseconds.
+int LineTimeMs(int index, int bytes);
 // "19,200" for list position 1 (index 2).
 QString RateListText(int position);

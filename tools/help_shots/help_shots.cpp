@@ -47,10 +47,7 @@ QByteArray SimulatedImageReply() {
 // and the image.
 void ShowCapturedImage(CModuleTestDlg& panel) {
     panel.OperationGroup().button(OperationIndex(EOperation::CaptureImage))->click();
-    const QByteArray reply = SimulatedImageReply();
-    emit panel.Session().ReplyCollected(reply);
-    if (CPortExchange* exchange = panel.Session().Exchange())
-        exchange->OnReply(reply);
+    panel.Session().HandOverReply(SimulatedImageReply());
 }
 
 // The panel's controls without the empty part of its area, in 256 colours: plenty for a dialog,
