@@ -166,7 +166,7 @@ void CCommLog::Record(ECommDirection direction, int port, const QString& device,
     }
     std::vector<CRow> rows;
     // What this side's bytes end on the other side comes first, then the piece and its frames.
-    AddFrameRows(m_decoder.Feed(direction, QByteArray()), entry, rows);
+    AddFrameRows(m_decoder.EndOtherSide(direction), entry, rows);
     const qint64 wallMs = entry.wallClock.toMSecsSinceEpoch();
     if (entry.wallClock.date() != m_lastDate) {
         m_lastDate = entry.wallClock.date();
@@ -174,19 +174,21 @@ void CCommLog::Record(ECommDirection direction, int port, const QString& device,
     }
     for (QString& line : FormatCommLogEntry(entry))
         rows.push_back({std::move(line), nullptr, wallMs, 0});
-    AddFrameRows(m_decoder.Feed(direction, bytes), entry, rows);
+    AddFrameRows(m_decoder.Add(direction, bytes), entry, rows);
     Append(std::move(rows));
 }
 
 // Each frame makes two rows: its head with the first bytes, and the line that explains it.
 void CCommLog::AddFrameRows(const std::vector<CLineFrame>& frames, const CCommLogEntry& when,
                             std::vector<CRow>& rows) const {
+    if (frames.empty()) // most pieces end no frame
+        return;
     const QString port = PortText(when.port, when.device);
+    const qint64 wallMs = when.wallClock.toMSecsSinceEpoch();
     for (const CLineFrame& frame : frames) {
         auto logged = std::make_shared<CLoggedFrame>(
             CLoggedFrame{frame, port, when.wallClock, when.msSinceClear});
         const uint8_t flags = kWithFrames | (frame.IsError() ? kError : 0);
-        const qint64 wallMs = when.wallClock.toMSecsSinceEpoch();
         rows.push_back({FrameHeadLine(*logged), logged, wallMs, uint8_t(flags | kFrameHead)});
         rows.push_back(
             {QString(kHeadIndent, QLatin1Char(' ')) + QStringLiteral("▸ ") + FrameLine(frame),

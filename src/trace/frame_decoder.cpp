@@ -39,10 +39,22 @@ bool IsWholePacket(const QByteArray& bytes) {
 } // namespace
 
 std::vector<CLineFrame> CFrameDecoder::Feed(ECommDirection direction, const QByteArray& bytes) {
+    std::vector<CLineFrame> out = EndOtherSide(direction);
+    std::vector<CLineFrame> added = Add(direction, bytes);
+    out.insert(out.end(), std::make_move_iterator(added.begin()),
+               std::make_move_iterator(added.end()));
+    return out;
+}
+
+std::vector<CLineFrame> CFrameDecoder::EndOtherSide(ECommDirection direction) {
     std::vector<CLineFrame> out;
-    const ECommDirection other =
-        direction == ECommDirection::Sent ? ECommDirection::Received : ECommDirection::Sent;
-    Scan(other, true, out);
+    Scan(direction == ECommDirection::Sent ? ECommDirection::Received : ECommDirection::Sent, true,
+         out);
+    return out;
+}
+
+std::vector<CLineFrame> CFrameDecoder::Add(ECommDirection direction, const QByteArray& bytes) {
+    std::vector<CLineFrame> out;
     SideOf(direction).pending += bytes;
     Scan(direction, false, out);
     return out;

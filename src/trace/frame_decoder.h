@@ -15,7 +15,12 @@ public:
     // Bytes as they were written (Sent) or read (Received); the frames they complete, in order.
     // Bytes of one side end what is open on the other: the host writes once the reply is over,
     // and the module answers once the transmission is out.
+    // Feed is the two steps below, for one who shows the frames together.
     std::vector<CLineFrame> Feed(ECommDirection direction, const QByteArray& bytes);
+    // `direction` speaks: what is open on the other side ends as it is.
+    std::vector<CLineFrame> EndOtherSide(ECommDirection direction);
+    // Its bytes: the frames they complete on their own side.
+    std::vector<CLineFrame> Add(ECommDirection direction, const QByteArray& bytes);
     // The reply has ended (the line went quiet): what is open on either side ends as it is.
     std::vector<CLineFrame> EndOfReply();
     // Forgets everything open, the download included.

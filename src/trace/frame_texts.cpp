@@ -213,18 +213,18 @@ void DescribeReply(CLineFrame& reply, CLineFrame* data) {
     reply.fields = CFrameTexts::tr("值 %1").arg(v);
     const bool hasResult = reply.bytes.size() > 4;
     const uint8_t rc = At(reply.bytes, 4);
+    const QByteArray whole = data ? reply.bytes + data->bytes : reply.bytes; // both, joined once
     if (command == kHandshake)
         reply.result = hasResult ? AcknowledgementText(At(reply.bytes, 3), rc) : QString();
     else if (command == kSetRate)
         reply.result = hasResult ? CFrameTexts::tr("结果码 %1").arg(Hex2(rc)) : QString();
     else
         reply.result = (hasResult ? CFrameTexts::tr("结果码 %1：").arg(Hex2(rc)) : QString()) +
-                       ConsoleText(data ? reply.bytes + data->bytes : reply.bytes);
+                       ConsoleText(whole);
     if (!data)
         return;
     data->command = reply.command;
-    data->fields =
-        ReplyDataFields(reply.bytes + data->bytes, int(data->bytes.size()) - kDataPacketOverhead);
+    data->fields = ReplyDataFields(whole, int(data->bytes.size()) - kDataPacketOverhead);
 }
 
 void DescribeBlock(CLineFrame& block) {
