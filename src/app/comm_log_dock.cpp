@@ -167,9 +167,10 @@ void CCommLogDock::OnSave() {
 }
 
 void CCommLogDock::OnSaveCsv() {
-    const QString path = Prompts().SaveFileName(
+    // In the folder of the log's other files, as the text log is saved.
+    const QString path = ChooseSaveFile(
         this, CFileDialogOptions{tr("CSV 文件 (*.csv)"), QStringLiteral("csv"),
-                                 DatedLogName(QStringLiteral("csv")), true});
+                                 DatedLogName(QStringLiteral("csv")), true, EFileKind::Log});
     if (path.isEmpty())
         return;
     const QString failure = m_pLog->SaveCsv(path);
