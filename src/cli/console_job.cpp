@@ -123,9 +123,14 @@ void CConsoleJob::OnReplyRead(const CReplyOutcome& reply) {
         return;
     }
     const bool stored = m_bStoreFolder && reply.command == ModuleCommand::kStoreFeature;
-    m_bLastSkipped = stored && m_plan.skipExistingUsers && reply.resultCode == kStoreUserExists;
     m_nStored += stored && reply.resultCode == 0 ? 1 : 0;
-    m_nSkipped += m_bLastSkipped ? 1 : 0;
+    m_nSkipped += SkippedExisting(reply) ? 1 : 0;
+}
+
+// With --skip-existing, a user the module holds already counts as stored.
+bool CConsoleJob::SkippedExisting(const CReplyOutcome& reply) const {
+    return m_bStoreFolder && m_plan.skipExistingUsers &&
+           reply.command == ModuleCommand::kStoreFeature && reply.resultCode == kStoreUserExists;
 }
 
 QString CConsoleJob::LeftBehind() const {
@@ -154,7 +159,7 @@ void CConsoleJob::OnLastReply(const CReplyOutcome& reply) {
     if (m_bStoreFolder)
         data.insert(QStringLiteral("total"), BatchFileCount());
     const bool succeeded =
-        (ReplySucceeded(Bytes(m_LastReply), int(m_LastReply.size())) || m_bLastSkipped) &&
+        (ReplySucceeded(Bytes(m_LastReply), int(m_LastReply.size())) || SkippedExisting(reply)) &&
         m_strMessage.isEmpty();
     if (m_bStoreFolder && succeeded && StoreNextBatch())
         return;

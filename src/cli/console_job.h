@@ -24,6 +24,7 @@ protected:
 
 private:
     void OnReplyRead(const CReplyOutcome& reply);
+    bool SkippedExisting(const CReplyOutcome& reply) const;
     // A reply ended the command (nothing more was sent after it).
     void OnLastReply(const CReplyOutcome& reply);
     // Saves what the plan asks for; false with the job ended when it could not be written.
@@ -45,7 +46,6 @@ private:
     uint32_t m_nUserInFlight = 0; // store-folder: the user of the item sent last
     int m_nStored = 0;            // store-folder: the stores the module confirmed
     int m_nSkipped = 0;           // store-folder: users the module held already (--skip-existing)
-    bool m_bLastSkipped = false;  // the reply read last was such a user
     QByteArray m_LastReply;       // the reply being read
     CConsoleExchange& m_Console;  // owned by the session
 };
