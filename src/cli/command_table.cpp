@@ -1,7 +1,5 @@
 #include "command_table.h"
 
-#include "protocol/translated_text.h"
-
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -130,7 +128,7 @@ class CCliHelp {
 
 // A text of the tables above in the program's language.
 QString HelpText(const char* source) {
-    return TranslatedSource("CCliHelp", QString::fromUtf8(source));
+    return QCoreApplication::translate("CCliHelp", source);
 }
 
 QString OptionLines(const std::vector<COptionInfo>& options) {
